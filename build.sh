@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Quorvel, builds it, and starts it or runs every test.
+#   bash build.sh run    install what is missing, build, start the program
+#   bash build.sh test   install what is missing, build, run every test (CTest's summary last)
+set -euo pipefail
+cd "$(dirname "$0")"
+
+mode=${1:-run}
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2)
+
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "build.sh: installing ${missing[*]}" >&2
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+configure_and_build() {
+    local dir=$1; shift
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir"
+}
+
+case "$mode" in
+run)
+    install_missing "${packages[@]}"
+    configure_and_build build
+    exec ./build/quorvel
+    ;;
+test)
+    install_missing "${packages[@]}"
+    configure_and_build build -DQUORVEL_WERROR=ON
+    ctest --test-dir build --output-on-failure
+    ;;
+*)
+    echo "usage: bash build.sh run|test" >&2
+    exit 2
+    ;;
+esac

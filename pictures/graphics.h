@@ -1,0 +1,39 @@
+// The picture store: every picture that the screens swap in, drawn once on first use.
+#pragma once
+
+#include <QPixmap>
+#include <array>
+
+namespace quorvel {
+
+class Graphics {
+public:
+    static constexpr int kLeafCount = 16;
+    static constexpr int kTubeCount = 4;
+    static constexpr int kSyringeCount = 4;
+
+    // The one store of the program. The first call draws every picture; the store then lives
+    // until the application object goes away. Needs a QGuiApplication.
+    static const Graphics& instance();
+    // Whether the store has been created yet (it is created lazily, on the first reference).
+    static bool exists();
+
+    // Pictures are handed out by const reference: a control that takes one shares the image
+    // (Qt's implicit sharing), and the store keeps its own. An index outside the array hands
+    // out an empty pixmap rather than reading past it.
+    const QPixmap& Leaf(int index) const;    // 0..15, 70 x 70 px
+    const QPixmap& Tube(int index) const;    // 0..3, 58 x 177 px
+    const QPixmap& Syringe(int index) const; // 0..3, 84 x 80 px
+    const QPixmap& Drip() const;             // 5 x 6 px
+
+private:
+    Graphics();
+
+    std::array<QPixmap, kLeafCount> m_leaf;
+    std::array<QPixmap, kTubeCount> m_tube;
+    std::array<QPixmap, kSyringeCount> m_syringe;
+    QPixmap m_drip;
+    QPixmap m_none;
+};
+
+} // namespace quorvel

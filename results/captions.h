@@ -1,0 +1,16 @@
+// The "Yes"/"No" record of what was given, as the screens' Added labels hold it.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace quorvel {
+
+// Index 0 is the column heading; 1 to 6 are the minerals in their fixed order. Every test of a
+// caption compares the whole text, case-sensitively.
+using AddedCaptions = std::array<std::string, 7>;
+
+inline const std::string kYes = "Yes";
+inline const std::string kNo = "No";
+
+} // namespace quorvel

@@ -1,0 +1,115 @@
+// The leaf symptom table and its random mixture.
+#include "results/leaf_rules.h"
+
+#include <cmath>
+
+namespace quorvel {
+
+namespace {
+constexpr int U = kLeafUnchanged;
+
+bool is(const AddedCaptions& added, int mineral, const std::string& text)
+{
+    return added[mineral] == text;
+}
+
+// Pictures for the left leaves (0, 2, 4) from the first draw and the right leaves (1, 3) from
+// the second, by mineral 1 to 4.
+constexpr std::array<std::array<int, 3>, 5> kDrawOneLeft = {{
+    {U, U, U},
+    {2, 2, 0}, // nitrogen
+    {8, 8, 8}, // potassium
+    {2, 2, 0}, // magnesium
+    {0, 4, 4}, // iron
+}};
+constexpr std::array<std::array<int, 2>, 5> kDrawTwoRight = {{
+    {U, U},
+    {3, 1},
+    {9, 9},
+    {3, 1},
+    {1, 5},
+}};
+} // namespace
+
+std::int16_t pickMineral(float r)
+{
+    // Double precision keeps r * 4 + 1 below 5 for every float r below 1; the clamp covers a
+    // generator that hands out 1.0 or anything outside [0, 1).
+    const double picked = std::floor(static_cast<double>(r) * 4.0 + 1.0);
+    if (!(picked >= 1.0))
+        return 1;
+    if (picked > 4.0)
+        return 4;
+    return static_cast<std::int16_t>(picked);
+}
+
+LeafChoice LeafSymptomRules::choose(const AddedCaptions& added,
+                                    const std::function<float()>& nextRandom)
+{
+    int addedCount = 0;
+    for (int i = 1; i <= kMineralCount; ++i) {
+        if (added[i] == kYes)
+            ++addedCount;
+    }
+
+    if (addedCount == 6)
+        return {0, 1, 0, 1, 0, 1};
+    if (addedCount == 0)
+        return {14, U, U, U, U, U};
+    if (is(added, kCalcium, kNo) && addedCount == 5)
+        return {6, 7, U, U, U, U};
+    if (is(added, kPhosphorus, kYes) && is(added, kCalcium, kNo) && addedCount < 5)
+        return {6, U, U, U, U, U};
+    if (is(added, kPhosphorus, kNo) && is(added, kCalcium, kNo))
+        return {14, U, U, U, U, U};
+    if (is(added, kPhosphorus, kNo) && addedCount == 5)
+        return {10, 11, U, U, U, U};
+    if (is(added, kCalcium, kYes) && is(added, kPhosphorus, kNo) && addedCount < 5)
+        return {10, U, U, U, U, U};
+    if (is(added, kNitrogen, kNo) && addedCount == 5)
+        return {2, 3, 2, 1, 0, U};
+    if (is(added, kPotassium, kNo) && addedCount == 5)
+        return {8, 9, 8, 9, 8, U};
+    if (is(added, kMagnesium, kNo) && addedCount == 5)
+        return {2, 3, 2, 1, 0, U};
+    if (is(added, kIron, kNo) && addedCount == 5)
+        return {0, 1, 4, 5, U, U};
+    if (is(added, kCalcium, kYes) && is(added, kPhosphorus, kYes) && addedCount < 5)
+        return randomMixture(added, nextRandom);
+    return {U, U, U, U, U, U};
+}
+
+LeafChoice LeafSymptomRules::randomMixture(const AddedCaptions& added,
+                                           const std::function<float()>& nextRandom)
+{
+    int missing = 0;
+    for (int i = 1; i <= 4; ++i) {
+        MineralGiven[i] = toBoolean16(added[i] != kNo);
+        if (MineralGiven[i] == kFalse)
+            ++missing;
+    }
+    // The rule that leads here guarantees two missing among these four with "Yes"/"No"
+    // captions; anything else would make the draws below loop for ever.
+    if (missing == 0)
+        return {U, U, U, U, U, U};
+
+    LeafChoice choice = {U, U, U, U, U, U};
+    for (int drawIndex = 1; drawIndex <= 2; ++drawIndex) {
+        std::int16_t pickedMineral = 0;
+        do {
+            pickedMineral = pickMineral(nextRandom());
+        } while (MineralGiven[pickedMineral] != kFalse);
+
+        if (drawIndex == 1) {
+            choice[0] = kDrawOneLeft[pickedMineral][0];
+            choice[2] = kDrawOneLeft[pickedMineral][1];
+            choice[4] = kDrawOneLeft[pickedMineral][2];
+        } else {
+            choice[1] = kDrawTwoRight[pickedMineral][0];
+            choice[3] = kDrawTwoRight[pickedMineral][1];
+        }
+    }
+    return choice;
+}
+
+} // namespace quorvel

@@ -1,0 +1,18 @@
+// The real quit confirmation box.
+#include "shell/confirm_quit.h"
+
+#include <QMessageBox>
+
+namespace quorvel {
+
+int askToQuit(QWidget* parent)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Talvessa"),
+                    QStringLiteral("Do you really want to quit?"),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
+}
+
+} // namespace quorvel

@@ -1,0 +1,79 @@
+// Window behaviour shared by the Design and Results screens.
+#include "shell/screen_window.h"
+
+#include "pictures/drawings.h"
+#include "shell/numbers.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
+
+namespace quorvel {
+
+ScreenWindow::ScreenWindow(Shell& shell, const QString& title, int outerWidthTwips,
+                           int outerHeightTwips)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                           | Qt::CustomizeWindowHint)
+    , m_shell(shell)
+    , m_outerWidthTwips(outerWidthTwips)
+    , m_outerHeightTwips(outerHeightTwips)
+{
+    setWindowTitle(title);
+    setWindowIcon(drawings::programIcon());
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    setPalette(colours);
+}
+
+void ScreenWindow::loadGeometry()
+{
+    setWindowState(Qt::WindowNoState);
+    m_loaded = true;
+    applyOuterSize();
+}
+
+void ScreenWindow::applyOuterSize()
+{
+    // The outer size includes the frame where the window system reports one; without a frame
+    // (or before it is known) the whole size is client area.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    m_appliedFrame = frame;
+    const int outerWidth = twipsToPixels(m_outerWidthTwips);
+    const int outerHeight = twipsToPixels(m_outerHeightTwips);
+    setFixedSize(outerWidth - frame.left() - frame.right(),
+                 outerHeight - frame.top() - frame.bottom());
+
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect display = screen->geometry();
+    // The size is read back from the window; the halves are kept unrounded until they become
+    // pixels.
+    const float height = static_cast<float>(pixelsToTwips(frameGeometry().height()));
+    const float width = static_cast<float>(pixelsToTwips(frameGeometry().width()));
+    const float top = (static_cast<float>(pixelsToTwips(display.height())) - height) / 2.0f;
+    const float left = (static_cast<float>(pixelsToTwips(display.width())) - width) / 2.0f;
+    move(display.x() + twipsToPixels(left), display.y() + twipsToPixels(top));
+}
+
+void ScreenWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // The frame becomes known only after the window manager has framed the window.
+    if (m_loaded && windowHandle() && windowHandle()->frameMargins() != m_appliedFrame)
+        applyOuterSize();
+}
+
+void ScreenWindow::closeEvent(QCloseEvent* event)
+{
+    // The window itself never closes while the program runs: on Yes the shell ends the program
+    // at once (hiding every window, so no close runs twice); on No the close is cancelled.
+    event->ignore();
+    Boolean16 cancel = kFalse;
+    Form_Unload(cancel);
+}
+
+} // namespace quorvel

@@ -1,0 +1,98 @@
+// Screen switching, start-up and the end of the program.
+#include "shell/shell.h"
+
+#include "design/design_window.h"
+#include "results/results_window.h"
+
+#include <QApplication>
+
+namespace quorvel {
+
+Shell::Shell()
+    : Shell(Options())
+{
+}
+
+Shell::Shell(Options options)
+    : m_options(std::move(options))
+    , m_random(m_options.random ? m_options.random : &RandomSource::program())
+{
+}
+
+Shell::~Shell() = default;
+
+DesignWindow& Shell::design()
+{
+    if (!m_design) {
+        m_design = std::make_unique<DesignWindow>(*this);
+        m_design->Form_Load();
+    }
+    return *m_design;
+}
+
+ResultsWindow& Shell::results()
+{
+    if (!m_results) {
+        m_results = std::make_unique<ResultsWindow>(*this);
+        m_results->Form_Load();
+    }
+    return *m_results;
+}
+
+void Shell::start()
+{
+    DesignWindow& screen = design();
+    screen.show();
+    screen.Form_Activate();
+}
+
+void Shell::showResults()
+{
+    ResultsWindow& screen = results();
+    screen.show();
+    screen.raise();
+    screen.activateWindow();
+    screen.Form_Activate();
+    if (m_design)
+        m_design->hide();
+}
+
+void Shell::showDesign()
+{
+    DesignWindow& screen = design();
+    screen.show();
+    screen.raise();
+    screen.activateWindow();
+    screen.Form_Activate();
+    if (m_results)
+        m_results->hide();
+}
+
+int Shell::ConfirmQuit()
+{
+    if (m_options.confirmQuit)
+        return m_options.confirmQuit();
+    QWidget* over = QApplication::activeWindow();
+    if (!over)
+        over = (m_results && m_results->isVisible()) ? static_cast<QWidget*>(m_results.get())
+                                                     : static_cast<QWidget*>(m_design.get());
+    return askToQuit(over);
+}
+
+void Shell::endProgramAtOnce()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    // Hiding sends no close event, so no screen asks a second time.
+    if (m_results)
+        m_results->hide();
+    if (m_design)
+        m_design->hide();
+    if (m_options.endProgram)
+        m_options.endProgram();
+    else
+        QCoreApplication::exit(0);
+}
+
+} // namespace quorvel

@@ -1,0 +1,61 @@
+// Starts the program on the Design screen, switches screens, and ends the program on a confirmed quit.
+#pragma once
+
+#include "shell/confirm_quit.h"
+#include "shell/random_source.h"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+namespace quorvel {
+
+class DesignWindow;
+class ResultsWindow;
+
+class Shell : public QObject {
+    Q_OBJECT
+public:
+    struct Options {
+        // Asks whether to quit and returns 6 (Yes) or 7 (No). Default: the real message box.
+        ConfirmQuitFunction confirmQuit;
+        // Ends the process. Default: leave the application's event loop.
+        std::function<void()> endProgram;
+        // The program's one generator. Default: the program-wide instance.
+        RandomSource* random = nullptr;
+    };
+
+    Shell();
+    explicit Shell(Options options);
+    ~Shell() override;
+
+    // Loads the Design screen, shows it and activates it.
+    void start();
+
+    DesignWindow& design();
+    // The Results screen, loaded on first use.
+    ResultsWindow& results();
+    bool resultsLoaded() const { return m_results != nullptr; }
+
+    // "See Results": show (and so activate) the Results screen, then hide the Design screen.
+    void showResults();
+    // "New experiment": show (and so activate) the Design screen, then hide the Results screen.
+    void showDesign();
+
+    // The one confirmation every way of quitting passes through: 6 Yes, 7 No.
+    int ConfirmQuit();
+    // Every screen goes away at once and the program ends; no close handling runs.
+    void endProgramAtOnce();
+    bool ended() const { return m_ended; }
+
+    RandomSource& random() { return *m_random; }
+
+private:
+    Options m_options;
+    RandomSource* m_random;
+    std::unique_ptr<DesignWindow> m_design;
+    std::unique_ptr<ResultsWindow> m_results;
+    bool m_ended = false;
+};
+
+} // namespace quorvel

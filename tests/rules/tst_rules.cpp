@@ -1,0 +1,242 @@
+// The rules that need no widget: rounding, the random pick, tube changes, growth and leaf choice.
+#include "design/tube_rules.h"
+#include "results/growth_rules.h"
+#include "results/leaf_rules.h"
+#include "results/ruler_rules.h"
+#include "shell/numbers.h"
+#include "shell/random_source.h"
+
+#include "../support/experiment_oracle.h"
+
+#include <QTest>
+#include <cmath>
+#include <limits>
+#include <set>
+
+using namespace quorvel;
+
+namespace {
+AddedCaptions captionsFor(oracle::Given given)
+{
+    AddedCaptions captions;
+    captions[0] = "Added";
+    for (int i = 1; i <= 6; ++i)
+        captions[i] = given.test(i - 1) ? "Yes" : "No";
+    return captions;
+}
+} // namespace
+
+class TestRules : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void roundsHalfToEven_data();
+    void roundsHalfToEven();
+    void picksOnlyMineralsOneToFour_data();
+    void picksOnlyMineralsOneToFour();
+    void generatorStaysBelowOneAndRepeats();
+    void dropFallsToTheRightLimit_data();
+    void dropFallsToTheRightLimit();
+    void growthFollowsTheOutcomeTable();
+    void captionsOtherThanYesOrNo();
+    void leafChoiceFollowsTheLeafTable();
+    void mixtureDrawsOnlyMissingMinerals();
+    void rulerDropKeepsTheGrabbedPoint_data();
+    void rulerDropKeepsTheGrabbedPoint();
+};
+
+void TestRules::roundsHalfToEven_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("2.5 down") << 2.5 << 2;
+    QTest::newRow("3.5 up") << 3.5 << 4;
+    QTest::newRow("-2.5 to even") << -2.5 << -2;
+    QTest::newRow("1000.49") << 1000.49 << 1000;
+    QTest::newRow("1000.51") << 1000.51 << 1001;
+    QTest::newRow("saturates high") << 1e9 << 32767;
+    QTest::newRow("saturates low") << -1e9 << -32768;
+    QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << 0;
+}
+
+void TestRules::roundsHalfToEven()
+{
+    QFETCH(double, value);
+    QFETCH(int, expected);
+    QCOMPARE(int(toInteger16(value)), expected);
+}
+
+void TestRules::picksOnlyMineralsOneToFour_data()
+{
+    QTest::addColumn<float>("r");
+    QTest::addColumn<int>("mineral");
+    QTest::newRow("zero") << 0.0f << 1;
+    QTest::newRow("just below a quarter") << std::nextafter(0.25f, 0.0f) << 1;
+    QTest::newRow("a quarter") << 0.25f << 2;
+    QTest::newRow("a half") << 0.5f << 3;
+    QTest::newRow("three quarters") << 0.75f << 4;
+    // In single precision r * 4 + 1 rounds to exactly 5 here.
+    QTest::newRow("largest float below one") << 0.99999994f << 4;
+    QTest::newRow("a generator returning one") << 1.0f << 4;
+    QTest::newRow("out of range below") << -0.5f << 1;
+    QTest::newRow("out of range above") << 7.0f << 4;
+    QTest::newRow("nan") << std::numeric_limits<float>::quiet_NaN() << 1;
+}
+
+void TestRules::picksOnlyMineralsOneToFour()
+{
+    QFETCH(float, r);
+    QFETCH(int, mineral);
+    QCOMPARE(int(pickMineral(r)), mineral);
+}
+
+void TestRules::generatorStaysBelowOneAndRepeats()
+{
+    RandomSource first;
+    RandomSource second;
+    float lowest = 1.0f, highest = 0.0f;
+    for (int i = 0; i < 200000; ++i) {
+        const float r = first.next();
+        QCOMPARE(second.next(), r);
+        lowest = std::min(lowest, r);
+        highest = std::max(highest, r);
+        QVERIFY(r >= 0.0f && r < 1.0f);
+    }
+    QVERIFY(lowest < 0.001f);
+    QVERIFY(highest > 0.999f);
+}
+
+void TestRules::dropFallsToTheRightLimit_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("positions");
+    QTest::addColumn<int>("lastTop");
+    QTest::newRow("empty") << 0 << 56 << 4430;
+    QTest::newRow("water only") << 1 << 17 << 2480;
+    QTest::newRow("minerals only") << 2 << 56 << 4430;
+    QTest::newRow("water and minerals") << 3 << 17 << 2480;
+}
+
+void TestRules::dropFallsToTheRightLimit()
+{
+    QFETCH(int, state);
+    QFETCH(int, positions);
+    QFETCH(int, lastTop);
+    int count = 0, last = 0;
+    for (int top = kDripStartTopTwips; top <= dripLimit(std::int16_t(state)); top += kDripStepTwips) {
+        ++count;
+        last = top;
+    }
+    QCOMPARE(count, positions);
+    QCOMPARE(last, lastTop);
+}
+
+void TestRules::growthFollowsTheOutcomeTable()
+{
+    for (unsigned bits = 0; bits < 64; ++bits) {
+        for (bool water : {false, true}) {
+            const oracle::Given given(bits);
+            const std::int16_t g =
+                computeGrowth(captionsFor(given), kGrowthLimitTable, toBoolean16(water));
+            const QByteArray what = QByteArray::fromStdString(oracle::describe(given, water));
+            QVERIFY2(g == oracle::growth(given, water), what);
+            QVERIFY2(stemLength(g) == oracle::stemLength(g), what);
+        }
+    }
+}
+
+void TestRules::captionsOtherThanYesOrNo()
+{
+    // Only the exact texts count: "no" is not missing for growth, and matches no leaf rule.
+    AddedCaptions captions = captionsFor(oracle::Given(0b111111));
+    captions[oracle::Fe] = "no";
+    QCOMPARE(int(computeGrowth(captions, kGrowthLimitTable, kTrue)), 70);
+    LeafSymptomRules rules;
+    const LeafChoice choice = rules.choose(captions, [] { return 0.0f; });
+    for (int picture : choice)
+        QCOMPARE(picture, kLeafUnchanged);
+}
+
+void TestRules::leafChoiceFollowsTheLeafTable()
+{
+    for (unsigned bits = 0; bits < 64; ++bits) {
+        const oracle::Given given(bits);
+        const oracle::LeafPictures expected = oracle::leafPictures(given);
+        if (expected.mixture)
+            continue;
+        LeafSymptomRules rules;
+        const LeafChoice choice = rules.choose(captionsFor(given), [] {
+            QTest::qFail("no draw expected", __FILE__, __LINE__);
+            return 0.0f;
+        });
+        const QByteArray what = QByteArray::fromStdString(oracle::describe(given, true));
+        for (int k = 0; k < 6; ++k)
+            QVERIFY2(choice[k] == expected.picture[k], what);
+    }
+}
+
+void TestRules::mixtureDrawsOnlyMissingMinerals()
+{
+    RandomSource random;
+    for (unsigned bits = 0; bits < 64; ++bits) {
+        const oracle::Given given(bits);
+        if (!oracle::leafPictures(given).mixture)
+            continue;
+        std::set<int> firstDraws, secondDraws;
+        LeafSymptomRules rules;
+        for (int run = 0; run < 200; ++run) {
+            const LeafChoice choice =
+                rules.choose(captionsFor(given), [&random] { return random.next(); });
+            QCOMPARE(choice[5], kLeafUnchanged);
+            int first = 0, second = 0;
+            for (int mineral = 1; mineral <= 4; ++mineral) {
+                const auto one = oracle::drawOnePictures(mineral);
+                if (choice[0] == one[0] && choice[2] == one[1] && choice[4] == one[2]
+                    && oracle::missing(given, mineral))
+                    first = mineral;
+                const auto two = oracle::drawTwoPictures(mineral);
+                if (choice[1] == two[0] && choice[3] == two[1] && oracle::missing(given, mineral))
+                    second = mineral;
+            }
+            QVERIFY2(first != 0 && second != 0, oracle::describe(given, true).c_str());
+            // Nitrogen and magnesium share their pictures; count them as one.
+            firstDraws.insert(first == oracle::Mg ? oracle::N : first);
+            secondDraws.insert(second == oracle::Mg ? oracle::N : second);
+        }
+        std::set<int> distinct;
+        for (int mineral = 1; mineral <= 4; ++mineral)
+            if (oracle::missing(given, mineral))
+                distinct.insert(mineral == oracle::Mg ? oracle::N : mineral);
+        QCOMPARE(firstDraws, distinct);
+        QCOMPARE(secondDraws, distinct);
+    }
+}
+
+void TestRules::rulerDropKeepsTheGrabbedPoint_data()
+{
+    QTest::addColumn<float>("grabX");
+    QTest::addColumn<float>("grabY");
+    QTest::addColumn<float>("dropX");
+    QTest::addColumn<float>("dropY");
+    QTest::addColumn<float>("left");
+    QTest::addColumn<float>("top");
+    QTest::newRow("grab 100, 1000 dropped at 5000, 2000")
+        << 100.0f << 1000.0f << 5000.0f << 2000.0f << 4900.0f << 1000.0f;
+    QTest::newRow("grab y rounds half to even") << 7.5f << 2.5f << 100.0f << 100.0f << 92.5f << 98.0f;
+    QTest::newRow("may land off screen") << 400.0f << 5000.0f << 10.0f << 10.0f << -390.0f << -4990.0f;
+}
+
+void TestRules::rulerDropKeepsTheGrabbedPoint()
+{
+    QFETCH(float, grabX);
+    QFETCH(float, grabY);
+    QFETCH(float, dropX);
+    QFETCH(float, dropY);
+    QFETCH(float, left);
+    QFETCH(float, top);
+    const RulerPlace place = dropPlace(dropX, dropY, grabAt(grabX, grabY));
+    QCOMPARE(place.left, left);
+    QCOMPARE(place.top, top);
+}
+
+QTEST_APPLESS_MAIN(TestRules)
+#include "tst_rules.moc"
