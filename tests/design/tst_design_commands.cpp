@@ -1,0 +1,300 @@
+// Filling the tube, the syringe dose and its drop, the cutting, and the reset.
+#include "../support/screen_test_support.h"
+
+#include "pictures/graphics.h"
+#include "shell/experiment_state.h"
+
+using namespace quorvel;
+using testing::ScreenFixture;
+
+namespace {
+enum Action { GiveWater, GiveMineral, StartAgain, Activation, Cutting };
+
+// Brings a fresh screen to the given tube contents by the pupil's own clicks.
+void fillTo(DesignWindow& w, int state)
+{
+    if (state == 2 || state == 3)
+        ScreenFixture::click(w.AddZelcor(5));
+    if (state == 1 || state == 3)
+        ScreenFixture::click(w.AddZelcor(7));
+}
+
+int tubePictureIndex(const QPixmap& shown)
+{
+    for (int i = 0; i < 4; ++i)
+        if (Graphics::instance().Tube(i).cacheKey() == shown.cacheKey())
+            return i;
+    return -1;
+}
+} // namespace
+
+class TestDesignCommands : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void tubeTransitions_data();
+    void tubeTransitions();
+    void phases();
+    void mineralsAreRecordedAndRepeatable();
+    void dropFall_data();
+    void dropFall();
+    void waterMovesNoSyringeOrDrop();
+    void syringeRefillsOnTheTick();
+    void startAgainKeepsTheTimerAndCommands();
+    void returningFromResultsResets();
+    void unknownIndicesDoNothing();
+};
+
+void TestDesignCommands::tubeTransitions_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<int>("after");
+    QTest::addColumn<int>("picture"); // -1: the tube is hidden
+    const char* stateNames[] = {"empty", "water only", "minerals only", "water and minerals"};
+    // Before x action -> state and Tube picture; water cannot be given twice.
+    const int table[4][5][2] = {
+        {{1, 3}, {2, 1}, {0, 0}, {0, 0}, {0, -1}},
+        {{-1, 0}, {3, 2}, {0, 0}, {0, 0}, {1, -1}},
+        {{3, 2}, {2, 1}, {0, 0}, {0, 0}, {2, -1}},
+        {{-1, 0}, {3, 2}, {0, 0}, {0, 0}, {3, -1}},
+    };
+    const char* actionNames[] = {"water", "mineral", "start again", "activation", "cutting"};
+    for (int before = 0; before < 4; ++before) {
+        for (int action = 0; action < 5; ++action) {
+            if (table[before][action][0] < 0)
+                continue;
+            QTest::addRow("%s, %s", stateNames[before], actionNames[action])
+                << before << action << table[before][action][0] << table[before][action][1];
+        }
+    }
+}
+
+void TestDesignCommands::tubeTransitions()
+{
+    QFETCH(int, before);
+    QFETCH(int, action);
+    QFETCH(int, after);
+    QFETCH(int, picture);
+    ScreenFixture f;
+    DesignWindow& w = f.design();
+    fillTo(w, before);
+    QCOMPARE(int(ZELCOR1::TubeState), before);
+
+    switch (action) {
+    case GiveWater:
+        QVERIFY(w.AddZelcor(7)->isEnabled());
+        ScreenFixture::click(w.AddZelcor(7));
+        break;
+    case GiveMineral:
+        ScreenFixture::click(w.AddZelcor(3));
+        break;
+    case StartAgain:
+        ScreenFixture::click(w.Cmd_Button(2));
+        break;
+    case Activation:
+        f.shell->showResults();
+        f.shell->showDesign();
+        break;
+    case Cutting:
+        ScreenFixture::click(w.Cmd_Button(3));
+        break;
+    }
+    QCOMPARE(int(ZELCOR1::TubeState), after);
+    if (picture < 0)
+        QVERIFY(!w.TTube()->isVisible());
+    else
+        QCOMPARE(tubePictureIndex(w.TTube()->picture()), picture);
+}
+
+void TestDesignCommands::phases()
+{
+    ScreenFixture f;
+    DesignWindow& w = f.design();
+    // Enabled filling buttons 1..7, Add Cutting enabled, syringe, tube, cutting picture shown.
+    auto expect = [&w](const char* phase, bool minerals, bool water, bool cutting, bool apparatus) {
+        for (int i = 1; i <= 6; ++i)
+            QVERIFY2(w.AddZelcor(i)->isEnabled() == minerals, phase);
+        QVERIFY2(w.AddZelcor(7)->isEnabled() == water, phase);
+        QVERIFY2(w.Cmd_Button(3)->isEnabled() == cutting, phase);
+        QVERIFY2(w.Syringe()->isVisible() == apparatus, phase);
+        QVERIFY2(w.TTube()->isVisible() == apparatus, phase);
+        QVERIFY2(w.Start()->isVisible() == !apparatus, phase);
+        QVERIFY2(!w.Drip()->isVisible(), phase);
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(w.Cmd_Button(i)->isEnabled(), phase); // always available
+    };
+    expect("after reset", true, true, true, true);
+    ScreenFixture::click(w.AddZelcor(7));
+    expect("after water", true, false, true, true);
+    ScreenFixture::click(w.AddZelcor(6));
+    expect("after a mineral", true, false, true, true);
+    ScreenFixture::click(w.Cmd_Button(3));
+    expect("cutting added", false, false, false, false);
+    QCOMPARE(ZELCOR1::CuttingAdded, kTrue);
+    QCOMPARE(ZELCOR1::WaterAdded, kTrue);
+    QCOMPARE(int(ZELCOR1::TubeState), 3);
+    QCOMPARE(w.Added(6)->text(), QStringLiteral("Yes"));
+    ScreenFixture::click(w.Cmd_Button(2));
+    expect("start again after the cutting", true, true, true, true);
+    QCOMPARE(w.Syringe()->picture().cacheKey(), Graphics::instance().Syringe(3).cacheKey());
+    QCOMPARE(ZELCOR1::CuttingAdded, kFalse);
+
+    // A cutting into an empty tube is accepted as it is.
+    ScreenFixture::click(w.Cmd_Button(3));
+    QCOMPARE(ZELCOR1::CuttingAdded, kTrue);
+    QCOMPARE(int(ZELCOR1::TubeState), 0);
+    for (int i = 1; i <= 6; ++i)
+        QCOMPARE(w.Added(i)->text(), QStringLiteral("No"));
+}
+
+void TestDesignCommands::mineralsAreRecordedAndRepeatable()
+{
+    ScreenFixture f;
+    DesignWindow& w = f.design();
+    for (int i = 1; i <= 6; ++i) {
+        ScreenFixture::click(w.AddZelcor(i));
+        for (int j = 1; j <= 6; ++j)
+            QCOMPARE(w.Added(j)->text(), j <= i ? QStringLiteral("Yes") : QStringLiteral("No"));
+        QVERIFY(w.AddZelcor(i)->isEnabled());
+    }
+    ScreenFixture::click(w.AddZelcor(2));
+    QCOMPARE(w.Added(2)->text(), QStringLiteral("Yes"));
+    QCOMPARE(int(ZELCOR1::TubeState), 2);
+    QCOMPARE(w.Added(0)->text(), QStringLiteral("Added"));
+    ScreenFixture::click(w.Cmd_Button(2));
+    for (int j = 1; j <= 6; ++j)
+        QCOMPARE(w.Added(j)->text(), QStringLiteral("No"));
+    QCOMPARE(w.Added(0)->text(), QStringLiteral("Added"));
+}
+
+void TestDesignCommands::dropFall_data()
+{
+    QTest::addColumn<bool>("water");
+    QTest::addColumn<bool>("mineralFirst");
+    QTest::addColumn<int>("lastTop");
+    QTest::newRow("into an empty tube") << false << false << 4430;
+    QTest::newRow("into minerals only") << false << true << 4430;
+    QTest::newRow("into water only") << true << false << 2480;
+    QTest::newRow("into water and minerals") << true << true << 2480;
+}
+
+void TestDesignCommands::dropFall()
+{
+    QFETCH(bool, water);
+    QFETCH(bool, mineralFirst);
+    QFETCH(int, lastTop);
+    ScreenFixture f;
+    DesignWindow& w = f.design();
+    if (mineralFirst)
+        ScreenFixture::click(w.AddZelcor(1));
+    if (water)
+        ScreenFixture::click(w.AddZelcor(7));
+
+    QList<float> tops;
+    QList<bool> shown;
+    QObject::connect(w.Drip(), &ImageControl::topChanged, w.Drip(), [&](float top) {
+        tops << top;
+        shown << w.Drip()->isVisibleTo(&w);
+    });
+    ScreenFixture::click(w.AddZelcor(4));
+
+    // Observed: placed at the start, shown, then every 50 twips down to the limit.
+    QVERIFY(!tops.isEmpty());
+    QCOMPARE(tops.first(), 1680.0f);
+    tops.removeFirst();
+    shown.removeFirst();
+    QCOMPARE(tops.size(), (lastTop - 1680) / 50 + 1);
+    for (int i = 0; i < tops.size(); ++i) {
+        QCOMPARE(tops[i], float(1680 + 50 * i));
+        QVERIFY(shown[i]);
+    }
+    QCOMPARE(w.Drip()->left(), 4590.0f);
+    QCOMPARE(w.Drip()->top(), float(lastTop));
+    QVERIFY(!w.Drip()->isVisible());
+}
+
+void TestDesignCommands::waterMovesNoSyringeOrDrop()
+{
+    ScreenFixture f;
+    DesignWindow& w = f.design();
+    int moves = 0;
+    QObject::connect(w.Drip(), &ImageControl::topChanged, w.Drip(), [&moves] { ++moves; });
+    const qint64 syringe = w.Syringe()->picture().cacheKey();
+    ScreenFixture::click(w.AddZelcor(7));
+    QCOMPARE(moves, 0);
+    QCOMPARE(w.Syringe()->picture().cacheKey(), syringe);
+    QVERIFY(!w.AniTimer().isActive());
+}
+
+void TestDesignCommands::syringeRefillsOnTheTick()
+{
+    ScreenFixture f;
+    DesignWindow& w = f.design();
+    const Graphics& g = Graphics::instance();
+    QVERIFY(!w.AniTimer().isActive()); // stopped by the activation
+    ScreenFixture::click(w.AddZelcor(1));
+    QCOMPARE(w.Syringe()->picture().cacheKey(), g.Syringe(2).cacheKey());
+    QVERIFY(w.AniTimer().isActive());
+    QCOMPARE(w.AniTimer().interval(), 500);
+    QTest::qWait(250);
+    ScreenFixture::click(w.AddZelcor(2)); // a second dose restarts the half second
+    QCOMPARE(w.AniTimer().remainingTime() > 400, true);
+    QTest::qWait(300);
+    QCOMPARE(w.Syringe()->picture().cacheKey(), g.Syringe(2).cacheKey());
+    QTRY_COMPARE_WITH_TIMEOUT(w.Syringe()->picture().cacheKey(), g.Syringe(3).cacheKey(), 1000);
+    // It keeps ticking after the cutting hides the syringe.
+    ScreenFixture::click(w.Cmd_Button(3));
+    QVERIFY(w.AniTimer().isActive());
+    w.Syringe()->setPicture(g.Syringe(0));
+    QTRY_COMPARE_WITH_TIMEOUT(w.Syringe()->picture().cacheKey(), g.Syringe(3).cacheKey(), 1000);
+}
+
+void TestDesignCommands::startAgainKeepsTheTimerAndCommands()
+{
+    ScreenFixture f;
+    DesignWindow& w = f.design();
+    ScreenFixture::click(w.AddZelcor(1));
+    ScreenFixture::click(w.Cmd_Button(2));
+    QVERIFY(w.AniTimer().isActive());
+    QCOMPARE(w.Syringe()->picture().cacheKey(), Graphics::instance().Syringe(3).cacheKey());
+    QCOMPARE(w.TTube()->picture().cacheKey(), Graphics::instance().Tube(0).cacheKey());
+    QCOMPARE(int(ZELCOR1::TubeState), 0);
+}
+
+void TestDesignCommands::returningFromResultsResets()
+{
+    ScreenFixture f;
+    DesignWindow& w = f.design();
+    ScreenFixture::click(w.AddZelcor(7));
+    ScreenFixture::click(w.AddZelcor(3));
+    ScreenFixture::click(w.Cmd_Button(3));
+    ScreenFixture::click(w.Cmd_Button(0));
+    QVERIFY(w.AniTimer().isActive());
+    ScreenFixture::click(f.results().Cmd_Button(2));
+    QVERIFY(w.isVisible());
+    QVERIFY(!w.AniTimer().isActive());
+    QVERIFY(w.Syringe()->isVisible() && w.TTube()->isVisible() && !w.Start()->isVisible());
+    QCOMPARE(w.TTube()->picture().cacheKey(), Graphics::instance().Tube(0).cacheKey());
+    QCOMPARE(w.Syringe()->picture().cacheKey(), Graphics::instance().Syringe(3).cacheKey());
+    for (int i = 1; i <= 7; ++i)
+        QVERIFY(w.AddZelcor(i)->isEnabled());
+    for (int i = 1; i <= 6; ++i)
+        QCOMPARE(w.Added(i)->text(), QStringLiteral("No"));
+}
+
+void TestDesignCommands::unknownIndicesDoNothing()
+{
+    ScreenFixture f;
+    DesignWindow& w = f.design();
+    w.AddZelcor_Click(0);
+    w.AddZelcor_Click(8);
+    w.AddZelcor_Click(-1);
+    w.Cmd_Button_Click(4);
+    w.Cmd_Button_Click(-1);
+    QCOMPARE(int(ZELCOR1::TubeState), 0);
+    QCOMPARE(f.asked, 0);
+    QVERIFY(!f.shell->resultsLoaded());
+}
+
+QTEST_MAIN(TestDesignCommands)
+#include "tst_design_commands.moc"

@@ -1,0 +1,237 @@
+// The Design screen as laid out: every control's place, caption, stacking and keyboard order.
+#include "../support/screen_test_support.h"
+
+#include "pictures/graphics.h"
+
+#include <QApplication>
+#include <functional>
+
+using namespace quorvel;
+using testing::ScreenFixture;
+
+namespace {
+using Pick = std::function<QWidget*(DesignWindow&)>;
+
+QRect twips(int left, int top, int width, int height)
+{
+    auto px = [](int t) { return static_cast<int>(std::lround(t / 15.0)); };
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+QString captionOf(QWidget* widget)
+{
+    if (auto* button = qobject_cast<QPushButton*>(widget))
+        return button->text();
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return label->text();
+    return QString();
+}
+} // namespace
+
+Q_DECLARE_METATYPE(Pick)
+
+class TestDesignLayout : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void window();
+    void control_data();
+    void control();
+    void linesAndCreationPictures();
+    void stackingOrder();
+    void keyboardOrderAndFocus();
+    void accessKeysPressTheirButtons_data();
+    void accessKeysPressTheirButtons();
+    void instructionWrapsInsideItsLabel();
+};
+
+void TestDesignLayout::window()
+{
+    ScreenFixture f;
+    QCOMPARE(f.design().windowTitle(), QStringLiteral("Quorvel - Designing your experiment"));
+    QCOMPARE(f.design().palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(!f.design().windowIcon().isNull());
+    // No frame on the offscreen platform: the whole outer size is client area.
+    QCOMPARE(f.design().frameGeometry().size(), QSize(646, 486));
+    QCOMPARE(f.design().minimumSize(), f.design().maximumSize());
+    const QRect display = f.design().screen()->geometry();
+    QCOMPARE(f.design().frameGeometry().center(), display.center());
+}
+
+void TestDesignLayout::control_data()
+{
+    QTest::addColumn<Pick>("pick");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("geometry");
+    const QRect mineral[7] = {};
+    Q_UNUSED(mineral);
+
+    auto zelcor = [](int i) { return Pick([i](DesignWindow& w) { return w.AddZelcor(i); }); };
+    auto cmd = [](int i) { return Pick([i](DesignWindow& w) { return w.Cmd_Button(i); }); };
+    QTest::newRow("AddZelcor(1)") << zelcor(1) << "&Nitrogen" << twips(360, 2400, 1575, 615);
+    QTest::newRow("AddZelcor(2)") << zelcor(2) << "Po&tassium" << twips(2040, 2400, 1575, 615);
+    QTest::newRow("AddZelcor(3)") << zelcor(3) << "&Magnesium" << twips(360, 3120, 1575, 615);
+    QTest::newRow("AddZelcor(4)") << zelcor(4) << "&Iron" << twips(2040, 3120, 1575, 615);
+    QTest::newRow("AddZelcor(5)") << zelcor(5) << "&Phosphorus" << twips(360, 3840, 1575, 615);
+    QTest::newRow("AddZelcor(6)") << zelcor(6) << "&Calcium" << twips(2040, 3840, 1575, 615);
+    QTest::newRow("AddZelcor(7)") << zelcor(7) << "Add &Water" << twips(360, 5505, 1575, 735);
+    QTest::newRow("Cmd_Button(0)") << cmd(0) << "See &Results" << twips(3960, 5505, 1575, 735);
+    QTest::newRow("Cmd_Button(1)") << cmd(1) << "&Quit" << twips(7680, 5505, 1575, 735);
+    QTest::newRow("Cmd_Button(2)") << cmd(2) << "&Start again" << twips(5760, 5505, 1695, 735);
+    QTest::newRow("Cmd_Button(3)") << cmd(3) << "&Add Cutting" << twips(2160, 5505, 1575, 735);
+
+    const char* minerals[] = {"Mineral",    "Nitrogen", "Potassium", "Magnesium",
+                              "Iron",       "Phosphorus", "Calcium"};
+    const int tops[] = {1080, 1680, 2160, 2640, 3120, 3600, 4080};
+    for (int i = 0; i <= 6; ++i) {
+        QTest::addRow("Mineral(%d)", i)
+            << Pick([i](DesignWindow& w) { return w.Mineral(i); }) << minerals[i]
+            << twips(6360, tops[i], 1335, 375);
+        QTest::addRow("Added(%d)", i) << Pick([i](DesignWindow& w) { return w.Added(i); })
+                                      << (i == 0 ? "Added" : "No") << twips(7920, tops[i], 1095, 375);
+    }
+    QTest::newRow("Shape1") << Pick([](DesignWindow& w) { return w.Shape1(); }) << ""
+                            << twips(6120, 840, 3135, 3855);
+    QTest::newRow("Shape2") << Pick([](DesignWindow& w) { return w.Shape2(); }) << ""
+                            << twips(840, 240, 2295, 1335);
+    QTest::newRow("Label1") << Pick([](DesignWindow& w) { return w.Label1(); })
+                            << "Click on these minerals to add them to the tube."
+                            << twips(1080, 420, 1815, 975);
+    QTest::newRow("Image1") << Pick([](DesignWindow& w) { return w.Image1(); }) << ""
+                            << twips(1440, 1680, 1080, 600);
+    QTest::newRow("Syringe") << Pick([](DesignWindow& w) { return w.Syringe(); }) << ""
+                             << twips(4440, 600, 1260, 1200);
+    QTest::newRow("TTube") << Pick([](DesignWindow& w) { return w.TTube(); }) << ""
+                           << twips(4200, 1920, 870, 2655);
+    QTest::newRow("Start") << Pick([](DesignWindow& w) { return w.Start(); }) << ""
+                           << twips(3480, 180, 2310, 4440);
+}
+
+void TestDesignLayout::control()
+{
+    QFETCH(Pick, pick);
+    QFETCH(QString, caption);
+    QFETCH(QRect, geometry);
+    ScreenFixture f;
+    QWidget* widget = pick(f.design());
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(captionOf(widget), caption);
+    if (qobject_cast<QPushButton*>(widget) || qobject_cast<QLabel*>(widget)) {
+        QCOMPARE(widget->font().pointSize(), 12);
+        QVERIFY(!widget->font().bold() && !widget->font().italic());
+    }
+    if (qobject_cast<QLabel*>(widget))
+        QCOMPARE(widget->palette().color(QPalette::Window), QColor(255, 255, 128));
+}
+
+void TestDesignLayout::linesAndCreationPictures()
+{
+    ScreenFixture f;
+    DesignWindow& w = f.design();
+    QCOMPARE(QRectF(QPointF(w.Line1()->x1(), w.Line1()->y1()), QPointF(w.Line1()->x2(), w.Line1()->y2())),
+             QRectF(QPointF(7800, 840), QPointF(7800, 4680)));
+    QCOMPARE(QRectF(QPointF(w.Line2()->x1(), w.Line2()->y1()), QPointF(w.Line2()->x2(), w.Line2()->y2())),
+             QRectF(QPointF(6120, 1560), QPointF(9240, 1560)));
+    // Controls outside the arrays do not exist.
+    QVERIFY(!w.AddZelcor(0) && !w.AddZelcor(8) && !w.Cmd_Button(4) && !w.Added(7));
+    // After the first activation: full syringe, empty tube, no drop, no cutting.
+    const Graphics& g = Graphics::instance();
+    QCOMPARE(w.Syringe()->picture().cacheKey(), g.Syringe(3).cacheKey());
+    QCOMPARE(w.TTube()->picture().cacheKey(), g.Tube(0).cacheKey());
+    QVERIFY(!w.Drip()->isVisible());
+    QVERIFY(!w.Start()->isVisible());
+    QVERIFY(w.Syringe()->isVisible() && w.TTube()->isVisible());
+    QCOMPARE(w.Syringe()->picture().size(), QSize(84, 80));
+    QCOMPARE(w.Drip()->picture().size(), QSize(5, 6));
+    QCOMPARE(w.Start()->picture().size(), QSize(154, 296));
+}
+
+void TestDesignLayout::stackingOrder()
+{
+    ScreenFixture f;
+    DesignWindow& w = f.design();
+    // Front to back.
+    QList<QWidget*> order = {w.Image1(), w.Drip(), w.Label1(), w.Line2(), w.Line1()};
+    for (int i = 6; i >= 0; --i)
+        order << w.Added(i) << w.Mineral(i);
+    order << w.Syringe() << w.TTube() << w.Shape1() << w.Shape2() << w.Start();
+    const QObjectList children = w.children();
+    for (int i = 0; i + 1 < order.size(); ++i)
+        QVERIFY2(children.indexOf(order[i]) > children.indexOf(order[i + 1]),
+                 qPrintable(QStringLiteral("position %1").arg(i)));
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(children.indexOf(w.Cmd_Button(i)) > children.indexOf(w.Image1()));
+    for (int i = 1; i <= 7; ++i)
+        QVERIFY(children.indexOf(w.AddZelcor(i)) > children.indexOf(w.Image1()));
+}
+
+void TestDesignLayout::keyboardOrderAndFocus()
+{
+    ScreenFixture f;
+    DesignWindow& w = f.design();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const QList<QWidget*> expected = {w.AddZelcor(4), w.AddZelcor(1), w.AddZelcor(3),
+                                      w.AddZelcor(6), w.AddZelcor(5), w.AddZelcor(2),
+                                      w.AddZelcor(7), w.Cmd_Button(0), w.Cmd_Button(1),
+                                      w.Cmd_Button(2), w.Cmd_Button(3)};
+    QCOMPARE(QApplication::focusWidget(), expected.first());
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), expected[i]);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), expected.first()); // labels and pictures take no focus
+}
+
+void TestDesignLayout::accessKeysPressTheirButtons_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("mineral");
+    QTest::newRow("Alt+N") << int(Qt::Key_N) << 1;
+    QTest::newRow("Alt+T") << int(Qt::Key_T) << 2;
+    QTest::newRow("Alt+M") << int(Qt::Key_M) << 3;
+    QTest::newRow("Alt+I") << int(Qt::Key_I) << 4;
+    QTest::newRow("Alt+P") << int(Qt::Key_P) << 5;
+    QTest::newRow("Alt+C") << int(Qt::Key_C) << 6;
+    QTest::newRow("Alt+W") << int(Qt::Key_W) << 7;
+}
+
+void TestDesignLayout::accessKeysPressTheirButtons()
+{
+    QFETCH(int, key);
+    QFETCH(int, mineral);
+    ScreenFixture f;
+    DesignWindow& w = f.design();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    // An access key presses its button as a short animated click.
+    QTest::keyClick(&w, Qt::Key(key), Qt::AltModifier);
+    if (mineral == 7)
+        QTRY_VERIFY(!w.AddZelcor(7)->isEnabled());
+    else
+        QTRY_COMPARE(w.Added(mineral)->text(), QStringLiteral("Yes"));
+    QTest::keyClick(&w, Qt::Key_A, Qt::AltModifier); // Add Cutting
+    QTRY_VERIFY(!w.Cmd_Button(3)->isEnabled());
+    QTest::keyClick(&w, Qt::Key_S, Qt::AltModifier); // Start again
+    QTRY_VERIFY(w.Cmd_Button(3)->isEnabled());
+    QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier); // See Results
+    QTRY_VERIFY(f.shell->resultsLoaded() && f.results().isVisible());
+}
+
+void TestDesignLayout::instructionWrapsInsideItsLabel()
+{
+    ScreenFixture f;
+    QLabel* label = f.design().Label1();
+    QVERIFY(label->wordWrap());
+    const QFontMetrics metrics(label->font());
+    const QRect needed = metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap, label->text());
+    QVERIFY2(needed.height() <= label->height(),
+             qPrintable(QStringLiteral("needs %1 px of %2").arg(needed.height()).arg(label->height())));
+    QVERIFY(needed.height() > metrics.height()); // it does wrap
+    for (int i = 0; i <= 6; ++i) {
+        CaptionLabel* mineral = f.design().Mineral(i);
+        QVERIFY(QFontMetrics(mineral->font()).horizontalAdvance(mineral->text()) <= mineral->width());
+    }
+}
+
+QTEST_MAIN(TestDesignLayout)
+#include "tst_design_layout.moc"

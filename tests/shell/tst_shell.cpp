@@ -1,0 +1,205 @@
+// The quit rule on both screens, the real confirmation box, and what counts as an activation.
+#include "../support/screen_test_support.h"
+
+#include "pictures/graphics.h"
+#include "shell/experiment_state.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+using namespace quorvel;
+using testing::ScreenFixture;
+
+class TestShell : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void startsOnAFreshDesignScreen();
+    void quitRule_data();
+    void quitRule();
+    void yesEndsWithoutASecondQuestion();
+    void realBoxDefaultsToNo_data();
+    void realBoxDefaultsToNo();
+    void realBoxYes();
+    void windowSystemActivationIsNoActivation();
+    void screensSwitchAndKeepTheirState();
+};
+
+void TestShell::startsOnAFreshDesignScreen()
+{
+    ZELCOR1::TubeState = 3;
+    ZELCOR1::WaterAdded = kTrue;
+    ZELCOR1::CuttingAdded = kTrue;
+    ScreenFixture f;
+    QVERIFY(f.design().isVisible());
+    QVERIFY(!f.shell->resultsLoaded());
+    QVERIFY(Graphics::exists());
+    QCOMPARE(ZELCOR1::TubeState, std::int16_t(0));
+    QCOMPARE(ZELCOR1::WaterAdded, kFalse);
+    QCOMPARE(ZELCOR1::CuttingAdded, kFalse);
+}
+
+void TestShell::quitRule_data()
+{
+    QTest::addColumn<bool>("onResults");
+    QTest::addColumn<bool>("byButton");
+    QTest::addColumn<int>("answer");
+    for (bool onResults : {false, true}) {
+        for (bool byButton : {true, false}) {
+            for (int answer : {kAnswerYes, kAnswerNo}) {
+                const QByteArray name = QByteArray(onResults ? "results " : "design ")
+                                        + (byButton ? "Quit button " : "window close ")
+                                        + (answer == kAnswerYes ? "Yes" : "No");
+                QTest::newRow(name.constData()) << onResults << byButton << answer;
+            }
+        }
+    }
+}
+
+void TestShell::quitRule()
+{
+    QFETCH(bool, onResults);
+    QFETCH(bool, byButton);
+    QFETCH(int, answer);
+    ScreenFixture f;
+    // A half-designed experiment that a No must leave exactly as it is.
+    ScreenFixture::click(f.design().AddZelcor(7));
+    ScreenFixture::click(f.design().AddZelcor(2));
+    if (onResults) {
+        ScreenFixture::click(f.design().Cmd_Button(3));
+        ScreenFixture::click(f.design().Cmd_Button(0));
+        QVERIFY(f.results().isVisible());
+    }
+    QWidget* screen = onResults ? static_cast<QWidget*>(&f.results()) : &f.design();
+    const std::int16_t tubeState = ZELCOR1::TubeState;
+    const qint64 tubePicture = f.design().TTube()->picture().cacheKey();
+    const bool leafShown = onResults && f.results().Leaf(0)->isVisible();
+
+    f.answers = {answer};
+    if (byButton)
+        ScreenFixture::click(onResults ? f.results().Cmd_Button(0) : f.design().Cmd_Button(1));
+    else
+        ScreenFixture::closeWindow(screen);
+
+    QCOMPARE(f.asked, 1);
+    if (answer == kAnswerYes) {
+        QCOMPARE(f.ended, 1);
+        QVERIFY(!f.design().isVisible());
+        QVERIFY(!f.shell->resultsLoaded() || !f.results().isVisible());
+        return;
+    }
+    QCOMPARE(f.ended, 0);
+    QVERIFY(screen->isVisible());
+    QCOMPARE(ZELCOR1::TubeState, tubeState);
+    QCOMPARE(ZELCOR1::WaterAdded, kTrue);
+    QCOMPARE(f.design().Added(2)->text(), QStringLiteral("Yes"));
+    QCOMPARE(f.design().TTube()->picture().cacheKey(), tubePicture);
+    QCOMPARE(f.design().AddZelcor(7)->isEnabled(), false);
+    if (onResults)
+        QCOMPARE(f.results().Leaf(0)->isVisible(), leafShown);
+}
+
+void TestShell::yesEndsWithoutASecondQuestion()
+{
+    ScreenFixture f;
+    ScreenFixture::click(f.design().Cmd_Button(0)); // Results shown, Design hidden
+    f.answers = {kAnswerYes};
+    ScreenFixture::closeWindow(&f.results());
+    QCOMPARE(f.asked, 1);
+    QCOMPARE(f.ended, 1);
+    // The windows went away without closing: a later close event would ask again, and nothing
+    // may do that once the program has ended.
+    QVERIFY(!f.results().isVisible());
+    QVERIFY(!f.design().isVisible());
+}
+
+void TestShell::realBoxDefaultsToNo_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+}
+
+void TestShell::realBoxDefaultsToNo()
+{
+    QFETCH(int, key);
+    int ended = 0;
+    Shell::Options options;
+    options.endProgram = [&ended] { ++ended; };
+    Shell shell(options);
+    shell.start();
+    QString title, text;
+    bool questionIcon = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        title = box->windowTitle();
+        text = box->text();
+        questionIcon = box->icon() == QMessageBox::Question;
+        QTest::keyClick(box, Qt::Key(key));
+    });
+    QTest::mouseClick(shell.design().Cmd_Button(1), Qt::LeftButton);
+    QCOMPARE(title, QStringLiteral("Talvessa"));
+    QCOMPARE(text, QStringLiteral("Do you really want to quit?"));
+    QVERIFY(questionIcon);
+    QCOMPARE(ended, 0);
+    QVERIFY(shell.design().isVisible());
+}
+
+void TestShell::realBoxYes()
+{
+    int ended = 0;
+    Shell::Options options;
+    options.endProgram = [&ended] { ++ended; };
+    Shell shell(options);
+    shell.start();
+    QTimer::singleShot(0, this, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        box->button(QMessageBox::Yes)->click();
+    });
+    QCOMPARE(shell.ConfirmQuit(), kAnswerYes);
+    QCOMPARE(ended, 0);
+}
+
+void TestShell::windowSystemActivationIsNoActivation()
+{
+    ScreenFixture f;
+    ScreenFixture::click(f.design().AddZelcor(1));
+    ScreenFixture::windowSystemActivation(&f.design());
+    f.answers = {kAnswerNo};
+    ScreenFixture::click(f.design().Cmd_Button(1)); // a message box over the screen closes
+    ScreenFixture::windowSystemActivation(&f.design());
+    QCOMPARE(f.design().Added(1)->text(), QStringLiteral("Yes"));
+    QCOMPARE(ZELCOR1::TubeState, std::int16_t(2));
+}
+
+void TestShell::screensSwitchAndKeepTheirState()
+{
+    ScreenFixture f;
+    ScreenFixture::click(f.design().AddZelcor(7));
+    ScreenFixture::click(f.design().Cmd_Button(3));
+    ScreenFixture::click(f.design().Cmd_Button(0));
+    QVERIFY(f.results().isVisible());
+    QVERIFY(!f.design().isVisible());
+    // While results are shown the Design screen keeps the record it handed over.
+    QCOMPARE(ZELCOR1::CuttingAdded, kTrue);
+    QCOMPARE(ZELCOR1::WaterAdded, kTrue);
+
+    ResultsWindow* first = &f.results();
+    ScreenFixture::click(f.results().Cmd_Button(2));
+    QVERIFY(f.design().isVisible());
+    QVERIFY(!f.results().isVisible());
+    QCOMPARE(ZELCOR1::TubeState, std::int16_t(0));
+    QCOMPARE(ZELCOR1::WaterAdded, kFalse);
+    QCOMPARE(ZELCOR1::CuttingAdded, kFalse);
+    for (int i = 1; i <= 6; ++i)
+        QCOMPARE(f.design().Added(i)->text(), QStringLiteral("No"));
+
+    ScreenFixture::click(f.design().Cmd_Button(0));
+    QCOMPARE(&f.results(), first); // created once, then only shown and hidden
+}
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"
