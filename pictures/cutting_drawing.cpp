@@ -1,0 +1,40 @@
+// A plant cutting standing in a blacked-out test tube.
+#include "pictures/drawings.h"
+
+#include "pictures/blade.h"
+#include "pictures/palette.h"
+#include "pictures/raster.h"
+
+namespace quorvel::drawings {
+
+namespace {
+
+using namespace palette;
+
+constexpr QSize kSize(154, 296);
+constexpr QPoint kTubeAt(47, 115);
+constexpr double kStemX = 77.0;
+constexpr QPointF kStemTop(kStemX, 58.0);
+
+} // namespace
+
+QImage cuttingInTube() {
+    QImage image = raster::canvas(kSize);
+    // The stem stops at the mouth: below it the tube hides it, and the tube must stay exactly
+    // the blacked-out picture.
+    raster::fill(image, raster::capsule({kStemX, kTubeAt.y() - 1.0}, kStemTop, 1.6), kDarkGreen);
+    // The leaves rise from a little apart on the stem, one on each side.
+    const Blade left(kStemTop + QPointF(0.0, 4.0), {7.0, 10.0}, 6.0, 27.0);
+    const Blade right(kStemTop, {147.0, 4.0}, 6.0, 27.0);
+    left.paint(image, kBrightGreen, kDarkGreen);
+    right.paint(image, kBrightGreen, kDarkGreen);
+
+    const QImage tube = blackedOutTube();
+    for (int y = 0; y < tube.height(); ++y) {
+        for (int x = 0; x < tube.width(); ++x)
+            image.setPixel(kTubeAt + QPoint(x, y), tube.pixel(x, y));
+    }
+    return image;
+}
+
+} // namespace quorvel::drawings

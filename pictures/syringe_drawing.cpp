@@ -1,0 +1,122 @@
+// The syringe at four fillings, and the drop that falls from its needle.
+#include "pictures/drawings.h"
+
+#include "pictures/palette.h"
+#include "pictures/raster.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace quorvel::drawings {
+
+namespace {
+
+using namespace palette;
+
+constexpr QSize kSize(84, 80);
+constexpr int kSyringeCount = 4;
+
+// The syringe is laid out along its own axis: "along" runs from the needle tip towards the
+// plunger, "across" at right angles. The tip sits just above where the screen starts the drop.
+constexpr QPointF kTip(12.5, 71.5);
+constexpr QPointF kAxis(std::numbers::sqrt2 / 2, -std::numbers::sqrt2 / 2);
+constexpr QPointF kAcross(std::numbers::sqrt2 / 2, std::numbers::sqrt2 / 2);
+
+// Distances along the axis from the needle tip, and half-widths across it.
+constexpr double kNeedleLength = 13.0;
+constexpr double kNeedleHalfWidth = 1.3;
+constexpr double kHubFrom = 12.0;
+constexpr double kHubTo = 18.0;
+constexpr double kHubHalfWidth = 3.5;
+constexpr double kBarrelFrom = 17.0;
+constexpr double kBarrelTo = 51.0;
+constexpr double kBarrelHalfWidth = 9.5;
+constexpr double kBarrelWall = 1.5;
+constexpr double kGripFrom = 49.5;
+constexpr double kGripTo = 52.5;
+constexpr double kGripHalfWidth = 15.5;
+constexpr double kBore = kBarrelHalfWidth - kBarrelWall;
+constexpr double kBoreFront = kBarrelFrom + kBarrelWall;
+constexpr double kBoreBack = kBarrelTo - kBarrelWall;
+constexpr double kSealLength = 3.5;
+constexpr double kTravel = kBoreBack - kSealLength - kBoreFront;
+constexpr double kRodHalfWidth = 2.5;
+// Long enough that a full syringe's thumb rest touches the top and the right edge of the
+// picture, short enough that an empty one's still clears the finger grip.
+constexpr double kRodLength = 40.0;
+constexpr double kThumbRestLength = 3.5;
+constexpr double kThumbRestHalfWidth = 8.0;
+
+double along(QPointF p) {
+    return QPointF::dotProduct(p - kTip, kAxis);
+}
+
+double across(QPointF p) {
+    return QPointF::dotProduct(p - kTip, kAcross);
+}
+
+raster::Region span(double from, double to, double halfWidth) {
+    return [=](QPointF p) {
+        const double u = along(p);
+        return u >= from && u < to && std::abs(across(p)) < halfWidth;
+    };
+}
+
+raster::Region band(double from, double to, double acrossFrom, double acrossTo) {
+    return [=](QPointF p) {
+        const double u = along(p);
+        const double v = across(p);
+        return u >= from && u < to && v >= acrossFrom && v < acrossTo;
+    };
+}
+
+void part(QImage& image, const raster::Region& region, QRgb fill) {
+    raster::fill(image, region, fill);
+    raster::outline(image, region, kBlack);
+}
+
+} // namespace
+
+QImage syringe(int index) {
+    if (index < 0 || index >= kSyringeCount)
+        return {};
+    // The plunger is drawn back just as far as the liquid reaches.
+    constexpr double kFill[kSyringeCount] = {0.0, 0.15, 0.5, 1.0};
+    const double sealFront = kBoreFront + kFill[index] * kTravel;
+    const double sealBack = sealFront + kSealLength;
+    const double thumbFrom = sealBack + kRodLength;
+
+    QImage image = raster::canvas(kSize);
+    raster::fill(image, span(kBarrelFrom, kBarrelTo, kBarrelHalfWidth), kWhite);
+    // Light catches the near side of the glass and the far side lies in shadow.
+    raster::fill(image, band(kBoreFront, kBoreBack, -kBore, -kBore + 1.5), kLightGrey);
+    raster::fill(image, band(kBoreFront, kBoreBack, kBore - 1.5, kBore), kGrey);
+    raster::fill(image, band(kBoreFront, sealFront, -kBore, kBore), kBlue);
+    part(image, span(sealBack - 0.5, thumbFrom + 0.5, kRodHalfWidth), kLightGrey);
+    part(image, span(sealFront, sealBack, kBore), kGrey);
+    for (int mark = 1; mark <= 4; ++mark) {
+        const double at = kBoreFront + mark * kTravel / 5.0;
+        raster::fill(image, band(at, at + 1.0, kBore - 3.0, kBore), kBlack);
+    }
+    raster::outline(image, span(kBarrelFrom, kBarrelTo, kBarrelHalfWidth), kBlack);
+    part(image, span(kGripFrom, kGripTo, kGripHalfWidth), kGrey);
+    part(image, span(thumbFrom, thumbFrom + kThumbRestLength, kThumbRestHalfWidth), kGrey);
+    part(image, span(kHubFrom, kHubTo, kHubHalfWidth), kLightGrey);
+    part(image, span(0.0, kNeedleLength, kNeedleHalfWidth), kGrey);
+    return image;
+}
+
+QImage drip() {
+    // One drop, round below and drawn to a point above, as it falls.
+    static constexpr const char* kRows[] = {"..#..", ".###.", "#####", "#####", "#####", ".###."};
+    QImage image = raster::canvas({5, 6});
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (kRows[y][x] == '#')
+                image.setPixel(x, y, kBlueViolet);
+        }
+    }
+    return image;
+}
+
+} // namespace quorvel::drawings

@@ -1,0 +1,113 @@
+// The test tube, empty or holding liquid, and its solid black silhouette.
+#include "pictures/drawings.h"
+
+#include "pictures/palette.h"
+#include "pictures/raster.h"
+
+#include <QLineF>
+#include <algorithm>
+
+namespace quorvel::drawings {
+
+namespace {
+
+using namespace palette;
+
+constexpr int kWidth = 58;
+constexpr int kHeight = 177;
+constexpr int kTubeCount = 4;
+constexpr int kWaterLineRow = 45;
+constexpr int kSettledLayerRows = 4;
+
+constexpr double kCentreX = kWidth / 2.0;
+constexpr double kBodyRadius = 20.5;
+constexpr double kWall = 2.0;
+// The mouth is seen a little from above, as a flat ellipse wider than the body: the lip.
+constexpr double kRimCentreY = 4.0;
+constexpr double kRimRadiusX = 24.0;
+constexpr double kRimRadiusY = 3.6;
+constexpr double kRimThicknessY = 1.4;
+constexpr double kFlareLength = 11.0;
+constexpr double kBottomCentreY = kHeight - 0.4 - kBodyRadius;
+
+bool inEllipse(QPointF p, double radiusX, double radiusY) {
+    const double dx = (p.x() - kCentreX) / radiusX;
+    const double dy = (p.y() - kRimCentreY) / radiusY;
+    return dx * dx + dy * dy < 1.0;
+}
+
+// Half the outer width at height y: the body, widening smoothly into the lip at the top.
+double outerHalfWidth(double y) {
+    const double flare = std::max(0.0, 1.0 - (y - kRimCentreY) / kFlareLength);
+    return kBodyRadius + (kRimRadiusX - kBodyRadius) * flare * flare;
+}
+
+bool inBody(QPointF p, double inset) {
+    if (p.y() < kRimCentreY)
+        return false;
+    if (p.y() <= kBottomCentreY)
+        return std::abs(p.x() - kCentreX) < outerHalfWidth(p.y()) - inset;
+    return QLineF(p, {kCentreX, kBottomCentreY}).length() < kBodyRadius - inset;
+}
+
+bool inSilhouette(QPointF p) {
+    return inEllipse(p, kRimRadiusX, kRimRadiusY) || inBody(p, 0.0);
+}
+
+// The glass-enclosed space below the rim, where liquid can be.
+bool inInterior(QPointF p) {
+    return inBody(p, kWall) && !inEllipse(p, kRimRadiusX, kRimRadiusY);
+}
+
+bool inMouth(QPointF p) {
+    return inEllipse(p, kRimRadiusX - kWall, kRimRadiusY - kRimThicknessY);
+}
+
+int lowestInteriorRow() {
+    int row = kHeight - 1;
+    while (row > 0 && !inInterior({kCentreX - 0.5, row + 0.5}))
+        --row;
+    return row;
+}
+
+} // namespace
+
+QImage tube(int index) {
+    if (index < 0 || index >= kTubeCount)
+        return {};
+    QImage image = raster::canvas({kWidth, kHeight}, kBlack);
+    raster::fill(
+        image, [](QPointF p) { return !inSilhouette(p); }, kWhite);
+    raster::fill(
+        image, [](QPointF p) { return inMouth(p) || inInterior(p); }, kWhite);
+
+    switch (index) {
+    case 1: {
+        const double layerTop = lowestInteriorRow() + 1 - kSettledLayerRows;
+        raster::fill(
+            image, [=](QPointF p) { return inInterior(p) && p.y() > layerTop; }, kBlueViolet);
+        break;
+    }
+    case 2:
+    case 3:
+        if (index == 2) {
+            raster::fill(
+                image, [](QPointF p) { return inInterior(p) && p.y() > kWaterLineRow + 1; }, kCyan);
+        }
+        raster::fill(
+            image, [](QPointF p) { return inSilhouette(p) && int(p.y()) == kWaterLineRow; },
+            kBlack);
+        break;
+    default:
+        break;
+    }
+    return image;
+}
+
+QImage blackedOutTube() {
+    QImage image = raster::canvas({kWidth, kHeight});
+    raster::fill(image, inSilhouette, kBlack);
+    return image;
+}
+
+} // namespace quorvel::drawings

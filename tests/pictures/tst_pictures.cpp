@@ -1,0 +1,500 @@
+// Checks the pictures for the properties the screens and the pupils rely on.
+#include "pictures/drawings.h"
+#include "pictures/graphics.h"
+
+#include <QPainter>
+#include <QSet>
+#include <QTest>
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
+using namespace quorvel;
+
+namespace {
+
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr QRgb kBrightGreen = qRgb(0, 255, 0);
+constexpr QRgb kDarkGreen = qRgb(0, 128, 0);
+constexpr QRgb kPaleYellow = qRgb(255, 255, 128);
+constexpr QRgb kOliveBrown = qRgb(128, 128, 0);
+constexpr QRgb kMagenta = qRgb(255, 0, 255);
+constexpr QRgb kLightGrey = qRgb(192, 192, 192);
+constexpr QRgb kGrey = qRgb(128, 128, 128);
+constexpr QRgb kBlue = qRgb(0, 0, 255);
+constexpr QRgb kBlueViolet = qRgb(64, 0, 255);
+constexpr QRgb kCyan = qRgb(0, 255, 255);
+constexpr QRgb kRed = qRgb(255, 0, 0);
+
+QList<QRgb> pixels(const QImage& image) {
+    QList<QRgb> all;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            all.append(image.pixel(x, y));
+    }
+    return all;
+}
+
+qsizetype countColour(const QImage& image, QRgb colour) {
+    return pixels(image).count(colour);
+}
+
+qsizetype countNotWhite(const QImage& image) {
+    return pixels(image).size() - countColour(image, kWhite);
+}
+
+QImage recoloured(QImage image, QRgb from, QRgb to) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == from)
+                image.setPixel(x, y, to);
+        }
+    }
+    return image;
+}
+
+// The pixels between the left and the right wall of a tube in one row (empty below the tube).
+QList<QRgb> insideWalls(const QImage& tube, int row) {
+    int left = 0;
+    while (left < tube.width() && tube.pixel(left, row) == kWhite)
+        ++left;
+    while (left < tube.width() && tube.pixel(left, row) == kBlack)
+        ++left;
+    int right = tube.width() - 1;
+    while (right >= 0 && tube.pixel(right, row) == kWhite)
+        --right;
+    while (right >= 0 && tube.pixel(right, row) == kBlack)
+        --right;
+    QList<QRgb> inside;
+    for (int x = left; x <= right; ++x)
+        inside.append(tube.pixel(x, row));
+    return inside;
+}
+
+} // namespace
+
+class TestPictures : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Must run first: every later test makes the store.
+    void storeIsCreatedOnFirstUse() {
+        QVERIFY(!Graphics::exists());
+        const Graphics& store = Graphics::instance();
+        QVERIFY(Graphics::exists());
+        QCOMPARE(&Graphics::instance(), &store);
+    }
+
+    void storeHandsOutTheDrawings() {
+        const Graphics& store = Graphics::instance();
+        for (int i = 0; i < Graphics::kLeafCount; ++i)
+            QCOMPARE(store.Leaf(i).toImage(), drawings::leaf(i));
+        for (int i = 0; i < Graphics::kTubeCount; ++i)
+            QCOMPARE(store.Tube(i).toImage(), drawings::tube(i));
+        for (int i = 0; i < Graphics::kSyringeCount; ++i)
+            QCOMPARE(store.Syringe(i).toImage(), drawings::syringe(i));
+        QCOMPARE(store.Drip().toImage(), drawings::drip());
+    }
+
+    void takingAPictureTwiceSharesOneImage() {
+        const Graphics& store = Graphics::instance();
+        const qint64 before = store.Leaf(3).cacheKey();
+        const QPixmap first = store.Leaf(3);
+        const QPixmap second = store.Leaf(3);
+        QCOMPARE(first.cacheKey(), second.cacheKey());
+        QCOMPARE(store.Leaf(3).cacheKey(), before);
+        QVERIFY(store.Leaf(3).cacheKey() != store.Leaf(2).cacheKey());
+    }
+
+    void outOfRangeIndexGivesNullPixmap_data() {
+        QTest::addColumn<QPixmap>("picture");
+        const Graphics& store = Graphics::instance();
+        QTest::newRow("leaf -1") << store.Leaf(-1);
+        QTest::newRow("leaf 16") << store.Leaf(Graphics::kLeafCount);
+        QTest::newRow("tube -1") << store.Tube(-1);
+        QTest::newRow("tube 4") << store.Tube(Graphics::kTubeCount);
+        QTest::newRow("syringe -1") << store.Syringe(-1);
+        QTest::newRow("syringe 4") << store.Syringe(Graphics::kSyringeCount);
+    }
+
+    void outOfRangeIndexGivesNullPixmap() {
+        QFETCH(QPixmap, picture);
+        QVERIFY(picture.isNull());
+    }
+
+    void sizes_data() {
+        QTest::addColumn<QImage>("picture");
+        QTest::addColumn<QSize>("size");
+        for (int i = 0; i < Graphics::kLeafCount; ++i)
+            QTest::addRow("leaf %d", i) << drawings::leaf(i) << QSize(70, 70);
+        for (int i = 0; i < Graphics::kTubeCount; ++i)
+            QTest::addRow("tube %d", i) << drawings::tube(i) << QSize(58, 177);
+        for (int i = 0; i < Graphics::kSyringeCount; ++i)
+            QTest::addRow("syringe %d", i) << drawings::syringe(i) << QSize(84, 80);
+        QTest::newRow("drip") << drawings::drip() << QSize(5, 6);
+        QTest::newRow("blacked-out tube") << drawings::blackedOutTube() << QSize(58, 177);
+        QTest::newRow("cutting") << drawings::cuttingInTube() << QSize(154, 296);
+        QTest::newRow("ruler") << drawings::ruler() << QSize(31, 351);
+        QTest::newRow("icon") << drawings::programIconImage() << QSize(32, 32);
+        QTest::newRow("icon 256") << drawings::programIconImage(256) << QSize(256, 256);
+    }
+
+    void sizes() {
+        QFETCH(QImage, picture);
+        QFETCH(QSize, size);
+        QCOMPARE(picture.size(), size);
+    }
+
+    void palettes_data() {
+        // Exactly these colours, so no edge has been blended and nothing is missing.
+        QTest::addColumn<QImage>("picture");
+        QTest::addColumn<QList<QRgb>>("colours");
+        const QList<QRgb> leafBase{kWhite, kDarkGreen};
+        QTest::newRow("leaf 0") << drawings::leaf(0) << (leafBase + QList{kBrightGreen});
+        QTest::newRow("leaf 2") << drawings::leaf(2) << (leafBase + QList{kPaleYellow, kBlack});
+        QTest::newRow("leaf 4") << drawings::leaf(4) << (leafBase + QList{kBlack});
+        QTest::newRow("leaf 6") << drawings::leaf(6)
+                                << (leafBase + QList{kBrightGreen, kLightGrey});
+        QTest::newRow("leaf 8") << drawings::leaf(8)
+                                << (leafBase + QList{kPaleYellow, kBlack, kOliveBrown});
+        QTest::newRow("leaf 10") << drawings::leaf(10) << (leafBase + QList{kMagenta});
+        QTest::newRow("leaf 14") << drawings::leaf(14) << (leafBase + QList{kMagenta, kLightGrey});
+        QTest::newRow("tube 0") << drawings::tube(0) << QList{kWhite, kBlack};
+        QTest::newRow("tube 1") << drawings::tube(1) << QList{kWhite, kBlack, kBlueViolet};
+        QTest::newRow("tube 2") << drawings::tube(2) << QList{kWhite, kBlack, kCyan};
+        QTest::newRow("tube 3") << drawings::tube(3) << QList{kWhite, kBlack};
+        const QList<QRgb> syringe{kWhite, kBlack, kGrey, kLightGrey};
+        QTest::newRow("syringe 0") << drawings::syringe(0) << syringe;
+        for (int i = 1; i < Graphics::kSyringeCount; ++i)
+            QTest::addRow("syringe %d", i) << drawings::syringe(i) << (syringe + QList{kBlue});
+        QTest::newRow("drip") << drawings::drip() << QList{kWhite, kBlueViolet};
+        QTest::newRow("blacked-out tube") << drawings::blackedOutTube() << QList{kWhite, kBlack};
+        QTest::newRow("cutting") << drawings::cuttingInTube()
+                                 << QList{kWhite, kBlack, kDarkGreen, kBrightGreen};
+    }
+
+    void palettes() {
+        QFETCH(QImage, picture);
+        QFETCH(QList<QRgb>, colours);
+        const QList<QRgb> all = pixels(picture);
+        QCOMPARE(QSet<QRgb>(all.begin(), all.end()), QSet<QRgb>(colours.begin(), colours.end()));
+    }
+
+    void leafTurnings_data() {
+        QTest::addColumn<QImage>("leaf");
+        QTest::addColumn<QImage>("expected");
+        for (int odd = 1; odd < Graphics::kLeafCount; odd += 2) {
+            QTest::addRow("%d mirrors %d", odd, odd - 1)
+                << drawings::leaf(odd) << drawings::leaf(odd - 1).mirrored(true, false);
+        }
+        QTest::newRow("12 is 0 upside down")
+            << drawings::leaf(12) << drawings::leaf(0).mirrored(false, true);
+    }
+
+    void leafTurnings() {
+        QFETCH(QImage, leaf);
+        QFETCH(QImage, expected);
+        QCOMPARE(leaf, expected);
+    }
+
+    void leafRecolourings_data() {
+        QTest::addColumn<int>("leaf");
+        QTest::addColumn<int>("original");
+        QTest::addColumn<QRgb>("from");
+        QTest::addColumn<QRgb>("to");
+        for (const int side : {0, 1}) {
+            QTest::addRow("%d purple", 10 + side) << 10 + side << side << kBrightGreen << kMagenta;
+            QTest::addRow("%d white", 4 + side) << 4 + side << 2 + side << kPaleYellow << kWhite;
+            QTest::addRow("%d small purple", 14 + side)
+                << 14 + side << 6 + side << kBrightGreen << kMagenta;
+        }
+    }
+
+    void leafRecolourings() {
+        QFETCH(int, leaf);
+        QFETCH(int, original);
+        QFETCH(QRgb, from);
+        QFETCH(QRgb, to);
+        QCOMPARE(drawings::leaf(leaf), recoloured(drawings::leaf(original), from, to));
+    }
+
+    void leafCorners_data() {
+        QTest::addColumn<int>("leaf");
+        QTest::addColumn<QPoint>("stalk");
+        const QPoint bottomRight(69, 69);
+        const QPoint bottomLeft(0, 69);
+        for (int i = 0; i < 12; i += 2) {
+            QTest::addRow("%d", i) << i << bottomRight;
+            QTest::addRow("%d", i + 1) << i + 1 << bottomLeft;
+        }
+        QTest::newRow("12") << 12 << QPoint(69, 0);
+        QTest::newRow("13") << 13 << QPoint(0, 0);
+        QTest::newRow("14") << 14 << bottomRight;
+        QTest::newRow("15") << 15 << bottomLeft;
+    }
+
+    void leafCorners() {
+        QFETCH(int, leaf);
+        QFETCH(QPoint, stalk);
+        const QImage image = drawings::leaf(leaf);
+        for (const QPoint corner : {QPoint(0, 0), QPoint(69, 0), QPoint(0, 69), QPoint(69, 69)}) {
+            if (corner == stalk)
+                QVERIFY(image.pixel(corner) != kWhite);
+            else
+                QCOMPARE(image.pixel(corner), kWhite);
+        }
+    }
+
+    void smallLeafHasAboutHalfTheArea() {
+        const double share =
+            double(countNotWhite(drawings::leaf(6))) / countNotWhite(drawings::leaf(0));
+        QVERIFY2(share > 0.35 && share < 0.65, qPrintable(QString::number(share)));
+    }
+
+    void blotchesCoverAThirdOfThePaleLeaf() {
+        // Leaf 9 is checked through being the mirror image of 8.
+        const QImage blotched = drawings::leaf(8);
+        const QImage pale = drawings::leaf(2);
+        int blade = 0;
+        int blotches = 0;
+        QList<int> blotchesByThird(3);
+        for (int y = 0; y < 70; ++y) {
+            for (int x = 0; x < 70; ++x) {
+                const bool onBlade = pale.pixel(x, y) != kWhite;
+                blade += onBlade ? 1 : 0;
+                if (blotched.pixel(x, y) != kOliveBrown) {
+                    QCOMPARE(blotched.pixel(x, y), pale.pixel(x, y));
+                    continue;
+                }
+                QVERIFY2(onBlade, "a blotch spills off the leaf");
+                ++blotches;
+                ++blotchesByThird[std::min(2, (x + y) * 3 / 140)];
+            }
+        }
+        const double share = double(blotches) / blade;
+        QVERIFY2(share >= 0.25 && share <= 0.42, qPrintable(QString::number(share)));
+        for (const int n : blotchesByThird)
+            QVERIFY2(n > blotches / 10, "blotches are not spread along the leaf");
+    }
+
+    void waterLine_data() {
+        QTest::addColumn<int>("tube");
+        QTest::addColumn<QRgb>("below");
+        QTest::newRow("cyan") << 2 << kCyan;
+        QTest::newRow("clear") << 3 << kWhite;
+    }
+
+    void waterLine() {
+        QFETCH(int, tube);
+        QFETCH(QRgb, below);
+        constexpr int kLine = 45;
+        const QImage image = drawings::tube(tube);
+        // The line runs unbroken from wall to wall.
+        QVERIFY(countColour(image.copy(0, kLine, 58, 1), kBlack) > 35);
+        QVERIFY(insideWalls(image, kLine).isEmpty());
+        for (int y = 10; y < image.height(); ++y) {
+            const QList<QRgb> inside = insideWalls(image, y);
+            for (const QRgb colour : inside)
+                QCOMPARE(colour, y < kLine ? kWhite : below);
+            if (y > kLine && y < image.height() - 5)
+                QVERIFY(!inside.isEmpty());
+        }
+    }
+
+    void settledLayerLiesOnTheBottom() {
+        const QImage empty = drawings::tube(0);
+        const QImage settled = drawings::tube(1);
+        QList<int> rows;
+        for (int y = 0; y < settled.height(); ++y) {
+            for (int x = 0; x < settled.width(); ++x) {
+                if (settled.pixel(x, y) == kBlueViolet) {
+                    QCOMPARE(empty.pixel(x, y), kWhite);
+                    if (!rows.contains(y))
+                        rows.append(y);
+                } else {
+                    QCOMPARE(settled.pixel(x, y), empty.pixel(x, y));
+                }
+            }
+        }
+        QCOMPARE(rows.size(), 4);
+        QCOMPARE(rows.last() - rows.first(), 3);
+        // Nothing but glass below the layer.
+        for (int y = rows.last() + 1; y < empty.height(); ++y)
+            QVERIFY(!insideWalls(empty, y).contains(kWhite));
+    }
+
+    void blackedOutTubeIsTheTubeSilhouette() {
+        // Flood the white outside of the empty tube from its corners; whatever the flood cannot
+        // reach is tube. This also proves the outline is closed.
+        const QImage tube = drawings::tube(0);
+        QImage outside(tube.size(), QImage::Format_Mono);
+        outside.fill(0);
+        QList<QPoint> pending{{0, 0}, {57, 0}, {0, 176}, {57, 176}};
+        while (!pending.isEmpty()) {
+            const QPoint p = pending.takeLast();
+            if (!tube.rect().contains(p) || outside.pixelIndex(p) == 1 || tube.pixel(p) != kWhite)
+                continue;
+            outside.setPixel(p, 1);
+            pending << p + QPoint(1, 0) << p - QPoint(1, 0) << p + QPoint(0, 1) << p - QPoint(0, 1);
+        }
+        const QImage silhouette = drawings::blackedOutTube();
+        for (int y = 0; y < tube.height(); ++y) {
+            for (int x = 0; x < tube.width(); ++x)
+                QCOMPARE(silhouette.pixel(x, y), outside.pixelIndex(x, y) == 1 ? kWhite : kBlack);
+        }
+        QVERIFY(countColour(silhouette, kBlack) > 40 * 150);
+    }
+
+    void cuttingStandsInTheBlackedOutTube() {
+        const QImage cutting = drawings::cuttingInTube();
+        QCOMPARE(cutting.copy(47, 115, 58, 177), drawings::blackedOutTube());
+        // Leaves on both sides above the tube, joined to it by the stem.
+        const QImage top = cutting.copy(0, 0, 154, 115);
+        QVERIFY(countColour(top.copy(0, 0, 77, 115), kBrightGreen) > 1000);
+        QVERIFY(countColour(top.copy(77, 0, 77, 115), kBrightGreen) > 1000);
+        for (int y = 70; y < 115; ++y)
+            QCOMPARE(top.pixel(77, y), kDarkGreen);
+    }
+
+    void syringeFillsFromTheNeedle() {
+        int previous = -1;
+        for (int i = 0; i < Graphics::kSyringeCount; ++i) {
+            const QImage image = drawings::syringe(i);
+            const int blue = countColour(image, kBlue);
+            QVERIFY(i == 0 ? blue == 0 : blue > previous);
+            previous = blue;
+            // The lowest point is the needle tip, just above where the screen starts the drop.
+            int tipY = image.height() - 1;
+            while (countNotWhite(image.copy(0, tipY, 84, 1)) == 0)
+                --tipY;
+            QVERIFY2(tipY >= 71 && tipY <= 72, qPrintable(QString::number(tipY)));
+            int tipX = 0;
+            while (image.pixel(tipX, tipY) == kWhite)
+                ++tipX;
+            QVERIFY2(tipX >= 12 && tipX <= 13, qPrintable(QString::number(tipX)));
+        }
+        // Fully drawn out, the plunger reaches the top and the right edge.
+        const QImage full = drawings::syringe(3);
+        QVERIFY(countNotWhite(full.copy(60, 0, 24, 1)) > 0);
+        QVERIFY(countNotWhite(full.copy(83, 0, 1, 20)) > 0);
+    }
+
+    void dripShape() {
+        const char* rows[] = {"..#..", ".###.", "#####", "#####", "#####", ".###."};
+        const QImage drip = drawings::drip();
+        for (int y = 0; y < 6; ++y) {
+            for (int x = 0; x < 5; ++x)
+                QCOMPARE(drip.pixel(x, y), rows[y][x] == '#' ? kBlueViolet : kWhite);
+        }
+    }
+
+    void rulerScale() {
+        constexpr int kLineX = 13;
+        const QImage ruler = drawings::ruler();
+        const auto blackRun = [&](int y) {
+            int x = kLineX;
+            while (x < ruler.width() && ruler.pixel(x, y) == kBlack)
+                ++x;
+            return x - kLineX;
+        };
+        QList<int> whole;
+        QList<int> half;
+        for (int y = 0; y < ruler.height(); ++y) {
+            const int run = blackRun(y);
+            if (run == 18)
+                whole.append(y);
+            else if (run >= 8 && run <= 9)
+                half.append(y);
+        }
+        QCOMPARE(whole.size(), 17);
+        QCOMPARE(whole.first(), 19);
+        QCOMPARE(half.size(), whole.size());
+        for (qsizetype i = 0; i < whole.size(); ++i) {
+            const int previous = i == 0 ? 0 : whole.at(i - 1);
+            QVERIFY(whole.at(i) - previous >= 18 && whole.at(i) - previous <= 20);
+            QVERIFY(half.at(i) > previous + 7 && half.at(i) < whole.at(i) - 7);
+        }
+        for (int y = 0; y <= whole.last(); ++y)
+            QCOMPARE(ruler.pixel(kLineX, y), kBlack);
+
+        // Numbers left of the line only beside 0 (the top), 5, 10 and 15.
+        QList<int> labelRows;
+        for (int y = 0; y < ruler.height(); ++y) {
+            if (countColour(ruler.copy(0, y, kLineX, 1), kBlack) > 0)
+                labelRows.append(y);
+        }
+        for (const int y : labelRows) {
+            const bool besideLabel = y < 12 || std::abs(y - whole.at(4)) <= 4 ||
+                                     std::abs(y - whole.at(9)) <= 4 ||
+                                     std::abs(y - whole.at(14)) <= 4;
+            QVERIFY2(besideLabel, qPrintable(QString::number(y)));
+        }
+        QCOMPARE(labelRows.size(), 4 * 7);
+    }
+
+    void rulerHole() {
+        // The only white on the ruler is the round hole near its bottom end.
+        const QImage ruler = drawings::ruler();
+        QRect hole;
+        for (int y = 0; y < ruler.height(); ++y) {
+            for (int x = 0; x < ruler.width(); ++x) {
+                if (ruler.pixel(x, y) == kWhite)
+                    hole |= QRect(x, y, 1, 1);
+            }
+        }
+        QVERIFY2(hole.width() >= 8 && hole.width() <= 10,
+                 qPrintable(QString::number(hole.width())));
+        QCOMPARE(hole.height(), hole.width());
+        QVERIFY(hole.top() > 323 && hole.bottom() < 350);
+        QVERIFY(countColour(ruler, kWhite) > 0.7 * hole.width() * hole.height());
+    }
+
+    void icon() {
+        const QIcon icon = drawings::programIcon();
+        for (const int size : {16, 24, 32, 48, 64, 128, 256})
+            QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+
+        const QImage image = drawings::programIconImage(64);
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(63, 0)), 0);
+        const QList<QRgb> all = pixels(image);
+        const auto opaque =
+            std::count_if(all.begin(), all.end(), [](QRgb c) { return qAlpha(c) == 255; });
+        QVERIFY(opaque > 64 * 64 / 5 && opaque < 64 * 64 * 7 / 10);
+        QVERIFY(countColour(image, qRgb(255, 255, 0)) > 200);
+        QVERIFY(countColour(image, kRed) > 50);
+        QVERIFY(countColour(image, kDarkGreen) > 100);
+    }
+
+    void arrow_data() {
+        QTest::addColumn<QRectF>("target");
+        QTest::newRow("own size") << QRectF(0, 0, 217, 151);
+        QTest::newRow("stretched and moved") << QRectF(30, 10, 400, 90);
+    }
+
+    void arrow() {
+        QFETCH(QRectF, target);
+        QImage image(440, 160, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        drawings::drawInstructionArrow(painter, target);
+        painter.end();
+
+        const auto at = [&](double x, double y) {
+            return image.pixel(QPoint(int(target.left() + x * target.width() / 217),
+                                      int(target.top() + y * target.height() / 151)));
+        };
+        // Shaft, head and tip are red; beside the shaft and beside the tip stays clear.
+        for (const QPointF p : {QPointF(107, 5), QPointF(107, 80), QPointF(10, 91),
+                                QPointF(207, 91), QPointF(110, 145)})
+            QCOMPARE(at(p.x(), p.y()), kRed);
+        for (const QPointF p :
+             {QPointF(30, 40), QPointF(190, 40), QPointF(30, 140), QPointF(190, 140)})
+            QCOMPARE(qAlpha(at(p.x(), p.y())), 0);
+        QCOMPARE(qAlpha(image.pixel(image.width() - 1, image.height() - 1)), 0);
+    }
+};
+
+QTEST_MAIN(TestPictures)
+#include "tst_pictures.moc"
