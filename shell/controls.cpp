@@ -36,7 +36,8 @@ QPushButton* makeButton(QWidget* parent, const QString& caption, double left, do
 {
     auto* button = new QPushButton(caption, parent);
     button->setFont(screenFont());
-    button->setAutoDefault(false);
+    // Return presses the focused button, as Space does, like the command buttons pupils know.
+    button->setAutoDefault(true);
     placeInTwips(button, left, top, width, height);
     return button;
 }

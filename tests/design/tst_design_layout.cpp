@@ -181,6 +181,8 @@ void TestDesignLayout::keyboardOrderAndFocus()
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), expected.first()); // labels and pictures take no focus
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // presses the focused button
+    QCOMPARE(w.Added(4)->text(), QStringLiteral("Yes"));
 }
 
 void TestDesignLayout::accessKeysPressTheirButtons_data()
