@@ -146,15 +146,6 @@ void DesignWindow::focusFirstButton()
     }
 }
 
-void DesignWindow::Form_Unload(Boolean16& Cancel)
-{
-    const int answer = m_shell.ConfirmQuit();
-    if (answer == kAnswerYes)
-        m_shell.endProgramAtOnce();
-    else if (answer == kAnswerNo)
-        Cancel = kTrue;
-}
-
 void DesignWindow::AddZelcor_Click(int Index)
 {
     if (Index >= 1 && Index < kWaterButton) {
@@ -177,8 +168,7 @@ void DesignWindow::Cmd_Button_Click(int Index)
         m_shell.showResults();
         break;
     case 1:
-        if (m_shell.ConfirmQuit() == kAnswerYes)
-            m_shell.endProgramAtOnce();
+        m_shell.quitIfConfirmed();
         break;
     case 2:
         ResetExperiment();

@@ -19,7 +19,6 @@ public:
     // Handlers, named after the control and the event they answer.
     void Form_Load();
     void Form_Activate() override;
-    void Form_Unload(Boolean16& Cancel) override;
     void AddZelcor_Click(int Index);
     void Cmd_Button_Click(int Index);
     void AniTimer_Timer();

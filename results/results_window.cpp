@@ -120,15 +120,6 @@ void ResultsWindow::Form_Activate()
     m_cmdButton[0]->setFocus(Qt::ActiveWindowFocusReason);
 }
 
-void ResultsWindow::Form_Unload(Boolean16& Cancel)
-{
-    const int answer = m_shell.ConfirmQuit();
-    if (answer == kAnswerYes)
-        m_shell.endProgramAtOnce();
-    else if (answer == kAnswerNo)
-        Cancel = kTrue;
-}
-
 void ResultsWindow::RunGrowth()
 {
     if (ZELCOR1::CuttingAdded == kFalse) {
@@ -194,8 +185,7 @@ void ResultsWindow::Cmd_Button_Click(int Index)
 {
     switch (Index) {
     case 0:
-        if (m_shell.ConfirmQuit() == kAnswerYes)
-            m_shell.endProgramAtOnce();
+        m_shell.quitIfConfirmed();
         break;
     case 1:
         BeginRulerPlacing();

@@ -22,7 +22,6 @@ public:
     // Handlers, named after the control and the event they answer. Coordinates are twips.
     void Form_Load();
     void Form_Activate() override;
-    void Form_Unload(Boolean16& Cancel) override;
     void Cmd_Button_Click(int Index);
     void Form_MouseDown(float X, float Y);
     void Form_MouseMove();

@@ -3,6 +3,7 @@
 
 #include "pictures/drawings.h"
 #include "shell/numbers.h"
+#include "shell/shell.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -65,6 +66,12 @@ void ScreenWindow::moveEvent(QMoveEvent* event)
     // The frame becomes known only after the window manager has framed the window.
     if (m_loaded && windowHandle() && windowHandle()->frameMargins() != m_appliedFrame)
         applyOuterSize();
+}
+
+void ScreenWindow::Form_Unload(Boolean16& Cancel)
+{
+    if (m_shell.quitIfConfirmed() == kAnswerNo)
+        Cancel = kTrue;
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event)

@@ -20,8 +20,9 @@ public:
     // closing a message box is no activation).
     virtual void Form_Activate() = 0;
 
-    // The pupil closing the window: Cancel true (-1) keeps it open and unchanged.
-    virtual void Form_Unload(Boolean16& Cancel) = 0;
+    // The pupil closing the window: the quit rule; on No, Cancel true (-1) keeps it open and
+    // unchanged.
+    void Form_Unload(Boolean16& Cancel);
 
 protected:
     // Normal window state, the outer size set, read back, and centred on the screen.

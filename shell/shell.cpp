@@ -79,6 +79,14 @@ int Shell::ConfirmQuit()
     return askToQuit(over);
 }
 
+int Shell::quitIfConfirmed()
+{
+    const int answer = ConfirmQuit();
+    if (answer == kAnswerYes)
+        endProgramAtOnce();
+    return answer;
+}
+
 void Shell::endProgramAtOnce()
 {
     if (m_ended)

@@ -44,6 +44,8 @@ public:
 
     // The one confirmation every way of quitting passes through: 6 Yes, 7 No.
     int ConfirmQuit();
+    // The quit rule: asks, and on Yes ends the program at once. Returns the answer.
+    int quitIfConfirmed();
     // Every screen goes away at once and the program ends; no close handling runs.
     void endProgramAtOnce();
     bool ended() const { return m_ended; }
