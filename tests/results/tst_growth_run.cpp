@@ -38,6 +38,7 @@ private Q_SLOTS:
     void withoutACuttingNothingGrows();
     void leavesOfAnEarlierRunStayHidden();
     void sameExperimentsGiveTheSameMixtures();
+    void aFullPlantCostsOneRepaint();
 };
 
 void TestGrowthRun::everyExperiment_data()
@@ -177,6 +178,38 @@ void TestGrowthRun::sameExperimentsGiveTheSameMixtures()
     const QList<int> first = run();
     QCOMPARE(run(), first);
     QVERIFY(first.count(first.first()) != first.size()); // and it does mix
+}
+
+namespace {
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+} // namespace
+
+void TestGrowthRun::aFullPlantCostsOneRepaint()
+{
+    ScreenFixture f;
+    design(f.design(), oracle::Given(0b111111), true);
+    ScreenFixture::click(f.design().Cmd_Button(0));
+    ResultsWindow& w = f.results();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    ScreenFixture::click(w.Cmd_Button(2));
+    design(f.design(), oracle::Given(0b111111), true);
+    QCoreApplication::processEvents();
+
+    PaintCounter counter;
+    w.Stem()->installEventFilter(&counter);
+    ScreenFixture::click(f.design().Cmd_Button(0)); // 2691 steps of growth
+    QCOMPARE(w.Stem()->y1(), 1255.0f);
+    QTRY_VERIFY(counter.paints >= 1);
+    QTest::qWait(50);
+    QCOMPARE(counter.paints, 1);
 }
 
 QTEST_MAIN(TestGrowthRun)
