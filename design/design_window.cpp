@@ -3,7 +3,9 @@
 
 #include "design/tube_rules.h"
 #include "pictures/drawings.h"
+#include "pictures/descriptions.h"
 #include "pictures/graphics.h"
+#include "pictures/picture_catalogue.h"
 #include "shell/experiment_state.h"
 #include "shell/shell.h"
 
@@ -47,13 +49,13 @@ DesignWindow::DesignWindow(Shell& shell)
 {
     // Children are created back to front, so later ones are drawn over earlier ones.
     m_start = new ImageControl(this, 3480, 180, 2310, 4440);
-    m_start->setPicture(QPixmap::fromImage(drawings::cuttingInTube()));
+    m_start->setPicture(catalogue::cuttingInTube());
     m_shape2 = new ShapeControl(this, kLightYellow, 840, 240, 2295, 1335);
     m_shape1 = new ShapeControl(this, kLightYellow, 6120, 840, 3135, 3855);
     m_tube = new ImageControl(this, 4200, 1920, 870, 2655);
-    m_tube->setPicture(QPixmap::fromImage(drawings::tube(3)));
+    m_tube->setPicture(catalogue::tube(3));
     m_syringe = new ImageControl(this, 4440, 600, 1260, 1200);
-    m_syringe->setPicture(QPixmap::fromImage(drawings::syringe(0)));
+    m_syringe->setPicture(catalogue::syringe(0));
     for (int i = 0; i <= kMineralCount; ++i) {
         m_mineral[i] = new CaptionLabel(QString::fromLatin1(kMineralCaption[i]), kLightYellow,
                                         Qt::AlignLeft, this);
@@ -69,7 +71,7 @@ DesignWindow::DesignWindow(Shell& shell)
     m_label1->setWordWrap(true);
     placeInTwips(m_label1, 1080, 420, 1815, 975);
     m_drip = new ImageControl(this, 4590, 2520, 75, 90, ImageControl::Input::Transparent);
-    m_drip->setPicture(QPixmap::fromImage(drawings::drip()));
+    m_drip->setPicture(catalogue::drip());
     m_image1 = new VectorImage(this, &drawings::drawInstructionArrow, 1440, 1680, 1080, 600);
 
     for (int i = 1; i <= kWaterButton; ++i) {
@@ -97,6 +99,25 @@ DesignWindow::DesignWindow(Shell& shell)
     m_aniTimer.setInterval(kAniTimerIntervalMs);
     connect(&m_aniTimer, &QTimer::timeout, this, &DesignWindow::AniTimer_Timer);
     m_aniTimer.start();
+    nameControlsForScreenReaders();
+}
+
+void DesignWindow::nameControlsForScreenReaders()
+{
+    // Buttons and captions are named by their text; the pictures describe themselves.
+    m_start->setAccessibleName(QStringLiteral("Cutting"));
+    m_tube->setAccessibleName(QStringLiteral("Test tube"));
+    m_syringe->setAccessibleName(QStringLiteral("Syringe"));
+    m_drip->setAccessibleName(QStringLiteral("Drop"));
+    m_image1->setAccessibleName(QStringLiteral("Arrow"));
+    m_image1->setAccessibleDescription(descriptions::instructionArrow());
+    m_shape1->setAccessibleName(QStringLiteral("Background of the table"));
+    m_shape2->setAccessibleName(QStringLiteral("Background of the instructions"));
+    m_line1->setAccessibleName(QStringLiteral("Line between the table's columns"));
+    m_line2->setAccessibleName(QStringLiteral("Line under the table's headings"));
+    for (int i = 1; i <= kMineralCount; ++i)
+        m_added[i]->setAccessibleSubject(QString::fromLatin1(kMineralCaption[i])
+                                         + QStringLiteral(" added"));
 }
 
 QPushButton* DesignWindow::AddZelcor(int index) const

@@ -48,6 +48,7 @@ private:
     void DripFall();
     void showTubePicture(int picture);
     void focusFirstButton();
+    void nameControlsForScreenReaders();
 
     std::array<QPushButton*, 8> m_addZelcor{};
     std::array<QPushButton*, 4> m_cmdButton{};

@@ -4,6 +4,7 @@
 #include "pictures/blade.h"
 #include "pictures/palette.h"
 #include "pictures/raster.h"
+#include "pictures/tube_shape.h"
 
 namespace quorvel::drawings {
 
@@ -18,8 +19,8 @@ constexpr QPointF kStemTop(kStemX, 58.0);
 
 } // namespace
 
-QImage cuttingInTube() {
-    QImage image = raster::canvas(kSize);
+QImage cuttingInTube(double scale) {
+    QImage image = raster::canvas(kSize, kWhite, scale);
     // The stem stops at the mouth: below it the tube hides it, and the tube must stay exactly
     // the blacked-out picture.
     raster::fill(image, raster::capsule({kStemX, kTubeAt.y() - 1.0}, kStemTop, 1.6), kDarkGreen);
@@ -29,11 +30,14 @@ QImage cuttingInTube() {
     left.paint(image, kBrightGreen, kDarkGreen);
     right.paint(image, kBrightGreen, kDarkGreen);
 
-    const QImage tube = blackedOutTube();
-    for (int y = 0; y < tube.height(); ++y) {
-        for (int x = 0; x < tube.width(); ++x)
-            image.setPixel(kTubeAt + QPoint(x, y), tube.pixel(x, y));
-    }
+    // The blacked-out tube, drawn in place rather than pasted, so it stays sharp at any scale.
+    const QRectF tubeArea(kTubeAt, kTubeSize);
+    raster::fill(
+        image, [&](QPointF p) { return tubeArea.contains(p); }, kWhite);
+    raster::fill(
+        image,
+        [&](QPointF p) { return tubeArea.contains(p) && inTubeSilhouette(p - tubeArea.topLeft()); },
+        kBlack);
     return image;
 }
 

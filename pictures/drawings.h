@@ -1,4 +1,6 @@
-// Every picture of the program, drawn in code at 1x (one image pixel to one screen pixel).
+// Every picture of the program, drawn in code. At scale 1 one image pixel is one screen pixel;
+// at scale s the same picture is drawn s times finer, into an image of s times the size whose
+// device pixel ratio is s, for high-density displays. The sizes below are in picture units.
 #pragma once
 
 #include <QIcon>
@@ -9,15 +11,17 @@ class QPainter;
 
 namespace quorvel::drawings {
 
-QImage leaf(int index);    // 0..15, 70 x 70, white background
-QImage tube(int index);    // 0..3, 58 x 177
-QImage syringe(int index); // 0..3, 84 x 80
-QImage drip();             // 5 x 6
+QImage leaf(int index, double scale = 1.0);    // 0..15, 70 x 70, white background
+QImage tube(int index, double scale = 1.0);    // 0..3, 58 x 177
+QImage syringe(int index, double scale = 1.0); // 0..3, 84 x 80
+QImage drip(double scale = 1.0);               // 5 x 6
 
 // Pictures that the screens carry themselves.
-QImage blackedOutTube(); // 58 x 177, the tube outline filled black
-QImage cuttingInTube();  // 154 x 296, the blacked-out tube at (47, 115) with a cutting in it
-QImage ruler();          // 31 x 351, zero of the scale at the top edge
+QImage blackedOutTube(double scale = 1.0); // 58 x 177, the tube outline filled black
+QImage cuttingInTube(double scale = 1.0);  // 154 x 296, the blacked-out tube at (47, 115) with
+                                           // a cutting in it
+QImage ruler(double scale = 1.0);          // 31 x 351, zero of the scale at the top edge
+inline constexpr int kRulerUnitPixels = 19; // the ruler's scale: picture units to one unit
 QImage programIconImage(int sizePx = 32); // transparent background
 QIcon programIcon();
 

@@ -1,7 +1,7 @@
 // The picture store: every picture that the screens swap in, drawn once on first use.
 #include "pictures/graphics.h"
 
-#include "pictures/drawings.h"
+#include "pictures/picture_catalogue.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -19,22 +19,23 @@ void freeStore() {
     s_store = nullptr;
 }
 
-template <std::size_t N>
-const QPixmap& pick(const std::array<QPixmap, N>& pictures, int index, const QPixmap& none) {
-    return index >= 0 && index < int(N) ? pictures[std::size_t(index)] : none;
+// Draws a picture the first time it is asked for: start-up then draws only the two pictures the
+// Design screen shows, not all 25. Once drawn, a picture is the same pixmap for the whole run.
+template <std::size_t N, typename Make>
+const QPixmap& pick(std::array<QPixmap, N>& pictures, int index, const QPixmap& none, Make make) {
+    if (index < 0 || index >= int(N))
+        return none;
+    QPixmap& picture = pictures[std::size_t(index)];
+    if (picture.isNull())
+        picture = make(index);
+    return picture;
 }
 
 } // namespace
 
-Graphics::Graphics() {
-    for (int i = 0; i < kLeafCount; ++i)
-        m_leaf[std::size_t(i)] = QPixmap::fromImage(drawings::leaf(i));
-    for (int i = 0; i < kTubeCount; ++i)
-        m_tube[std::size_t(i)] = QPixmap::fromImage(drawings::tube(i));
-    for (int i = 0; i < kSyringeCount; ++i)
-        m_syringe[std::size_t(i)] = QPixmap::fromImage(drawings::syringe(i));
-    m_drip = QPixmap::fromImage(drawings::drip());
-}
+// Pictures are made by the catalogue, so that every store picture also has its words and its
+// sharp renditions.
+Graphics::Graphics() = default;
 
 const Graphics& Graphics::instance() {
     if (s_store == nullptr) {
@@ -51,18 +52,20 @@ bool Graphics::exists() {
 }
 
 const QPixmap& Graphics::Leaf(int index) const {
-    return pick(m_leaf, index, m_none);
+    return pick(m_leaf, index, m_none, &catalogue::leaf);
 }
 
 const QPixmap& Graphics::Tube(int index) const {
-    return pick(m_tube, index, m_none);
+    return pick(m_tube, index, m_none, &catalogue::tube);
 }
 
 const QPixmap& Graphics::Syringe(int index) const {
-    return pick(m_syringe, index, m_none);
+    return pick(m_syringe, index, m_none, &catalogue::syringe);
 }
 
 const QPixmap& Graphics::Drip() const {
+    if (m_drip.isNull())
+        m_drip = catalogue::drip();
     return m_drip;
 }
 

@@ -12,8 +12,8 @@ public:
     static constexpr int kTubeCount = 4;
     static constexpr int kSyringeCount = 4;
 
-    // The one store of the program. The first call draws every picture; the store then lives
-    // until the application object goes away. Needs a QGuiApplication.
+    // The one store of the program. It lives from the first call until the application object
+    // goes away; each picture is drawn the first time it is asked for. Needs a QGuiApplication.
     static const Graphics& instance();
     // Whether the store has been created yet (it is created lazily, on the first reference).
     static bool exists();
@@ -29,10 +29,11 @@ public:
 private:
     Graphics();
 
-    std::array<QPixmap, kLeafCount> m_leaf;
-    std::array<QPixmap, kTubeCount> m_tube;
-    std::array<QPixmap, kSyringeCount> m_syringe;
-    QPixmap m_drip;
+    // Filled on first use: asking for a picture is a const read that may draw it.
+    mutable std::array<QPixmap, kLeafCount> m_leaf;
+    mutable std::array<QPixmap, kTubeCount> m_tube;
+    mutable std::array<QPixmap, kSyringeCount> m_syringe;
+    mutable QPixmap m_drip;
     QPixmap m_none;
 };
 

@@ -5,6 +5,7 @@
 #include "pictures/palette.h"
 #include "pictures/raster.h"
 
+#include <QList>
 #include <cmath>
 #include <numbers>
 
@@ -26,16 +27,17 @@ Blade leafBlade(Blade::Margin margin) {
     return Blade(stalk, tip, 7.0, broad ? 23.0 : 13.0, margin);
 }
 
-QImage plainLeaf(Blade::Margin margin, QRgb blade, std::optional<QRgb> edge) {
-    QImage image = raster::canvas({kLeafSize, kLeafSize});
+QImage plainLeaf(Blade::Margin margin, QRgb blade, std::optional<QRgb> edge, double scale) {
+    QImage image = raster::canvas({kLeafSize, kLeafSize}, kWhite, scale);
     leafBlade(margin).paint(image, blade, kDarkGreen, edge);
     return image;
 }
 
 // Irregular blotches dropped at repeatable places over the blade until they cover a third
-// of it; they go over veins and edge alike, as a disease would.
-QImage blotchedLeaf() {
-    QImage image = plainLeaf(Blade::Margin::Smooth, kPaleYellow, kBlack);
+// of it; they go over veins and edge alike, as a disease would. Where they fall is worked out
+// once at scale 1, so a finer drawing shows the very same blotches.
+QList<raster::Region> blotches() {
+    QImage image = plainLeaf(Blade::Margin::Smooth, kPaleYellow, kBlack, 1.0);
     const Blade blade = leafBlade(Blade::Margin::Smooth);
     int bladePixels = 0;
     for (int y = 0; y < kLeafSize; ++y) {
@@ -44,6 +46,7 @@ QImage blotchedLeaf() {
     }
 
     constexpr quint32 kSeed = 8;
+    QList<raster::Region> regions;
     int blotched = 0;
     for (int i = 0; blotched * 3 < bladePixels; ++i) {
         const QPointF centre(kLeafSize * raster::unitNoise(i, 0, kSeed),
@@ -53,7 +56,7 @@ QImage blotchedLeaf() {
         const double radius = 2.0 + 3.5 * raster::unitNoise(i, 2, kSeed);
         const double phase3 = 2.0 * std::numbers::pi * raster::unitNoise(i, 3, kSeed);
         const double phase5 = 2.0 * std::numbers::pi * raster::unitNoise(i, 4, kSeed);
-        const raster::Region blotch = [&](QPointF p) {
+        const raster::Region blotch = [=](QPointF p) {
             if (!blade.contains(p))
                 return false;
             const QPointF d = p - centre;
@@ -63,43 +66,59 @@ QImage blotchedLeaf() {
             return std::hypot(d.x(), d.y()) < reach;
         };
         raster::fill(image, blotch, kOliveBrown);
+        regions.append(blotch);
         blotched = 0;
         for (int y = 0; y < kLeafSize; ++y) {
             for (int x = 0; x < kLeafSize; ++x)
                 blotched += image.pixel(x, y) == kOliveBrown ? 1 : 0;
         }
     }
+    return regions;
+}
+
+QImage blotchedLeaf(double scale) {
+    static const QList<raster::Region> kBlotches = blotches();
+    QImage image = plainLeaf(Blade::Margin::Smooth, kPaleYellow, kBlack, scale);
+    for (const raster::Region& blotch : kBlotches)
+        raster::fill(image, blotch, kOliveBrown);
     return image;
+}
+
+// Turning a picture over keeps the scale it was drawn at.
+QImage mirrored(const QImage& image, bool horizontally, bool vertically) {
+    QImage turned = image.mirrored(horizontally, vertically);
+    turned.setDevicePixelRatio(image.devicePixelRatio());
+    return turned;
 }
 
 } // namespace
 
-QImage leaf(int index) {
+QImage leaf(int index, double scale) {
     if (index < 0 || index >= kLeafCount)
         return {};
     // Hanging leaves are the healthy one turned over, and every odd leaf is its even
     // neighbour seen in a mirror, so each pair always matches pixel for pixel.
     if (index == 12)
-        return leaf(0).mirrored(false, true);
+        return mirrored(leaf(0, scale), false, true);
     if (index % 2 == 1)
-        return leaf(index - 1).mirrored(true, false);
+        return mirrored(leaf(index - 1, scale), true, false);
 
     using Margin = Blade::Margin;
     switch (index) {
     case 0:
-        return plainLeaf(Margin::Smooth, kBrightGreen, {});
+        return plainLeaf(Margin::Smooth, kBrightGreen, {}, scale);
     case 2:
-        return plainLeaf(Margin::Smooth, kPaleYellow, kBlack);
+        return plainLeaf(Margin::Smooth, kPaleYellow, kBlack, scale);
     case 4:
-        return plainLeaf(Margin::Smooth, kWhite, kBlack);
+        return plainLeaf(Margin::Smooth, kWhite, kBlack, scale);
     case 6:
-        return plainLeaf(Margin::Wavy, kBrightGreen, kLightGrey);
+        return plainLeaf(Margin::Wavy, kBrightGreen, kLightGrey, scale);
     case 8:
-        return blotchedLeaf();
+        return blotchedLeaf(scale);
     case 10:
-        return plainLeaf(Margin::Smooth, kMagenta, {});
+        return plainLeaf(Margin::Smooth, kMagenta, {}, scale);
     default: // 14
-        return plainLeaf(Margin::Wavy, kMagenta, kLightGrey);
+        return plainLeaf(Margin::Wavy, kMagenta, kLightGrey, scale);
     }
 }
 

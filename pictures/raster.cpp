@@ -4,13 +4,15 @@
 #include <QLineF>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace quorvel::raster {
 
 namespace {
 
-QPointF centreOf(int x, int y) {
-    return {x + 0.5, y + 0.5};
+// The centre of image pixel (x, y) in picture units.
+QPointF centreOf(int x, int y, double scale) {
+    return {(x + 0.5) / scale, (y + 0.5) / scale};
 }
 
 double distanceToSegment(QPointF p, QPointF a, QPointF b) {
@@ -21,30 +23,52 @@ double distanceToSegment(QPointF p, QPointF a, QPointF b) {
     return QLineF(p, a + ab * t).length();
 }
 
+// The image pixels whose centres lie in (at - 0.5, at + 0.5] picture units along one axis.
+std::pair<int, int> pixelSpan(double at, double scale) {
+    return {int(std::floor((at - 0.5) * scale - 0.5)) + 1,
+            int(std::floor((at + 0.5) * scale - 0.5))};
+}
+
 } // namespace
 
-QImage canvas(QSize size, QRgb colour) {
-    QImage image(size, QImage::Format_RGB32);
+QImage canvas(QSize size, QRgb colour, double scale) {
+    // Rounded down, so that every pixel centre lies inside the picture (a tiny allowance keeps a
+    // product such as 70 x 1.15 from losing a pixel to rounding).
+    const auto pixels = [scale](int units) { return int(std::floor(units * scale + 1e-9)); };
+    QImage image(pixels(size.width()), pixels(size.height()), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(colour);
     return image;
 }
 
 void fill(QImage& image, const Region& region, QRgb colour) {
+    const double scale = image.devicePixelRatio();
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (region(centreOf(x, y)))
+            if (region(centreOf(x, y, scale)))
                 image.setPixel(x, y, colour);
         }
     }
 }
 
+void paint(QImage& image, const std::function<QRgb(QPointF)>& colourAt) {
+    const double scale = image.devicePixelRatio();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, colourAt(centreOf(x, y, scale)));
+    }
+}
+
 void outline(QImage& image, const Region& region, QRgb colour) {
+    const double scale = image.devicePixelRatio();
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (!region(centreOf(x, y)))
+            const QPointF centre = centreOf(x, y, scale);
+            if (!region(centre))
                 continue;
-            const bool onEdge = !region(centreOf(x - 1, y)) || !region(centreOf(x + 1, y)) ||
-                                !region(centreOf(x, y - 1)) || !region(centreOf(x, y + 1));
+            // The neighbours one picture unit away, so the edge keeps its width at any scale.
+            const bool onEdge = !region(centre - QPointF(1, 0)) || !region(centre + QPointF(1, 0)) ||
+                                !region(centre - QPointF(0, 1)) || !region(centre + QPointF(0, 1));
             if (onEdge)
                 image.setPixel(x, y, colour);
         }
@@ -52,13 +76,26 @@ void outline(QImage& image, const Region& region, QRgb colour) {
 }
 
 void line(QImage& image, QPointF from, QPointF to, QRgb colour) {
+    const double scale = image.devicePixelRatio();
     const QPointF step = to - from;
-    const int steps = std::max(1, int(std::ceil(std::max(std::abs(step.x()), std::abs(step.y())))));
+    const int steps =
+        std::max(1, int(std::ceil(std::max(std::abs(step.x()), std::abs(step.y())) * scale)));
     for (int i = 0; i <= steps; ++i) {
         const QPointF p = from + step * (double(i) / steps);
-        const QPoint pixel(int(std::floor(p.x())), int(std::floor(p.y())));
-        if (image.rect().contains(pixel))
-            image.setPixel(pixel, colour);
+        if (scale == 1.0) {
+            const QPoint pixel(int(std::floor(p.x())), int(std::floor(p.y())));
+            if (image.rect().contains(pixel))
+                image.setPixel(pixel, colour);
+            continue;
+        }
+        // A square one picture unit across, centred on the point: at scale 1 that would be
+        // exactly the pixel the point lies in, which the branch above keeps bit for bit.
+        const auto [left, right] = pixelSpan(p.x(), scale);
+        const auto [top, bottom] = pixelSpan(p.y(), scale);
+        for (int y = std::max(top, 0); y <= std::min(bottom, image.height() - 1); ++y) {
+            for (int x = std::max(left, 0); x <= std::min(right, image.width() - 1); ++x)
+                image.setPixel(x, y, colour);
+        }
     }
 }
 

@@ -1,4 +1,7 @@
 // Pixel-exact drawing helpers: shapes are tested at pixel centres, so no edge ever blends colours.
+// Every helper works in picture units on an image of any device pixel ratio: at a ratio of 2 a
+// picture unit covers 2 x 2 image pixels, and the shapes are tested at the finer pixel centres,
+// so a high-density picture is drawn sharp rather than enlarged.
 #pragma once
 
 #include "pictures/palette.h"
@@ -12,14 +15,19 @@ namespace quorvel::raster {
 // A shape given by whether a point (in pixel units, pixel centres at .5) lies inside it.
 using Region = std::function<bool(QPointF)>;
 
-// An opaque picture of the given size, all one colour.
-QImage canvas(QSize size, QRgb colour = palette::kWhite);
+// An opaque picture of the given size in picture units, all one colour, drawn at scale (its
+// device pixel ratio): size times scale image pixels, rounded down.
+QImage canvas(QSize size, QRgb colour = palette::kWhite, double scale = 1.0);
 
 // Colours every pixel whose centre lies in the region.
 void fill(QImage& image, const Region& region, QRgb colour);
-// Colours the inside pixels that touch the outside across a side, giving a closed 1 px edge.
+// Colours every pixel with the colour that colourAt gives for its centre.
+void paint(QImage& image, const std::function<QRgb(QPointF)>& colourAt);
+// Colours the inside pixels that touch the outside across a side, giving a closed edge one
+// picture unit wide.
 void outline(QImage& image, const Region& region, QRgb colour);
-// A 1 px line that steps one pixel at a time along its longer direction, so it has no gaps.
+// A line one picture unit wide that steps one image pixel at a time along its longer direction,
+// so it has no gaps.
 void line(QImage& image, QPointF from, QPointF to, QRgb colour);
 
 Region disc(QPointF centre, double radius);

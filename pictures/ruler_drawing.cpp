@@ -5,6 +5,7 @@
 #include "pictures/raster.h"
 
 #include <QString>
+#include <cmath>
 
 namespace quorvel::drawings {
 
@@ -14,7 +15,7 @@ using namespace palette;
 
 constexpr QSize kSize(31, 351);
 constexpr int kScaleX = 13;
-constexpr int kUnit = 19; // pixels per unit; zero is the top edge
+constexpr int kUnit = kRulerUnitPixels; // zero is the top edge
 constexpr int kUnits = 17;
 constexpr int kWholeTick = 18;
 constexpr int kHalfTick = 9;
@@ -43,18 +44,21 @@ constexpr const char* kDigits[10][kGlyphHeight] = {
     {".###.", "#...#", "#...#", ".####", "....#", "....#", ".###."},
 };
 
-// Writes a number whose last digit ends one pixel short of the scale line.
+// Writes a number whose last digit ends one pixel short of the scale line. The digits are
+// pixel glyphs: drawn finer, each of their pixels becomes a block.
 void label(QImage& image, int number, int top) {
     const QString text = QString::number(number);
     int left = kScaleX - int(text.size()) * (kGlyphWidth + 1);
     for (const QChar digit : text) {
         const auto& glyph = kDigits[digit.digitValue()];
-        for (int y = 0; y < kGlyphHeight; ++y) {
-            for (int x = 0; x < kGlyphWidth; ++x) {
-                if (glyph[y][x] == '#')
-                    image.setPixel(left + x, top + y, kBlack);
-            }
-        }
+        const QRect cells(left, top, kGlyphWidth, kGlyphHeight);
+        raster::fill(
+            image,
+            [&](QPointF p) {
+                const QPoint cell(int(std::floor(p.x())), int(std::floor(p.y())));
+                return cells.contains(cell) && glyph[cell.y() - top][cell.x() - left] == '#';
+            },
+            kBlack);
         left += kGlyphWidth + 1;
     }
 }
@@ -76,12 +80,10 @@ QRgb woodAt(int x, int y) {
 
 } // namespace
 
-QImage ruler() {
-    QImage image = raster::canvas(kSize);
-    for (int y = 0; y < kSize.height(); ++y) {
-        for (int x = 0; x < kSize.width(); ++x)
-            image.setPixel(x, y, woodAt(x, y));
-    }
+QImage ruler(double scale) {
+    QImage image = raster::canvas(kSize, kWhite, scale);
+    // The grain is a texture of whole picture pixels; a finer drawing keeps the same grain.
+    raster::paint(image, [](QPointF p) { return woodAt(int(p.x()), int(p.y())); });
     raster::outline(
         image, [](QPointF p) { return QRectF(0, 0, 31, 351).contains(p); }, kDarkBrown);
 

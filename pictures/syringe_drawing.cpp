@@ -77,7 +77,7 @@ void part(QImage& image, const raster::Region& region, QRgb fill) {
 
 } // namespace
 
-QImage syringe(int index) {
+QImage syringe(int index, double scale) {
     if (index < 0 || index >= kSyringeCount)
         return {};
     // The plunger is drawn back just as far as the liquid reaches.
@@ -86,7 +86,7 @@ QImage syringe(int index) {
     const double sealBack = sealFront + kSealLength;
     const double thumbFrom = sealBack + kRodLength;
 
-    QImage image = raster::canvas(kSize);
+    QImage image = raster::canvas(kSize, kWhite, scale);
     raster::fill(image, span(kBarrelFrom, kBarrelTo, kBarrelHalfWidth), kWhite);
     // Light catches the near side of the glass and the far side lies in shadow.
     raster::fill(image, band(kBoreFront, kBoreBack, -kBore, -kBore + 1.5), kLightGrey);
@@ -106,16 +106,19 @@ QImage syringe(int index) {
     return image;
 }
 
-QImage drip() {
-    // One drop, round below and drawn to a point above, as it falls.
+QImage drip(double scale) {
+    // One drop, round below and drawn to a point above, as it falls. It is so small that a finer
+    // drawing only makes each of its pixels a block: a drop of the same shape, as sharp.
     static constexpr const char* kRows[] = {"..#..", ".###.", "#####", "#####", "#####", ".###."};
-    QImage image = raster::canvas({5, 6});
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (kRows[y][x] == '#')
-                image.setPixel(x, y, kBlueViolet);
-        }
-    }
+    QImage image = raster::canvas({5, 6}, kWhite, scale);
+    raster::fill(
+        image,
+        [](QPointF p) {
+            const int x = int(p.x());
+            const int y = int(p.y());
+            return y >= 0 && y < 6 && x >= 0 && x < 5 && kRows[y][x] == '#';
+        },
+        kBlueViolet);
     return image;
 }
 

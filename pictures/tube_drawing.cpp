@@ -3,6 +3,7 @@
 
 #include "pictures/palette.h"
 #include "pictures/raster.h"
+#include "pictures/tube_shape.h"
 
 #include <QLineF>
 #include <algorithm>
@@ -13,8 +14,8 @@ namespace {
 
 using namespace palette;
 
-constexpr int kWidth = 58;
-constexpr int kHeight = 177;
+constexpr int kWidth = kTubeSize.width();
+constexpr int kHeight = kTubeSize.height();
 constexpr int kTubeCount = 4;
 constexpr int kWaterLineRow = 45;
 constexpr int kSettledLayerRows = 4;
@@ -72,10 +73,14 @@ int lowestInteriorRow() {
 
 } // namespace
 
-QImage tube(int index) {
+bool inTubeSilhouette(QPointF point) {
+    return inSilhouette(point);
+}
+
+QImage tube(int index, double scale) {
     if (index < 0 || index >= kTubeCount)
         return {};
-    QImage image = raster::canvas({kWidth, kHeight}, kBlack);
+    QImage image = raster::canvas({kWidth, kHeight}, kBlack, scale);
     raster::fill(
         image, [](QPointF p) { return !inSilhouette(p); }, kWhite);
     raster::fill(
@@ -104,8 +109,8 @@ QImage tube(int index) {
     return image;
 }
 
-QImage blackedOutTube() {
-    QImage image = raster::canvas({kWidth, kHeight});
+QImage blackedOutTube(double scale) {
+    QImage image = raster::canvas({kWidth, kHeight}, kWhite, scale);
     raster::fill(image, inSilhouette, kBlack);
     return image;
 }

@@ -4,6 +4,7 @@
 #include "design/design_window.h"
 #include "pictures/drawings.h"
 #include "pictures/graphics.h"
+#include "pictures/picture_catalogue.h"
 #include "shell/numbers.h"
 #include "shell/pointer.h"
 #include "shell/shell.h"
@@ -42,9 +43,9 @@ ResultsWindow::ResultsWindow(Shell& shell)
     // lie above all of them, then the buttons.
     m_shape1 = new ShapeControl(this, kLightYellow, 1680, 840, 3135, 3855);
     m_tube = new ImageControl(this, 6600, 3960, 870, 2655);
-    m_tube->setPicture(QPixmap::fromImage(drawings::blackedOutTube()));
+    m_tube->setPicture(catalogue::blackedOutTube());
     m_ruler = new ImageControl(this, 8640, 240, 465, 5265);
-    m_ruler->setPicture(QPixmap::fromImage(drawings::ruler()));
+    m_ruler->setPicture(catalogue::ruler());
     m_line2 = new LineControl(this, Qt::black, 1, 1680, 1560, 4800, 1560);
     m_line1 = new LineControl(this, Qt::black, 1, 3360, 840, 3360, 4680);
     for (int i = 0; i <= kMineralCount; ++i) {
@@ -57,12 +58,10 @@ ResultsWindow::ResultsWindow(Shell& shell)
     }
     m_stem = new LineControl(this, kDarkGreen, 3, 7080, 4035, 7050, 4035);
 
-    const QImage healthyLeft = drawings::leaf(0);
-    const QImage healthyRight = drawings::leaf(1);
     for (int k = 0; k < 6; ++k) {
         m_leaf[k] = new ImageControl(this, kLeafAtCreation[k].left, kLeafAtCreation[k].top,
                                      kLeafSizeTwips, kLeafSizeTwips);
-        m_leaf[k]->setPicture(QPixmap::fromImage(k % 2 == 0 ? healthyLeft : healthyRight));
+        m_leaf[k]->setPicture(catalogue::leaf(k % 2));
         m_leaf[k]->setMouseTracking(true);
         m_leaf[k]->hide();
         connect(m_leaf[k], &ImageControl::mouseMoved, this, [this, k] { Leaf_MouseMove(k); });
@@ -81,6 +80,32 @@ ResultsWindow::ResultsWindow(Shell& shell)
     connect(m_ruler, &ImageControl::pressed, this, &ResultsWindow::Ruler_MouseDown);
     connect(m_ruler, &ImageControl::mouseMoved, this, &ResultsWindow::moveDragOutline);
     connect(m_ruler, &ImageControl::released, this, &ResultsWindow::Ruler_MouseUp);
+    nameControlsForScreenReaders();
+}
+
+void ResultsWindow::nameControlsForScreenReaders()
+{
+    // Buttons and captions are named by their text; the pictures describe themselves.
+    m_tube->setAccessibleName(QStringLiteral("Test tube"));
+    m_ruler->setAccessibleName(QStringLiteral("Ruler"));
+    m_stem->setAccessibleName(QStringLiteral("Stem"));
+    m_shape1->setAccessibleName(QStringLiteral("Background of the table"));
+    m_line1->setAccessibleName(QStringLiteral("Line between the table's columns"));
+    m_line2->setAccessibleName(QStringLiteral("Line under the table's headings"));
+    for (int k = 0; k < 6; ++k)
+        m_leaf[k]->setAccessibleName(QStringLiteral("Leaf %1").arg(k + 1));
+    for (int i = 1; i <= kMineralCount; ++i)
+        m_added[i]->setAccessibleSubject(QString::fromLatin1(kMineralCaption[i])
+                                         + QStringLiteral(" added"));
+}
+
+void ResultsWindow::describeStem(std::int16_t lengthTwips)
+{
+    // The height a pupil would read off the ruler, for one who cannot see it.
+    constexpr double kTwipsPerRulerUnit = drawings::kRulerUnitPixels * kTwipsPerPixel;
+    const double units = lengthTwips / kTwipsPerRulerUnit;
+    m_stem->setAccessibleDescription(
+        QStringLiteral("%1 units tall on the ruler").arg(units, 0, 'f', 1));
 }
 
 QPushButton* ResultsWindow::Cmd_Button(int index) const
@@ -147,6 +172,7 @@ void ResultsWindow::RunGrowth()
             }
         }
     }
+    describeStem(length);
     show();
 }
 

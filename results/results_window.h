@@ -52,6 +52,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    void nameControlsForScreenReaders();
+    void describeStem(std::int16_t lengthTwips);
     void RunGrowth();
     void CopyExperiment();
     std::int16_t ComputeGrowth() const;

@@ -12,6 +12,8 @@ int askToQuit(QWidget* parent)
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
+    // Screen readers announce the box by its title; the question is its description.
+    box.setAccessibleDescription(box.text());
     return box.exec() == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
 }
 

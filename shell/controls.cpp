@@ -1,14 +1,69 @@
 // The kinds of control that both screens are built from.
 #include "shell/controls.h"
 
+#include "pictures/picture_catalogue.h"
 #include "shell/numbers.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
 namespace quorvel {
+
+namespace {
+
+// A caption as screen readers hear it: its subject, if it has one, then its text.
+class CaptionAccessible : public QAccessibleWidget {
+public:
+    explicit CaptionAccessible(CaptionLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const auto* label = static_cast<const CaptionLabel*>(widget());
+        if (kind != QAccessible::Name || !label->accessibleName().isEmpty())
+            return QAccessibleWidget::text(kind);
+        if (label->accessibleSubject().isEmpty())
+            return label->text();
+        return label->accessibleSubject() + QStringLiteral(": ") + label->text();
+    }
+};
+
+// Qt gives a plain widget the role of a client area, which a screen reader announces as
+// nothing; the controls that show a picture, a shape or a line are graphics. Called for each
+// class of an object from the most derived one up, until a factory answers.
+QAccessibleInterface* accessibleControl(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(CaptionLabel::staticMetaObject.className()))
+        return new CaptionAccessible(static_cast<CaptionLabel*>(object));
+    // A screen is a plain top-level widget, which Qt would also leave a client area; as a window
+    // it is announced with its title when it appears.
+    if (className == QLatin1String("QWidget") && static_cast<QWidget*>(object)->isWindow())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    for (const QMetaObject* graphic :
+         {&ImageControl::staticMetaObject, &VectorImage::staticMetaObject,
+          &ShapeControl::staticMetaObject, &LineControl::staticMetaObject}) {
+        if (className == QLatin1String(graphic->className()))
+            return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    }
+    return nullptr;
+}
+
+void installAccessibleControls()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&accessibleControl);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace
 
 void placeInTwips(QWidget* widget, double left, double top, double width, double height)
 {
@@ -38,6 +93,9 @@ QPushButton* makeButton(QWidget* parent, const QString& caption, double left, do
     button->setFont(screenFont());
     // Return presses the focused button, as Space does, like the command buttons pupils know.
     button->setAutoDefault(true);
+    // A button takes every press on it, whatever the mouse button: a right press must not fall
+    // through to the window (where, while the ruler is being placed, it would place it).
+    button->setAttribute(Qt::WA_NoMousePropagation);
     placeInTwips(button, left, top, width, height);
     return button;
 }
@@ -55,6 +113,17 @@ CaptionLabel::CaptionLabel(const QString& caption, const QColor& background,
     colours.setColor(QPalette::WindowText, Qt::black);
     setPalette(colours);
     setAttribute(Qt::WA_NoMousePropagation);
+    installAccessibleControls();
+}
+
+void CaptionLabel::setAccessibleSubject(const QString& subject)
+{
+    if (subject == m_accessibleSubject)
+        return;
+    m_accessibleSubject = subject;
+    // QLabel announces a change of its text itself; a change of the subject is announced here.
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void CaptionLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
@@ -72,11 +141,16 @@ ImageControl::ImageControl(QWidget* parent, double left, double top, double widt
         setAttribute(Qt::WA_TransparentForMouseEvents);
     else
         setAttribute(Qt::WA_NoMousePropagation);
+    installAccessibleControls();
 }
 
 void ImageControl::setPicture(const QPixmap& picture)
 {
     m_picture = picture;
+    // Qt tells screen readers of a new description itself; an unchanged one stays silent.
+    const QString description = catalogue::description(picture);
+    if (description != accessibleDescription())
+        setAccessibleDescription(description);
     update();
 }
 
@@ -105,10 +179,12 @@ void ImageControl::paintEvent(QPaintEvent*)
     if (m_picture.isNull())
         return;
     QPainter painter(this);
+    // Drawn at the display's own density, not a 1x bitmap blown up.
+    const QPixmap shown = catalogue::sharp(m_picture, devicePixelRatioF());
     if (m_fit == Fit::Stretch)
-        painter.drawPixmap(rect(), m_picture);
+        painter.drawPixmap(rect(), shown);
     else
-        painter.drawPixmap(0, 0, m_picture);
+        painter.drawPixmap(0, 0, shown);
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event)
@@ -139,6 +215,7 @@ VectorImage::VectorImage(QWidget* parent, Drawing drawing, double left, double t
 {
     placeInTwips(this, left, top, width, height);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    installAccessibleControls();
 }
 
 void VectorImage::paintEvent(QPaintEvent*)
@@ -154,6 +231,7 @@ ShapeControl::ShapeControl(QWidget* parent, const QColor& fill, double left, dou
 {
     placeInTwips(this, left, top, width, height);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    installAccessibleControls();
 }
 
 void ShapeControl::paintEvent(QPaintEvent*)
@@ -175,6 +253,7 @@ LineControl::LineControl(QWidget* parent, const QColor& colour, int widthPixels,
     , m_y2(y2)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    installAccessibleControls();
     applyGeometry();
 }
 

@@ -28,13 +28,25 @@ public:
     CaptionLabel(const QString& caption, const QColor& background, Qt::Alignment alignment,
                  QWidget* parent);
 
+    // What the caption is about, for screen readers: with a subject such as "Nitrogen added",
+    // the label's accessible name is "Nitrogen added: Yes" and follows every change of the text.
+    // Without one, the name is the text itself.
+    void setAccessibleSubject(const QString& subject);
+    const QString& accessibleSubject() const { return m_accessibleSubject; }
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString m_accessibleSubject;
 };
 
 // A picture shown from the control's top-left corner at its natural size, or stretched to fill
 // the control. Its position is kept in twips, unrounded, as the screens' rules set it.
+// On a high-density display a catalogue picture is painted from its sharp rendition; the
+// control still holds, and hands out, the 1x picture it was given. Screen readers hear the
+// control's accessible name and, as its description, what the picture shows.
 class ImageControl : public QWidget {
     Q_OBJECT
 public:
@@ -45,6 +57,7 @@ public:
                  Input input = Input::TakesPress, Fit fit = Fit::NaturalSize);
 
     // Takes the picture by implicit sharing: the control and the giver show one image.
+    // The accessible description becomes the catalogue's words for it.
     void setPicture(const QPixmap& picture);
     const QPixmap& picture() const { return m_picture; }
 
@@ -76,7 +89,8 @@ private:
     Fit m_fit;
 };
 
-// A picture drawn as vectors and stretched to the control. Takes no input.
+// A picture drawn as vectors and stretched to the control. Takes no input. Like the shapes and
+// lines below, screen readers see it as a graphic with the accessible name the screen gives it.
 class VectorImage : public QWidget {
     Q_OBJECT
 public:

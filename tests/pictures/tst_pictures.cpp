@@ -1,6 +1,7 @@
 // Checks the pictures for the properties the screens and the pupils rely on.
 #include "pictures/drawings.h"
 #include "pictures/graphics.h"
+#include "pictures/picture_catalogue.h"
 
 #include <QPainter>
 #include <QSet>
@@ -70,6 +71,33 @@ QList<QRgb> insideWalls(const QImage& tube, int row) {
     for (int x = left; x <= right; ++x)
         inside.append(tube.pixel(x, row));
     return inside;
+}
+
+// Every picture drawn at a given scale, named, with its size in picture units.
+struct Drawn {
+    const char* name;
+    std::function<QImage(double)> draw;
+    QSize size;
+};
+
+QList<Drawn> allDrawings() {
+    QList<Drawn> all;
+    for (const int i : {0, 2, 4, 6, 8, 10, 12, 14})
+        all.append({"leaf", [i](double s) { return drawings::leaf(i, s); }, QSize(70, 70)});
+    for (int i = 0; i < Graphics::kTubeCount; ++i)
+        all.append({"tube", [i](double s) { return drawings::tube(i, s); }, QSize(58, 177)});
+    for (int i = 0; i < Graphics::kSyringeCount; ++i)
+        all.append({"syringe", [i](double s) { return drawings::syringe(i, s); }, QSize(84, 80)});
+    all.append({"drip", &drawings::drip, QSize(5, 6)});
+    all.append({"blacked-out tube", &drawings::blackedOutTube, QSize(58, 177)});
+    all.append({"cutting", &drawings::cuttingInTube, QSize(154, 296)});
+    all.append({"ruler", &drawings::ruler, QSize(31, 351)});
+    return all;
+}
+
+QSet<QRgb> colourSet(const QImage& image) {
+    const QList<QRgb> all = pixels(image);
+    return QSet<QRgb>(all.begin(), all.end());
 }
 
 } // namespace
@@ -448,6 +476,127 @@ private Q_SLOTS:
         QCOMPARE(hole.height(), hole.width());
         QVERIFY(hole.top() > 323 && hole.bottom() < 350);
         QVERIFY(countColour(ruler, kWhite) > 0.7 * hole.width() * hole.height());
+    }
+
+    void scaledDrawings_data() {
+        QTest::addColumn<QImage>("oneX");
+        QTest::addColumn<QImage>("scaled");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QSize>("size");
+        int row = 0;
+        for (const Drawn& drawn : allDrawings()) {
+            for (const double scale : {1.25, 1.5, 2.0}) {
+                QTest::addRow("%d %s at %.2f", row, drawn.name, scale)
+                    << drawn.draw(1.0) << drawn.draw(scale) << scale << drawn.size;
+            }
+            ++row;
+        }
+    }
+
+    void scaledDrawings() {
+        // Drawn finer, not enlarged: the device size grows with the scale, no colour is
+        // blended or lost, and the picture is the same one, pixel centre for pixel centre.
+        QFETCH(QImage, oneX);
+        QFETCH(QImage, scaled);
+        QFETCH(double, scale);
+        QFETCH(QSize, size);
+        QCOMPARE(scaled.devicePixelRatio(), scale);
+        QCOMPARE(scaled.width(), int(size.width() * scale));
+        QCOMPARE(scaled.height(), int(size.height() * scale));
+        QCOMPARE(colourSet(scaled), colourSet(oneX));
+        int agree = 0;
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                const QPoint centre(std::min(int((x + 0.5) * scale), scaled.width() - 1),
+                                    std::min(int((y + 0.5) * scale), scaled.height() - 1));
+                agree += scaled.pixel(centre) == oneX.pixel(x, y) ? 1 : 0;
+            }
+        }
+        const double share = double(agree) / (size.width() * size.height());
+        QVERIFY2(share > 0.9, qPrintable(QString::number(share)));
+    }
+
+    void scaledLeavesKeepTheirPairs() {
+        // The pairs that share a drawing at 1x share it at every scale.
+        constexpr double kScale = 2.0;
+        for (int odd = 1; odd < Graphics::kLeafCount; odd += 2) {
+            QCOMPARE(drawings::leaf(odd, kScale),
+                     drawings::leaf(odd - 1, kScale).mirrored(true, false));
+        }
+        QCOMPARE(drawings::leaf(12, kScale), drawings::leaf(0, kScale).mirrored(false, true));
+        QCOMPARE(drawings::leaf(10, kScale),
+                 recoloured(drawings::leaf(0, kScale), kBrightGreen, kMagenta));
+        QCOMPARE(drawings::leaf(4, kScale),
+                 recoloured(drawings::leaf(2, kScale), kPaleYellow, kWhite));
+        QCOMPARE(drawings::leaf(14, kScale),
+                 recoloured(drawings::leaf(6, kScale), kBrightGreen, kMagenta));
+        const QImage blotched = drawings::leaf(8, kScale);
+        const QImage pale = drawings::leaf(2, kScale);
+        for (int y = 0; y < blotched.height(); ++y) {
+            for (int x = 0; x < blotched.width(); ++x) {
+                if (blotched.pixel(x, y) != kOliveBrown)
+                    QCOMPARE(blotched.pixel(x, y), pale.pixel(x, y));
+            }
+        }
+    }
+
+    void scaledDripIsTheSameDropInBlocks() {
+        const QImage oneX = drawings::drip();
+        const QImage twice = drawings::drip(2.0);
+        for (int y = 0; y < twice.height(); ++y) {
+            for (int x = 0; x < twice.width(); ++x)
+                QCOMPARE(twice.pixel(x, y), oneX.pixel(x / 2, y / 2));
+        }
+    }
+
+    void storeDescriptions_data() {
+        QTest::addColumn<QPixmap>("picture");
+        QTest::addColumn<QString>("description");
+        const Graphics& store = Graphics::instance();
+        const char* leaves[] = {"healthy green leaf",
+                                "pale yellow leaf",
+                                "white leaf with green veins",
+                                "small and crinkled green leaf",
+                                "yellow leaf with brown spots",
+                                "purple leaf",
+                                "healthy green leaf, hanging down",
+                                "small purple leaf with a wavy edge"};
+        for (int i = 0; i < Graphics::kLeafCount; ++i)
+            QTest::addRow("leaf %d", i) << store.Leaf(i) << QString::fromLatin1(leaves[i / 2]);
+        const char* tubes[] = {"empty", "minerals only", "water and minerals", "clear water"};
+        for (int i = 0; i < Graphics::kTubeCount; ++i)
+            QTest::addRow("tube %d", i) << store.Tube(i) << QString::fromLatin1(tubes[i]);
+        QTest::newRow("syringe 2") << store.Syringe(2) << QStringLiteral("pressed");
+        QTest::newRow("syringe 3") << store.Syringe(3) << QStringLiteral("full");
+        QTest::newRow("drip") << store.Drip() << QStringLiteral("a falling drop");
+        QTest::newRow("a copy") << QPixmap(store.Tube(3)) << QStringLiteral("clear water");
+        QTest::newRow("not from the catalogue")
+            << QPixmap::fromImage(drawings::tube(3)) << QString();
+        QTest::newRow("out of range") << store.Leaf(-1) << QString();
+    }
+
+    void storeDescriptions() {
+        QFETCH(QPixmap, picture);
+        QFETCH(QString, description);
+        QCOMPARE(catalogue::description(picture), description);
+    }
+
+    void sharpRenditions() {
+        const Graphics& store = Graphics::instance();
+        const QPixmap leaf = store.Leaf(8);
+        // At 1x the picture itself; the store's identity never changes.
+        QCOMPARE(catalogue::sharp(leaf, 1.0).cacheKey(), leaf.cacheKey());
+        const QPixmap twice = catalogue::sharp(leaf, 2.0);
+        QCOMPARE(twice.devicePixelRatio(), 2.0);
+        QCOMPARE(twice.size(), QSize(140, 140));
+        QCOMPARE(twice.toImage(), drawings::leaf(8, 2.0).convertToFormat(twice.toImage().format()));
+        QCOMPARE(catalogue::sharp(leaf, 2.0).cacheKey(), twice.cacheKey());
+        QCOMPARE(store.Leaf(8).cacheKey(), leaf.cacheKey());
+        QCOMPARE(catalogue::sharp(leaf, 1.5).size(), QSize(105, 105));
+        // A pixmap the catalogue did not make is shown as it is.
+        const QPixmap stranger = QPixmap::fromImage(drawings::leaf(8));
+        QCOMPARE(catalogue::sharp(stranger, 2.0).cacheKey(), stranger.cacheKey());
+        QVERIFY(catalogue::sharp(QPixmap(), 2.0).isNull());
     }
 
     void icon() {

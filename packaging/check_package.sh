@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds the .deb from a build folder and checks what it holds and what it depends on.
+#   check_package.sh BUILD_FOLDER ICON_SIZE...
+set -euo pipefail
+
+build=$(realpath "$1")
+shift
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch" >"$scratch/cpack.log" 2>&1 \
+    || { cat "$scratch/cpack.log" >&2; exit 1; }
+package=$(find "$scratch" -maxdepth 1 -name 'quorvel_*.deb' | head -n 1)
+[ -n "$package" ] || { echo "no package was made" >&2; cat "$scratch/cpack.log" >&2; exit 1; }
+
+failed=0
+expect() {
+    if eval "$2"; then
+        echo "ok      $1"
+    else
+        echo "FAILED  $1" >&2
+        failed=1
+    fi
+}
+
+contents=$(dpkg-deb --contents "$package" | awk '{ print $6 }')
+depends=$(dpkg-deb --field "$package" Depends)
+holds() { grep -qx "./usr/$1" <<<"$contents"; }
+
+expect "the program is /usr/bin/quorvel" 'holds bin/quorvel'
+expect "the desktop entry" 'holds share/applications/quorvel.desktop'
+expect "the AppStream metadata" 'holds share/metainfo/quorvel.metainfo.xml'
+for size in "$@"; do
+    expect "the icon at ${size} px" "holds share/icons/hicolor/${size}x${size}/apps/quorvel.png"
+done
+expect "depends on Qt's widget library, found by dpkg-shlibdeps" \
+    'grep -q "libqt6widgets6" <<<"$depends"'
+expect "depends on Qt's platform plugins" 'grep -q "qt6-qpa-plugins" <<<"$depends"'
+echo "Depends: $depends"
+exit "$failed"

@@ -1,0 +1,108 @@
+// The catalogue of pictures: their words and their sharp renditions, found by pixmap identity.
+#include "pictures/picture_catalogue.h"
+
+#include "pictures/descriptions.h"
+#include "pictures/drawings.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <functional>
+#include <map>
+
+namespace quorvel::catalogue {
+
+namespace {
+
+using Drawing = std::function<QImage(double scale)>;
+
+struct Entry {
+    Drawing draw;
+    QString description;
+    std::map<qreal, QPixmap> renditions;
+};
+
+// Keyed by QPixmap::cacheKey(), which every implicitly shared copy of a picture keeps.
+QHash<qint64, Entry>* s_entries = nullptr;
+
+// Pixmaps must not outlive the application object, so the catalogue goes with it.
+void freeEntries() {
+    delete s_entries;
+    s_entries = nullptr;
+}
+
+QHash<qint64, Entry>& entries() {
+    if (s_entries == nullptr) {
+        s_entries = new QHash<qint64, Entry>;
+        qAddPostRoutine(freeEntries);
+    }
+    return *s_entries;
+}
+
+QPixmap make(Drawing draw, const QString& description) {
+    const QImage image = draw(1.0);
+    if (image.isNull())
+        return {};
+    QPixmap picture = QPixmap::fromImage(image);
+    entries().insert(picture.cacheKey(), Entry{std::move(draw), description, {}});
+    return picture;
+}
+
+const Entry* find(const QPixmap& picture) {
+    if (s_entries == nullptr || picture.isNull())
+        return nullptr;
+    const auto it = s_entries->constFind(picture.cacheKey());
+    return it == s_entries->constEnd() ? nullptr : &*it;
+}
+
+} // namespace
+
+QPixmap leaf(int index) {
+    return make([index](double scale) { return drawings::leaf(index, scale); },
+                descriptions::leaf(index));
+}
+
+QPixmap tube(int index) {
+    return make([index](double scale) { return drawings::tube(index, scale); },
+                descriptions::tube(index));
+}
+
+QPixmap syringe(int index) {
+    return make([index](double scale) { return drawings::syringe(index, scale); },
+                descriptions::syringe(index));
+}
+
+QPixmap drip() {
+    return make(&drawings::drip, descriptions::drip());
+}
+
+QPixmap blackedOutTube() {
+    return make(&drawings::blackedOutTube, descriptions::blackedOutTube());
+}
+
+QPixmap cuttingInTube() {
+    return make(&drawings::cuttingInTube, descriptions::cuttingInTube());
+}
+
+QPixmap ruler() {
+    return make(&drawings::ruler, descriptions::ruler());
+}
+
+QString description(const QPixmap& picture) {
+    const Entry* entry = find(picture);
+    return entry ? entry->description : QString();
+}
+
+QPixmap sharp(const QPixmap& picture, qreal devicePixelRatio) {
+    if (devicePixelRatio == 1.0 || devicePixelRatio <= 0.0 || find(picture) == nullptr)
+        return picture;
+    Entry& entry = (*s_entries)[picture.cacheKey()];
+    auto it = entry.renditions.find(devicePixelRatio);
+    if (it == entry.renditions.end()) {
+        QPixmap rendition = QPixmap::fromImage(entry.draw(devicePixelRatio));
+        rendition.setDevicePixelRatio(devicePixelRatio);
+        it = entry.renditions.emplace(devicePixelRatio, rendition).first;
+    }
+    return it->second;
+}
+
+} // namespace quorvel::catalogue

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots from the real program under Xvfb, driven by xdotool like a pupil.
+#   bash tools/screenshots.sh [program] [folder] [scale]
+# program defaults to build/quorvel, folder to docs, scale (QT_SCALE_FACTOR) to 1. Needs xvfb,
+# xdotool and imagemagick; writes design.png, results.png and results-healthy.png.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+program=${1:-build/quorvel}
+folder=${2:-docs}
+scale=${3:-1}
+for tool in Xvfb xdotool import; do
+    command -v "$tool" >/dev/null || { echo "screenshots.sh: $tool is missing" >&2; exit 1; }
+done
+[ -x "$program" ] || { echo "screenshots.sh: no program at $program" >&2; exit 1; }
+mkdir -p "$folder"
+
+scratch=$(mktemp -d)
+xvfb_pid=""
+program_pid=""
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display itself and writes its number to the descriptor given.
+exec {display_fd}<> <(:)
+Xvfb -displayfd "$display_fd" -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+read -r -t 20 -u "$display_fd" display_number
+export DISPLAY=":$display_number"
+
+# Positions are given in twips from the window's top-left corner, as the screens lay them out.
+click() {
+    local window=$1 x=$2 y=$3
+    xdotool mousemove --window "$window" "$(awk "BEGIN { print int($x / 15 * $scale) }")" \
+        "$(awk "BEGIN { print int($y / 15 * $scale) }")" click 1
+    sleep 0.4
+}
+
+wait_for_window() {
+    local title=$1
+    for _ in $(seq 100); do
+        if window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1) \
+            && [ -n "$window" ]; then
+            echo "$window"
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "screenshots.sh: no window titled '$title'" >&2
+    return 1
+}
+
+shoot() {
+    sleep 0.5
+    import -window "$1" "$2"
+    echo "screenshots.sh: wrote $2"
+}
+
+start() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$program" >"$scratch/log" 2>&1 &
+    program_pid=$!
+}
+
+# The buttons' centres, in twips.
+water="1147 5872"; cutting="2947 5872"; results="4747 5872"; move_ruler="1387 5887"
+nitrogen="1147 2707"; iron="2827 3427"; potassium="2827 2707"; magnesium="1147 3427"
+phosphorus="1147 4147"; calcium="2827 4147"
+
+# The road of one experiment: water, nitrogen and iron, a cutting, then the results, with the
+# ruler put beside the stem.
+start
+design=$(wait_for_window "Designing your experiment")
+for button in "$water" "$nitrogen" "$iron"; do click "$design" $button; done
+shoot "$design" "$folder/design.png"
+click "$design" $cutting
+click "$design" $results
+outcome=$(wait_for_window "Your results")
+click "$outcome" $move_ruler
+click "$outcome" 7560 3360
+shoot "$outcome" "$folder/results.png"
+
+# Everything a plant needs: all six leaves, healthy, on a full-grown stem.
+start
+design=$(wait_for_window "Designing your experiment")
+for button in "$water" "$nitrogen" "$potassium" "$magnesium" "$iron" "$phosphorus" "$calcium"; do
+    click "$design" $button
+done
+click "$design" $cutting
+click "$design" $results
+outcome=$(wait_for_window "Your results")
+shoot "$outcome" "$folder/results-healthy.png"
