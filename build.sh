@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Quorvel, builds it, and starts it or runs every test.
 #   bash build.sh run    install what is missing, build, start the program
-#   bash build.sh test   install what is missing, build, run every test (CTest's summary last)
+#   bash build.sh test   install what is missing, build, run every test, then build and run them
+#                        again with sanitizers in build-asan (CTest's summary last)
 set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=${1:-run}
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2)
+# For the tests only: an X server, D-Bus and the AT-SPI bus with its client for the screen-reader
+# test, the desktop-entry and AppStream validators, and dpkg-shlibdeps for the .deb.
+test_packages=(xvfb dbus at-spi2-core python3-pyatspi desktop-file-utils appstream dpkg-dev file)
+# valgrind runs a scripted session of the program under memcheck.
+test_packages+=(valgrind)
 
 install_missing() {
     local missing=()
@@ -36,9 +42,12 @@ run)
     exec ./build/quorvel
     ;;
 test)
-    install_missing "${packages[@]}"
+    install_missing "${packages[@]}" "${test_packages[@]}"
     configure_and_build build -DQUORVEL_WERROR=ON
     ctest --test-dir build --output-on-failure
+    # The same suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+    configure_and_build build-asan -DQUORVEL_WERROR=ON -DQUORVEL_SANITIZE=ON
+    ctest --test-dir build-asan --output-on-failure
     ;;
 *)
     echo "usage: bash build.sh run|test" >&2

@@ -1,0 +1,368 @@
+// The reference model of both screens, from the layout, transition, phase and outcome tables.
+#include "pupil_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pupil {
+
+namespace {
+
+struct TwipsRect {
+    int left, top, width, height;
+};
+
+// Layout tables of the two screens, in twips.
+constexpr std::array<TwipsRect, 14> kDesignButtons = {{
+    {},                      // no id 0
+    {360, 2400, 1575, 615},  // 1 Nitrogen
+    {2040, 2400, 1575, 615}, // 2 Potassium
+    {360, 3120, 1575, 615},  // 3 Magnesium
+    {2040, 3120, 1575, 615}, // 4 Iron
+    {360, 3840, 1575, 615},  // 5 Phosphorus
+    {2040, 3840, 1575, 615}, // 6 Calcium
+    {360, 5505, 1575, 735},  // 7 Add Water
+    {},
+    {},
+    {3960, 5505, 1575, 735}, // 10 See Results
+    {7680, 5505, 1575, 735}, // 11 Quit
+    {5760, 5505, 1695, 735}, // 12 Start again
+    {2160, 5505, 1575, 735}, // 13 Add Cutting
+}};
+constexpr std::array<TwipsRect, 3> kResultsButtons = {{
+    {4440, 5505, 1335, 735}, // Quit
+    {720, 5520, 1335, 735},  // Move ruler
+    {2280, 5505, 1935, 735}, // New experiment
+}};
+constexpr std::array<int, 7> kRowTops = {1080, 1680, 2160, 2640, 3120, 3600, 4080};
+constexpr TwipsRect kResultsTube = {6600, 3960, 870, 2655};
+constexpr int kRulerWidth = 465, kRulerHeight = 5265;
+constexpr int kLeafSize = 1050;
+constexpr std::array<QPointF, 6> kLeafAtCreation = {
+    {{6360, 120}, {6480, 0}, {6480, 120}, {6480, 0}, {5985, 2520}, {7080, 2520}}};
+constexpr std::array<int, 6> kTriggers = {3900, 3355, 2850, 2305, 1800, 1255};
+constexpr int kStemBase = 3945;
+
+QRect toPixels(const TwipsRect& r) {
+    return QRect(PupilModel::pixels(r.left), PupilModel::pixels(r.top), PupilModel::pixels(r.width),
+                 PupilModel::pixels(r.height));
+}
+
+} // namespace
+
+int PupilModel::pixels(double twips) {
+    return int(std::lround(twips / 15.0));
+}
+
+int PupilModel::tubePicture(std::int16_t state) {
+    // The picture's index is not the state's number.
+    static constexpr std::array<int, 4> pictures = {0, 3, 1, 2};
+    return pictures.at(std::size_t(state));
+}
+
+PupilModel::PupilModel() {
+    for (int i = 1; i <= 6; ++i)
+        resultsAdded[std::size_t(i)] = QStringLiteral("No");
+    resultsAdded[0] = QStringLiteral("Added");
+    leafAt = kLeafAtCreation;
+    leafPicture.fill(-1);
+}
+
+void PupilModel::start() {
+    designActivation();
+}
+
+bool PupilModel::designEnabled(int id) const {
+    if (id >= 1 && id <= 6)
+        return !cutting;
+    if (id == 7)
+        return !cutting && !water;
+    if (id == DesignButton::kCmd + 3)
+        return !cutting;
+    return id >= DesignButton::kCmd && id <= DesignButton::kCmd + 2;
+}
+
+void PupilModel::designClick(int id) {
+    if (!designEnabled(id))
+        return;
+    if (id >= 1 && id <= 6)
+        mineral(id);
+    else if (id == 7)
+        addWater();
+    else if (id == DesignButton::kCmd)
+        seeResults();
+    else if (id == DesignButton::kCmd + 1)
+        closeAnsweredNo(); // the Quit button asks as closing does; No changes nothing
+    else if (id == DesignButton::kCmd + 2)
+        resetExperiment();
+    else if (id == DesignButton::kCmd + 3)
+        cutting = true;
+}
+
+void PupilModel::resultsClick(int index) {
+    if (index == 0) {
+        closeAnsweredNo();
+    } else if (index == 1) {
+        placing = true;
+        rulerShown = false;
+        pointer = Pointer::Crosshair;
+    } else if (index == 2) {
+        newExperiment();
+    }
+}
+
+void PupilModel::closeAnsweredNo() {
+    ++asked;
+    ++tally.quitsAnswered;
+}
+
+void PupilModel::designActivation() {
+    syringe = Syringe::Full;
+    aniTimerActive = false;
+    resetExperiment();
+}
+
+void PupilModel::resetExperiment() {
+    syringe = Syringe::Full;
+    tubeState = 0;
+    given.reset();
+    water = false;
+    cutting = false;
+}
+
+void PupilModel::mineral(int index) {
+    const bool wet = tubeState == 1 || tubeState == 3;
+    dripTop = wet ? 2480 : 4430; // the last of 17 or 56 positions, 50 twips apart from 1680
+    if (tubeState == 0)
+        tubeState = 2;
+    else if (tubeState == 1)
+        tubeState = 3;
+    given.set(std::size_t(index - 1));
+    ++tally.doses;
+    syringe = Syringe::Pressed;
+    pressedAtMs = nowMs;
+    aniTimerActive = true;
+}
+
+void PupilModel::addWater() {
+    water = true;
+    if (tubeState == 0)
+        tubeState = 1;
+    else if (tubeState == 2)
+        tubeState = 3;
+}
+
+void PupilModel::seeResults() {
+    resultsLoaded = true;
+    screen = Screen::Results;
+    // Activation: placing is cleared, and the ruler that leaving while placing hid comes back.
+    placing = false;
+    rulerShown = true;
+    stemShown = true;
+    growthRun();
+}
+
+void PupilModel::newExperiment() {
+    leafShown.fill(false);
+    if (placing)
+        pointer = Pointer::Default; // no crosshair follows the pupil to the Design screen
+    screen = Screen::Design;
+    designActivation();
+}
+
+void PupilModel::growthRun() {
+    if (!cutting) {
+        stemShown = false;
+        return;
+    }
+    for (int i = 1; i <= 6; ++i)
+        resultsAdded[std::size_t(i)] =
+            given.test(std::size_t(i - 1)) ? QStringLiteral("Yes") : QStringLiteral("No");
+    ++tally.growthRuns;
+    leafSymptoms();
+    const int g = oracle::growth(given, water);
+    growth = g;
+    stemTop = kStemBase - oracle::stemLength(g);
+    const int shown = water ? oracle::leavesShown(g) : 0;
+    for (int k = 0; k < shown; ++k) {
+        leafShown[std::size_t(k)] = true;
+        leafAt[std::size_t(k)] =
+            QPointF(k % 2 == 0 ? 5985 : 7080, kTriggers[std::size_t(k)] - 1050);
+    }
+}
+
+void PupilModel::leafSymptoms() {
+    const oracle::LeafPictures rule = oracle::leafPictures(given);
+    if (!rule.mixture) {
+        for (int k = 0; k < 6; ++k)
+            if (rule.picture[std::size_t(k)] >= 0)
+                leafPicture[std::size_t(k)] = rule.picture[std::size_t(k)];
+        if (!draws.empty())
+            drawError = QStringLiteral("the generator was drawn outside the random mixture");
+        draws.clear();
+        return;
+    }
+    ++tally.mixtures;
+    // Two draws, each repeated until it picks a missing one of minerals 1 to 4.
+    for (int draw = 1; draw <= 2; ++draw) {
+        int picked = 0;
+        do {
+            if (draws.empty()) {
+                drawError = QStringLiteral("the random mixture drew fewer values than it needs");
+                return;
+            }
+            const double r = draws.front();
+            draws.pop_front();
+            picked = std::clamp(int(std::floor(r * 4.0 + 1.0)), 1, 4);
+        } while (!oracle::missing(given, picked));
+        if (draw == 1) {
+            const auto pictures = oracle::drawOnePictures(picked);
+            leafPicture[0] = pictures[0];
+            leafPicture[2] = pictures[1];
+            leafPicture[4] = pictures[2];
+        } else {
+            const auto pictures = oracle::drawTwoPictures(picked);
+            leafPicture[1] = pictures[0];
+            leafPicture[3] = pictures[1];
+        }
+    }
+    if (!draws.empty())
+        drawError = QStringLiteral("the random mixture drew more values than it needs");
+    draws.clear();
+}
+
+QRect PupilModel::rulerRect() const {
+    return QRect(pixels(rulerLeft), pixels(rulerTop), pixels(kRulerWidth), pixels(kRulerHeight));
+}
+
+QRect PupilModel::leafRect(int k) const {
+    const QPointF at = leafAt[std::size_t(k)];
+    return QRect(pixels(at.x()), pixels(at.y()), pixels(kLeafSize), pixels(kLeafSize));
+}
+
+Hit PupilModel::designAt(QPoint p) const {
+    if (!QRect(QPoint(), clientSize).contains(p))
+        return {Hit::Kind::Outside, -1};
+    // Every button lies above every other control.
+    for (int id = 1; id < int(kDesignButtons.size()); ++id) {
+        if (kDesignButtons[std::size_t(id)].width > 0 &&
+            toPixels(kDesignButtons[std::size_t(id)]).contains(p))
+            return {Hit::Kind::Button, id};
+    }
+    return {Hit::Kind::Other, -1};
+}
+
+Hit PupilModel::resultsAt(QPoint p) const {
+    if (!QRect(QPoint(), clientSize).contains(p))
+        return {Hit::Kind::Outside, -1};
+    // Front to back: buttons, then the leaf boxes (Leaf(5) in front), then the windowless
+    // controls that take a press: the ruler once brought to the front, the labels, the ruler in
+    // its place from the layout, the tube. The stem, rules and rectangle take none.
+    for (int i = 0; i < 3; ++i)
+        if (toPixels(kResultsButtons[std::size_t(i)]).contains(p))
+            return {Hit::Kind::Button, i};
+    for (int k = 5; k >= 0; --k)
+        if (leafShown[std::size_t(k)] && leafRect(k).contains(p))
+            return {Hit::Kind::Leaf, k};
+    if (rulerShown && rulerInFront && rulerRect().contains(p))
+        return {Hit::Kind::Ruler, -1};
+    for (int i = 0; i <= 6; ++i) {
+        const int top = kRowTops[std::size_t(i)];
+        if (toPixels({1920, top, 1335, 375}).contains(p) ||
+            toPixels({3480, top, 1095, 375}).contains(p))
+            return {Hit::Kind::Label, i};
+    }
+    if (rulerShown && !rulerInFront && rulerRect().contains(p))
+        return {Hit::Kind::Ruler, -1};
+    if (toPixels(kResultsTube).contains(p))
+        return {Hit::Kind::Tube, -1};
+    return {Hit::Kind::Surface, -1};
+}
+
+std::vector<QRect> PupilModel::targets() const {
+    std::vector<QRect> rects;
+    if (screen == Screen::Design) {
+        for (const TwipsRect& button : kDesignButtons)
+            if (button.width > 0)
+                rects.push_back(toPixels(button));
+        return rects;
+    }
+    for (const TwipsRect& button : kResultsButtons)
+        rects.push_back(toPixels(button));
+    for (int k = 0; k < 6; ++k)
+        if (leafShown[std::size_t(k)])
+            rects.push_back(leafRect(k));
+    if (rulerShown)
+        rects.push_back(rulerRect());
+    rects.push_back(toPixels({1920, 1080, 2655, 3375})); // the table
+    rects.push_back(toPixels(kResultsTube));
+    rects.push_back(toPixels({7020, 1200, 60, 2760})); // along the stem
+    return rects;
+}
+
+void PupilModel::place(QPoint p) {
+    rulerLeft = float(p.x() * 15);
+    rulerTop = float(p.y() * 15);
+    rulerInFront = true;
+    ++tally.placings;
+    rulerShown = true;
+    pointer = Pointer::Default;
+    placing = false;
+}
+
+void PupilModel::gesture(QPoint p, QPoint q, bool leftButton) {
+    if (screen == Screen::Design) {
+        const Hit at = designAt(p);
+        if (leftButton && at.kind == Hit::Kind::Button && designAt(q) == at)
+            designClick(at.index);
+        return;
+    }
+    const Hit at = resultsAt(p);
+    switch (at.kind) {
+    case Hit::Kind::Button:
+        // Any mouse button goes to the button; only the left one clicks it.
+        if (leftButton && resultsAt(q) == at)
+            resultsClick(at.index);
+        break;
+    case Hit::Kind::Surface:
+        if (placing)
+            place(p);
+        break;
+    case Hit::Kind::Ruler: {
+        const QRect ruler = rulerRect();
+        m_grabX = float((p.x() - ruler.x()) * 15);
+        m_grabY = (p.y() - ruler.y()) * 15;
+        // The drop goes to what lies under the release; only the surface takes it.
+        if (resultsAt(q).kind == Hit::Kind::Surface) {
+            rulerLeft = float(q.x() * 15) - m_grabX;
+            rulerTop = float(q.y() * 15 - m_grabY);
+            ++tally.drops;
+        }
+        break;
+    }
+    default:
+        break; // a label, the tube or a leaf takes the press and does nothing with it
+    }
+    // The pointer reaching p, and every move on the way to q, may set either placing shape.
+    if (screen == Screen::Results && placing)
+        pointer = Pointer::CrosshairOrNoDrop;
+}
+
+void PupilModel::hover(QPoint p) {
+    if (screen != Screen::Results || !placing)
+        return;
+    const Hit at = resultsAt(p);
+    if (at.kind == Hit::Kind::Surface)
+        pointer = Pointer::Crosshair;
+    else if (at.kind == Hit::Kind::Leaf)
+        pointer = Pointer::NoDrop;
+    else
+        pointer = Pointer::CrosshairOrNoDrop;
+}
+
+void PupilModel::waitedForTick() {
+    if (aniTimerActive)
+        syringe = Syringe::Full;
+}
+
+} // namespace pupil

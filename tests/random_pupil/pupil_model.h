@@ -1,0 +1,122 @@
+// What both screens must show after each of a pupil's actions, worked out from the behaviour
+// tables alone (layout, tube transitions, phases, growth outcomes and leaf rules), never from
+// the program's code.
+#pragma once
+
+#include "../support/experiment_oracle.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace pupil {
+
+enum class Screen { Design, Results };
+
+// What lies under a point of the visible screen, the frontmost control first.
+struct Hit {
+    enum class Kind { Outside, Surface, Button, Label, Tube, Leaf, Ruler, Other };
+    Kind kind = Kind::Outside;
+    int index = -1; // the button's id on Design (see DesignButton), its Cmd_Button index on
+                    // Results, or the leaf's index
+    bool operator==(const Hit&) const = default;
+};
+
+// Design buttons by one id: 1..7 are AddZelcor(1..7), 10..13 Cmd_Button(0..3).
+struct DesignButton {
+    static constexpr int kCmd = 10;
+    static bool isFilling(int id) { return id >= 1 && id <= 7; }
+};
+
+class PupilModel {
+public:
+    enum class Syringe { Full, Pressed };
+    enum class Pointer { Default, Crosshair, NoDrop, CrosshairOrNoDrop };
+
+    PupilModel();
+
+    // The pupil's commands, applied only when the control is there and enabled.
+    void start();
+    void designClick(int id);
+    void resultsClick(int index);
+    void closeAnsweredNo();
+    // A press at p and a release at q (pixels of the visible screen) with one mouse button; the
+    // pointer may have moved in between. Left is the only button that clicks a command button.
+    void gesture(QPoint p, QPoint q, bool leftButton);
+    // The pointer moving over p without a button held (Results only matters).
+    void hover(QPoint p);
+    // Time passing long enough for the refill tick to have come (well over 500 ms).
+    void waitedForTick();
+
+    Hit designAt(QPoint p) const;
+    Hit resultsAt(QPoint p) const;
+    // Places worth aiming at on the visible screen: its controls, in pixels.
+    std::vector<QRect> targets() const;
+    bool designEnabled(int id) const;
+
+    // How often the pupil reached the rarer rules, so a run shows what it exercised.
+    struct Tally {
+        int doses = 0, growthRuns = 0, mixtures = 0, placings = 0, drops = 0, quitsAnswered = 0;
+    } tally;
+
+    // The generator's values that the program drew and the model has not yet accounted for.
+    std::deque<float> draws;
+    QString drawError; // set when the program drew too few or too many values
+
+    // Design screen.
+    std::int16_t tubeState = 0;
+    bool water = false;
+    bool cutting = false;
+    oracle::Given given;
+    Syringe syringe = Syringe::Full;
+    qint64 nowMs = 0;           // when the action being applied began, on the driver's clock
+    qint64 pressedAtMs = 0;     // when the last dose began; the refill comes 500 ms after it ends
+    bool aniTimerActive = true; // enabled at load, until the first activation
+    int dripTop = 2520;         // as created, until the first fall
+
+    // Screens and the quit rule.
+    Screen screen = Screen::Design;
+    bool resultsLoaded = false;
+    int asked = 0;
+    QSize clientSize; // the client area of either screen, in pixels
+
+    // Results screen.
+    std::array<QString, 7> resultsAdded;
+    std::array<bool, 6> leafShown{};
+    std::array<QPointF, 6> leafAt;  // twips
+    std::array<int, 6> leafPicture; // store index, or -1 for the picture it was created with
+    bool stemShown = true;
+    std::optional<int> stemTop; // twips; empty while the stem is as created
+    std::optional<int> growth;
+    float rulerLeft = 8640, rulerTop = 240;
+    bool rulerShown = true;
+    bool rulerInFront = false;
+    bool placing = false;
+    Pointer pointer = Pointer::Default;
+
+    static int tubePicture(std::int16_t state);
+    static int pixels(double twips);
+
+private:
+    void designActivation();
+    void resetExperiment();
+    void mineral(int index);
+    void addWater();
+    void seeResults();
+    void newExperiment();
+    void growthRun();
+    void leafSymptoms();
+    void place(QPoint p);
+    QRect rulerRect() const;
+    QRect leafRect(int k) const;
+
+    float m_grabX = 0;
+    int m_grabY = 0;
+};
+
+} // namespace pupil

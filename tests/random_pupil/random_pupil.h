@@ -1,0 +1,70 @@
+// A tireless pupil: seeded random actions through the real windows' widgets, each followed by a
+// comparison of both screens with the reference model.
+#pragma once
+
+#include "pupil_model.h"
+
+#include "../support/screen_test_support.h"
+
+#include <QElapsedTimer>
+#include <QStringList>
+#include <cstdint>
+#include <deque>
+#include <random>
+
+namespace pupil {
+
+struct AccessKey;
+
+class RandomPupil {
+public:
+    explicit RandomPupil(std::uint64_t seed);
+
+    // Runs count actions and then quits with Yes. Returns an empty string when every check held,
+    // otherwise what differed, with the seed and the actions that led there.
+    QString run(int count);
+    // What the run exercised, in a line.
+    QString tally() const;
+
+private:
+    void act();
+    void planExperiment();
+    void clickButton();
+    void clickButton(int id);
+    void accessKey();
+    void accessKey(const AccessKey& key);
+    void keyOnFocus();
+    void click(bool doubleClick);
+    void drag(bool fromRuler);
+    void hover();
+    void closeWindow();
+    void windowActivation();
+    void switchScreen();
+    void waitForTick();
+    void look();
+    void quitWithYes();
+
+    QString check() const;
+    QString failure(const QString& what) const;
+
+    QWidget& visibleWindow();
+    QPushButton* button(int id);
+    int idOf(const QWidget* widget);
+    QPoint randomPoint(bool mayLeaveWindow);
+    Qt::MouseButton randomButton();
+    int below(int n);
+    bool chance(double probability);
+    void log(const QString& action);
+
+    std::uint64_t m_seed;
+    std::mt19937_64 m_rng;
+    std::mt19937 m_drawSource; // the program's generator, replaced by a seeded one
+    testing::ScreenFixture m_fixture;
+    PupilModel m_model;
+    QStringList m_actions;
+    std::deque<int> m_plan; // Design buttons of a whole experiment, pressed one per action
+    QElapsedTimer m_clock;
+    int m_inactiveWindows = 0;
+};
+
+} // namespace pupil

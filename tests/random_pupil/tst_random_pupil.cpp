@@ -1,0 +1,149 @@
+// A seeded random pupil drives both screens through their widgets and checks them after every
+// action.
+//
+// CI runs the fixed seeds below. More run by hand, for example:
+//   export QT_QPA_PLATFORM=offscreen QUORVEL_PUPIL_SEEDS=1-300 QUORVEL_PUPIL_ACTIONS=4000
+//   ./build/tests/random_pupil/tst_random_pupil
+// A failure names its seed; the same seed replays the same actions.
+#include "random_pupil.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QTest>
+
+namespace {
+
+constexpr int kDefaultActions = 4000;
+const char* const kDefaultSeeds = "1-5";
+
+// "3", "1-20" and "4,9,30-32" all name seeds.
+QList<quint64> seedsFrom(const QByteArray& text) {
+    QList<quint64> seeds;
+    for (const QByteArray& part : text.split(',')) {
+        const QList<QByteArray> range = part.trimmed().split('-');
+        bool firstOk = false, lastOk = false;
+        const quint64 first = range.value(0).toULongLong(&firstOk);
+        const quint64 last = range.size() > 1 ? range[1].toULongLong(&lastOk) : first;
+        if (!firstOk || (range.size() > 1 && !lastOk) || last < first)
+            qFatal("QUORVEL_PUPIL_SEEDS: \"%s\" is not a seed or a range of seeds",
+                   part.constData());
+        for (quint64 seed = first; seed <= last; ++seed)
+            seeds.append(seed);
+    }
+    return seeds;
+}
+
+// Tens of thousands of actions make Qt repeat two harmless remarks thousands of times: a release
+// outside the window (the pupil lets go beyond its edge), and raise() on a platform that has no
+// stacking of windows.
+QtMessageHandler g_defaultHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && (message.contains(QLatin1String("occurs outside target window")) ||
+                                 message.contains(QLatin1String("does not support raise()"))))
+        return;
+    g_defaultHandler(type, context, message);
+}
+
+} // namespace
+
+class TestRandomPupil : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void pupil_data();
+    void pupil();
+    // The first fault the pupil found, kept as a case of its own.
+    void pressOnAButtonNeverPlacesTheRuler_data();
+    void pressOnAButtonNeverPlacesTheRuler();
+    void cleanupTestCase();
+
+private:
+    qint64 m_actions = 0;
+    QElapsedTimer m_clock;
+};
+
+void TestRandomPupil::initTestCase() {
+    QApplication::setQuitOnLastWindowClosed(false);
+    // After QtTest's own handler, which it installs when the run starts.
+    g_defaultHandler = qInstallMessageHandler(quietHandler);
+    // Moving a window between screens needs a second one, which main() asks the offscreen
+    // platform for.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        QCOMPARE(QGuiApplication::screens().size(), 2);
+    m_clock.start();
+}
+
+void TestRandomPupil::pupil_data() {
+    QTest::addColumn<quint64>("seed");
+    QTest::addColumn<int>("actions");
+    const QByteArray seeds = qEnvironmentVariableIsSet("QUORVEL_PUPIL_SEEDS")
+                                 ? qgetenv("QUORVEL_PUPIL_SEEDS")
+                                 : QByteArray(kDefaultSeeds);
+    bool ok = false;
+    int actions = qEnvironmentVariableIntValue("QUORVEL_PUPIL_ACTIONS", &ok);
+    if (!ok || actions < 0)
+        actions = kDefaultActions;
+    for (quint64 seed : seedsFrom(seeds))
+        QTest::addRow("seed %llu", seed) << seed << actions;
+}
+
+void TestRandomPupil::pupil() {
+    QFETCH(quint64, seed);
+    QFETCH(int, actions);
+    pupil::RandomPupil randomPupil(seed);
+    const QString failure = randomPupil.run(actions);
+    if (!failure.isEmpty()) {
+        // In full: QtTest shortens the message of a failed check.
+        qWarning().noquote() << failure;
+        QFAIL(qPrintable(failure.section(QLatin1Char('\n'), 0, 0)));
+    }
+    qInfo().noquote() << randomPupil.tally();
+    m_actions += actions;
+}
+
+void TestRandomPupil::pressOnAButtonNeverPlacesTheRuler_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("mouseButton");
+    for (int command : {0, 1, 2}) {
+        QTest::addRow("Cmd_Button(%d), right", command) << command << int(Qt::RightButton);
+        QTest::addRow("Cmd_Button(%d), middle", command) << command << int(Qt::MiddleButton);
+    }
+}
+
+void TestRandomPupil::pressOnAButtonNeverPlacesTheRuler() {
+    // A button takes every press on it; only the left button clicks it. While "Move ruler" is
+    // armed, a right press on "Quit" used to fall through to the window and place the ruler.
+    QFETCH(int, command);
+    QFETCH(int, mouseButton);
+    testing::ScreenFixture f;
+    testing::ScreenFixture::click(f.design().Cmd_Button(3));
+    testing::ScreenFixture::click(f.design().Cmd_Button(0));
+    quorvel::ResultsWindow& w = f.results();
+    testing::ScreenFixture::click(w.Cmd_Button(1));
+    QVERIFY(w.PlacingRuler());
+    const QPoint onButton = w.Cmd_Button(command)->geometry().center();
+    QTest::mouseClick(w.windowHandle(), Qt::MouseButton(mouseButton), {}, onButton);
+    QVERIFY(w.PlacingRuler());
+    QVERIFY(!w.Ruler()->isVisible());
+    QCOMPARE(w.Ruler()->left(), 8640.0f);
+    QCOMPARE(f.asked, 0);
+    QVERIFY(w.isVisible());
+}
+
+void TestRandomPupil::cleanupTestCase() {
+    qInfo("%lld actions in %.1f s", m_actions, m_clock.elapsed() / 1000.0);
+}
+
+int main(int argc, char* argv[]) {
+    // On the offscreen platform the pupil gets two screens, the second at twice the pixel
+    // density, so that moving a window between them is one of the actions.
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + QUORVEL_PUPIL_SCREENS);
+    QApplication app(argc, argv);
+    TestRandomPupil test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_random_pupil.moc"
