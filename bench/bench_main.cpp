@@ -24,12 +24,14 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-long long nowNs() {
+long long nowNs()
+{
     return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch())
         .count();
 }
 
-double median(std::vector<double> values) {
+double median(std::vector<double> values)
+{
     if (values.empty())
         return 0.0;
     std::sort(values.begin(), values.end());
@@ -38,7 +40,8 @@ double median(std::vector<double> values) {
 }
 
 // Runs the probe once and returns what it printed, as name -> value.
-std::map<QString, double> probe(const QString& program, const QString& mode) {
+std::map<QString, double> probe(const QString& program, const QString& mode)
+{
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     const long long launched = nowNs();
@@ -59,13 +62,15 @@ std::map<QString, double> probe(const QString& program, const QString& mode) {
 class PaintCounter : public QObject {
 public:
     explicit PaintCounter(QWidget* widget)
-        : QObject(widget) {
+        : QObject(widget)
+    {
         widget->installEventFilter(this);
     }
     int count = 0;
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject*, QEvent* event) override
+    {
         if (event->type() == QEvent::Paint)
             ++count;
         return false;
@@ -73,7 +78,8 @@ protected:
 };
 
 // Median duration in milliseconds of step(), each run after prepare() (which is not timed).
-double timeMs(int runs, const std::function<void()>& prepare, const std::function<void()>& step) {
+double timeMs(int runs, const std::function<void()>& prepare, const std::function<void()>& step)
+{
     std::vector<double> durations;
     for (int i = 0; i < runs; ++i) {
         prepare();
@@ -85,21 +91,25 @@ double timeMs(int runs, const std::function<void()>& prepare, const std::functio
 }
 
 void row(const char* figure, const QString& measured, const QString& baseline, const QString& ratio,
-         const char* target) {
+         const char* target)
+{
     std::printf("| %-44s | %-12s | %-32s | %-9s | %-10s |\n", figure, qPrintable(measured),
                 qPrintable(baseline), qPrintable(ratio), target);
 }
 
-QString ms(double value) {
+QString ms(double value)
+{
     return QString::number(value, 'f', value < 1 ? 3 : 1) + " ms";
 }
-QString mb(double kb) {
+QString mb(double kb)
+{
     return QString::number(kb / 1024.0, 'f', 1) + " MB";
 }
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     int runs = 31;

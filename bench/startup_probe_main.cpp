@@ -33,13 +33,15 @@
 
 namespace {
 
-long long nowNs() {
+long long nowNs()
+{
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
 
-long peakResidentKb() {
+long peakResidentKb()
+{
 #if defined(Q_OS_MACOS)
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -58,12 +60,14 @@ class FirstFrame : public QObject {
 public:
     FirstFrame(QWidget* window, long long launchedNs)
         : QObject(window)
-        , m_launchedNs(launchedNs) {
+        , m_launchedNs(launchedNs)
+    {
         window->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject*, QEvent* event) override
+    {
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
             // Queued, so it runs after this paint has been drawn and flushed to the screen.
@@ -73,7 +77,8 @@ protected:
     }
 
 private:
-    void report() {
+    void report()
+    {
         const long long elapsed = nowNs() - m_launchedNs;
         std::printf("painted-after-ns %lld\npeak-rss-kb %ld\n", elapsed, peakResidentKb());
         std::fflush(stdout);
@@ -85,7 +90,8 @@ private:
 };
 
 // The store's pictures: 16 leaves, 4 tubes, 4 syringes and the drop.
-void timeStore() {
+void timeStore()
+{
     const long long before = nowNs();
     quorvel::Graphics::instance();
     const long long storeNs = nowNs() - before;
@@ -129,7 +135,8 @@ void timeStore() {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     const long long started = nowNs();
     const std::string_view mode = argc > 1 ? argv[1] : "design";
     const bool empty = mode == "empty" || mode == "text";

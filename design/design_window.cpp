@@ -2,8 +2,8 @@
 #include "design/design_window.h"
 
 #include "design/tube_rules.h"
-#include "pictures/drawings.h"
 #include "pictures/descriptions.h"
+#include "pictures/drawings.h"
 #include "pictures/graphics.h"
 #include "pictures/picture_catalogue.h"
 #include "shell/experiment_state.h"
@@ -48,8 +48,10 @@ DesignWindow::DesignWindow(Shell& shell)
                    kOuterHeightTwips)
 {
     // Children are created back to front, so later ones are drawn over earlier ones.
+    // The cutting's picture is drawn when the cutting first goes in: it is hidden until then,
+    // and drawing it here would slow every start of the program.
     m_start = new ImageControl(this, 3480, 180, 2310, 4440);
-    m_start->setPicture(catalogue::cuttingInTube());
+    m_start->setAccessibleDescription(descriptions::cuttingInTube());
     m_shape2 = new ShapeControl(this, kLightYellow, 840, 240, 2295, 1335);
     m_shape1 = new ShapeControl(this, kLightYellow, 6120, 840, 3135, 3855);
     m_tube = new ImageControl(this, 4200, 1920, 870, 2655);
@@ -76,23 +78,23 @@ DesignWindow::DesignWindow(Shell& shell)
 
     for (int i = 1; i <= kWaterButton; ++i) {
         const ButtonPlace& place = kAddZelcor[i];
-        m_addZelcor[i] = makeButton(this, QString::fromLatin1(place.caption), place.left,
-                                    place.top, place.width, place.height);
+        m_addZelcor[i] = makeButton(this, QString::fromLatin1(place.caption), place.left, place.top,
+                                    place.width, place.height);
         connect(m_addZelcor[i], &QPushButton::clicked, this, [this, i] { AddZelcor_Click(i); });
     }
     for (int i = 0; i < 4; ++i) {
         const ButtonPlace& place = kCmdButton[i];
-        m_cmdButton[i] = makeButton(this, QString::fromLatin1(place.caption), place.left,
-                                    place.top, place.width, place.height);
+        m_cmdButton[i] = makeButton(this, QString::fromLatin1(place.caption), place.left, place.top,
+                                    place.width, place.height);
         connect(m_cmdButton[i], &QPushButton::clicked, this, [this, i] { Cmd_Button_Click(i); });
     }
 
     // Keyboard order: Iron, Nitrogen, Magnesium, Calcium, Phosphorus, Potassium, Water,
     // See Results, Quit, Start again, Add Cutting.
-    const std::array<QWidget*, 11> tabOrder = {
-        m_addZelcor[4], m_addZelcor[1], m_addZelcor[3], m_addZelcor[6],
-        m_addZelcor[5], m_addZelcor[2], m_addZelcor[7], m_cmdButton[0],
-        m_cmdButton[1], m_cmdButton[2], m_cmdButton[3]};
+    const std::array<QWidget*, 11> tabOrder = {m_addZelcor[4], m_addZelcor[1], m_addZelcor[3],
+                                               m_addZelcor[6], m_addZelcor[5], m_addZelcor[2],
+                                               m_addZelcor[7], m_cmdButton[0], m_cmdButton[1],
+                                               m_cmdButton[2], m_cmdButton[3]};
     for (std::size_t i = 0; i + 1 < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
 
@@ -116,8 +118,8 @@ void DesignWindow::nameControlsForScreenReaders()
     m_line1->setAccessibleName(QStringLiteral("Line between the table's columns"));
     m_line2->setAccessibleName(QStringLiteral("Line under the table's headings"));
     for (int i = 1; i <= kMineralCount; ++i)
-        m_added[i]->setAccessibleSubject(QString::fromLatin1(kMineralCaption[i])
-                                         + QStringLiteral(" added"));
+        m_added[i]->setAccessibleSubject(QString::fromLatin1(kMineralCaption[i]) +
+                                         QStringLiteral(" added"));
 }
 
 QPushButton* DesignWindow::AddZelcor(int index) const
@@ -140,7 +142,10 @@ CaptionLabel* DesignWindow::Added(int index) const
     return index >= 0 && index <= kMineralCount ? m_added[index] : nullptr;
 }
 
-void DesignWindow::Form_Load() { loadGeometry(); }
+void DesignWindow::Form_Load()
+{
+    loadGeometry();
+}
 
 void DesignWindow::Form_Activate()
 {
@@ -155,10 +160,10 @@ void DesignWindow::Form_Activate()
 
 void DesignWindow::focusFirstButton()
 {
-    const std::array<QPushButton*, 11> tabOrder = {
-        m_addZelcor[4], m_addZelcor[1], m_addZelcor[3], m_addZelcor[6],
-        m_addZelcor[5], m_addZelcor[2], m_addZelcor[7], m_cmdButton[0],
-        m_cmdButton[1], m_cmdButton[2], m_cmdButton[3]};
+    const std::array<QPushButton*, 11> tabOrder = {m_addZelcor[4], m_addZelcor[1], m_addZelcor[3],
+                                                   m_addZelcor[6], m_addZelcor[5], m_addZelcor[2],
+                                                   m_addZelcor[7], m_cmdButton[0], m_cmdButton[1],
+                                                   m_cmdButton[2], m_cmdButton[3]};
     for (QPushButton* button : tabOrder) {
         if (button->isEnabled()) {
             button->setFocus(Qt::ActiveWindowFocusReason);
@@ -198,6 +203,8 @@ void DesignWindow::Cmd_Button_Click(int Index)
         ZELCOR1::CuttingAdded = kTrue;
         m_syringe->hide();
         m_tube->hide();
+        if (m_start->picture().isNull())
+            m_start->setPicture(catalogue::cuttingInTube());
         m_start->show();
         m_cmdButton[3]->setEnabled(false);
         for (int i = 1; i <= kWaterButton; ++i)
@@ -255,7 +262,10 @@ void DesignWindow::DripFall()
     m_drip->hide();
 }
 
-void DesignWindow::AniTimer_Timer() { m_syringe->setPicture(Graphics::instance().Syringe(3)); }
+void DesignWindow::AniTimer_Timer()
+{
+    m_syringe->setPicture(Graphics::instance().Syringe(3));
+}
 
 void DesignWindow::showTubePicture(int picture)
 {

@@ -6,7 +6,8 @@
 #include <QImage>
 #include <QTextStream>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QTextStream errors(stderr);
     if (argc < 3) {
         errors << "usage: quorvel_icon_export FOLDER SIZE...\n";

@@ -8,7 +8,8 @@
 
 namespace quorvel::drawings {
 
-void drawInstructionArrow(QPainter& painter, const QRectF& target) {
+void drawInstructionArrow(QPainter& painter, const QRectF& target)
+{
     static constexpr double kBoxWidth = 217.0;
     static constexpr double kBoxHeight = 151.0;
     static constexpr QPointF kCorners[] = {{74, 0},    {141, 0}, {141, 89}, {217, 89},

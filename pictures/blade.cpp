@@ -23,12 +23,14 @@ Blade::Blade(QPointF stalk, QPointF tip, double stalkLength, double halfWidth, M
     , m_length(QLineF(stalk, tip).length())
     , m_stalkLength(stalkLength)
     , m_halfWidth(halfWidth)
-    , m_margin(margin) {
+    , m_margin(margin)
+{
     m_axis = (tip - stalk) / m_length;
     m_across = QPointF(-m_axis.y(), m_axis.x());
 }
 
-double Blade::halfWidthAt(double along) const {
+double Blade::halfWidthAt(double along) const
+{
     const double t = (along - m_stalkLength) / (m_length - m_stalkLength);
     if (t <= 0.0 || t >= 1.0)
         return 0.0;
@@ -40,18 +42,21 @@ double Blade::halfWidthAt(double along) const {
     return width;
 }
 
-QPointF Blade::pointAt(double along, double across) const {
+QPointF Blade::pointAt(double along, double across) const
+{
     return m_stalk + m_axis * along + m_across * across;
 }
 
-bool Blade::contains(QPointF point) const {
+bool Blade::contains(QPointF point) const
+{
     const QPointF offset = point - m_stalk;
     const double along = QPointF::dotProduct(offset, m_axis);
     const double across = QPointF::dotProduct(offset, m_across);
     return std::abs(across) < halfWidthAt(along);
 }
 
-QList<QLineF> Blade::veins(int perSide) const {
+QList<QLineF> Blade::veins(int perSide) const
+{
     QList<QLineF> result;
     const double bladeLength = m_length - m_stalkLength;
     const QPointF direction(std::cos(kVeinAngle), std::sin(kVeinAngle));
@@ -72,7 +77,8 @@ QList<QLineF> Blade::veins(int perSide) const {
     return result;
 }
 
-void Blade::paint(QImage& image, QRgb blade, QRgb veins, std::optional<QRgb> edge) const {
+void Blade::paint(QImage& image, QRgb blade, QRgb veins, std::optional<QRgb> edge) const
+{
     const raster::Region region = [this](QPointF p) { return contains(p); };
     raster::fill(image, region, blade);
     if (edge)

@@ -19,7 +19,8 @@ struct Entry {
     QImage image;
 };
 
-QImage arrowPicture() {
+QImage arrowPicture()
+{
     QImage image(217, 151, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -27,7 +28,8 @@ QImage arrowPicture() {
     return image;
 }
 
-QList<Entry> allPictures() {
+QList<Entry> allPictures()
+{
     using namespace quorvel;
     const Graphics& store = Graphics::instance();
     QList<Entry> entries;
@@ -49,7 +51,8 @@ QList<Entry> allPictures() {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     // The tool opens no window, so it should not need a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -19,7 +19,8 @@ constexpr QPointF kStemTop(kStemX, 58.0);
 
 } // namespace
 
-QImage cuttingInTube(double scale) {
+QImage cuttingInTube(double scale)
+{
     QImage image = raster::canvas(kSize, kWhite, scale);
     // The stem stops at the mouth: below it the tube hides it, and the tube must stay exactly
     // the blacked-out picture.

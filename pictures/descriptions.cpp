@@ -7,14 +7,16 @@ namespace quorvel::descriptions {
 
 namespace {
 
-template <std::size_t N> QString pick(const std::array<const char*, N>& texts, int index) {
+template <std::size_t N> QString pick(const std::array<const char*, N>& texts, int index)
+{
     return index >= 0 && index < int(N) ? QString::fromLatin1(texts[std::size_t(index)])
                                         : QString();
 }
 
 } // namespace
 
-QString leaf(int index) {
+QString leaf(int index)
+{
     // Even and odd leaves are mirror images of each other and look the same to a listener.
     static constexpr std::array<const char*, 8> kLooks = {"healthy green leaf",
                                                           "pale yellow leaf",
@@ -27,35 +29,42 @@ QString leaf(int index) {
     return index >= 0 ? pick(kLooks, index / 2) : QString();
 }
 
-QString tube(int index) {
+QString tube(int index)
+{
     static constexpr std::array<const char*, 4> kTexts = {"empty", "minerals only",
                                                           "water and minerals", "clear water"};
     return pick(kTexts, index);
 }
 
-QString syringe(int index) {
+QString syringe(int index)
+{
     static constexpr std::array<const char*, 4> kTexts = {"empty", "nearly empty", "pressed",
                                                           "full"};
     return pick(kTexts, index);
 }
 
-QString drip() {
+QString drip()
+{
     return QStringLiteral("a falling drop");
 }
 
-QString blackedOutTube() {
+QString blackedOutTube()
+{
     return QStringLiteral("test tube, blacked out");
 }
 
-QString cuttingInTube() {
+QString cuttingInTube()
+{
     return QStringLiteral("a plant cutting with two leaves, standing in a blacked-out test tube");
 }
 
-QString ruler() {
+QString ruler()
+{
     return QStringLiteral("a ruler marked from 0 at the top to 17");
 }
 
-QString instructionArrow() {
+QString instructionArrow()
+{
     return QStringLiteral("a red arrow pointing down at the mineral buttons");
 }
 

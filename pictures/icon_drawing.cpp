@@ -3,6 +3,8 @@
 
 #include "pictures/palette.h"
 
+#include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -22,7 +24,8 @@ constexpr double kPetalDistance = 5.4;
 constexpr double kPetalRadius = 4.4;
 constexpr double kHeartRadius = 3.3;
 
-QPainterPath leafPath(QPointF base, QPointF tip, double bulge) {
+QPainterPath leafPath(QPointF base, QPointF tip, double bulge)
+{
     const QPointF middle = (base + tip) / 2.0;
     const QPointF normal(-(tip - base).y(), (tip - base).x());
     QPainterPath path(base);
@@ -33,7 +36,8 @@ QPainterPath leafPath(QPointF base, QPointF tip, double bulge) {
 
 } // namespace
 
-QImage programIconImage(int sizePx) {
+QImage programIconImage(int sizePx)
+{
     QImage image(sizePx, sizePx, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -62,11 +66,49 @@ QImage programIconImage(int sizePx) {
     return image;
 }
 
-QIcon programIcon() {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
-    return icon;
+namespace {
+
+// Draws the flower at a size only when a window system asks for that size: a desktop asks for
+// a few at most, and drawing all seven up front would slow every start of the program.
+class FlowerIconEngine : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
+    {
+        const int side = qBound(1, qMax(size.width(), size.height()), 1024);
+        auto cached = m_sizes.find(side);
+        if (cached == m_sizes.end())
+            cached = m_sizes.insert(side, QPixmap::fromImage(programIconImage(side)));
+        if (mode == QIcon::Disabled)
+            return QIcon(cached.value()).pixmap(QSize(side, side), QIcon::Disabled);
+        return cached.value();
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int side : {16, 24, 32, 48, 64, 128, 256})
+            sizes << QSize(side, side);
+        return sizes;
+    }
+
+    QIconEngine* clone() const override { return new FlowerIconEngine(*this); }
+    QString key() const override { return QStringLiteral("quorvel-flower"); }
+
+private:
+    QHash<int, QPixmap> m_sizes;
+};
+
+} // namespace
+
+QIcon programIcon()
+{
+    return QIcon(new FlowerIconEngine);
 }
 
 } // namespace quorvel::drawings

@@ -20,14 +20,16 @@ constexpr int kLeafCount = 16;
 
 // Stalk in the bottom-right corner pixel, tip short of the top-left one so that corner stays
 // white.
-Blade leafBlade(Blade::Margin margin) {
+Blade leafBlade(Blade::Margin margin)
+{
     const QPointF stalk(kLeafSize - 0.5, kLeafSize - 0.5);
     const QPointF tip(4.0, 4.0);
     const bool broad = margin == Blade::Margin::Smooth;
     return Blade(stalk, tip, 7.0, broad ? 23.0 : 13.0, margin);
 }
 
-QImage plainLeaf(Blade::Margin margin, QRgb blade, std::optional<QRgb> edge, double scale) {
+QImage plainLeaf(Blade::Margin margin, QRgb blade, std::optional<QRgb> edge, double scale)
+{
     QImage image = raster::canvas({kLeafSize, kLeafSize}, kWhite, scale);
     leafBlade(margin).paint(image, blade, kDarkGreen, edge);
     return image;
@@ -36,7 +38,8 @@ QImage plainLeaf(Blade::Margin margin, QRgb blade, std::optional<QRgb> edge, dou
 // Irregular blotches dropped at repeatable places over the blade until they cover a third
 // of it; they go over veins and edge alike, as a disease would. Where they fall is worked out
 // once at scale 1, so a finer drawing shows the very same blotches.
-QList<raster::Region> blotches() {
+QList<raster::Region> blotches()
+{
     QImage image = plainLeaf(Blade::Margin::Smooth, kPaleYellow, kBlack, 1.0);
     const Blade blade = leafBlade(Blade::Margin::Smooth);
     int bladePixels = 0;
@@ -76,7 +79,8 @@ QList<raster::Region> blotches() {
     return regions;
 }
 
-QImage blotchedLeaf(double scale) {
+QImage blotchedLeaf(double scale)
+{
     static const QList<raster::Region> kBlotches = blotches();
     QImage image = plainLeaf(Blade::Margin::Smooth, kPaleYellow, kBlack, scale);
     for (const raster::Region& blotch : kBlotches)
@@ -85,7 +89,8 @@ QImage blotchedLeaf(double scale) {
 }
 
 // Turning a picture over keeps the scale it was drawn at.
-QImage mirrored(const QImage& image, bool horizontally, bool vertically) {
+QImage mirrored(const QImage& image, bool horizontally, bool vertically)
+{
     QImage turned = image.mirrored(horizontally, vertically);
     turned.setDevicePixelRatio(image.devicePixelRatio());
     return turned;
@@ -93,7 +98,8 @@ QImage mirrored(const QImage& image, bool horizontally, bool vertically) {
 
 } // namespace
 
-QImage leaf(int index, double scale) {
+QImage leaf(int index, double scale)
+{
     if (index < 0 || index >= kLeafCount)
         return {};
     // Hanging leaves are the healthy one turned over, and every odd leaf is its even

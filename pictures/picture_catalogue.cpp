@@ -25,12 +25,14 @@ struct Entry {
 QHash<qint64, Entry>* s_entries = nullptr;
 
 // Pixmaps must not outlive the application object, so the catalogue goes with it.
-void freeEntries() {
+void freeEntries()
+{
     delete s_entries;
     s_entries = nullptr;
 }
 
-QHash<qint64, Entry>& entries() {
+QHash<qint64, Entry>& entries()
+{
     if (s_entries == nullptr) {
         s_entries = new QHash<qint64, Entry>;
         qAddPostRoutine(freeEntries);
@@ -38,7 +40,8 @@ QHash<qint64, Entry>& entries() {
     return *s_entries;
 }
 
-QPixmap make(Drawing draw, const QString& description) {
+QPixmap make(Drawing draw, const QString& description)
+{
     const QImage image = draw(1.0);
     if (image.isNull())
         return {};
@@ -47,7 +50,8 @@ QPixmap make(Drawing draw, const QString& description) {
     return picture;
 }
 
-const Entry* find(const QPixmap& picture) {
+const Entry* find(const QPixmap& picture)
+{
     if (s_entries == nullptr || picture.isNull())
         return nullptr;
     const auto it = s_entries->constFind(picture.cacheKey());
@@ -56,43 +60,52 @@ const Entry* find(const QPixmap& picture) {
 
 } // namespace
 
-QPixmap leaf(int index) {
+QPixmap leaf(int index)
+{
     return make([index](double scale) { return drawings::leaf(index, scale); },
                 descriptions::leaf(index));
 }
 
-QPixmap tube(int index) {
+QPixmap tube(int index)
+{
     return make([index](double scale) { return drawings::tube(index, scale); },
                 descriptions::tube(index));
 }
 
-QPixmap syringe(int index) {
+QPixmap syringe(int index)
+{
     return make([index](double scale) { return drawings::syringe(index, scale); },
                 descriptions::syringe(index));
 }
 
-QPixmap drip() {
+QPixmap drip()
+{
     return make(&drawings::drip, descriptions::drip());
 }
 
-QPixmap blackedOutTube() {
+QPixmap blackedOutTube()
+{
     return make(&drawings::blackedOutTube, descriptions::blackedOutTube());
 }
 
-QPixmap cuttingInTube() {
+QPixmap cuttingInTube()
+{
     return make(&drawings::cuttingInTube, descriptions::cuttingInTube());
 }
 
-QPixmap ruler() {
+QPixmap ruler()
+{
     return make(&drawings::ruler, descriptions::ruler());
 }
 
-QString description(const QPixmap& picture) {
+QString description(const QPixmap& picture)
+{
     const Entry* entry = find(picture);
     return entry ? entry->description : QString();
 }
 
-QPixmap sharp(const QPixmap& picture, qreal devicePixelRatio) {
+QPixmap sharp(const QPixmap& picture, qreal devicePixelRatio)
+{
     if (devicePixelRatio == 1.0 || devicePixelRatio <= 0.0 || find(picture) == nullptr)
         return picture;
     Entry& entry = (*s_entries)[picture.cacheKey()];

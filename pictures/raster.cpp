@@ -11,11 +11,13 @@ namespace quorvel::raster {
 namespace {
 
 // The centre of image pixel (x, y) in picture units.
-QPointF centreOf(int x, int y, double scale) {
+QPointF centreOf(int x, int y, double scale)
+{
     return {(x + 0.5) / scale, (y + 0.5) / scale};
 }
 
-double distanceToSegment(QPointF p, QPointF a, QPointF b) {
+double distanceToSegment(QPointF p, QPointF a, QPointF b)
+{
     const QPointF ab = b - a;
     const double lengthSquared = QPointF::dotProduct(ab, ab);
     double t = lengthSquared > 0 ? QPointF::dotProduct(p - a, ab) / lengthSquared : 0.0;
@@ -24,14 +26,16 @@ double distanceToSegment(QPointF p, QPointF a, QPointF b) {
 }
 
 // The image pixels whose centres lie in (at - 0.5, at + 0.5] picture units along one axis.
-std::pair<int, int> pixelSpan(double at, double scale) {
+std::pair<int, int> pixelSpan(double at, double scale)
+{
     return {int(std::floor((at - 0.5) * scale - 0.5)) + 1,
             int(std::floor((at + 0.5) * scale - 0.5))};
 }
 
 } // namespace
 
-QImage canvas(QSize size, QRgb colour, double scale) {
+QImage canvas(QSize size, QRgb colour, double scale)
+{
     // Rounded down, so that every pixel centre lies inside the picture (a tiny allowance keeps a
     // product such as 70 x 1.15 from losing a pixel to rounding).
     const auto pixels = [scale](int units) { return int(std::floor(units * scale + 1e-9)); };
@@ -41,7 +45,8 @@ QImage canvas(QSize size, QRgb colour, double scale) {
     return image;
 }
 
-void fill(QImage& image, const Region& region, QRgb colour) {
+void fill(QImage& image, const Region& region, QRgb colour)
+{
     const double scale = image.devicePixelRatio();
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -51,7 +56,8 @@ void fill(QImage& image, const Region& region, QRgb colour) {
     }
 }
 
-void paint(QImage& image, const std::function<QRgb(QPointF)>& colourAt) {
+void paint(QImage& image, const std::function<QRgb(QPointF)>& colourAt)
+{
     const double scale = image.devicePixelRatio();
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x)
@@ -59,7 +65,8 @@ void paint(QImage& image, const std::function<QRgb(QPointF)>& colourAt) {
     }
 }
 
-void outline(QImage& image, const Region& region, QRgb colour) {
+void outline(QImage& image, const Region& region, QRgb colour)
+{
     const double scale = image.devicePixelRatio();
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -67,7 +74,8 @@ void outline(QImage& image, const Region& region, QRgb colour) {
             if (!region(centre))
                 continue;
             // The neighbours one picture unit away, so the edge keeps its width at any scale.
-            const bool onEdge = !region(centre - QPointF(1, 0)) || !region(centre + QPointF(1, 0)) ||
+            const bool onEdge = !region(centre - QPointF(1, 0)) ||
+                                !region(centre + QPointF(1, 0)) ||
                                 !region(centre - QPointF(0, 1)) || !region(centre + QPointF(0, 1));
             if (onEdge)
                 image.setPixel(x, y, colour);
@@ -75,7 +83,8 @@ void outline(QImage& image, const Region& region, QRgb colour) {
     }
 }
 
-void line(QImage& image, QPointF from, QPointF to, QRgb colour) {
+void line(QImage& image, QPointF from, QPointF to, QRgb colour)
+{
     const double scale = image.devicePixelRatio();
     const QPointF step = to - from;
     const int steps =
@@ -99,15 +108,18 @@ void line(QImage& image, QPointF from, QPointF to, QRgb colour) {
     }
 }
 
-Region disc(QPointF centre, double radius) {
+Region disc(QPointF centre, double radius)
+{
     return [centre, radius](QPointF p) { return QLineF(p, centre).length() < radius; };
 }
 
-Region capsule(QPointF from, QPointF to, double radius) {
+Region capsule(QPointF from, QPointF to, double radius)
+{
     return [from, to, radius](QPointF p) { return distanceToSegment(p, from, to) < radius; };
 }
 
-quint32 noise(int a, int b, quint32 seed) {
+quint32 noise(int a, int b, quint32 seed)
+{
     // A few rounds of multiply and xor-shift mix every input bit into every output bit.
     quint32 h = seed * 0x9e3779b9u;
     h ^= quint32(a) * 0x85ebca6bu;
@@ -117,7 +129,8 @@ quint32 noise(int a, int b, quint32 seed) {
     return h ^ (h >> 16);
 }
 
-double unitNoise(int a, int b, quint32 seed) {
+double unitNoise(int a, int b, quint32 seed)
+{
     return noise(a, b, seed) / 4294967296.0;
 }
 

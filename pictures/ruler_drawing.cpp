@@ -46,7 +46,8 @@ constexpr const char* kDigits[10][kGlyphHeight] = {
 
 // Writes a number whose last digit ends one pixel short of the scale line. The digits are
 // pixel glyphs: drawn finer, each of their pixels becomes a block.
-void label(QImage& image, int number, int top) {
+void label(QImage& image, int number, int top)
+{
     const QString text = QString::number(number);
     int left = kScaleX - int(text.size()) * (kGlyphWidth + 1);
     for (const QChar digit : text) {
@@ -65,7 +66,8 @@ void label(QImage& image, int number, int top) {
 
 // Grain runs the length of the ruler: each column keeps its streaks for a few pixels, with
 // a sprinkling of darker specks.
-QRgb woodAt(int x, int y) {
+QRgb woodAt(int x, int y)
+{
     constexpr quint32 kSeed = 31;
     const double streak = raster::unitNoise(x, y / 6 + x * 7, kSeed);
     const double speck = raster::unitNoise(x, y, kSeed + 1);
@@ -80,7 +82,8 @@ QRgb woodAt(int x, int y) {
 
 } // namespace
 
-QImage ruler(double scale) {
+QImage ruler(double scale)
+{
     QImage image = raster::canvas(kSize, kWhite, scale);
     // The grain is a texture of whole picture pixels; a finer drawing keeps the same grain.
     raster::paint(image, [](QPointF p) { return woodAt(int(p.x()), int(p.y())); });

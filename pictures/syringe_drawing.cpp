@@ -47,22 +47,26 @@ constexpr double kRodLength = 40.0;
 constexpr double kThumbRestLength = 3.5;
 constexpr double kThumbRestHalfWidth = 8.0;
 
-double along(QPointF p) {
+double along(QPointF p)
+{
     return QPointF::dotProduct(p - kTip, kAxis);
 }
 
-double across(QPointF p) {
+double across(QPointF p)
+{
     return QPointF::dotProduct(p - kTip, kAcross);
 }
 
-raster::Region span(double from, double to, double halfWidth) {
+raster::Region span(double from, double to, double halfWidth)
+{
     return [=](QPointF p) {
         const double u = along(p);
         return u >= from && u < to && std::abs(across(p)) < halfWidth;
     };
 }
 
-raster::Region band(double from, double to, double acrossFrom, double acrossTo) {
+raster::Region band(double from, double to, double acrossFrom, double acrossTo)
+{
     return [=](QPointF p) {
         const double u = along(p);
         const double v = across(p);
@@ -70,14 +74,16 @@ raster::Region band(double from, double to, double acrossFrom, double acrossTo) 
     };
 }
 
-void part(QImage& image, const raster::Region& region, QRgb fill) {
+void part(QImage& image, const raster::Region& region, QRgb fill)
+{
     raster::fill(image, region, fill);
     raster::outline(image, region, kBlack);
 }
 
 } // namespace
 
-QImage syringe(int index, double scale) {
+QImage syringe(int index, double scale)
+{
     if (index < 0 || index >= kSyringeCount)
         return {};
     // The plunger is drawn back just as far as the liquid reaches.
@@ -106,7 +112,8 @@ QImage syringe(int index, double scale) {
     return image;
 }
 
-QImage drip(double scale) {
+QImage drip(double scale)
+{
     // One drop, round below and drawn to a point above, as it falls. It is so small that a finer
     // drawing only makes each of its pixels a block: a drop of the same shape, as sharp.
     static constexpr const char* kRows[] = {"..#..", ".###.", "#####", "#####", "#####", ".###."};

@@ -31,19 +31,22 @@ constexpr double kRimThicknessY = 1.4;
 constexpr double kFlareLength = 11.0;
 constexpr double kBottomCentreY = kHeight - 0.4 - kBodyRadius;
 
-bool inEllipse(QPointF p, double radiusX, double radiusY) {
+bool inEllipse(QPointF p, double radiusX, double radiusY)
+{
     const double dx = (p.x() - kCentreX) / radiusX;
     const double dy = (p.y() - kRimCentreY) / radiusY;
     return dx * dx + dy * dy < 1.0;
 }
 
 // Half the outer width at height y: the body, widening smoothly into the lip at the top.
-double outerHalfWidth(double y) {
+double outerHalfWidth(double y)
+{
     const double flare = std::max(0.0, 1.0 - (y - kRimCentreY) / kFlareLength);
     return kBodyRadius + (kRimRadiusX - kBodyRadius) * flare * flare;
 }
 
-bool inBody(QPointF p, double inset) {
+bool inBody(QPointF p, double inset)
+{
     if (p.y() < kRimCentreY)
         return false;
     if (p.y() <= kBottomCentreY)
@@ -51,20 +54,24 @@ bool inBody(QPointF p, double inset) {
     return QLineF(p, {kCentreX, kBottomCentreY}).length() < kBodyRadius - inset;
 }
 
-bool inSilhouette(QPointF p) {
+bool inSilhouette(QPointF p)
+{
     return inEllipse(p, kRimRadiusX, kRimRadiusY) || inBody(p, 0.0);
 }
 
 // The glass-enclosed space below the rim, where liquid can be.
-bool inInterior(QPointF p) {
+bool inInterior(QPointF p)
+{
     return inBody(p, kWall) && !inEllipse(p, kRimRadiusX, kRimRadiusY);
 }
 
-bool inMouth(QPointF p) {
+bool inMouth(QPointF p)
+{
     return inEllipse(p, kRimRadiusX - kWall, kRimRadiusY - kRimThicknessY);
 }
 
-int lowestInteriorRow() {
+int lowestInteriorRow()
+{
     int row = kHeight - 1;
     while (row > 0 && !inInterior({kCentreX - 0.5, row + 0.5}))
         --row;
@@ -73,11 +80,13 @@ int lowestInteriorRow() {
 
 } // namespace
 
-bool inTubeSilhouette(QPointF point) {
+bool inTubeSilhouette(QPointF point)
+{
     return inSilhouette(point);
 }
 
-QImage tube(int index, double scale) {
+QImage tube(int index, double scale)
+{
     if (index < 0 || index >= kTubeCount)
         return {};
     QImage image = raster::canvas({kWidth, kHeight}, kBlack, scale);
@@ -109,7 +118,8 @@ QImage tube(int index, double scale) {
     return image;
 }
 
-QImage blackedOutTube(double scale) {
+QImage blackedOutTube(double scale)
+{
     QImage image = raster::canvas({kWidth, kHeight}, kWhite, scale);
     raster::fill(image, inSilhouette, kBlack);
     return image;

@@ -31,7 +31,10 @@ struct LeafPlace {
 constexpr std::array<LeafPlace, 6> kLeafAtCreation = {
     {{6360, 120}, {6480, 0}, {6480, 120}, {6480, 0}, {5985, 2520}, {7080, 2520}}};
 
-float toTwips(double pixels) { return static_cast<float>(pixelsToTwips(pixels)); }
+float toTwips(double pixels)
+{
+    return static_cast<float>(pixelsToTwips(pixels));
+}
 } // namespace
 
 ResultsWindow::ResultsWindow(Shell& shell)
@@ -95,8 +98,8 @@ void ResultsWindow::nameControlsForScreenReaders()
     for (int k = 0; k < 6; ++k)
         m_leaf[k]->setAccessibleName(QStringLiteral("Leaf %1").arg(k + 1));
     for (int i = 1; i <= kMineralCount; ++i)
-        m_added[i]->setAccessibleSubject(QString::fromLatin1(kMineralCaption[i])
-                                         + QStringLiteral(" added"));
+        m_added[i]->setAccessibleSubject(QString::fromLatin1(kMineralCaption[i]) +
+                                         QStringLiteral(" added"));
 }
 
 void ResultsWindow::describeStem(std::int16_t lengthTwips)

@@ -6,8 +6,8 @@
 namespace quorvel {
 
 struct RulerGrab {
-    float x = 0.0f;      // twips from the ruler's left edge, kept unrounded
-    std::int16_t y = 0;  // twips from its top edge, rounded halves to even
+    float x = 0.0f;     // twips from the ruler's left edge, kept unrounded
+    std::int16_t y = 0; // twips from its top edge, rounded halves to even
 };
 
 RulerGrab grabAt(float x, float y);

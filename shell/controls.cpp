@@ -20,8 +20,7 @@ class CaptionAccessible : public QAccessibleWidget {
 public:
     explicit CaptionAccessible(CaptionLabel* label)
         : QAccessibleWidget(label, QAccessible::StaticText)
-    {
-    }
+    {}
 
     QString text(QAccessible::Text kind) const override
     {
@@ -126,8 +125,14 @@ void CaptionLabel::setAccessibleSubject(const QString& subject)
     QAccessible::updateAccessibility(&event);
 }
 
-void CaptionLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
-void CaptionLabel::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+void CaptionLabel::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+void CaptionLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+}
 
 ImageControl::ImageControl(QWidget* parent, double left, double top, double width, double height,
                            Input input, Fit fit)
@@ -242,8 +247,8 @@ void ShapeControl::paintEvent(QPaintEvent*)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-LineControl::LineControl(QWidget* parent, const QColor& colour, int widthPixels, float x1,
-                         float y1, float x2, float y2)
+LineControl::LineControl(QWidget* parent, const QColor& colour, int widthPixels, float x1, float y1,
+                         float x2, float y2)
     : QWidget(parent)
     , m_colour(colour)
     , m_widthPixels(widthPixels)

@@ -11,7 +11,10 @@ using Boolean16 = std::int16_t;
 constexpr Boolean16 kTrue = -1;
 constexpr Boolean16 kFalse = 0;
 
-constexpr Boolean16 toBoolean16(bool value) { return value ? kTrue : kFalse; }
+constexpr Boolean16 toBoolean16(bool value)
+{
+    return value ? kTrue : kFalse;
+}
 
 // What the Design screen's test tube holds.
 enum TubeContents : std::int16_t {

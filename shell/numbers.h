@@ -28,6 +28,9 @@ inline int twipsToPixels(double twips)
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
 }
 
-inline double pixelsToTwips(double pixels) { return pixels * kTwipsPerPixel; }
+inline double pixelsToTwips(double pixels)
+{
+    return pixels * kTwipsPerPixel;
+}
 
 } // namespace quorvel

@@ -5,8 +5,7 @@ namespace quorvel {
 
 RandomSource::RandomSource(std::uint32_t seed)
     : m_engine(seed)
-{
-}
+{}
 
 float RandomSource::next()
 {

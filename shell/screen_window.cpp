@@ -14,9 +14,9 @@ namespace quorvel {
 
 ScreenWindow::ScreenWindow(Shell& shell, const QString& title, int outerWidthTwips,
                            int outerHeightTwips)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
-                           | Qt::CustomizeWindowHint)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                           Qt::CustomizeWindowHint)
     , m_shell(shell)
     , m_outerWidthTwips(outerWidthTwips)
     , m_outerHeightTwips(outerHeightTwips)

@@ -10,14 +10,12 @@ namespace quorvel {
 
 Shell::Shell()
     : Shell(Options())
-{
-}
+{}
 
 Shell::Shell(Options options)
     : m_options(std::move(options))
     , m_random(m_options.random ? m_options.random : &RandomSource::program())
-{
-}
+{}
 
 Shell::~Shell() = default;
 

@@ -1,4 +1,5 @@
-// Starts the program on the Design screen, switches screens, and ends the program on a confirmed quit.
+// Starts the program on the Design screen, switches screens, and ends the program on a confirmed
+// quit.
 #pragma once
 
 #include "shell/confirm_quit.h"

@@ -19,19 +19,22 @@ using quorvel::ResultsWindow;
 
 namespace {
 
-void click(QWidget* button) {
+void click(QWidget* button)
+{
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
 // Lets every pending paint happen, so drawing code runs as it does for a pupil.
-void showFrames(QWidget& window) {
+void showFrames(QWidget& window)
+{
     QCoreApplication::processEvents();
     const QPixmap frame = window.grab();
     Q_UNUSED(frame);
 }
 
 // One experiment: its minerals and water by bits, the cutting, the results and the ruler.
-void experiment(quorvel::Shell& shell, int number) {
+void experiment(quorvel::Shell& shell, int number)
+{
     DesignWindow& design = shell.design();
     click(design.Cmd_Button(2)); // Start again
     const int given = (number * 37 + 5) % 64;
@@ -68,7 +71,8 @@ void experiment(quorvel::Shell& shell, int number) {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const int experiments = argc > 1 ? std::max(1, std::atoi(argv[1])) : 12;

@@ -11,23 +11,27 @@ using testing::ScreenFixture;
 
 namespace {
 
-QAccessibleInterface* accessible(QWidget* widget) {
+QAccessibleInterface* accessible(QWidget* widget)
+{
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
     if (!face)
         qFatal("no accessible interface for %s", widget->metaObject()->className());
     return face;
 }
 
-QString name(QWidget* widget) {
+QString name(QWidget* widget)
+{
     return accessible(widget)->text(QAccessible::Name);
 }
-QString description(QWidget* widget) {
+QString description(QWidget* widget)
+{
     return accessible(widget)->text(QAccessible::Description);
 }
 
 enum Step { Water, Nitrogen, Iron, StartAgain, Cutting };
 
-void perform(DesignWindow& w, Step step) {
+void perform(DesignWindow& w, Step step)
+{
     switch (step) {
     case Water:
         ScreenFixture::click(w.AddZelcor(DesignWindow::kWaterButton));
@@ -63,14 +67,16 @@ private Q_SLOTS:
     void resultsDescribeThePlant();
 };
 
-void TestAccessibleNames::everyControlHasARoleAndAName_data() {
+void TestAccessibleNames::everyControlHasARoleAndAName_data()
+{
     QTest::addColumn<bool>("results");
     QTest::addColumn<QString>("title");
     QTest::newRow("design") << false << QStringLiteral("Quorvel - Designing your experiment");
     QTest::newRow("results") << true << QStringLiteral("Quorvel - Your results");
 }
 
-void TestAccessibleNames::everyControlHasARoleAndAName() {
+void TestAccessibleNames::everyControlHasARoleAndAName()
+{
     QFETCH(bool, results);
     QFETCH(QString, title);
     ScreenFixture f;
@@ -90,7 +96,8 @@ void TestAccessibleNames::everyControlHasARoleAndAName() {
     }
 }
 
-void TestAccessibleNames::buttonsAreNamedWithoutTheAccessKeyMark() {
+void TestAccessibleNames::buttonsAreNamedWithoutTheAccessKeyMark()
+{
     ScreenFixture f;
     QCOMPARE(name(f.design().AddZelcor(DesignWindow::kWaterButton)), QStringLiteral("Add Water"));
     QCOMPARE(name(f.design().AddZelcor(2)), QStringLiteral("Potassium"));
@@ -98,7 +105,8 @@ void TestAccessibleNames::buttonsAreNamedWithoutTheAccessKeyMark() {
     QCOMPARE(name(f.results().Cmd_Button(2)), QStringLiteral("New experiment"));
 }
 
-void TestAccessibleNames::tubeIsDescribedByWhatItHolds_data() {
+void TestAccessibleNames::tubeIsDescribedByWhatItHolds_data()
+{
     QTest::addColumn<QList<int>>("steps");
     QTest::addColumn<QString>("tube");
     QTest::newRow("fresh") << QList<int>{} << QStringLiteral("empty");
@@ -111,7 +119,8 @@ void TestAccessibleNames::tubeIsDescribedByWhatItHolds_data() {
     QTest::newRow("start again") << QList<int>{Water, Iron, StartAgain} << QStringLiteral("empty");
 }
 
-void TestAccessibleNames::tubeIsDescribedByWhatItHolds() {
+void TestAccessibleNames::tubeIsDescribedByWhatItHolds()
+{
     QFETCH(QList<int>, steps);
     QFETCH(QString, tube);
     ScreenFixture f;
@@ -121,7 +130,8 @@ void TestAccessibleNames::tubeIsDescribedByWhatItHolds() {
     QCOMPARE(description(f.design().TTube()), tube);
 }
 
-void TestAccessibleNames::syringeIsPressedForADose() {
+void TestAccessibleNames::syringeIsPressedForADose()
+{
     ScreenFixture f;
     DesignWindow& w = f.design();
     QCOMPARE(description(w.Syringe()), QStringLiteral("full"));
@@ -131,7 +141,8 @@ void TestAccessibleNames::syringeIsPressedForADose() {
     QCOMPARE(description(w.Syringe()), QStringLiteral("full"));
 }
 
-void TestAccessibleNames::tableNamesEachYesAndNo() {
+void TestAccessibleNames::tableNamesEachYesAndNo()
+{
     ScreenFixture f;
     DesignWindow& w = f.design();
     QCOMPARE(name(w.Added(0)), QStringLiteral("Added"));
@@ -148,7 +159,8 @@ void TestAccessibleNames::tableNamesEachYesAndNo() {
     QCOMPARE(name(w.Added(1)), QStringLiteral("Nitrogen added: No"));
 }
 
-void TestAccessibleNames::resultsDescribeThePlant_data() {
+void TestAccessibleNames::resultsDescribeThePlant_data()
+{
     QTest::addColumn<QList<int>>("minerals"); // the Add buttons pressed, with water
     QTest::addColumn<QStringList>("leaves");  // descriptions of the leaves shown, in order
     QTest::addColumn<QString>("stem");
@@ -162,7 +174,8 @@ void TestAccessibleNames::resultsDescribeThePlant_data() {
                                 << QStringLiteral("9.4 units tall on the ruler");
 }
 
-void TestAccessibleNames::resultsDescribeThePlant() {
+void TestAccessibleNames::resultsDescribeThePlant()
+{
     QFETCH(QList<int>, minerals);
     QFETCH(QStringList, leaves);
     QFETCH(QString, stem);

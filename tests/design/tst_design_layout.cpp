@@ -79,15 +79,15 @@ void TestDesignLayout::control_data()
     QTest::newRow("Cmd_Button(2)") << cmd(2) << "&Start again" << twips(5760, 5505, 1695, 735);
     QTest::newRow("Cmd_Button(3)") << cmd(3) << "&Add Cutting" << twips(2160, 5505, 1575, 735);
 
-    const char* minerals[] = {"Mineral",    "Nitrogen", "Potassium", "Magnesium",
-                              "Iron",       "Phosphorus", "Calcium"};
+    const char* minerals[] = {"Mineral", "Nitrogen",   "Potassium", "Magnesium",
+                              "Iron",    "Phosphorus", "Calcium"};
     const int tops[] = {1080, 1680, 2160, 2640, 3120, 3600, 4080};
     for (int i = 0; i <= 6; ++i) {
-        QTest::addRow("Mineral(%d)", i)
-            << Pick([i](DesignWindow& w) { return w.Mineral(i); }) << minerals[i]
-            << twips(6360, tops[i], 1335, 375);
-        QTest::addRow("Added(%d)", i) << Pick([i](DesignWindow& w) { return w.Added(i); })
-                                      << (i == 0 ? "Added" : "No") << twips(7920, tops[i], 1095, 375);
+        QTest::addRow("Mineral(%d)", i) << Pick([i](DesignWindow& w) { return w.Mineral(i); })
+                                        << minerals[i] << twips(6360, tops[i], 1335, 375);
+        QTest::addRow("Added(%d)", i)
+            << Pick([i](DesignWindow& w) { return w.Added(i); }) << (i == 0 ? "Added" : "No")
+            << twips(7920, tops[i], 1095, 375);
     }
     QTest::newRow("Shape1") << Pick([](DesignWindow& w) { return w.Shape1(); }) << ""
                             << twips(6120, 840, 3135, 3855);
@@ -128,9 +128,11 @@ void TestDesignLayout::linesAndCreationPictures()
 {
     ScreenFixture f;
     DesignWindow& w = f.design();
-    QCOMPARE(QRectF(QPointF(w.Line1()->x1(), w.Line1()->y1()), QPointF(w.Line1()->x2(), w.Line1()->y2())),
+    QCOMPARE(QRectF(QPointF(w.Line1()->x1(), w.Line1()->y1()),
+                    QPointF(w.Line1()->x2(), w.Line1()->y2())),
              QRectF(QPointF(7800, 840), QPointF(7800, 4680)));
-    QCOMPARE(QRectF(QPointF(w.Line2()->x1(), w.Line2()->y1()), QPointF(w.Line2()->x2(), w.Line2()->y2())),
+    QCOMPARE(QRectF(QPointF(w.Line2()->x1(), w.Line2()->y1()),
+                    QPointF(w.Line2()->x2(), w.Line2()->y2())),
              QRectF(QPointF(6120, 1560), QPointF(9240, 1560)));
     // Controls outside the arrays do not exist.
     QVERIFY(!w.AddZelcor(0) && !w.AddZelcor(8) && !w.Cmd_Button(4) && !w.Added(7));
@@ -143,6 +145,7 @@ void TestDesignLayout::linesAndCreationPictures()
     QVERIFY(w.Syringe()->isVisible() && w.TTube()->isVisible());
     QCOMPARE(w.Syringe()->picture().size(), QSize(84, 80));
     QCOMPARE(w.Drip()->picture().size(), QSize(5, 6));
+    ScreenFixture::click(w.Cmd_Button(3));
     QCOMPARE(w.Start()->picture().size(), QSize(154, 296));
 }
 
@@ -170,9 +173,9 @@ void TestDesignLayout::keyboardOrderAndFocus()
     ScreenFixture f;
     DesignWindow& w = f.design();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    const QList<QWidget*> expected = {w.AddZelcor(4), w.AddZelcor(1), w.AddZelcor(3),
-                                      w.AddZelcor(6), w.AddZelcor(5), w.AddZelcor(2),
-                                      w.AddZelcor(7), w.Cmd_Button(0), w.Cmd_Button(1),
+    const QList<QWidget*> expected = {w.AddZelcor(4),  w.AddZelcor(1),  w.AddZelcor(3),
+                                      w.AddZelcor(6),  w.AddZelcor(5),  w.AddZelcor(2),
+                                      w.AddZelcor(7),  w.Cmd_Button(0), w.Cmd_Button(1),
                                       w.Cmd_Button(2), w.Cmd_Button(3)};
     QCOMPARE(QApplication::focusWidget(), expected.first());
     for (int i = 1; i < expected.size(); ++i) {
@@ -225,13 +228,16 @@ void TestDesignLayout::instructionWrapsInsideItsLabel()
     QLabel* label = f.design().Label1();
     QVERIFY(label->wordWrap());
     const QFontMetrics metrics(label->font());
-    const QRect needed = metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap, label->text());
-    QVERIFY2(needed.height() <= label->height(),
-             qPrintable(QStringLiteral("needs %1 px of %2").arg(needed.height()).arg(label->height())));
+    const QRect needed =
+        metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap, label->text());
+    QVERIFY2(
+        needed.height() <= label->height(),
+        qPrintable(QStringLiteral("needs %1 px of %2").arg(needed.height()).arg(label->height())));
     QVERIFY(needed.height() > metrics.height()); // it does wrap
     for (int i = 0; i <= 6; ++i) {
         CaptionLabel* mineral = f.design().Mineral(i);
-        QVERIFY(QFontMetrics(mineral->font()).horizontalAdvance(mineral->text()) <= mineral->width());
+        QVERIFY(QFontMetrics(mineral->font()).horizontalAdvance(mineral->text()) <=
+                mineral->width());
     }
 }
 

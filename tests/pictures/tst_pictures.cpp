@@ -28,7 +28,8 @@ constexpr QRgb kBlueViolet = qRgb(64, 0, 255);
 constexpr QRgb kCyan = qRgb(0, 255, 255);
 constexpr QRgb kRed = qRgb(255, 0, 0);
 
-QList<QRgb> pixels(const QImage& image) {
+QList<QRgb> pixels(const QImage& image)
+{
     QList<QRgb> all;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x)
@@ -37,15 +38,18 @@ QList<QRgb> pixels(const QImage& image) {
     return all;
 }
 
-qsizetype countColour(const QImage& image, QRgb colour) {
+qsizetype countColour(const QImage& image, QRgb colour)
+{
     return pixels(image).count(colour);
 }
 
-qsizetype countNotWhite(const QImage& image) {
+qsizetype countNotWhite(const QImage& image)
+{
     return pixels(image).size() - countColour(image, kWhite);
 }
 
-QImage recoloured(QImage image, QRgb from, QRgb to) {
+QImage recoloured(QImage image, QRgb from, QRgb to)
+{
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             if (image.pixel(x, y) == from)
@@ -56,7 +60,8 @@ QImage recoloured(QImage image, QRgb from, QRgb to) {
 }
 
 // The pixels between the left and the right wall of a tube in one row (empty below the tube).
-QList<QRgb> insideWalls(const QImage& tube, int row) {
+QList<QRgb> insideWalls(const QImage& tube, int row)
+{
     int left = 0;
     while (left < tube.width() && tube.pixel(left, row) == kWhite)
         ++left;
@@ -80,7 +85,8 @@ struct Drawn {
     QSize size;
 };
 
-QList<Drawn> allDrawings() {
+QList<Drawn> allDrawings()
+{
     QList<Drawn> all;
     for (const int i : {0, 2, 4, 6, 8, 10, 12, 14})
         all.append({"leaf", [i](double s) { return drawings::leaf(i, s); }, QSize(70, 70)});
@@ -95,7 +101,8 @@ QList<Drawn> allDrawings() {
     return all;
 }
 
-QSet<QRgb> colourSet(const QImage& image) {
+QSet<QRgb> colourSet(const QImage& image)
+{
     const QList<QRgb> all = pixels(image);
     return QSet<QRgb>(all.begin(), all.end());
 }
@@ -107,14 +114,16 @@ class TestPictures : public QObject {
 
 private Q_SLOTS:
     // Must run first: every later test makes the store.
-    void storeIsCreatedOnFirstUse() {
+    void storeIsCreatedOnFirstUse()
+    {
         QVERIFY(!Graphics::exists());
         const Graphics& store = Graphics::instance();
         QVERIFY(Graphics::exists());
         QCOMPARE(&Graphics::instance(), &store);
     }
 
-    void storeHandsOutTheDrawings() {
+    void storeHandsOutTheDrawings()
+    {
         const Graphics& store = Graphics::instance();
         for (int i = 0; i < Graphics::kLeafCount; ++i)
             QCOMPARE(store.Leaf(i).toImage(), drawings::leaf(i));
@@ -125,7 +134,8 @@ private Q_SLOTS:
         QCOMPARE(store.Drip().toImage(), drawings::drip());
     }
 
-    void takingAPictureTwiceSharesOneImage() {
+    void takingAPictureTwiceSharesOneImage()
+    {
         const Graphics& store = Graphics::instance();
         const qint64 before = store.Leaf(3).cacheKey();
         const QPixmap first = store.Leaf(3);
@@ -135,7 +145,8 @@ private Q_SLOTS:
         QVERIFY(store.Leaf(3).cacheKey() != store.Leaf(2).cacheKey());
     }
 
-    void outOfRangeIndexGivesNullPixmap_data() {
+    void outOfRangeIndexGivesNullPixmap_data()
+    {
         QTest::addColumn<QPixmap>("picture");
         const Graphics& store = Graphics::instance();
         QTest::newRow("leaf -1") << store.Leaf(-1);
@@ -146,12 +157,14 @@ private Q_SLOTS:
         QTest::newRow("syringe 4") << store.Syringe(Graphics::kSyringeCount);
     }
 
-    void outOfRangeIndexGivesNullPixmap() {
+    void outOfRangeIndexGivesNullPixmap()
+    {
         QFETCH(QPixmap, picture);
         QVERIFY(picture.isNull());
     }
 
-    void sizes_data() {
+    void sizes_data()
+    {
         QTest::addColumn<QImage>("picture");
         QTest::addColumn<QSize>("size");
         for (int i = 0; i < Graphics::kLeafCount; ++i)
@@ -168,13 +181,15 @@ private Q_SLOTS:
         QTest::newRow("icon 256") << drawings::programIconImage(256) << QSize(256, 256);
     }
 
-    void sizes() {
+    void sizes()
+    {
         QFETCH(QImage, picture);
         QFETCH(QSize, size);
         QCOMPARE(picture.size(), size);
     }
 
-    void palettes_data() {
+    void palettes_data()
+    {
         // Exactly these colours, so no edge has been blended and nothing is missing.
         QTest::addColumn<QImage>("picture");
         QTest::addColumn<QList<QRgb>>("colours");
@@ -202,14 +217,16 @@ private Q_SLOTS:
                                  << QList{kWhite, kBlack, kDarkGreen, kBrightGreen};
     }
 
-    void palettes() {
+    void palettes()
+    {
         QFETCH(QImage, picture);
         QFETCH(QList<QRgb>, colours);
         const QList<QRgb> all = pixels(picture);
         QCOMPARE(QSet<QRgb>(all.begin(), all.end()), QSet<QRgb>(colours.begin(), colours.end()));
     }
 
-    void leafTurnings_data() {
+    void leafTurnings_data()
+    {
         QTest::addColumn<QImage>("leaf");
         QTest::addColumn<QImage>("expected");
         for (int odd = 1; odd < Graphics::kLeafCount; odd += 2) {
@@ -220,13 +237,15 @@ private Q_SLOTS:
             << drawings::leaf(12) << drawings::leaf(0).mirrored(false, true);
     }
 
-    void leafTurnings() {
+    void leafTurnings()
+    {
         QFETCH(QImage, leaf);
         QFETCH(QImage, expected);
         QCOMPARE(leaf, expected);
     }
 
-    void leafRecolourings_data() {
+    void leafRecolourings_data()
+    {
         QTest::addColumn<int>("leaf");
         QTest::addColumn<int>("original");
         QTest::addColumn<QRgb>("from");
@@ -239,7 +258,8 @@ private Q_SLOTS:
         }
     }
 
-    void leafRecolourings() {
+    void leafRecolourings()
+    {
         QFETCH(int, leaf);
         QFETCH(int, original);
         QFETCH(QRgb, from);
@@ -247,7 +267,8 @@ private Q_SLOTS:
         QCOMPARE(drawings::leaf(leaf), recoloured(drawings::leaf(original), from, to));
     }
 
-    void leafCorners_data() {
+    void leafCorners_data()
+    {
         QTest::addColumn<int>("leaf");
         QTest::addColumn<QPoint>("stalk");
         const QPoint bottomRight(69, 69);
@@ -262,7 +283,8 @@ private Q_SLOTS:
         QTest::newRow("15") << 15 << bottomLeft;
     }
 
-    void leafCorners() {
+    void leafCorners()
+    {
         QFETCH(int, leaf);
         QFETCH(QPoint, stalk);
         const QImage image = drawings::leaf(leaf);
@@ -274,13 +296,15 @@ private Q_SLOTS:
         }
     }
 
-    void smallLeafHasAboutHalfTheArea() {
+    void smallLeafHasAboutHalfTheArea()
+    {
         const double share =
             double(countNotWhite(drawings::leaf(6))) / countNotWhite(drawings::leaf(0));
         QVERIFY2(share > 0.35 && share < 0.65, qPrintable(QString::number(share)));
     }
 
-    void blotchesCoverAThirdOfThePaleLeaf() {
+    void blotchesCoverAThirdOfThePaleLeaf()
+    {
         // Leaf 9 is checked through being the mirror image of 8.
         const QImage blotched = drawings::leaf(8);
         const QImage pale = drawings::leaf(2);
@@ -306,14 +330,16 @@ private Q_SLOTS:
             QVERIFY2(n > blotches / 10, "blotches are not spread along the leaf");
     }
 
-    void waterLine_data() {
+    void waterLine_data()
+    {
         QTest::addColumn<int>("tube");
         QTest::addColumn<QRgb>("below");
         QTest::newRow("cyan") << 2 << kCyan;
         QTest::newRow("clear") << 3 << kWhite;
     }
 
-    void waterLine() {
+    void waterLine()
+    {
         QFETCH(int, tube);
         QFETCH(QRgb, below);
         constexpr int kLine = 45;
@@ -330,7 +356,8 @@ private Q_SLOTS:
         }
     }
 
-    void settledLayerLiesOnTheBottom() {
+    void settledLayerLiesOnTheBottom()
+    {
         const QImage empty = drawings::tube(0);
         const QImage settled = drawings::tube(1);
         QList<int> rows;
@@ -352,7 +379,8 @@ private Q_SLOTS:
             QVERIFY(!insideWalls(empty, y).contains(kWhite));
     }
 
-    void blackedOutTubeIsTheTubeSilhouette() {
+    void blackedOutTubeIsTheTubeSilhouette()
+    {
         // Flood the white outside of the empty tube from its corners; whatever the flood cannot
         // reach is tube. This also proves the outline is closed.
         const QImage tube = drawings::tube(0);
@@ -374,7 +402,8 @@ private Q_SLOTS:
         QVERIFY(countColour(silhouette, kBlack) > 40 * 150);
     }
 
-    void cuttingStandsInTheBlackedOutTube() {
+    void cuttingStandsInTheBlackedOutTube()
+    {
         const QImage cutting = drawings::cuttingInTube();
         QCOMPARE(cutting.copy(47, 115, 58, 177), drawings::blackedOutTube());
         // Leaves on both sides above the tube, joined to it by the stem.
@@ -385,7 +414,8 @@ private Q_SLOTS:
             QCOMPARE(top.pixel(77, y), kDarkGreen);
     }
 
-    void syringeFillsFromTheNeedle() {
+    void syringeFillsFromTheNeedle()
+    {
         int previous = -1;
         for (int i = 0; i < Graphics::kSyringeCount; ++i) {
             const QImage image = drawings::syringe(i);
@@ -408,7 +438,8 @@ private Q_SLOTS:
         QVERIFY(countNotWhite(full.copy(83, 0, 1, 20)) > 0);
     }
 
-    void dripShape() {
+    void dripShape()
+    {
         const char* rows[] = {"..#..", ".###.", "#####", "#####", "#####", ".###."};
         const QImage drip = drawings::drip();
         for (int y = 0; y < 6; ++y) {
@@ -417,7 +448,8 @@ private Q_SLOTS:
         }
     }
 
-    void rulerScale() {
+    void rulerScale()
+    {
         constexpr int kLineX = 13;
         const QImage ruler = drawings::ruler();
         const auto blackRun = [&](int y) {
@@ -461,7 +493,8 @@ private Q_SLOTS:
         QCOMPARE(labelRows.size(), 4 * 7);
     }
 
-    void rulerHole() {
+    void rulerHole()
+    {
         // The only white on the ruler is the round hole near its bottom end.
         const QImage ruler = drawings::ruler();
         QRect hole;
@@ -478,7 +511,8 @@ private Q_SLOTS:
         QVERIFY(countColour(ruler, kWhite) > 0.7 * hole.width() * hole.height());
     }
 
-    void scaledDrawings_data() {
+    void scaledDrawings_data()
+    {
         QTest::addColumn<QImage>("oneX");
         QTest::addColumn<QImage>("scaled");
         QTest::addColumn<double>("scale");
@@ -493,7 +527,8 @@ private Q_SLOTS:
         }
     }
 
-    void scaledDrawings() {
+    void scaledDrawings()
+    {
         // Drawn finer, not enlarged: the device size grows with the scale, no colour is
         // blended or lost, and the picture is the same one, pixel centre for pixel centre.
         QFETCH(QImage, oneX);
@@ -516,7 +551,8 @@ private Q_SLOTS:
         QVERIFY2(share > 0.9, qPrintable(QString::number(share)));
     }
 
-    void scaledLeavesKeepTheirPairs() {
+    void scaledLeavesKeepTheirPairs()
+    {
         // The pairs that share a drawing at 1x share it at every scale.
         constexpr double kScale = 2.0;
         for (int odd = 1; odd < Graphics::kLeafCount; odd += 2) {
@@ -540,7 +576,8 @@ private Q_SLOTS:
         }
     }
 
-    void scaledDripIsTheSameDropInBlocks() {
+    void scaledDripIsTheSameDropInBlocks()
+    {
         const QImage oneX = drawings::drip();
         const QImage twice = drawings::drip(2.0);
         for (int y = 0; y < twice.height(); ++y) {
@@ -549,7 +586,8 @@ private Q_SLOTS:
         }
     }
 
-    void storeDescriptions_data() {
+    void storeDescriptions_data()
+    {
         QTest::addColumn<QPixmap>("picture");
         QTest::addColumn<QString>("description");
         const Graphics& store = Graphics::instance();
@@ -575,13 +613,15 @@ private Q_SLOTS:
         QTest::newRow("out of range") << store.Leaf(-1) << QString();
     }
 
-    void storeDescriptions() {
+    void storeDescriptions()
+    {
         QFETCH(QPixmap, picture);
         QFETCH(QString, description);
         QCOMPARE(catalogue::description(picture), description);
     }
 
-    void sharpRenditions() {
+    void sharpRenditions()
+    {
         const Graphics& store = Graphics::instance();
         const QPixmap leaf = store.Leaf(8);
         // At 1x the picture itself; the store's identity never changes.
@@ -599,7 +639,8 @@ private Q_SLOTS:
         QVERIFY(catalogue::sharp(QPixmap(), 2.0).isNull());
     }
 
-    void icon() {
+    void icon()
+    {
         const QIcon icon = drawings::programIcon();
         for (const int size : {16, 24, 32, 48, 64, 128, 256})
             QVERIFY(icon.availableSizes().contains(QSize(size, size)));
@@ -616,13 +657,15 @@ private Q_SLOTS:
         QVERIFY(countColour(image, kDarkGreen) > 100);
     }
 
-    void arrow_data() {
+    void arrow_data()
+    {
         QTest::addColumn<QRectF>("target");
         QTest::newRow("own size") << QRectF(0, 0, 217, 151);
         QTest::newRow("stretched and moved") << QRectF(30, 10, 400, 90);
     }
 
-    void arrow() {
+    void arrow()
+    {
         QFETCH(QRectF, target);
         QImage image(440, 160, QImage::Format_ARGB32);
         image.fill(Qt::transparent);

@@ -43,24 +43,28 @@ constexpr std::array<QPointF, 6> kLeafAtCreation = {
 constexpr std::array<int, 6> kTriggers = {3900, 3355, 2850, 2305, 1800, 1255};
 constexpr int kStemBase = 3945;
 
-QRect toPixels(const TwipsRect& r) {
+QRect toPixels(const TwipsRect& r)
+{
     return QRect(PupilModel::pixels(r.left), PupilModel::pixels(r.top), PupilModel::pixels(r.width),
                  PupilModel::pixels(r.height));
 }
 
 } // namespace
 
-int PupilModel::pixels(double twips) {
+int PupilModel::pixels(double twips)
+{
     return int(std::lround(twips / 15.0));
 }
 
-int PupilModel::tubePicture(std::int16_t state) {
+int PupilModel::tubePicture(std::int16_t state)
+{
     // The picture's index is not the state's number.
     static constexpr std::array<int, 4> pictures = {0, 3, 1, 2};
     return pictures.at(std::size_t(state));
 }
 
-PupilModel::PupilModel() {
+PupilModel::PupilModel()
+{
     for (int i = 1; i <= 6; ++i)
         resultsAdded[std::size_t(i)] = QStringLiteral("No");
     resultsAdded[0] = QStringLiteral("Added");
@@ -68,11 +72,13 @@ PupilModel::PupilModel() {
     leafPicture.fill(-1);
 }
 
-void PupilModel::start() {
+void PupilModel::start()
+{
     designActivation();
 }
 
-bool PupilModel::designEnabled(int id) const {
+bool PupilModel::designEnabled(int id) const
+{
     if (id >= 1 && id <= 6)
         return !cutting;
     if (id == 7)
@@ -82,7 +88,8 @@ bool PupilModel::designEnabled(int id) const {
     return id >= DesignButton::kCmd && id <= DesignButton::kCmd + 2;
 }
 
-void PupilModel::designClick(int id) {
+void PupilModel::designClick(int id)
+{
     if (!designEnabled(id))
         return;
     if (id >= 1 && id <= 6)
@@ -99,7 +106,8 @@ void PupilModel::designClick(int id) {
         cutting = true;
 }
 
-void PupilModel::resultsClick(int index) {
+void PupilModel::resultsClick(int index)
+{
     if (index == 0) {
         closeAnsweredNo();
     } else if (index == 1) {
@@ -111,18 +119,21 @@ void PupilModel::resultsClick(int index) {
     }
 }
 
-void PupilModel::closeAnsweredNo() {
+void PupilModel::closeAnsweredNo()
+{
     ++asked;
     ++tally.quitsAnswered;
 }
 
-void PupilModel::designActivation() {
+void PupilModel::designActivation()
+{
     syringe = Syringe::Full;
     aniTimerActive = false;
     resetExperiment();
 }
 
-void PupilModel::resetExperiment() {
+void PupilModel::resetExperiment()
+{
     syringe = Syringe::Full;
     tubeState = 0;
     given.reset();
@@ -130,7 +141,8 @@ void PupilModel::resetExperiment() {
     cutting = false;
 }
 
-void PupilModel::mineral(int index) {
+void PupilModel::mineral(int index)
+{
     const bool wet = tubeState == 1 || tubeState == 3;
     dripTop = wet ? 2480 : 4430; // the last of 17 or 56 positions, 50 twips apart from 1680
     if (tubeState == 0)
@@ -144,7 +156,8 @@ void PupilModel::mineral(int index) {
     aniTimerActive = true;
 }
 
-void PupilModel::addWater() {
+void PupilModel::addWater()
+{
     water = true;
     if (tubeState == 0)
         tubeState = 1;
@@ -152,7 +165,8 @@ void PupilModel::addWater() {
         tubeState = 3;
 }
 
-void PupilModel::seeResults() {
+void PupilModel::seeResults()
+{
     resultsLoaded = true;
     screen = Screen::Results;
     // Activation: placing is cleared, and the ruler that leaving while placing hid comes back.
@@ -162,7 +176,8 @@ void PupilModel::seeResults() {
     growthRun();
 }
 
-void PupilModel::newExperiment() {
+void PupilModel::newExperiment()
+{
     leafShown.fill(false);
     if (placing)
         pointer = Pointer::Default; // no crosshair follows the pupil to the Design screen
@@ -170,7 +185,8 @@ void PupilModel::newExperiment() {
     designActivation();
 }
 
-void PupilModel::growthRun() {
+void PupilModel::growthRun()
+{
     if (!cutting) {
         stemShown = false;
         return;
@@ -191,7 +207,8 @@ void PupilModel::growthRun() {
     }
 }
 
-void PupilModel::leafSymptoms() {
+void PupilModel::leafSymptoms()
+{
     const oracle::LeafPictures rule = oracle::leafPictures(given);
     if (!rule.mixture) {
         for (int k = 0; k < 6; ++k)
@@ -231,16 +248,19 @@ void PupilModel::leafSymptoms() {
     draws.clear();
 }
 
-QRect PupilModel::rulerRect() const {
+QRect PupilModel::rulerRect() const
+{
     return QRect(pixels(rulerLeft), pixels(rulerTop), pixels(kRulerWidth), pixels(kRulerHeight));
 }
 
-QRect PupilModel::leafRect(int k) const {
+QRect PupilModel::leafRect(int k) const
+{
     const QPointF at = leafAt[std::size_t(k)];
     return QRect(pixels(at.x()), pixels(at.y()), pixels(kLeafSize), pixels(kLeafSize));
 }
 
-Hit PupilModel::designAt(QPoint p) const {
+Hit PupilModel::designAt(QPoint p) const
+{
     if (!QRect(QPoint(), clientSize).contains(p))
         return {Hit::Kind::Outside, -1};
     // Every button lies above every other control.
@@ -252,7 +272,8 @@ Hit PupilModel::designAt(QPoint p) const {
     return {Hit::Kind::Other, -1};
 }
 
-Hit PupilModel::resultsAt(QPoint p) const {
+Hit PupilModel::resultsAt(QPoint p) const
+{
     if (!QRect(QPoint(), clientSize).contains(p))
         return {Hit::Kind::Outside, -1};
     // Front to back: buttons, then the leaf boxes (Leaf(5) in front), then the windowless
@@ -279,7 +300,8 @@ Hit PupilModel::resultsAt(QPoint p) const {
     return {Hit::Kind::Surface, -1};
 }
 
-std::vector<QRect> PupilModel::targets() const {
+std::vector<QRect> PupilModel::targets() const
+{
     std::vector<QRect> rects;
     if (screen == Screen::Design) {
         for (const TwipsRect& button : kDesignButtons)
@@ -300,7 +322,8 @@ std::vector<QRect> PupilModel::targets() const {
     return rects;
 }
 
-void PupilModel::place(QPoint p) {
+void PupilModel::place(QPoint p)
+{
     rulerLeft = float(p.x() * 15);
     rulerTop = float(p.y() * 15);
     rulerInFront = true;
@@ -310,7 +333,8 @@ void PupilModel::place(QPoint p) {
     placing = false;
 }
 
-void PupilModel::gesture(QPoint p, QPoint q, bool leftButton) {
+void PupilModel::gesture(QPoint p, QPoint q, bool leftButton)
+{
     if (screen == Screen::Design) {
         const Hit at = designAt(p);
         if (leftButton && at.kind == Hit::Kind::Button && designAt(q) == at)
@@ -348,7 +372,8 @@ void PupilModel::gesture(QPoint p, QPoint q, bool leftButton) {
         pointer = Pointer::CrosshairOrNoDrop;
 }
 
-void PupilModel::hover(QPoint p) {
+void PupilModel::hover(QPoint p)
+{
     if (screen != Screen::Results || !placing)
         return;
     const Hit at = resultsAt(p);
@@ -360,7 +385,8 @@ void PupilModel::hover(QPoint p) {
         pointer = Pointer::CrosshairOrNoDrop;
 }
 
-void PupilModel::waitedForTick() {
+void PupilModel::waitedForTick()
+{
     if (aniTimerActive)
         syringe = Syringe::Full;
 }

@@ -49,11 +49,13 @@ constexpr std::array<AccessKey, 6> kResultsKeys = {{{Qt::Key_Q, 0},
                                                     {Qt::Key_S, -1},
                                                     {Qt::Key_W, -1}}};
 
-QString where(QPoint p) {
+QString where(QPoint p)
+{
     return QStringLiteral("(%1,%2)").arg(p.x()).arg(p.y());
 }
 
-QString buttonName(Qt::MouseButton button) {
+QString buttonName(Qt::MouseButton button)
+{
     return button == Qt::LeftButton    ? QStringLiteral("left")
            : button == Qt::RightButton ? QStringLiteral("right")
                                        : QStringLiteral("middle");
@@ -62,7 +64,8 @@ QString buttonName(Qt::MouseButton button) {
 // An access key starts an animated click whose 100 ms timer ends it. Firing that timer at once
 // keeps thousands of key presses fast and changes nothing else: the click runs exactly as the
 // timer would run it.
-void finishAnimatedClicks(QWidget& window) {
+void finishAnimatedClicks(QWidget& window)
+{
     QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
     for (QPushButton* button : window.findChildren<QPushButton*>()) {
         if (!button->isDown())
@@ -81,7 +84,8 @@ void finishAnimatedClicks(QWidget& window) {
 RandomPupil::RandomPupil(std::uint64_t seed)
     : m_seed(seed)
     , m_rng(seed)
-    , m_drawSource(static_cast<std::uint32_t>(seed * 2654435761u + 1u)) {
+    , m_drawSource(static_cast<std::uint32_t>(seed * 2654435761u + 1u))
+{
     // The program's generator hands out seeded values, mostly uniform, sometimes its edges; the
     // model replays every value the program took.
     m_fixture.random.setSource([this] {
@@ -97,7 +101,8 @@ RandomPupil::RandomPupil(std::uint64_t seed)
     m_clock.start();
 }
 
-QString RandomPupil::run(int count) {
+QString RandomPupil::run(int count)
+{
     if (const QString differs = check(); !differs.isEmpty())
         return failure(QStringLiteral("at start: ") + differs);
     for (int i = 0; i < count; ++i) {
@@ -119,7 +124,8 @@ QString RandomPupil::run(int count) {
     return {};
 }
 
-QString RandomPupil::tally() const {
+QString RandomPupil::tally() const
+{
     const PupilModel::Tally& t = m_model.tally;
     return QStringLiteral("seed %1: %2 actions; %3 doses, %4 growth runs (%5 random mixtures), "
                           "ruler placed %6 and dropped %7 times, %8 quits answered No, "
@@ -136,7 +142,8 @@ QString RandomPupil::tally() const {
         .arg(m_clock.elapsed() / 1000.0, 0, 'f', 1);
 }
 
-void RandomPupil::act() {
+void RandomPupil::act()
+{
     // Weights per screen; the rarer actions are the slow ones.
     const bool onResults = m_model.screen == Screen::Results;
     if (onResults)
@@ -178,13 +185,15 @@ void RandomPupil::act() {
         click(false);
 }
 
-QWidget& RandomPupil::visibleWindow() {
+QWidget& RandomPupil::visibleWindow()
+{
     if (m_model.screen == Screen::Results)
         return m_fixture.results();
     return m_fixture.design();
 }
 
-QPushButton* RandomPupil::button(int id) {
+QPushButton* RandomPupil::button(int id)
+{
     if (m_model.screen == Screen::Results)
         return m_fixture.results().Cmd_Button(id);
     DesignWindow& design = m_fixture.design();
@@ -192,7 +201,8 @@ QPushButton* RandomPupil::button(int id) {
                                        : design.Cmd_Button(id - DesignButton::kCmd);
 }
 
-int RandomPupil::idOf(const QWidget* widget) {
+int RandomPupil::idOf(const QWidget* widget)
+{
     if (m_model.screen == Screen::Results) {
         for (int i = 0; i < 3; ++i)
             if (m_fixture.results().Cmd_Button(i) == widget)
@@ -205,27 +215,32 @@ int RandomPupil::idOf(const QWidget* widget) {
     return -1;
 }
 
-int RandomPupil::below(int n) {
+int RandomPupil::below(int n)
+{
     return int(m_rng() % std::uint64_t(n));
 }
 
-bool RandomPupil::chance(double probability) {
+bool RandomPupil::chance(double probability)
+{
     return below(1000000) < probability * 1000000;
 }
 
-Qt::MouseButton RandomPupil::randomButton() {
+Qt::MouseButton RandomPupil::randomButton()
+{
     const int roll = below(10);
     return roll < 7 ? Qt::LeftButton : roll < 9 ? Qt::RightButton : Qt::MiddleButton;
 }
 
 namespace {
 // QtTest reads the point (0, 0) of a window as "its centre", so the pupil aims one pixel lower.
-QPoint notOrigin(QPoint p) {
+QPoint notOrigin(QPoint p)
+{
     return p.isNull() ? QPoint(0, 1) : p;
 }
 } // namespace
 
-QPoint RandomPupil::randomPoint(bool mayLeaveWindow) {
+QPoint RandomPupil::randomPoint(bool mayLeaveWindow)
+{
     const QSize size = m_model.clientSize;
     if (mayLeaveWindow && chance(0.1))
         return notOrigin(QPoint(below(size.width() + 80) - 40, below(size.height() + 80) - 40));
@@ -244,7 +259,8 @@ QPoint RandomPupil::randomPoint(bool mayLeaveWindow) {
     return notOrigin(QPoint(below(size.width()), below(size.height())));
 }
 
-void RandomPupil::log(const QString& action) {
+void RandomPupil::log(const QString& action)
+{
     m_actions.append(QStringLiteral("%1 %2: %3")
                          .arg(m_actions.size() + 1)
                          .arg(m_model.screen == Screen::Design ? QStringLiteral("design")
@@ -252,7 +268,8 @@ void RandomPupil::log(const QString& action) {
                               action));
 }
 
-void RandomPupil::planExperiment() {
+void RandomPupil::planExperiment()
+{
     // A whole experiment from a fresh tube: water before, after or among the minerals (or not
     // at all), any minerals, and usually the cutting before looking at the results. Phosphorus
     // and calcium come often, so the random mixture does too.
@@ -269,7 +286,8 @@ void RandomPupil::planExperiment() {
     m_plan.push_back(DesignButton::kCmd);
 }
 
-void RandomPupil::clickButton(int id) {
+void RandomPupil::clickButton(int id)
+{
     // By mouse, by its access key, or by Space once it has the focus, as pupils do.
     const int how = below(10);
     if (how < 2) {
@@ -291,7 +309,8 @@ void RandomPupil::clickButton(int id) {
     m_model.designClick(id);
 }
 
-void RandomPupil::clickButton() {
+void RandomPupil::clickButton()
+{
     // Weighted towards finishing experiments, so that many growth runs follow.
     static constexpr std::array<int, 20> designChoices = {1, 2, 3, 4, 5,  6,  1,  2,  3,  4,
                                                           5, 6, 7, 7, 13, 13, 13, 10, 10, 12};
@@ -310,13 +329,15 @@ void RandomPupil::clickButton() {
         m_model.designClick(id);
 }
 
-void RandomPupil::accessKey() {
+void RandomPupil::accessKey()
+{
     const bool onResults = m_model.screen == Screen::Results;
     accessKey(onResults ? kResultsKeys[std::size_t(below(int(kResultsKeys.size())))]
                         : kDesignKeys[std::size_t(below(int(kDesignKeys.size())))]);
 }
 
-void RandomPupil::accessKey(const AccessKey& key) {
+void RandomPupil::accessKey(const AccessKey& key)
+{
     QWidget& window = visibleWindow();
     const bool onResults = m_model.screen == Screen::Results;
     log(QStringLiteral("Alt+%1").arg(QKeySequence(key.key).toString()));
@@ -337,7 +358,8 @@ void RandomPupil::accessKey(const AccessKey& key) {
         m_model.designClick(key.id);
 }
 
-void RandomPupil::keyOnFocus() {
+void RandomPupil::keyOnFocus()
+{
     static constexpr std::array<Qt::Key, 6> keys = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Space,
                                                     Qt::Key_Return, Qt::Key_Escape,  Qt::Key_N};
     const Qt::Key key = keys[std::size_t(below(int(keys.size())))];
@@ -360,7 +382,8 @@ void RandomPupil::keyOnFocus() {
     }
 }
 
-void RandomPupil::click(bool doubleClick) {
+void RandomPupil::click(bool doubleClick)
+{
     QWindow* window = visibleWindow().windowHandle();
     const QPoint p = randomPoint(false);
     const Qt::MouseButton mouseButton = randomButton();
@@ -388,7 +411,8 @@ void RandomPupil::click(bool doubleClick) {
         m_model.gesture(p, p, left);
 }
 
-void RandomPupil::drag(bool fromRuler) {
+void RandomPupil::drag(bool fromRuler)
+{
     QWindow* window = visibleWindow().windowHandle();
     QPoint p = randomPoint(false);
     if (fromRuler && m_model.rulerShown) {
@@ -418,25 +442,29 @@ void RandomPupil::drag(bool fromRuler) {
     m_model.gesture(p, q, mouseButton == Qt::LeftButton);
 }
 
-void RandomPupil::hover() {
+void RandomPupil::hover()
+{
     const QPoint p = randomPoint(false);
     log(QStringLiteral("pointer moves to %1").arg(where(p)));
     QTest::mouseMove(visibleWindow().windowHandle(), p);
     m_model.hover(p);
 }
 
-void RandomPupil::closeWindow() {
+void RandomPupil::closeWindow()
+{
     log(QStringLiteral("closes the window, answers No"));
     testing::ScreenFixture::closeWindow(&visibleWindow());
     m_model.closeAnsweredNo();
 }
 
-void RandomPupil::windowActivation() {
+void RandomPupil::windowActivation()
+{
     log(QStringLiteral("comes back from another application"));
     testing::ScreenFixture::windowSystemActivation(&visibleWindow());
 }
 
-void RandomPupil::switchScreen() {
+void RandomPupil::switchScreen()
+{
     const QList<QScreen*> screens = QGuiApplication::screens();
     QWidget& window = visibleWindow();
     QScreen* next = screens[below(int(screens.size()))];
@@ -446,19 +474,22 @@ void RandomPupil::switchScreen() {
     QCoreApplication::processEvents();
 }
 
-void RandomPupil::waitForTick() {
+void RandomPupil::waitForTick()
+{
     log(QStringLiteral("waits a while"));
     QTest::qWait(700);
     m_model.waitedForTick();
 }
 
-void RandomPupil::look() {
+void RandomPupil::look()
+{
     log(QStringLiteral("looks at the screen"));
     const QPixmap seen = visibleWindow().grab();
     Q_UNUSED(seen);
 }
 
-void RandomPupil::quitWithYes() {
+void RandomPupil::quitWithYes()
+{
     m_fixture.answers = {quorvel::kAnswerYes};
     if (chance(0.5)) {
         log(QStringLiteral("closes the window, answers Yes"));
@@ -470,7 +501,8 @@ void RandomPupil::quitWithYes() {
     }
 }
 
-QString RandomPupil::check() const {
+QString RandomPupil::check() const
+{
     QStringList wrong;
     const auto expect = [&wrong](bool holds, const QString& what) {
         if (!holds)
@@ -594,7 +626,8 @@ QString RandomPupil::check() const {
     return wrong.join(QStringLiteral("; "));
 }
 
-QString RandomPupil::failure(const QString& what) const {
+QString RandomPupil::failure(const QString& what) const
+{
     // The whole list goes to a file; the message keeps the last actions, which usually suffice.
     const QString path =
         QDir::temp().filePath(QStringLiteral("quorvel-random-pupil-%1.txt").arg(m_seed));

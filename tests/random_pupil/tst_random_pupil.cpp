@@ -18,7 +18,8 @@ constexpr int kDefaultActions = 4000;
 const char* const kDefaultSeeds = "1-5";
 
 // "3", "1-20" and "4,9,30-32" all name seeds.
-QList<quint64> seedsFrom(const QByteArray& text) {
+QList<quint64> seedsFrom(const QByteArray& text)
+{
     QList<quint64> seeds;
     for (const QByteArray& part : text.split(',')) {
         const QList<QByteArray> range = part.trimmed().split('-');
@@ -39,7 +40,8 @@ QList<quint64> seedsFrom(const QByteArray& text) {
 // stacking of windows.
 QtMessageHandler g_defaultHandler = nullptr;
 
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
     if (type == QtWarningMsg && (message.contains(QLatin1String("occurs outside target window")) ||
                                  message.contains(QLatin1String("does not support raise()"))))
         return;
@@ -64,7 +66,8 @@ private:
     QElapsedTimer m_clock;
 };
 
-void TestRandomPupil::initTestCase() {
+void TestRandomPupil::initTestCase()
+{
     QApplication::setQuitOnLastWindowClosed(false);
     // After QtTest's own handler, which it installs when the run starts.
     g_defaultHandler = qInstallMessageHandler(quietHandler);
@@ -75,7 +78,8 @@ void TestRandomPupil::initTestCase() {
     m_clock.start();
 }
 
-void TestRandomPupil::pupil_data() {
+void TestRandomPupil::pupil_data()
+{
     QTest::addColumn<quint64>("seed");
     QTest::addColumn<int>("actions");
     const QByteArray seeds = qEnvironmentVariableIsSet("QUORVEL_PUPIL_SEEDS")
@@ -89,7 +93,8 @@ void TestRandomPupil::pupil_data() {
         QTest::addRow("seed %llu", seed) << seed << actions;
 }
 
-void TestRandomPupil::pupil() {
+void TestRandomPupil::pupil()
+{
     QFETCH(quint64, seed);
     QFETCH(int, actions);
     pupil::RandomPupil randomPupil(seed);
@@ -103,7 +108,8 @@ void TestRandomPupil::pupil() {
     m_actions += actions;
 }
 
-void TestRandomPupil::pressOnAButtonNeverPlacesTheRuler_data() {
+void TestRandomPupil::pressOnAButtonNeverPlacesTheRuler_data()
+{
     QTest::addColumn<int>("command");
     QTest::addColumn<int>("mouseButton");
     for (int command : {0, 1, 2}) {
@@ -112,7 +118,8 @@ void TestRandomPupil::pressOnAButtonNeverPlacesTheRuler_data() {
     }
 }
 
-void TestRandomPupil::pressOnAButtonNeverPlacesTheRuler() {
+void TestRandomPupil::pressOnAButtonNeverPlacesTheRuler()
+{
     // A button takes every press on it; only the left button clicks it. While "Move ruler" is
     // armed, a right press on "Quit" used to fall through to the window and place the ruler.
     QFETCH(int, command);
@@ -132,11 +139,13 @@ void TestRandomPupil::pressOnAButtonNeverPlacesTheRuler() {
     QVERIFY(w.isVisible());
 }
 
-void TestRandomPupil::cleanupTestCase() {
+void TestRandomPupil::cleanupTestCase()
+{
     qInfo("%lld actions in %.1f s", m_actions, m_clock.elapsed() / 1000.0);
 }
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     // On the offscreen platform the pupil gets two screens, the second at twice the pixel
     // density, so that moving a window between them is one of the actions.
     if (qgetenv("QT_QPA_PLATFORM") == "offscreen")

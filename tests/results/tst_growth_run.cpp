@@ -68,7 +68,8 @@ void TestGrowthRun::everyExperiment()
     QCOMPARE(w.Stem()->y2(), 3945.0f);
     QCOMPARE(int(w.Stem()->y1()), 3945 - oracle::stemLength(g));
     for (int i = 1; i <= 6; ++i)
-        QCOMPARE(w.Added(i)->text(), given.test(i - 1) ? QStringLiteral("Yes") : QStringLiteral("No"));
+        QCOMPARE(w.Added(i)->text(),
+                 given.test(i - 1) ? QStringLiteral("Yes") : QStringLiteral("No"));
 
     const int shown = oracle::leavesShown(g);
     const int triggers[] = {3900, 3355, 2850, 2305, 1800, 1255};

@@ -49,7 +49,7 @@ void TestResultsLayout::controls()
     QCOMPARE(w.Cmd_Button(1)->geometry(), twips(720, 5520, 1335, 735));
     QCOMPARE(w.Cmd_Button(2)->text(), QStringLiteral("&New experiment"));
     QCOMPARE(w.Cmd_Button(2)->geometry(), twips(2280, 5505, 1935, 735));
-    const char* minerals[] = {"Mineral", "Nitrogen", "Potassium", "Magnesium",
+    const char* minerals[] = {"Mineral", "Nitrogen",   "Potassium", "Magnesium",
                               "Iron",    "Phosphorus", "Calcium"};
     const int tops[] = {1080, 1680, 2160, 2640, 3120, 3600, 4080};
     for (int i = 0; i <= 6; ++i) {

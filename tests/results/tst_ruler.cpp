@@ -22,7 +22,10 @@ ResultsWindow& grownPlant(ScreenFixture& f)
     return f.results();
 }
 
-QPoint pixels(float x, float y) { return QPoint(qRound(x / 15.0f), qRound(y / 15.0f)); }
+QPoint pixels(float x, float y)
+{
+    return QPoint(qRound(x / 15.0f), qRound(y / 15.0f));
+}
 
 // Presses and releases through the window, so the event reaches whatever lies under the point.
 void pressAt(ResultsWindow& w, QPoint at, Qt::MouseButton button)
@@ -153,8 +156,8 @@ void TestRuler::leavingWhilePlacing()
 
 void TestRuler::drag_data()
 {
-    QTest::addColumn<QPoint>("grab");  // pixels inside the ruler
-    QTest::addColumn<QPoint>("drop");  // pixels in the window
+    QTest::addColumn<QPoint>("grab"); // pixels inside the ruler
+    QTest::addColumn<QPoint>("drop"); // pixels in the window
     QTest::addColumn<bool>("moved");
     QTest::newRow("to the surface") << QPoint(6, 66) << QPoint(333, 133) << true;
     QTest::newRow("onto the stem") << QPoint(10, 300) << QPoint(470, 200) << true;

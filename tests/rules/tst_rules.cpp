@@ -122,7 +122,8 @@ void TestRules::dropFallsToTheRightLimit()
     QFETCH(int, positions);
     QFETCH(int, lastTop);
     int count = 0, last = 0;
-    for (int top = kDripStartTopTwips; top <= dripLimit(std::int16_t(state)); top += kDripStepTwips) {
+    for (int top = kDripStartTopTwips; top <= dripLimit(std::int16_t(state));
+         top += kDripStepTwips) {
         ++count;
         last = top;
     }
@@ -190,8 +191,8 @@ void TestRules::mixtureDrawsOnlyMissingMinerals()
             int first = 0, second = 0;
             for (int mineral = 1; mineral <= 4; ++mineral) {
                 const auto one = oracle::drawOnePictures(mineral);
-                if (choice[0] == one[0] && choice[2] == one[1] && choice[4] == one[2]
-                    && oracle::missing(given, mineral))
+                if (choice[0] == one[0] && choice[2] == one[1] && choice[4] == one[2] &&
+                    oracle::missing(given, mineral))
                     first = mineral;
                 const auto two = oracle::drawTwoPictures(mineral);
                 if (choice[1] == two[0] && choice[3] == two[1] && oracle::missing(given, mineral))
@@ -221,8 +222,10 @@ void TestRules::rulerDropKeepsTheGrabbedPoint_data()
     QTest::addColumn<float>("top");
     QTest::newRow("grab 100, 1000 dropped at 5000, 2000")
         << 100.0f << 1000.0f << 5000.0f << 2000.0f << 4900.0f << 1000.0f;
-    QTest::newRow("grab y rounds half to even") << 7.5f << 2.5f << 100.0f << 100.0f << 92.5f << 98.0f;
-    QTest::newRow("may land off screen") << 400.0f << 5000.0f << 10.0f << 10.0f << -390.0f << -4990.0f;
+    QTest::newRow("grab y rounds half to even")
+        << 7.5f << 2.5f << 100.0f << 100.0f << 92.5f << 98.0f;
+    QTest::newRow("may land off screen")
+        << 400.0f << 5000.0f << 10.0f << 10.0f << -390.0f << -4990.0f;
 }
 
 void TestRules::rulerDropKeepsTheGrabbedPoint()

@@ -17,7 +17,8 @@ private Q_SLOTS:
     void aForeignPictureIsStillShown();
 };
 
-void TestSharpControls::picturesAreDrawnAtTheDisplaysDensity_data() {
+void TestSharpControls::picturesAreDrawnAtTheDisplaysDensity_data()
+{
     QTest::addColumn<QPixmap>("picture");
     QTest::addColumn<QImage>("sharp");
     const Graphics& store = Graphics::instance();
@@ -28,7 +29,8 @@ void TestSharpControls::picturesAreDrawnAtTheDisplaysDensity_data() {
     QTest::newRow("ruler") << catalogue::ruler() << drawings::ruler(2.0);
 }
 
-void TestSharpControls::picturesAreDrawnAtTheDisplaysDensity() {
+void TestSharpControls::picturesAreDrawnAtTheDisplaysDensity()
+{
     QFETCH(QPixmap, picture);
     QFETCH(QImage, sharp);
     QWidget window;
@@ -46,7 +48,8 @@ void TestSharpControls::picturesAreDrawnAtTheDisplaysDensity() {
     QCOMPARE(control->picture().cacheKey(), picture.cacheKey());
 }
 
-void TestSharpControls::aForeignPictureIsStillShown() {
+void TestSharpControls::aForeignPictureIsStillShown()
+{
     QImage red(4, 4, QImage::Format_RGB32);
     red.fill(Qt::red);
     QWidget window;
@@ -57,7 +60,8 @@ void TestSharpControls::aForeignPictureIsStillShown() {
     QCOMPARE(shown.pixel(7, 7), qRgb(255, 0, 0));
 }
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     // The density must be set before the application starts.
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);

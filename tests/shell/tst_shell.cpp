@@ -48,9 +48,9 @@ void TestShell::quitRule_data()
     for (bool onResults : {false, true}) {
         for (bool byButton : {true, false}) {
             for (int answer : {kAnswerYes, kAnswerNo}) {
-                const QByteArray name = QByteArray(onResults ? "results " : "design ")
-                                        + (byButton ? "Quit button " : "window close ")
-                                        + (answer == kAnswerYes ? "Yes" : "No");
+                const QByteArray name = QByteArray(onResults ? "results " : "design ") +
+                                        (byButton ? "Quit button " : "window close ") +
+                                        (answer == kAnswerYes ? "Yes" : "No");
                 QTest::newRow(name.constData()) << onResults << byButton << answer;
             }
         }

@@ -12,7 +12,10 @@ namespace oracle {
 using Given = std::bitset<6>;
 constexpr int N = 1, K = 2, Mg = 3, Fe = 4, P = 5, Ca = 6;
 
-inline bool missing(Given given, int mineral) { return !given.test(mineral - 1); }
+inline bool missing(Given given, int mineral)
+{
+    return !given.test(mineral - 1);
+}
 
 // Growth value from the outcome table.
 inline int growth(Given given, bool water)

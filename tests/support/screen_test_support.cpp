@@ -31,7 +31,10 @@ ScreenFixture::~ScreenFixture()
     quorvel::setPointerShape(quorvel::PointerShape::Default);
 }
 
-void ScreenFixture::click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
+void ScreenFixture::click(QWidget* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
 
 void ScreenFixture::closeWindow(QWidget* window)
 {
