@@ -29,16 +29,20 @@ install_missing() {
         "${missing[@]}" >/dev/null
 }
 
+# configure_and_build DIR [--target T] [CMAKE_OPTION...]
 configure_and_build() {
     local dir=$1; shift
+    local target=()
+    if [ "${1:-}" = "--target" ]; then target=(--target "$2"); shift 2; fi
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$dir"
+    cmake --build "$dir" "${target[@]}"
 }
 
 case "$mode" in
 run)
     install_missing "${packages[@]}"
-    configure_and_build build
+    # The program alone: the tests, tools and benchmarks are built by the test command.
+    configure_and_build build --target quorvel
     exec ./build/quorvel
     ;;
 test)
