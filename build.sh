@@ -41,8 +41,9 @@ configure_and_build() {
 case "$mode" in
 run)
     install_missing "${packages[@]}"
-    # The program alone: the tests, tools and benchmarks are built by the test command.
-    configure_and_build build --target quorvel
+    # The program alone: the tests, tools and benchmarks are built by the test command. Same
+    # options as the test command, so switching between the two never rebuilds everything.
+    configure_and_build build --target quorvel -DQUORVEL_WERROR=ON
     exec ./build/quorvel
     ;;
 test)
