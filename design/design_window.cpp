@@ -7,6 +7,7 @@
 #include "pictures/graphics.h"
 #include "pictures/picture_catalogue.h"
 #include "shell/experiment_state.h"
+#include "shell/record_table.h"
 #include "shell/shell.h"
 
 namespace quorvel {
@@ -38,9 +39,6 @@ constexpr std::array<ButtonPlace, 4> kCmdButton = {{
     {"&Start again", 5760, 5505, 1695, 735},
     {"&Add Cutting", 2160, 5505, 1575, 735},
 }};
-constexpr std::array<const char*, 7> kMineralCaption = {
-    "Mineral", "Nitrogen", "Potassium", "Magnesium", "Iron", "Phosphorus", "Calcium"};
-constexpr std::array<int, 7> kRowTop = {1080, 1680, 2160, 2640, 3120, 3600, 4080};
 } // namespace
 
 DesignWindow::DesignWindow(Shell& shell)
@@ -58,14 +56,9 @@ DesignWindow::DesignWindow(Shell& shell)
     m_tube->setPicture(catalogue::tube(3));
     m_syringe = new ImageControl(this, 4440, 600, 1260, 1200);
     m_syringe->setPicture(catalogue::syringe(0));
-    for (int i = 0; i <= kMineralCount; ++i) {
-        m_mineral[i] = new CaptionLabel(QString::fromLatin1(kMineralCaption[i]), kLightYellow,
-                                        Qt::AlignLeft, this);
-        placeInTwips(m_mineral[i], 6360, kRowTop[i], 1335, 375);
-        m_added[i] = new CaptionLabel(i == 0 ? QStringLiteral("Added") : QStringLiteral("No"),
-                                      kLightYellow, Qt::AlignHCenter, this);
-        placeInTwips(m_added[i], 7920, kRowTop[i], 1095, 375);
-    }
+    const RecordLabels record = makeRecordLabels(this, 6360, 7920);
+    m_mineral = record.mineral;
+    m_added = record.added;
     m_line1 = new LineControl(this, Qt::black, 1, 7800, 840, 7800, 4680);
     m_line2 = new LineControl(this, Qt::black, 1, 6120, 1560, 9240, 1560);
     m_label1 = new CaptionLabel(QStringLiteral("Click on these minerals to add them to the tube."),
@@ -117,9 +110,6 @@ void DesignWindow::nameControlsForScreenReaders()
     m_shape2->setAccessibleName(QStringLiteral("Background of the instructions"));
     m_line1->setAccessibleName(QStringLiteral("Line between the table's columns"));
     m_line2->setAccessibleName(QStringLiteral("Line under the table's headings"));
-    for (int i = 1; i <= kMineralCount; ++i)
-        m_added[i]->setAccessibleSubject(QString::fromLatin1(kMineralCaption[i]) +
-                                         QStringLiteral(" added"));
 }
 
 QPushButton* DesignWindow::AddZelcor(int index) const

@@ -7,6 +7,7 @@
 #include "pictures/picture_catalogue.h"
 #include "shell/numbers.h"
 #include "shell/pointer.h"
+#include "shell/record_table.h"
 #include "shell/shell.h"
 
 #include <QMouseEvent>
@@ -20,10 +21,6 @@ const QColor kDarkGreen(0, 128, 0);
 constexpr int kOuterWidthTwips = 9690;
 constexpr int kOuterHeightTwips = 7290;
 constexpr int kLeafSizeTwips = 1050;
-
-constexpr std::array<const char*, 7> kMineralCaption = {
-    "Mineral", "Nitrogen", "Potassium", "Magnesium", "Iron", "Phosphorus", "Calcium"};
-constexpr std::array<int, 7> kRowTop = {1080, 1680, 2160, 2640, 3120, 3600, 4080};
 
 struct LeafPlace {
     int left, top;
@@ -51,20 +48,17 @@ ResultsWindow::ResultsWindow(Shell& shell)
     m_ruler->setPicture(catalogue::ruler());
     m_line2 = new LineControl(this, Qt::black, 1, 1680, 1560, 4800, 1560);
     m_line1 = new LineControl(this, Qt::black, 1, 3360, 840, 3360, 4680);
-    for (int i = 0; i <= kMineralCount; ++i) {
-        m_mineral[i] = new CaptionLabel(QString::fromLatin1(kMineralCaption[i]), kLightYellow,
-                                        Qt::AlignLeft, this);
-        placeInTwips(m_mineral[i], 1920, kRowTop[i], 1335, 375);
-        m_added[i] = new CaptionLabel(i == 0 ? QStringLiteral("Added") : QStringLiteral("No"),
-                                      kLightYellow, Qt::AlignHCenter, this);
-        placeInTwips(m_added[i], 3480, kRowTop[i], 1095, 375);
-    }
+    const RecordLabels record = makeRecordLabels(this, 1920, 3480);
+    m_mineral = record.mineral;
+    m_added = record.added;
     m_stem = new LineControl(this, kDarkGreen, 3, 7080, 4035, 7050, 4035);
 
+    // The healthy pair, drawn once and shared by the three leaves on each side.
+    const std::array<QPixmap, 2> healthy = {catalogue::leaf(0), catalogue::leaf(1)};
     for (int k = 0; k < 6; ++k) {
         m_leaf[k] = new ImageControl(this, kLeafAtCreation[k].left, kLeafAtCreation[k].top,
                                      kLeafSizeTwips, kLeafSizeTwips);
-        m_leaf[k]->setPicture(catalogue::leaf(k % 2));
+        m_leaf[k]->setPicture(healthy[k % 2]);
         m_leaf[k]->setMouseTracking(true);
         m_leaf[k]->hide();
         connect(m_leaf[k], &ImageControl::mouseMoved, this, [this, k] { Leaf_MouseMove(k); });
@@ -97,9 +91,6 @@ void ResultsWindow::nameControlsForScreenReaders()
     m_line2->setAccessibleName(QStringLiteral("Line under the table's headings"));
     for (int k = 0; k < 6; ++k)
         m_leaf[k]->setAccessibleName(QStringLiteral("Leaf %1").arg(k + 1));
-    for (int i = 1; i <= kMineralCount; ++i)
-        m_added[i]->setAccessibleSubject(QString::fromLatin1(kMineralCaption[i]) +
-                                         QStringLiteral(" added"));
 }
 
 void ResultsWindow::describeStem(std::int16_t lengthTwips)

@@ -19,13 +19,6 @@ void fillTo(DesignWindow& w, int state)
         ScreenFixture::click(w.AddZelcor(7));
 }
 
-int tubePictureIndex(const QPixmap& shown)
-{
-    for (int i = 0; i < 4; ++i)
-        if (Graphics::instance().Tube(i).cacheKey() == shown.cacheKey())
-            return i;
-    return -1;
-}
 } // namespace
 
 class TestDesignCommands : public QObject {
@@ -103,7 +96,8 @@ void TestDesignCommands::tubeTransitions()
     if (picture < 0)
         QVERIFY(!w.TTube()->isVisible());
     else
-        QCOMPARE(tubePictureIndex(w.TTube()->picture()), picture);
+        QCOMPARE(testing::storeIndex(&Graphics::Tube, Graphics::kTubeCount, w.TTube()->picture()),
+                 picture);
 }
 
 void TestDesignCommands::phases()

@@ -22,10 +22,7 @@ void design(DesignWindow& w, oracle::Given given, bool water, bool cutting = tru
 
 int leafPictureIndex(const QPixmap& shown)
 {
-    for (int i = 0; i < Graphics::kLeafCount; ++i)
-        if (Graphics::instance().Leaf(i).cacheKey() == shown.cacheKey())
-            return i;
-    return -1;
+    return testing::storeIndex(&Graphics::Leaf, Graphics::kLeafCount, shown);
 }
 } // namespace
 

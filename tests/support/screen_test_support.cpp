@@ -31,6 +31,15 @@ ScreenFixture::~ScreenFixture()
     quorvel::setPointerShape(quorvel::PointerShape::Default);
 }
 
+int storeIndex(StorePicture array, int count, const QPixmap& shown)
+{
+    const quorvel::Graphics& store = quorvel::Graphics::instance();
+    for (int i = 0; i < count; ++i)
+        if ((store.*array)(i).cacheKey() == shown.cacheKey())
+            return i;
+    return -1;
+}
+
 void ScreenFixture::click(QWidget* button)
 {
     QTest::mouseClick(button, Qt::LeftButton);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "design/design_window.h"
+#include "pictures/graphics.h"
 #include "results/results_window.h"
 #include "shell/shell.h"
 
@@ -10,6 +11,10 @@
 #include <memory>
 
 namespace testing {
+
+// Which picture of a store array a control shows (the same shared image), or -1 for none of them.
+using StorePicture = const QPixmap& (quorvel::Graphics::*)(int) const;
+int storeIndex(StorePicture array, int count, const QPixmap& shown);
 
 struct ScreenFixture {
     ScreenFixture();
