@@ -4,7 +4,7 @@
 //   quorvel_bench [--runs N]    (run it through tools/bench.sh)
 #include "design/design_window.h"
 #include "results/results_window.h"
-#include "shell/experiment_state.h"
+#include "shell/rules/experiment_state.h"
 #include "shell/shell.h"
 
 #include <QApplication>
@@ -160,24 +160,27 @@ int main(int argc, char* argv[])
     // One mineral dose into an empty tube (56 drop positions) against giving water (no drop).
     const int handlerRuns = std::max(runs * 5, 50);
     const auto freshTube = [&] {
-        design.Cmd_Button_Click(2); // Start again
+        design.Cmd_Button_Click(quorvel::DesignCommand::StartAgain);
         settle();
     };
-    const double doseMs = timeMs(handlerRuns, freshTube, [&] { design.AddZelcor_Click(1); });
-    const double waterMs = timeMs(handlerRuns, freshTube, [&] { design.AddZelcor_Click(7); });
+    const double doseMs =
+        timeMs(handlerRuns, freshTube, [&] { design.AddZelcor_Click(quorvel::Mineral::Nitrogen); });
+    const double waterMs = timeMs(handlerRuns, freshTube, [&] {
+        design.AddZelcor_Click(quorvel::DesignWindow::kWaterButton);
+    });
     freshTube();
     PaintCounter designPaints(&design);
-    design.AddZelcor_Click(1);
+    design.AddZelcor_Click(quorvel::Mineral::Nitrogen);
     settle();
     const int dosePaints = designPaints.count;
 
     // The growth run of a full plant against an activation without a cutting (no growth).
     freshTube();
-    design.AddZelcor_Click(7);
+    design.AddZelcor_Click(quorvel::DesignWindow::kWaterButton);
     for (int mineral = 1; mineral <= 6; ++mineral)
         design.AddZelcor_Click(mineral);
-    design.Cmd_Button_Click(3);
-    design.Cmd_Button_Click(0); // See Results
+    design.Cmd_Button_Click(quorvel::DesignCommand::AddCutting);
+    design.Cmd_Button_Click(quorvel::DesignCommand::SeeResults);
     quorvel::ResultsWindow& results = shell.results();
     settle();
     const double growthMs = timeMs(handlerRuns, settle, [&] { results.Form_Activate(); });

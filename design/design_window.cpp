@@ -1,19 +1,22 @@
 // The Design screen's layout and handlers.
 #include "design/design_window.h"
 
-#include "design/tube_rules.h"
+#include "controls/command_button.h"
+#include "controls/record_table.h"
+#include "controls/twips.h"
+#include "design/rules/drip_rules.h"
+#include "design/rules/tube_rules.h"
 #include "pictures/descriptions.h"
 #include "pictures/drawings.h"
 #include "pictures/graphics.h"
+#include "pictures/palette.h"
 #include "pictures/picture_catalogue.h"
-#include "shell/experiment_state.h"
-#include "shell/record_table.h"
+#include "shell/rules/record.h"
 #include "shell/shell.h"
 
 namespace quorvel {
 
 namespace {
-const QColor kLightYellow(255, 255, 128);
 constexpr int kOuterWidthTwips = 9690;
 constexpr int kOuterHeightTwips = 7290;
 constexpr int kAniTimerIntervalMs = 500;
@@ -33,12 +36,21 @@ constexpr std::array<ButtonPlace, 8> kAddZelcor = {{
     {"&Calcium", 2040, 3840, 1575, 615},
     {"Add &Water", 360, 5505, 1575, 735},
 }};
-constexpr std::array<ButtonPlace, 4> kCmdButton = {{
+constexpr std::array<ButtonPlace, DesignWindow::kCommandCount> kCmdButton = {{
     {"See &Results", 3960, 5505, 1575, 735},
     {"&Quit", 7680, 5505, 1575, 735},
     {"&Start again", 5760, 5505, 1695, 735},
     {"&Add Cutting", 2160, 5505, 1575, 735},
 }};
+
+// Tab goes Iron, Nitrogen, Magnesium, Calcium, Phosphorus, Potassium, Water, then the commands in
+// index order: the order the pupil meets and the first enabled one takes the focus.
+constexpr std::array<int, DesignWindow::kWaterButton> kMineralKeyboardOrder = {4, 1, 3, 6, 5, 2, 7};
+
+QString recordWord(const std::string& word)
+{
+    return QString::fromStdString(word);
+}
 } // namespace
 
 DesignWindow::DesignWindow(Shell& shell)
@@ -46,50 +58,53 @@ DesignWindow::DesignWindow(Shell& shell)
                    kOuterHeightTwips)
 {
     // Children are created back to front, so later ones are drawn over earlier ones.
-    // The cutting's picture is drawn when the cutting first goes in: it is hidden until then,
-    // and drawing it here would slow every start of the program.
-    m_start = new ImageControl(this, 3480, 180, 2310, 4440);
-    m_start->setAccessibleDescription(descriptions::cuttingInTube());
-    m_shape2 = new ShapeControl(this, kLightYellow, 840, 240, 2295, 1335);
-    m_shape1 = new ShapeControl(this, kLightYellow, 6120, 840, 3135, 3855);
+    // The cutting is hidden until it first goes in; its picture is drawn then.
+    m_cuttingPicture = new ImageControl(this, 3480, 180, 2310, 4440);
+    m_cuttingPicture->setPictureOnFirstUse([] { return catalogue::cuttingInTube(); },
+                                           descriptions::cuttingInTube());
+    const QColor paleYellow(palette::kPaleYellow);
+    m_instructionBackground = new ShapeControl(this, paleYellow, 840, 240, 2295, 1335);
+    m_tableBackground = new ShapeControl(this, paleYellow, 6120, 840, 3135, 3855);
+    // The tube and the syringe hold these from creation; activation replaces them before the
+    // screen is first painted.
     m_tube = new ImageControl(this, 4200, 1920, 870, 2655);
-    m_tube->setPicture(catalogue::tube(3));
+    m_tube->setPictureOnFirstUse([] { return catalogue::tube(3); }, descriptions::tube(3));
     m_syringe = new ImageControl(this, 4440, 600, 1260, 1200);
-    m_syringe->setPicture(catalogue::syringe(0));
+    m_syringe->setPictureOnFirstUse([] { return catalogue::syringe(0); }, descriptions::syringe(0));
     const RecordLabels record = makeRecordLabels(this, 6360, 7920);
     m_mineral = record.mineral;
     m_added = record.added;
-    m_line1 = new LineControl(this, Qt::black, 1, 7800, 840, 7800, 4680);
-    m_line2 = new LineControl(this, Qt::black, 1, 6120, 1560, 9240, 1560);
-    m_label1 = new CaptionLabel(QStringLiteral("Click on these minerals to add them to the tube."),
-                                kLightYellow, Qt::AlignLeft, this);
-    m_label1->setWordWrap(true);
-    placeInTwips(m_label1, 1080, 420, 1815, 975);
-    m_drip = new ImageControl(this, 4590, 2520, 75, 90, ImageControl::Input::Transparent);
+    m_columnLine = new LineControl(this, Qt::black, 1, 7800, 840, 7800, 4680);
+    m_headingLine = new LineControl(this, Qt::black, 1, 6120, 1560, 9240, 1560);
+    m_instruction =
+        new CaptionLabel(QStringLiteral("Click on these minerals to add them to the tube."),
+                         paleYellow, Qt::AlignLeft, this);
+    m_instruction->setWordWrap(true);
+    placeInTwips(m_instruction, 1080, 420, 1815, 975);
+    m_drip = new ImageControl(this, kDripLeftTwips, 2520, 75, 90, ImageControl::Input::Transparent);
     m_drip->setPicture(catalogue::drip());
-    m_image1 = new VectorImage(this, &drawings::drawInstructionArrow, 1440, 1680, 1080, 600);
+    m_arrow = new VectorImage(this, &drawings::drawInstructionArrow, 1440, 1680, 1080, 600);
 
     for (int i = 1; i <= kWaterButton; ++i) {
         const ButtonPlace& place = kAddZelcor[i];
-        m_addZelcor[i] = makeButton(this, QString::fromLatin1(place.caption), place.left, place.top,
-                                    place.width, place.height);
+        m_addZelcor[i] = makeCommandButton(this, QString::fromLatin1(place.caption), place.left,
+                                           place.top, place.width, place.height);
         connect(m_addZelcor[i], &QPushButton::clicked, this, [this, i] { AddZelcor_Click(i); });
     }
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < kCommandCount; ++i) {
         const ButtonPlace& place = kCmdButton[i];
-        m_cmdButton[i] = makeButton(this, QString::fromLatin1(place.caption), place.left, place.top,
-                                    place.width, place.height);
-        connect(m_cmdButton[i], &QPushButton::clicked, this, [this, i] { Cmd_Button_Click(i); });
+        m_cmdButton[i] = makeCommandButton(this, QString::fromLatin1(place.caption), place.left,
+                                           place.top, place.width, place.height);
+        connect(m_cmdButton[i], &QPushButton::clicked, this,
+                [this, i] { Cmd_Button_Click(DesignCommand(i)); });
     }
 
-    // Keyboard order: Iron, Nitrogen, Magnesium, Calcium, Phosphorus, Potassium, Water,
-    // See Results, Quit, Start again, Add Cutting.
-    const std::array<QWidget*, 11> tabOrder = {m_addZelcor[4], m_addZelcor[1], m_addZelcor[3],
-                                               m_addZelcor[6], m_addZelcor[5], m_addZelcor[2],
-                                               m_addZelcor[7], m_cmdButton[0], m_cmdButton[1],
-                                               m_cmdButton[2], m_cmdButton[3]};
-    for (std::size_t i = 0; i + 1 < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+    for (std::size_t i = 0; i < kMineralKeyboardOrder.size(); ++i)
+        m_keyboardOrder[i] = m_addZelcor[kMineralKeyboardOrder[i]];
+    for (int i = 0; i < kCommandCount; ++i)
+        m_keyboardOrder[kMineralKeyboardOrder.size() + i] = m_cmdButton[i];
+    for (std::size_t i = 0; i + 1 < m_keyboardOrder.size(); ++i)
+        setTabOrder(m_keyboardOrder[i], m_keyboardOrder[i + 1]);
 
     m_aniTimer.setInterval(kAniTimerIntervalMs);
     connect(&m_aniTimer, &QTimer::timeout, this, &DesignWindow::AniTimer_Timer);
@@ -100,16 +115,16 @@ DesignWindow::DesignWindow(Shell& shell)
 void DesignWindow::nameControlsForScreenReaders()
 {
     // Buttons and captions are named by their text; the pictures describe themselves.
-    m_start->setAccessibleName(QStringLiteral("Cutting"));
+    m_cuttingPicture->setAccessibleName(QStringLiteral("Cutting"));
     m_tube->setAccessibleName(QStringLiteral("Test tube"));
     m_syringe->setAccessibleName(QStringLiteral("Syringe"));
     m_drip->setAccessibleName(QStringLiteral("Drop"));
-    m_image1->setAccessibleName(QStringLiteral("Arrow"));
-    m_image1->setAccessibleDescription(descriptions::instructionArrow());
-    m_shape1->setAccessibleName(QStringLiteral("Background of the table"));
-    m_shape2->setAccessibleName(QStringLiteral("Background of the instructions"));
-    m_line1->setAccessibleName(QStringLiteral("Line between the table's columns"));
-    m_line2->setAccessibleName(QStringLiteral("Line under the table's headings"));
+    m_arrow->setAccessibleName(QStringLiteral("Arrow"));
+    m_arrow->setAccessibleDescription(descriptions::instructionArrow());
+    m_tableBackground->setAccessibleName(QStringLiteral("Background of the table"));
+    m_instructionBackground->setAccessibleName(QStringLiteral("Background of the instructions"));
+    m_columnLine->setAccessibleName(QStringLiteral("Line between the table's columns"));
+    m_headingLine->setAccessibleName(QStringLiteral("Line under the table's headings"));
 }
 
 QPushButton* DesignWindow::AddZelcor(int index) const
@@ -117,9 +132,10 @@ QPushButton* DesignWindow::AddZelcor(int index) const
     return index >= 1 && index <= kWaterButton ? m_addZelcor[index] : nullptr;
 }
 
-QPushButton* DesignWindow::Cmd_Button(int index) const
+QPushButton* DesignWindow::Cmd_Button(DesignCommand command) const
 {
-    return index >= 0 && index < 4 ? m_cmdButton[index] : nullptr;
+    const int index = static_cast<int>(command);
+    return index >= 0 && index < kCommandCount ? m_cmdButton[index] : nullptr;
 }
 
 CaptionLabel* DesignWindow::Mineral(int index) const
@@ -150,11 +166,7 @@ void DesignWindow::Form_Activate()
 
 void DesignWindow::focusFirstButton()
 {
-    const std::array<QPushButton*, 11> tabOrder = {m_addZelcor[4], m_addZelcor[1], m_addZelcor[3],
-                                                   m_addZelcor[6], m_addZelcor[5], m_addZelcor[2],
-                                                   m_addZelcor[7], m_cmdButton[0], m_cmdButton[1],
-                                                   m_cmdButton[2], m_cmdButton[3]};
-    for (QPushButton* button : tabOrder) {
+    for (QPushButton* button : m_keyboardOrder) {
         if (button->isEnabled()) {
             button->setFocus(Qt::ActiveWindowFocusReason);
             return;
@@ -166,7 +178,7 @@ void DesignWindow::AddZelcor_Click(int Index)
 {
     if (Index >= 1 && Index < kWaterButton) {
         AddMineralDose();
-        m_added[Index]->setText(QStringLiteral("Yes"));
+        m_added[Index]->setText(recordWord(kYes));
     } else if (Index == kWaterButton) {
         ZELCOR1::WaterAdded = kTrue;
         m_addZelcor[kWaterButton]->setEnabled(false);
@@ -177,26 +189,24 @@ void DesignWindow::AddZelcor_Click(int Index)
     }
 }
 
-void DesignWindow::Cmd_Button_Click(int Index)
+void DesignWindow::Cmd_Button_Click(DesignCommand Index)
 {
     switch (Index) {
-    case 0:
+    case DesignCommand::SeeResults:
         m_shell.showResults();
         break;
-    case 1:
+    case DesignCommand::Quit:
         m_shell.quitIfConfirmed();
         break;
-    case 2:
+    case DesignCommand::StartAgain:
         ResetExperiment();
         break;
-    case 3:
+    case DesignCommand::AddCutting:
         ZELCOR1::CuttingAdded = kTrue;
         m_syringe->hide();
         m_tube->hide();
-        if (m_start->picture().isNull())
-            m_start->setPicture(catalogue::cuttingInTube());
-        m_start->show();
-        m_cmdButton[3]->setEnabled(false);
+        m_cuttingPicture->show();
+        m_cmdButton[int(DesignCommand::AddCutting)]->setEnabled(false);
         for (int i = 1; i <= kWaterButton; ++i)
             m_addZelcor[i]->setEnabled(false);
         break;
@@ -216,8 +226,8 @@ void DesignWindow::ResetExperiment()
     ZELCOR1::CuttingAdded = kFalse;
     m_syringe->show();
     m_tube->show();
-    m_start->hide();
-    m_cmdButton[3]->setEnabled(true);
+    m_cuttingPicture->hide();
+    m_cmdButton[int(DesignCommand::AddCutting)]->setEnabled(true);
     for (int i = 1; i <= kWaterButton; ++i)
         m_addZelcor[i]->setEnabled(true);
 }
@@ -225,7 +235,7 @@ void DesignWindow::ResetExperiment()
 void DesignWindow::ClearAddedLabels()
 {
     for (int i = 1; i <= kMineralCount; ++i)
-        m_added[i]->setText(QStringLiteral("No"));
+        m_added[i]->setText(recordWord(kNo));
 }
 
 void DesignWindow::AddMineralDose()
@@ -245,9 +255,7 @@ void DesignWindow::DripFall()
     m_drip->setLeft(kDripLeftTwips);
     m_drip->setTop(kDripStartTopTwips);
     m_drip->show();
-    const std::int16_t limit = dripLimit(ZELCOR1::TubeState);
-    for (std::int16_t top = kDripStartTopTwips; top <= limit;
-         top = static_cast<std::int16_t>(top + kDripStepTwips))
+    for (const std::int16_t top : dripFallTops(ZELCOR1::TubeState))
         m_drip->setTop(top);
     m_drip->hide();
 }

@@ -1,44 +1,64 @@
 // The Design screen: the pupil fills a test tube with water and minerals and puts a cutting in.
 #pragma once
 
-#include "shell/controls.h"
+#include "controls/caption_label.h"
+#include "controls/image_control.h"
+#include "controls/line_control.h"
+#include "controls/shape_control.h"
+#include "controls/vector_image.h"
+#include "shell/rules/experiment_state.h"
 #include "shell/screen_window.h"
 
+#include <QPushButton>
 #include <QTimer>
 #include <array>
 
 namespace quorvel {
 
+// The Cmd_Button array, by index.
+enum class DesignCommand : std::int16_t {
+    SeeResults = 0,
+    Quit = 1,
+    StartAgain = 2,
+    AddCutting = 3,
+};
+
 class DesignWindow : public ScreenWindow {
     Q_OBJECT
 public:
+    // The AddZelcor array: 1 to 6 the minerals by their index, then the water.
     static constexpr int kWaterButton = 7;
+    static constexpr int kCommandCount = 4;
 
     explicit DesignWindow(Shell& shell);
 
-    // Handlers, named after the control and the event they answer.
+    // Handlers, named after the control and the event they answer. An index without a branch does
+    // nothing.
     void Form_Load();
     void Form_Activate() override;
     void AddZelcor_Click(int Index);
-    void Cmd_Button_Click(int Index);
+    void AddZelcor_Click(quorvel::Mineral mineral) { AddZelcor_Click(index(mineral)); }
+    void Cmd_Button_Click(DesignCommand Index);
     void AniTimer_Timer();
 
     // The controls, reached by name and index as the screen's rules name them. An index outside
     // an array gives nullptr.
-    QPushButton* AddZelcor(int index) const;  // 1..6 minerals, 7 water
-    QPushButton* Cmd_Button(int index) const; // 0 See Results, 1 Quit, 2 Start again, 3 Add Cutting
-    CaptionLabel* Mineral(int index) const;   // 0 heading, 1..6
-    CaptionLabel* Added(int index) const;     // 0 heading, 1..6
+    QPushButton* AddZelcor(int index) const;
+    QPushButton* AddZelcor(quorvel::Mineral mineral) const { return AddZelcor(index(mineral)); }
+    QPushButton* Cmd_Button(DesignCommand index) const;
+    CaptionLabel* Mineral(int index) const; // 0 the heading, then the minerals
+    CaptionLabel* Added(int index) const;   // 0 the heading, then "Yes" or "No" per mineral
+    CaptionLabel* Added(quorvel::Mineral mineral) const { return Added(index(mineral)); }
     ImageControl* Syringe() const { return m_syringe; }
     ImageControl* TTube() const { return m_tube; }
     ImageControl* Drip() const { return m_drip; }
-    ImageControl* Start() const { return m_start; }
-    VectorImage* Image1() const { return m_image1; }
-    CaptionLabel* Label1() const { return m_label1; }
-    ShapeControl* Shape1() const { return m_shape1; }
-    ShapeControl* Shape2() const { return m_shape2; }
-    LineControl* Line1() const { return m_line1; }
-    LineControl* Line2() const { return m_line2; }
+    ImageControl* Start() const { return m_cuttingPicture; }
+    VectorImage* Image1() const { return m_arrow; }
+    CaptionLabel* Label1() const { return m_instruction; }
+    ShapeControl* Shape1() const { return m_tableBackground; }
+    ShapeControl* Shape2() const { return m_instructionBackground; }
+    LineControl* Line1() const { return m_columnLine; }
+    LineControl* Line2() const { return m_headingLine; }
     QTimer& AniTimer() { return m_aniTimer; }
 
 private:
@@ -50,20 +70,21 @@ private:
     void focusFirstButton();
     void nameControlsForScreenReaders();
 
-    std::array<QPushButton*, 8> m_addZelcor{};
-    std::array<QPushButton*, 4> m_cmdButton{};
-    std::array<CaptionLabel*, 7> m_mineral{};
-    std::array<CaptionLabel*, 7> m_added{};
+    std::array<QPushButton*, kWaterButton + 1> m_addZelcor{}; // index 0 unused
+    std::array<QPushButton*, kCommandCount> m_cmdButton{};
+    std::array<CaptionLabel*, kMineralCount + 1> m_mineral{};
+    std::array<CaptionLabel*, kMineralCount + 1> m_added{};
+    std::array<QPushButton*, kWaterButton + kCommandCount> m_keyboardOrder{};
     ImageControl* m_syringe = nullptr;
     ImageControl* m_tube = nullptr;
     ImageControl* m_drip = nullptr;
-    ImageControl* m_start = nullptr;
-    VectorImage* m_image1 = nullptr;
-    CaptionLabel* m_label1 = nullptr;
-    ShapeControl* m_shape1 = nullptr;
-    ShapeControl* m_shape2 = nullptr;
-    LineControl* m_line1 = nullptr;
-    LineControl* m_line2 = nullptr;
+    ImageControl* m_cuttingPicture = nullptr;
+    VectorImage* m_arrow = nullptr;
+    CaptionLabel* m_instruction = nullptr;
+    ShapeControl* m_tableBackground = nullptr;
+    ShapeControl* m_instructionBackground = nullptr;
+    LineControl* m_columnLine = nullptr;
+    LineControl* m_headingLine = nullptr;
     QTimer m_aniTimer;
 };
 

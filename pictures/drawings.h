@@ -17,12 +17,12 @@ QImage syringe(int index, double scale = 1.0); // 0..3, 84 x 80
 QImage drip(double scale = 1.0);               // 5 x 6
 
 // Pictures that the screens carry themselves.
-QImage blackedOutTube(double scale = 1.0);  // 58 x 177, the tube outline filled black
-QImage cuttingInTube(double scale = 1.0);   // 154 x 296, the blacked-out tube at (47, 115) with
-                                            // a cutting in it
-QImage ruler(double scale = 1.0);           // 31 x 351, zero of the scale at the top edge
-inline constexpr int kRulerUnitPixels = 19; // the ruler's scale: picture units to one unit
-QImage programIconImage(int sizePx = 32);   // transparent background
+QImage blackedOutTube(double scale = 1.0); // 58 x 177, the tube outline filled black
+QImage cuttingInTube(double scale = 1.0);  // 154 x 296, the blacked-out tube at (47, 115) with
+                                           // a cutting in it
+QImage ruler(double scale = 1.0);          // 31 x 351, zero of the scale at the top edge; its
+                                           // unit is kRulerUnitPixels (results/rules/ruler_rules.h)
+QImage programIconImage(int sizePx = 32);  // transparent background
 QIcon programIcon();
 
 // The instruction arrow is a vector drawing (217 x 151 units) stretched to fill target.

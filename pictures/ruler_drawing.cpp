@@ -3,6 +3,7 @@
 
 #include "pictures/palette.h"
 #include "pictures/raster.h"
+#include "results/rules/ruler_rules.h"
 
 #include <QString>
 #include <cmath>

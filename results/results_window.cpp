@@ -1,13 +1,14 @@
 // The Results screen's layout, growth run, commands and ruler.
 #include "results/results_window.h"
 
+#include "controls/command_button.h"
+#include "controls/pointer_shape.h"
+#include "controls/record_table.h"
+#include "controls/twips.h"
 #include "design/design_window.h"
-#include "pictures/drawings.h"
 #include "pictures/graphics.h"
+#include "pictures/palette.h"
 #include "pictures/picture_catalogue.h"
-#include "shell/numbers.h"
-#include "shell/pointer.h"
-#include "shell/record_table.h"
 #include "shell/shell.h"
 
 #include <QMouseEvent>
@@ -16,16 +17,14 @@
 namespace quorvel {
 
 namespace {
-const QColor kLightYellow(255, 255, 128);
-const QColor kDarkGreen(0, 128, 0);
 constexpr int kOuterWidthTwips = 9690;
 constexpr int kOuterHeightTwips = 7290;
-constexpr int kLeafSizeTwips = 1050;
+constexpr int kStemWidthPixels = 3;
 
 struct LeafPlace {
     int left, top;
 };
-constexpr std::array<LeafPlace, 6> kLeafAtCreation = {
+constexpr std::array<LeafPlace, ResultsWindow::kLeafCount> kLeafAtCreation = {
     {{6360, 120}, {6480, 0}, {6480, 120}, {6480, 0}, {5985, 2520}, {7080, 2520}}};
 
 float toTwips(double pixels)
@@ -41,21 +40,22 @@ ResultsWindow::ResultsWindow(Shell& shell)
     setMouseTracking(true);
     // Children are created back to front: the windowless controls, then the leaves, whose boxes
     // lie above all of them, then the buttons.
-    m_shape1 = new ShapeControl(this, kLightYellow, 1680, 840, 3135, 3855);
+    m_tableBackground = new ShapeControl(this, QColor(palette::kPaleYellow), 1680, 840, 3135, 3855);
     m_tube = new ImageControl(this, 6600, 3960, 870, 2655);
     m_tube->setPicture(catalogue::blackedOutTube());
     m_ruler = new ImageControl(this, 8640, 240, 465, 5265);
     m_ruler->setPicture(catalogue::ruler());
-    m_line2 = new LineControl(this, Qt::black, 1, 1680, 1560, 4800, 1560);
-    m_line1 = new LineControl(this, Qt::black, 1, 3360, 840, 3360, 4680);
+    m_headingLine = new LineControl(this, Qt::black, 1, 1680, 1560, 4800, 1560);
+    m_columnLine = new LineControl(this, Qt::black, 1, 3360, 840, 3360, 4680);
     const RecordLabels record = makeRecordLabels(this, 1920, 3480);
     m_mineral = record.mineral;
     m_added = record.added;
-    m_stem = new LineControl(this, kDarkGreen, 3, 7080, 4035, 7050, 4035);
+    m_stem = new LineControl(this, QColor(palette::kDarkGreen), kStemWidthPixels, 7080, 4035, 7050,
+                             4035);
 
     // The healthy pair, drawn once and shared by the three leaves on each side.
     const std::array<QPixmap, 2> healthy = {catalogue::leaf(0), catalogue::leaf(1)};
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < kLeafCount; ++k) {
         m_leaf[k] = new ImageControl(this, kLeafAtCreation[k].left, kLeafAtCreation[k].top,
                                      kLeafSizeTwips, kLeafSizeTwips);
         m_leaf[k]->setPicture(healthy[k % 2]);
@@ -64,11 +64,15 @@ ResultsWindow::ResultsWindow(Shell& shell)
         connect(m_leaf[k], &ImageControl::mouseMoved, this, [this, k] { Leaf_MouseMove(k); });
     }
 
-    m_cmdButton[0] = makeButton(this, QStringLiteral("&Quit"), 4440, 5505, 1335, 735);
-    m_cmdButton[1] = makeButton(this, QStringLiteral("&Move ruler"), 720, 5520, 1335, 735);
-    m_cmdButton[2] = makeButton(this, QStringLiteral("&New experiment"), 2280, 5505, 1935, 735);
-    for (int i = 0; i < 3; ++i)
-        connect(m_cmdButton[i], &QPushButton::clicked, this, [this, i] { Cmd_Button_Click(i); });
+    m_cmdButton[int(ResultsCommand::Quit)] =
+        makeCommandButton(this, QStringLiteral("&Quit"), 4440, 5505, 1335, 735);
+    m_cmdButton[int(ResultsCommand::MoveRuler)] =
+        makeCommandButton(this, QStringLiteral("&Move ruler"), 720, 5520, 1335, 735);
+    m_cmdButton[int(ResultsCommand::NewExperiment)] =
+        makeCommandButton(this, QStringLiteral("&New experiment"), 2280, 5505, 1935, 735);
+    for (int i = 0; i < kCommandCount; ++i)
+        connect(m_cmdButton[i], &QPushButton::clicked, this,
+                [this, i] { Cmd_Button_Click(ResultsCommand(i)); });
     // Quit first, then Move ruler and New experiment. The leaves take no keyboard focus: a
     // focused leaf would show nothing and do nothing.
     setTabOrder(m_cmdButton[0], m_cmdButton[1]);
@@ -86,25 +90,24 @@ void ResultsWindow::nameControlsForScreenReaders()
     m_tube->setAccessibleName(QStringLiteral("Test tube"));
     m_ruler->setAccessibleName(QStringLiteral("Ruler"));
     m_stem->setAccessibleName(QStringLiteral("Stem"));
-    m_shape1->setAccessibleName(QStringLiteral("Background of the table"));
-    m_line1->setAccessibleName(QStringLiteral("Line between the table's columns"));
-    m_line2->setAccessibleName(QStringLiteral("Line under the table's headings"));
-    for (int k = 0; k < 6; ++k)
+    m_tableBackground->setAccessibleName(QStringLiteral("Background of the table"));
+    m_columnLine->setAccessibleName(QStringLiteral("Line between the table's columns"));
+    m_headingLine->setAccessibleName(QStringLiteral("Line under the table's headings"));
+    for (int k = 0; k < kLeafCount; ++k)
         m_leaf[k]->setAccessibleName(QStringLiteral("Leaf %1").arg(k + 1));
 }
 
 void ResultsWindow::describeStem(std::int16_t lengthTwips)
 {
     // The height a pupil would read off the ruler, for one who cannot see it.
-    constexpr double kTwipsPerRulerUnit = drawings::kRulerUnitPixels * kTwipsPerPixel;
-    const double units = lengthTwips / kTwipsPerRulerUnit;
     m_stem->setAccessibleDescription(
-        QStringLiteral("%1 units tall on the ruler").arg(units, 0, 'f', 1));
+        QStringLiteral("%1 units tall on the ruler").arg(rulerReading(lengthTwips), 0, 'f', 1));
 }
 
-QPushButton* ResultsWindow::Cmd_Button(int index) const
+QPushButton* ResultsWindow::Cmd_Button(ResultsCommand command) const
 {
-    return index >= 0 && index < 3 ? m_cmdButton[index] : nullptr;
+    const int index = static_cast<int>(command);
+    return index >= 0 && index < kCommandCount ? m_cmdButton[index] : nullptr;
 }
 
 CaptionLabel* ResultsWindow::Mineral(int index) const
@@ -119,7 +122,7 @@ CaptionLabel* ResultsWindow::Added(int index) const
 
 ImageControl* ResultsWindow::Leaf(int index) const
 {
-    return index >= 0 && index < 6 ? m_leaf[index] : nullptr;
+    return index >= 0 && index < kLeafCount ? m_leaf[index] : nullptr;
 }
 
 void ResultsWindow::Form_Load()
@@ -136,7 +139,7 @@ void ResultsWindow::Form_Activate()
     m_ruler->show();
     m_stem->show();
     RunGrowth();
-    m_cmdButton[0]->setFocus(Qt::ActiveWindowFocusReason);
+    m_cmdButton[int(ResultsCommand::Quit)]->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void ResultsWindow::RunGrowth()
@@ -161,7 +164,7 @@ void ResultsWindow::RunGrowth()
             if (const auto trigger = leafTriggeredAt(y)) {
                 ImageControl* leaf = m_leaf[trigger->leaf];
                 leaf->setLeft(trigger->leftTwips);
-                leaf->setTop(static_cast<float>(y - kLeafTopOffsetTwips));
+                leaf->setTop(static_cast<float>(y - kLeafSizeTwips));
                 leaf->show();
             }
         }
@@ -193,24 +196,24 @@ std::int16_t ResultsWindow::ComputeGrowth() const
 void ResultsWindow::ShowLeafSymptoms()
 {
     const LeafChoice choice =
-        m_leafRules.choose(addedCaptions(), [this] { return m_shell.random().next(); });
+        m_leafRules.choose(addedCaptions(), [this] { return m_shell.nextRandom(); });
     const Graphics& graphics = Graphics::instance();
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < kLeafCount; ++k) {
         if (choice[k] != kLeafUnchanged)
             m_leaf[k]->setPicture(graphics.Leaf(choice[k]));
     }
 }
 
-void ResultsWindow::Cmd_Button_Click(int Index)
+void ResultsWindow::Cmd_Button_Click(ResultsCommand Index)
 {
     switch (Index) {
-    case 0:
+    case ResultsCommand::Quit:
         m_shell.quitIfConfirmed();
         break;
-    case 1:
+    case ResultsCommand::MoveRuler:
         BeginRulerPlacing();
         break;
-    case 2:
+    case ResultsCommand::NewExperiment:
         HideLeaves();
         // A crosshair left from an unfinished placing would follow the pupil to the Design screen.
         if (m_placingRuler)
@@ -262,9 +265,7 @@ void ResultsWindow::Form_MouseDown(float X, float Y)
 
 void ResultsWindow::Ruler_MouseDown(float X, float Y)
 {
-    const RulerGrab grab = grabAt(X, Y);
-    m_grabX = grab.x;
-    m_grabY = grab.y;
+    m_grab = grabAt(X, Y);
     // A manual drag: the ruler stays put while an outline of it follows the pointer.
     m_dragging = true;
     if (!m_dragOutline)
@@ -274,14 +275,19 @@ void ResultsWindow::Ruler_MouseDown(float X, float Y)
     m_dragOutline->show();
 }
 
+QPointF ResultsWindow::pointerOnWindow(float x, float y) const
+{
+    // The ruler's on-screen corner, as the pointer meets it, not its unrounded twips.
+    return {pixelsToTwips(m_ruler->x()) + x, pixelsToTwips(m_ruler->y()) + y};
+}
+
 void ResultsWindow::moveDragOutline(float x, float y)
 {
     if (!m_dragging)
         return;
-    // (x, y) is the pointer in twips from the ruler's top-left; the grabbed point follows it.
-    const float left = m_ruler->left() + x - m_grabX.value_or(0.0f);
-    const float top = m_ruler->top() + y - static_cast<float>(m_grabY);
-    m_dragOutline->move(twipsToPixels(left), twipsToPixels(top));
+    const QPointF pointer = pointerOnWindow(x, y);
+    const RulerPlace place = dropPlace(float(pointer.x()), float(pointer.y()), m_grab);
+    m_dragOutline->move(twipsToPixels(place.left), twipsToPixels(place.top));
 }
 
 void ResultsWindow::Ruler_MouseUp(float X, float Y)
@@ -291,11 +297,11 @@ void ResultsWindow::Ruler_MouseUp(float X, float Y)
     m_dragging = false;
     m_dragOutline->hide();
     // The drop goes to whatever lies under the pointer; only the window's own surface takes it.
-    // (X, Y) is the pointer in twips from the ruler's top-left corner.
-    const float x = toTwips(m_ruler->x()) + X;
-    const float y = toTwips(m_ruler->y()) + Y;
-    const QPoint pointer(twipsToPixels(x), twipsToPixels(y));
-    if (!rect().contains(pointer) || childAt(pointer) != nullptr)
+    const QPointF pointer = pointerOnWindow(X, Y);
+    const float x = float(pointer.x());
+    const float y = float(pointer.y());
+    const QPoint pixel(twipsToPixels(x), twipsToPixels(y));
+    if (!rect().contains(pixel) || childAt(pixel) != nullptr)
         return;
     Form_DragDrop(m_ruler, x, y);
 }
@@ -304,7 +310,7 @@ void ResultsWindow::Form_DragDrop(ImageControl* Source, float X, float Y)
 {
     if (!Source)
         return;
-    const RulerPlace place = dropPlace(X, Y, RulerGrab{m_grabX.value_or(0.0f), m_grabY});
+    const RulerPlace place = dropPlace(X, Y, m_grab);
     Source->setLeft(place.left);
     Source->setTop(place.top);
 }

@@ -1,28 +1,41 @@
 // The Results screen: the plant that grew from the pupil's experiment, and a ruler to measure it.
 #pragma once
 
-#include "results/growth_rules.h"
-#include "results/leaf_rules.h"
-#include "results/ruler_rules.h"
-#include "shell/controls.h"
+#include "controls/caption_label.h"
+#include "controls/image_control.h"
+#include "controls/line_control.h"
+#include "controls/shape_control.h"
+#include "results/rules/growth_rules.h"
+#include "results/rules/leaf_rules.h"
+#include "results/rules/ruler_rules.h"
 #include "shell/screen_window.h"
 
+#include <QPushButton>
 #include <array>
-#include <optional>
 
 class QRubberBand;
 
 namespace quorvel {
 
+// The Cmd_Button array, by index.
+enum class ResultsCommand : std::int16_t {
+    Quit = 0,
+    MoveRuler = 1,
+    NewExperiment = 2,
+};
+
 class ResultsWindow : public ScreenWindow {
     Q_OBJECT
 public:
+    static constexpr int kCommandCount = 3;
+    static constexpr int kLeafCount = 6;
+
     explicit ResultsWindow(Shell& shell);
 
     // Handlers, named after the control and the event they answer. Coordinates are twips.
     void Form_Load();
     void Form_Activate() override;
-    void Cmd_Button_Click(int Index);
+    void Cmd_Button_Click(ResultsCommand Index);
     void Form_MouseDown(float X, float Y);
     void Form_MouseMove();
     void Leaf_MouseMove(int Index);
@@ -31,16 +44,17 @@ public:
     void Form_DragDrop(ImageControl* Source, float X, float Y);
 
     // The controls, by name and index; an index outside an array gives nullptr.
-    QPushButton* Cmd_Button(int index) const; // 0 Quit, 1 Move ruler, 2 New experiment
+    QPushButton* Cmd_Button(ResultsCommand index) const;
     CaptionLabel* Mineral(int index) const;
     CaptionLabel* Added(int index) const;
+    CaptionLabel* Added(quorvel::Mineral mineral) const { return Added(index(mineral)); }
     ImageControl* Leaf(int index) const; // 0..5
     ImageControl* Tube() const { return m_tube; }
     ImageControl* Ruler() const { return m_ruler; }
     LineControl* Stem() const { return m_stem; }
-    ShapeControl* Shape1() const { return m_shape1; }
-    LineControl* Line1() const { return m_line1; }
-    LineControl* Line2() const { return m_line2; }
+    ShapeControl* Shape1() const { return m_tableBackground; }
+    LineControl* Line1() const { return m_columnLine; }
+    LineControl* Line2() const { return m_headingLine; }
 
     bool PlacingRuler() const { return m_placingRuler; }
     bool dragging() const { return m_dragging; }
@@ -61,26 +75,27 @@ private:
     void HideLeaves();
     void BeginRulerPlacing();
     void moveDragOutline(float x, float y);
+    // The pointer in twips from the window's corner, for a point in twips from the ruler's.
+    QPointF pointerOnWindow(float x, float y) const;
     AddedCaptions addedCaptions() const;
 
-    std::array<QPushButton*, 3> m_cmdButton{};
-    std::array<CaptionLabel*, 7> m_mineral{};
-    std::array<CaptionLabel*, 7> m_added{};
-    std::array<ImageControl*, 6> m_leaf{};
+    std::array<QPushButton*, kCommandCount> m_cmdButton{};
+    std::array<CaptionLabel*, kMineralCount + 1> m_mineral{};
+    std::array<CaptionLabel*, kMineralCount + 1> m_added{};
+    std::array<ImageControl*, kLeafCount> m_leaf{};
     ImageControl* m_tube = nullptr;
     ImageControl* m_ruler = nullptr;
     LineControl* m_stem = nullptr;
-    ShapeControl* m_shape1 = nullptr;
-    LineControl* m_line1 = nullptr;
-    LineControl* m_line2 = nullptr;
+    ShapeControl* m_tableBackground = nullptr;
+    LineControl* m_columnLine = nullptr;
+    LineControl* m_headingLine = nullptr;
     QRubberBand* m_dragOutline = nullptr;
 
     GrowthLimits m_growthLimit{};
     LeafSymptomRules m_leafRules;
     bool m_placingRuler = false;
     bool m_dragging = false;
-    std::optional<float> m_grabX; // empty until the first drag
-    std::int16_t m_grabY = 0;
+    RulerGrab m_grab; // where the last drag took hold of the ruler; zero before the first
     std::int16_t m_lastGrowth = 0;
 };
 

@@ -1,8 +1,8 @@
 // Window behaviour shared by the Design and Results screens.
 #include "shell/screen_window.h"
 
+#include "controls/twips.h"
 #include "pictures/drawings.h"
-#include "shell/numbers.h"
 #include "shell/shell.h"
 
 #include <QCloseEvent>

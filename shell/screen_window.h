@@ -1,7 +1,7 @@
 // What both screens share as windows: fixed outer size, centring, icon, and the quit rule on close.
 #pragma once
 
-#include "shell/experiment_state.h"
+#include "shell/rules/experiment_state.h"
 
 #include <QMargins>
 #include <QWidget>

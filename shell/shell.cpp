@@ -1,6 +1,7 @@
 // Screen switching, start-up and the end of the program.
 #include "shell/shell.h"
 
+#include "controls/accessible_controls.h"
 #include "design/design_window.h"
 #include "results/results_window.h"
 
@@ -14,8 +15,11 @@ Shell::Shell()
 
 Shell::Shell(Options options)
     : m_options(std::move(options))
-    , m_random(m_options.random ? m_options.random : &RandomSource::program())
-{}
+{
+    if (!m_options.random)
+        m_options.random = [this] { return m_randomSource.next(); };
+    installAccessibleControls();
+}
 
 Shell::~Shell() = default;
 

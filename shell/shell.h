@@ -3,7 +3,7 @@
 #pragma once
 
 #include "shell/confirm_quit.h"
-#include "shell/random_source.h"
+#include "shell/rules/random_source.h"
 
 #include <QObject>
 #include <functional>
@@ -22,8 +22,9 @@ public:
         ConfirmQuitFunction confirmQuit;
         // Ends the process. Default: leave the application's event loop.
         std::function<void()> endProgram;
-        // The program's one generator. Default: the program-wide instance.
-        RandomSource* random = nullptr;
+        // The program's one generator of values in [0, 1). Default: a RandomSource, whose fixed
+        // seed draws the same sequence at every start.
+        std::function<float()> random;
     };
 
     Shell();
@@ -51,11 +52,12 @@ public:
     void endProgramAtOnce();
     bool ended() const { return m_ended; }
 
-    RandomSource& random() { return *m_random; }
+    // The next value of the program's one generator.
+    float nextRandom() { return m_options.random(); }
 
 private:
     Options m_options;
-    RandomSource* m_random;
+    RandomSource m_randomSource;
     std::unique_ptr<DesignWindow> m_design;
     std::unique_ptr<ResultsWindow> m_results;
     bool m_ended = false;

@@ -36,27 +36,27 @@ void showFrames(QWidget& window)
 void experiment(quorvel::Shell& shell, int number)
 {
     DesignWindow& design = shell.design();
-    click(design.Cmd_Button(2)); // Start again
+    click(design.Cmd_Button(quorvel::DesignCommand::StartAgain));
     const int given = (number * 37 + 5) % 64;
     const bool waterFirst = number % 2 == 0;
     const bool water = number % 4 != 3;
     if (water && waterFirst)
-        click(design.AddZelcor(7));
+        click(design.AddZelcor(quorvel::DesignWindow::kWaterButton));
     for (int mineral = 1; mineral <= 6; ++mineral)
         if (given & (1 << (mineral - 1)))
             click(design.AddZelcor(mineral));
     if (water && !waterFirst)
-        click(design.AddZelcor(7));
+        click(design.AddZelcor(quorvel::DesignWindow::kWaterButton));
     if (number % 6 != 5)
-        click(design.Cmd_Button(3)); // Add Cutting
+        click(design.Cmd_Button(quorvel::DesignCommand::AddCutting));
     showFrames(design);
-    click(design.Cmd_Button(0)); // See Results
+    click(design.Cmd_Button(quorvel::DesignCommand::SeeResults));
 
     ResultsWindow& results = shell.results();
     showFrames(results);
     QWindow* window = results.windowHandle();
     // Place the ruler beside the stem, then drag it by its middle to a new place.
-    click(results.Cmd_Button(1));
+    click(results.Cmd_Button(quorvel::ResultsCommand::MoveRuler));
     QTest::mouseMove(window, QPoint(500 + number, 100));
     QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(500 + number, 40));
     const QPoint grab = results.Ruler()->geometry().center();
@@ -64,8 +64,8 @@ void experiment(quorvel::Shell& shell, int number)
     QTest::mouseMove(window, grab + QPoint(-20, 10));
     QTest::mouseRelease(window, Qt::LeftButton, {}, grab + QPoint(-40 - number, 20));
     showFrames(results);
-    click(results.Cmd_Button(0)); // Quit, answered No
-    click(results.Cmd_Button(2)); // New experiment
+    click(results.Cmd_Button(quorvel::ResultsCommand::Quit)); // answered No
+    click(results.Cmd_Button(quorvel::ResultsCommand::NewExperiment));
     showFrames(design);
 }
 
@@ -93,7 +93,8 @@ int main(int argc, char* argv[])
         // Let the syringe's refill tick run at least once before the end.
         QTest::qWait(600);
         finishing = true;
-        click(shell.design().Cmd_Button(1)); // Quit, answered Yes: the event loop ends
+        // Answered Yes: the event loop ends.
+        click(shell.design().Cmd_Button(quorvel::DesignCommand::Quit));
     });
     const int status = QApplication::exec();
     std::printf("%d experiments, quit asked %d times, ended %s\n", experiments, asked,

@@ -1,7 +1,7 @@
 // What a screen reader is told about each control, and that it follows the screens' state.
-#include "../support/screen_test_support.h"
+#include "../support/screen_fixture.h"
 
-#include "shell/experiment_state.h"
+#include "shell/rules/experiment_state.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -37,16 +37,16 @@ void perform(DesignWindow& w, Step step)
         ScreenFixture::click(w.AddZelcor(DesignWindow::kWaterButton));
         break;
     case Nitrogen:
-        ScreenFixture::click(w.AddZelcor(1));
+        ScreenFixture::click(w.AddZelcor(Mineral::Nitrogen));
         break;
     case Iron:
-        ScreenFixture::click(w.AddZelcor(4));
+        ScreenFixture::click(w.AddZelcor(Mineral::Iron));
         break;
     case StartAgain:
-        ScreenFixture::click(w.Cmd_Button(2));
+        ScreenFixture::click(w.Cmd_Button(DesignCommand::StartAgain));
         break;
     case Cutting:
-        ScreenFixture::click(w.Cmd_Button(3));
+        ScreenFixture::click(w.Cmd_Button(DesignCommand::AddCutting));
         break;
     }
 }
@@ -100,9 +100,10 @@ void TestAccessibleNames::buttonsAreNamedWithoutTheAccessKeyMark()
 {
     ScreenFixture f;
     QCOMPARE(name(f.design().AddZelcor(DesignWindow::kWaterButton)), QStringLiteral("Add Water"));
-    QCOMPARE(name(f.design().AddZelcor(2)), QStringLiteral("Potassium"));
-    QCOMPARE(name(f.design().Cmd_Button(0)), QStringLiteral("See Results"));
-    QCOMPARE(name(f.results().Cmd_Button(2)), QStringLiteral("New experiment"));
+    QCOMPARE(name(f.design().AddZelcor(Mineral::Potassium)), QStringLiteral("Potassium"));
+    QCOMPARE(name(f.design().Cmd_Button(DesignCommand::SeeResults)), QStringLiteral("See Results"));
+    QCOMPARE(name(f.results().Cmd_Button(ResultsCommand::NewExperiment)),
+             QStringLiteral("New experiment"));
 }
 
 void TestAccessibleNames::tubeIsDescribedByWhatItHolds_data()
@@ -147,16 +148,16 @@ void TestAccessibleNames::tableNamesEachYesAndNo()
     DesignWindow& w = f.design();
     QCOMPARE(name(w.Added(0)), QStringLiteral("Added"));
     QCOMPARE(name(w.Mineral(3)), QStringLiteral("Magnesium"));
-    QCOMPARE(name(w.Added(1)), QStringLiteral("Nitrogen added: No"));
+    QCOMPARE(name(w.Added(Mineral::Nitrogen)), QStringLiteral("Nitrogen added: No"));
     perform(w, Nitrogen);
-    QCOMPARE(name(w.Added(1)), QStringLiteral("Nitrogen added: Yes"));
-    QCOMPARE(name(w.Added(4)), QStringLiteral("Iron added: No"));
+    QCOMPARE(name(w.Added(Mineral::Nitrogen)), QStringLiteral("Nitrogen added: Yes"));
+    QCOMPARE(name(w.Added(Mineral::Iron)), QStringLiteral("Iron added: No"));
     perform(w, Cutting);
-    ScreenFixture::click(w.Cmd_Button(0));
-    QCOMPARE(name(f.results().Added(1)), QStringLiteral("Nitrogen added: Yes"));
-    QCOMPARE(name(f.results().Added(6)), QStringLiteral("Calcium added: No"));
+    ScreenFixture::click(w.Cmd_Button(DesignCommand::SeeResults));
+    QCOMPARE(name(f.results().Added(Mineral::Nitrogen)), QStringLiteral("Nitrogen added: Yes"));
+    QCOMPARE(name(f.results().Added(Mineral::Calcium)), QStringLiteral("Calcium added: No"));
     perform(w, StartAgain);
-    QCOMPARE(name(w.Added(1)), QStringLiteral("Nitrogen added: No"));
+    QCOMPARE(name(w.Added(Mineral::Nitrogen)), QStringLiteral("Nitrogen added: No"));
 }
 
 void TestAccessibleNames::resultsDescribeThePlant_data()
@@ -185,7 +186,7 @@ void TestAccessibleNames::resultsDescribeThePlant()
     for (const int mineral : minerals)
         ScreenFixture::click(w.AddZelcor(mineral));
     perform(w, Cutting);
-    ScreenFixture::click(w.Cmd_Button(0));
+    ScreenFixture::click(w.Cmd_Button(DesignCommand::SeeResults));
     ResultsWindow& r = f.results();
     QStringList shown;
     for (int k = 0; k < 6; ++k) {

@@ -1,8 +1,8 @@
 // Filling the tube, the syringe dose and its drop, the cutting, and the reset.
-#include "../support/screen_test_support.h"
+#include "../support/screen_fixture.h"
 
 #include "pictures/graphics.h"
-#include "shell/experiment_state.h"
+#include "shell/rules/experiment_state.h"
 
 using namespace quorvel;
 using testing::ScreenFixture;
@@ -14,9 +14,9 @@ enum Action { GiveWater, GiveMineral, StartAgain, Activation, Cutting };
 void fillTo(DesignWindow& w, int state)
 {
     if (state == 2 || state == 3)
-        ScreenFixture::click(w.AddZelcor(5));
+        ScreenFixture::click(w.AddZelcor(Mineral::Phosphorus));
     if (state == 1 || state == 3)
-        ScreenFixture::click(w.AddZelcor(7));
+        ScreenFixture::click(w.AddZelcor(DesignWindow::kWaterButton));
 }
 
 } // namespace
@@ -75,21 +75,21 @@ void TestDesignCommands::tubeTransitions()
 
     switch (action) {
     case GiveWater:
-        QVERIFY(w.AddZelcor(7)->isEnabled());
-        ScreenFixture::click(w.AddZelcor(7));
+        QVERIFY(w.AddZelcor(DesignWindow::kWaterButton)->isEnabled());
+        ScreenFixture::click(w.AddZelcor(DesignWindow::kWaterButton));
         break;
     case GiveMineral:
-        ScreenFixture::click(w.AddZelcor(3));
+        ScreenFixture::click(w.AddZelcor(Mineral::Magnesium));
         break;
     case StartAgain:
-        ScreenFixture::click(w.Cmd_Button(2));
+        ScreenFixture::click(w.Cmd_Button(DesignCommand::StartAgain));
         break;
     case Activation:
         f.shell->showResults();
         f.shell->showDesign();
         break;
     case Cutting:
-        ScreenFixture::click(w.Cmd_Button(3));
+        ScreenFixture::click(w.Cmd_Button(DesignCommand::AddCutting));
         break;
     }
     QCOMPARE(int(ZELCOR1::TubeState), after);
@@ -108,33 +108,34 @@ void TestDesignCommands::phases()
     auto expect = [&w](const char* phase, bool minerals, bool water, bool cutting, bool apparatus) {
         for (int i = 1; i <= 6; ++i)
             QVERIFY2(w.AddZelcor(i)->isEnabled() == minerals, phase);
-        QVERIFY2(w.AddZelcor(7)->isEnabled() == water, phase);
-        QVERIFY2(w.Cmd_Button(3)->isEnabled() == cutting, phase);
+        QVERIFY2(w.AddZelcor(DesignWindow::kWaterButton)->isEnabled() == water, phase);
+        QVERIFY2(w.Cmd_Button(DesignCommand::AddCutting)->isEnabled() == cutting, phase);
         QVERIFY2(w.Syringe()->isVisible() == apparatus, phase);
         QVERIFY2(w.TTube()->isVisible() == apparatus, phase);
         QVERIFY2(w.Start()->isVisible() == !apparatus, phase);
         QVERIFY2(!w.Drip()->isVisible(), phase);
-        for (int i = 0; i < 3; ++i)
-            QVERIFY2(w.Cmd_Button(i)->isEnabled(), phase); // always available
+        for (DesignCommand always :
+             {DesignCommand::SeeResults, DesignCommand::Quit, DesignCommand::StartAgain})
+            QVERIFY2(w.Cmd_Button(always)->isEnabled(), phase);
     };
     expect("after reset", true, true, true, true);
-    ScreenFixture::click(w.AddZelcor(7));
+    ScreenFixture::click(w.AddZelcor(DesignWindow::kWaterButton));
     expect("after water", true, false, true, true);
-    ScreenFixture::click(w.AddZelcor(6));
+    ScreenFixture::click(w.AddZelcor(Mineral::Calcium));
     expect("after a mineral", true, false, true, true);
-    ScreenFixture::click(w.Cmd_Button(3));
+    ScreenFixture::click(w.Cmd_Button(DesignCommand::AddCutting));
     expect("cutting added", false, false, false, false);
     QCOMPARE(ZELCOR1::CuttingAdded, kTrue);
     QCOMPARE(ZELCOR1::WaterAdded, kTrue);
     QCOMPARE(int(ZELCOR1::TubeState), 3);
-    QCOMPARE(w.Added(6)->text(), QStringLiteral("Yes"));
-    ScreenFixture::click(w.Cmd_Button(2));
+    QCOMPARE(w.Added(Mineral::Calcium)->text(), QStringLiteral("Yes"));
+    ScreenFixture::click(w.Cmd_Button(DesignCommand::StartAgain));
     expect("start again after the cutting", true, true, true, true);
     QCOMPARE(w.Syringe()->picture().cacheKey(), Graphics::instance().Syringe(3).cacheKey());
     QCOMPARE(ZELCOR1::CuttingAdded, kFalse);
 
     // A cutting into an empty tube is accepted as it is.
-    ScreenFixture::click(w.Cmd_Button(3));
+    ScreenFixture::click(w.Cmd_Button(DesignCommand::AddCutting));
     QCOMPARE(ZELCOR1::CuttingAdded, kTrue);
     QCOMPARE(int(ZELCOR1::TubeState), 0);
     for (int i = 1; i <= 6; ++i)
@@ -151,11 +152,11 @@ void TestDesignCommands::mineralsAreRecordedAndRepeatable()
             QCOMPARE(w.Added(j)->text(), j <= i ? QStringLiteral("Yes") : QStringLiteral("No"));
         QVERIFY(w.AddZelcor(i)->isEnabled());
     }
-    ScreenFixture::click(w.AddZelcor(2));
-    QCOMPARE(w.Added(2)->text(), QStringLiteral("Yes"));
+    ScreenFixture::click(w.AddZelcor(Mineral::Potassium));
+    QCOMPARE(w.Added(Mineral::Potassium)->text(), QStringLiteral("Yes"));
     QCOMPARE(int(ZELCOR1::TubeState), 2);
     QCOMPARE(w.Added(0)->text(), QStringLiteral("Added"));
-    ScreenFixture::click(w.Cmd_Button(2));
+    ScreenFixture::click(w.Cmd_Button(DesignCommand::StartAgain));
     for (int j = 1; j <= 6; ++j)
         QCOMPARE(w.Added(j)->text(), QStringLiteral("No"));
     QCOMPARE(w.Added(0)->text(), QStringLiteral("Added"));
@@ -180,9 +181,9 @@ void TestDesignCommands::dropFall()
     ScreenFixture f;
     DesignWindow& w = f.design();
     if (mineralFirst)
-        ScreenFixture::click(w.AddZelcor(1));
+        ScreenFixture::click(w.AddZelcor(Mineral::Nitrogen));
     if (water)
-        ScreenFixture::click(w.AddZelcor(7));
+        ScreenFixture::click(w.AddZelcor(DesignWindow::kWaterButton));
 
     QList<float> tops;
     QList<bool> shown;
@@ -190,7 +191,7 @@ void TestDesignCommands::dropFall()
         tops << top;
         shown << w.Drip()->isVisibleTo(&w);
     });
-    ScreenFixture::click(w.AddZelcor(4));
+    ScreenFixture::click(w.AddZelcor(Mineral::Iron));
 
     // Observed: placed at the start, shown, then every 50 twips down to the limit.
     QVERIFY(!tops.isEmpty());
@@ -214,7 +215,7 @@ void TestDesignCommands::waterMovesNoSyringeOrDrop()
     int moves = 0;
     QObject::connect(w.Drip(), &ImageControl::topChanged, w.Drip(), [&moves] { ++moves; });
     const qint64 syringe = w.Syringe()->picture().cacheKey();
-    ScreenFixture::click(w.AddZelcor(7));
+    ScreenFixture::click(w.AddZelcor(DesignWindow::kWaterButton));
     QCOMPARE(moves, 0);
     QCOMPARE(w.Syringe()->picture().cacheKey(), syringe);
     QVERIFY(!w.AniTimer().isActive());
@@ -226,18 +227,18 @@ void TestDesignCommands::syringeRefillsOnTheTick()
     DesignWindow& w = f.design();
     const Graphics& g = Graphics::instance();
     QVERIFY(!w.AniTimer().isActive()); // stopped by the activation
-    ScreenFixture::click(w.AddZelcor(1));
+    ScreenFixture::click(w.AddZelcor(Mineral::Nitrogen));
     QCOMPARE(w.Syringe()->picture().cacheKey(), g.Syringe(2).cacheKey());
     QVERIFY(w.AniTimer().isActive());
     QCOMPARE(w.AniTimer().interval(), 500);
     QTest::qWait(250);
-    ScreenFixture::click(w.AddZelcor(2)); // a second dose restarts the half second
+    ScreenFixture::click(w.AddZelcor(Mineral::Potassium)); // a second dose restarts the half second
     QCOMPARE(w.AniTimer().remainingTime() > 400, true);
     QTest::qWait(300);
     QCOMPARE(w.Syringe()->picture().cacheKey(), g.Syringe(2).cacheKey());
     QTRY_COMPARE_WITH_TIMEOUT(w.Syringe()->picture().cacheKey(), g.Syringe(3).cacheKey(), 1000);
     // It keeps ticking after the cutting hides the syringe.
-    ScreenFixture::click(w.Cmd_Button(3));
+    ScreenFixture::click(w.Cmd_Button(DesignCommand::AddCutting));
     QVERIFY(w.AniTimer().isActive());
     w.Syringe()->setPicture(g.Syringe(0));
     QTRY_COMPARE_WITH_TIMEOUT(w.Syringe()->picture().cacheKey(), g.Syringe(3).cacheKey(), 1000);
@@ -247,8 +248,8 @@ void TestDesignCommands::startAgainKeepsTheTimerAndCommands()
 {
     ScreenFixture f;
     DesignWindow& w = f.design();
-    ScreenFixture::click(w.AddZelcor(1));
-    ScreenFixture::click(w.Cmd_Button(2));
+    ScreenFixture::click(w.AddZelcor(Mineral::Nitrogen));
+    ScreenFixture::click(w.Cmd_Button(DesignCommand::StartAgain));
     QVERIFY(w.AniTimer().isActive());
     QCOMPARE(w.Syringe()->picture().cacheKey(), Graphics::instance().Syringe(3).cacheKey());
     QCOMPARE(w.TTube()->picture().cacheKey(), Graphics::instance().Tube(0).cacheKey());
@@ -259,12 +260,12 @@ void TestDesignCommands::returningFromResultsResets()
 {
     ScreenFixture f;
     DesignWindow& w = f.design();
-    ScreenFixture::click(w.AddZelcor(7));
-    ScreenFixture::click(w.AddZelcor(3));
-    ScreenFixture::click(w.Cmd_Button(3));
-    ScreenFixture::click(w.Cmd_Button(0));
+    ScreenFixture::click(w.AddZelcor(DesignWindow::kWaterButton));
+    ScreenFixture::click(w.AddZelcor(Mineral::Magnesium));
+    ScreenFixture::click(w.Cmd_Button(DesignCommand::AddCutting));
+    ScreenFixture::click(w.Cmd_Button(DesignCommand::SeeResults));
     QVERIFY(w.AniTimer().isActive());
-    ScreenFixture::click(f.results().Cmd_Button(2));
+    ScreenFixture::click(f.results().Cmd_Button(ResultsCommand::NewExperiment));
     QVERIFY(w.isVisible());
     QVERIFY(!w.AniTimer().isActive());
     QVERIFY(w.Syringe()->isVisible() && w.TTube()->isVisible() && !w.Start()->isVisible());
@@ -283,8 +284,8 @@ void TestDesignCommands::unknownIndicesDoNothing()
     w.AddZelcor_Click(0);
     w.AddZelcor_Click(8);
     w.AddZelcor_Click(-1);
-    w.Cmd_Button_Click(4);
-    w.Cmd_Button_Click(-1);
+    w.Cmd_Button_Click(DesignCommand(4));
+    w.Cmd_Button_Click(DesignCommand(-1));
     QCOMPARE(int(ZELCOR1::TubeState), 0);
     QCOMPARE(f.asked, 0);
     QVERIFY(!f.shell->resultsLoaded());

@@ -1,22 +1,18 @@
 // The Design screen as laid out: every control's place, caption, stacking and keyboard order.
-#include "../support/screen_test_support.h"
+#include "../support/screen_fixture.h"
 
 #include "pictures/graphics.h"
+#include "pictures/picture_catalogue.h"
 
 #include <QApplication>
 #include <functional>
 
 using namespace quorvel;
 using testing::ScreenFixture;
+using testing::twips;
 
 namespace {
 using Pick = std::function<QWidget*(DesignWindow&)>;
-
-QRect twips(int left, int top, int width, int height)
-{
-    auto px = [](int t) { return static_cast<int>(std::lround(t / 15.0)); };
-    return QRect(px(left), px(top), px(width), px(height));
-}
 
 QString captionOf(QWidget* widget)
 {
@@ -62,22 +58,30 @@ void TestDesignLayout::control_data()
     QTest::addColumn<Pick>("pick");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QRect>("geometry");
-    const QRect mineral[7] = {};
-    Q_UNUSED(mineral);
-
     auto zelcor = [](int i) { return Pick([i](DesignWindow& w) { return w.AddZelcor(i); }); };
-    auto cmd = [](int i) { return Pick([i](DesignWindow& w) { return w.Cmd_Button(i); }); };
-    QTest::newRow("AddZelcor(1)") << zelcor(1) << "&Nitrogen" << twips(360, 2400, 1575, 615);
-    QTest::newRow("AddZelcor(2)") << zelcor(2) << "Po&tassium" << twips(2040, 2400, 1575, 615);
-    QTest::newRow("AddZelcor(3)") << zelcor(3) << "&Magnesium" << twips(360, 3120, 1575, 615);
-    QTest::newRow("AddZelcor(4)") << zelcor(4) << "&Iron" << twips(2040, 3120, 1575, 615);
-    QTest::newRow("AddZelcor(5)") << zelcor(5) << "&Phosphorus" << twips(360, 3840, 1575, 615);
-    QTest::newRow("AddZelcor(6)") << zelcor(6) << "&Calcium" << twips(2040, 3840, 1575, 615);
-    QTest::newRow("AddZelcor(7)") << zelcor(7) << "Add &Water" << twips(360, 5505, 1575, 735);
-    QTest::newRow("Cmd_Button(0)") << cmd(0) << "See &Results" << twips(3960, 5505, 1575, 735);
-    QTest::newRow("Cmd_Button(1)") << cmd(1) << "&Quit" << twips(7680, 5505, 1575, 735);
-    QTest::newRow("Cmd_Button(2)") << cmd(2) << "&Start again" << twips(5760, 5505, 1695, 735);
-    QTest::newRow("Cmd_Button(3)") << cmd(3) << "&Add Cutting" << twips(2160, 5505, 1575, 735);
+    auto cmd = [](DesignCommand c) {
+        return Pick([c](DesignWindow& w) { return w.Cmd_Button(c); });
+    };
+    QTest::newRow("AddZelcor(1) Nitrogen")
+        << zelcor(1) << "&Nitrogen" << twips(360, 2400, 1575, 615);
+    QTest::newRow("AddZelcor(2) Potassium")
+        << zelcor(2) << "Po&tassium" << twips(2040, 2400, 1575, 615);
+    QTest::newRow("AddZelcor(3) Magnesium")
+        << zelcor(3) << "&Magnesium" << twips(360, 3120, 1575, 615);
+    QTest::newRow("AddZelcor(4) Iron") << zelcor(4) << "&Iron" << twips(2040, 3120, 1575, 615);
+    QTest::newRow("AddZelcor(5) Phosphorus")
+        << zelcor(5) << "&Phosphorus" << twips(360, 3840, 1575, 615);
+    QTest::newRow("AddZelcor(6) Calcium")
+        << zelcor(6) << "&Calcium" << twips(2040, 3840, 1575, 615);
+    QTest::newRow("AddZelcor(7) water")
+        << zelcor(DesignWindow::kWaterButton) << "Add &Water" << twips(360, 5505, 1575, 735);
+    QTest::newRow("SeeResults") << cmd(DesignCommand::SeeResults) << "See &Results"
+                                << twips(3960, 5505, 1575, 735);
+    QTest::newRow("Quit") << cmd(DesignCommand::Quit) << "&Quit" << twips(7680, 5505, 1575, 735);
+    QTest::newRow("StartAgain") << cmd(DesignCommand::StartAgain) << "&Start again"
+                                << twips(5760, 5505, 1695, 735);
+    QTest::newRow("AddCutting") << cmd(DesignCommand::AddCutting) << "&Add Cutting"
+                                << twips(2160, 5505, 1575, 735);
 
     const char* minerals[] = {"Mineral", "Nitrogen",   "Potassium", "Magnesium",
                               "Iron",    "Phosphorus", "Calcium"};
@@ -135,7 +139,7 @@ void TestDesignLayout::linesAndCreationPictures()
                     QPointF(w.Line2()->x2(), w.Line2()->y2())),
              QRectF(QPointF(6120, 1560), QPointF(9240, 1560)));
     // Controls outside the arrays do not exist.
-    QVERIFY(!w.AddZelcor(0) && !w.AddZelcor(8) && !w.Cmd_Button(4) && !w.Added(7));
+    QVERIFY(!w.AddZelcor(0) && !w.AddZelcor(8) && !w.Cmd_Button(DesignCommand(4)) && !w.Added(7));
     // After the first activation: full syringe, empty tube, no drop, no cutting.
     const Graphics& g = Graphics::instance();
     QCOMPARE(w.Syringe()->picture().cacheKey(), g.Syringe(3).cacheKey());
@@ -145,8 +149,14 @@ void TestDesignLayout::linesAndCreationPictures()
     QVERIFY(w.Syringe()->isVisible() && w.TTube()->isVisible());
     QCOMPARE(w.Syringe()->picture().size(), QSize(84, 80));
     QCOMPARE(w.Drip()->picture().size(), QSize(5, 6));
-    ScreenFixture::click(w.Cmd_Button(3));
+    ScreenFixture::click(w.Cmd_Button(DesignCommand::AddCutting));
     QCOMPARE(w.Start()->picture().size(), QSize(154, 296));
+
+    // Before any activation the tube holds the clear-water picture and the syringe the empty one.
+    DesignWindow created(*f.shell);
+    QCOMPARE(created.TTube()->picture().toImage(), catalogue::tube(3).toImage());
+    QCOMPARE(created.Syringe()->picture().toImage(), catalogue::syringe(0).toImage());
+    QCOMPARE(created.TTube()->accessibleDescription(), catalogue::description(catalogue::tube(3)));
 }
 
 void TestDesignLayout::stackingOrder()
@@ -162,8 +172,8 @@ void TestDesignLayout::stackingOrder()
     for (int i = 0; i + 1 < order.size(); ++i)
         QVERIFY2(children.indexOf(order[i]) > children.indexOf(order[i + 1]),
                  qPrintable(QStringLiteral("position %1").arg(i)));
-    for (int i = 0; i < 4; ++i)
-        QVERIFY(children.indexOf(w.Cmd_Button(i)) > children.indexOf(w.Image1()));
+    for (int i = 0; i < DesignWindow::kCommandCount; ++i)
+        QVERIFY(children.indexOf(w.Cmd_Button(DesignCommand(i))) > children.indexOf(w.Image1()));
     for (int i = 1; i <= 7; ++i)
         QVERIFY(children.indexOf(w.AddZelcor(i)) > children.indexOf(w.Image1()));
 }
@@ -173,10 +183,17 @@ void TestDesignLayout::keyboardOrderAndFocus()
     ScreenFixture f;
     DesignWindow& w = f.design();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    const QList<QWidget*> expected = {w.AddZelcor(4),  w.AddZelcor(1),  w.AddZelcor(3),
-                                      w.AddZelcor(6),  w.AddZelcor(5),  w.AddZelcor(2),
-                                      w.AddZelcor(7),  w.Cmd_Button(0), w.Cmd_Button(1),
-                                      w.Cmd_Button(2), w.Cmd_Button(3)};
+    const QList<QWidget*> expected = {w.AddZelcor(Mineral::Iron),
+                                      w.AddZelcor(Mineral::Nitrogen),
+                                      w.AddZelcor(Mineral::Magnesium),
+                                      w.AddZelcor(Mineral::Calcium),
+                                      w.AddZelcor(Mineral::Phosphorus),
+                                      w.AddZelcor(Mineral::Potassium),
+                                      w.AddZelcor(DesignWindow::kWaterButton),
+                                      w.Cmd_Button(DesignCommand::SeeResults),
+                                      w.Cmd_Button(DesignCommand::Quit),
+                                      w.Cmd_Button(DesignCommand::StartAgain),
+                                      w.Cmd_Button(DesignCommand::AddCutting)};
     QCOMPARE(QApplication::focusWidget(), expected.first());
     for (int i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -185,7 +202,7 @@ void TestDesignLayout::keyboardOrderAndFocus()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), expected.first()); // labels and pictures take no focus
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // presses the focused button
-    QCOMPARE(w.Added(4)->text(), QStringLiteral("Yes"));
+    QCOMPARE(w.Added(Mineral::Iron)->text(), QStringLiteral("Yes"));
 }
 
 void TestDesignLayout::accessKeysPressTheirButtons_data()
@@ -211,13 +228,13 @@ void TestDesignLayout::accessKeysPressTheirButtons()
     // An access key presses its button as a short animated click.
     QTest::keyClick(&w, Qt::Key(key), Qt::AltModifier);
     if (mineral == 7)
-        QTRY_VERIFY(!w.AddZelcor(7)->isEnabled());
+        QTRY_VERIFY(!w.AddZelcor(DesignWindow::kWaterButton)->isEnabled());
     else
         QTRY_COMPARE(w.Added(mineral)->text(), QStringLiteral("Yes"));
     QTest::keyClick(&w, Qt::Key_A, Qt::AltModifier); // Add Cutting
-    QTRY_VERIFY(!w.Cmd_Button(3)->isEnabled());
+    QTRY_VERIFY(!w.Cmd_Button(DesignCommand::AddCutting)->isEnabled());
     QTest::keyClick(&w, Qt::Key_S, Qt::AltModifier); // Start again
-    QTRY_VERIFY(w.Cmd_Button(3)->isEnabled());
+    QTRY_VERIFY(w.Cmd_Button(DesignCommand::AddCutting)->isEnabled());
     QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier); // See Results
     QTRY_VERIFY(f.shell->resultsLoaded() && f.results().isVisible());
 }

@@ -1,5 +1,7 @@
-// The reference model of both screens, from the layout, transition, phase and outcome tables.
+// The reference model of both screens.
 #include "pupil_model.h"
+
+#include "../support/screen_fixture.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +14,7 @@ struct TwipsRect {
     int left, top, width, height;
 };
 
-// Layout tables of the two screens, in twips.
+// Where the controls of the two screens sit, in twips.
 constexpr std::array<TwipsRect, 14> kDesignButtons = {{
     {},                      // no id 0
     {360, 2400, 1575, 615},  // 1 Nitrogen
@@ -53,7 +55,7 @@ QRect toPixels(const TwipsRect& r)
 
 int PupilModel::pixels(double twips)
 {
-    return int(std::lround(twips / 15.0));
+    return testing::pixelsOf(twips);
 }
 
 int PupilModel::tubePicture(std::int16_t state)

@@ -1,6 +1,6 @@
-// What both screens must show after each of a pupil's actions, worked out from the behaviour
-// tables alone (layout, tube transitions, phases, growth outcomes and leaf rules), never from
-// the program's code.
+// What both screens must show after each of a pupil's actions, worked out from how the program
+// must behave alone (where each control sits, how the tube fills, which buttons each step of an
+// experiment enables, what grows and which leaves it shows), never from the program's code.
 #pragma once
 
 #include "../support/experiment_oracle.h"

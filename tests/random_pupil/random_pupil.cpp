@@ -1,9 +1,9 @@
 // The random pupil's actions, and the comparison of both screens with the model after each one.
 #include "random_pupil.h"
 
+#include "controls/pointer_shape.h"
 #include "pictures/graphics.h"
-#include "shell/experiment_state.h"
-#include "shell/pointer.h"
+#include "shell/rules/experiment_state.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -28,7 +28,7 @@ struct AccessKey {
 
 namespace {
 
-// The access keys of the layout tables, and a few letters that press nothing.
+// The access keys of both screens, and a few letters that press nothing.
 constexpr std::array<AccessKey, 13> kDesignKeys = {{{Qt::Key_N, 1},
                                                     {Qt::Key_T, 2},
                                                     {Qt::Key_M, 3},
@@ -88,14 +88,14 @@ RandomPupil::RandomPupil(std::uint64_t seed)
 {
     // The program's generator hands out seeded values, mostly uniform, sometimes its edges; the
     // model replays every value the program took.
-    m_fixture.random.setSource([this] {
+    m_fixture.random = [this] {
         static constexpr std::array<float, 5> edges = {0.0f, 0.25f, 0.5f, 0.75f, 0.99999994f};
         const std::uint32_t bits = m_drawSource();
         const float value =
             bits % 8 == 0 ? edges[(bits >> 3) % edges.size()] : float(bits >> 8) * 0x1p-24f;
         m_model.draws.push_back(value);
         return value;
-    });
+    };
     m_model.clientSize = m_fixture.design().size();
     m_model.start();
     m_clock.start();
@@ -195,17 +195,18 @@ QWidget& RandomPupil::visibleWindow()
 QPushButton* RandomPupil::button(int id)
 {
     if (m_model.screen == Screen::Results)
-        return m_fixture.results().Cmd_Button(id);
+        return m_fixture.results().Cmd_Button(quorvel::ResultsCommand(id));
     DesignWindow& design = m_fixture.design();
-    return DesignButton::isFilling(id) ? design.AddZelcor(id)
-                                       : design.Cmd_Button(id - DesignButton::kCmd);
+    return DesignButton::isFilling(id)
+               ? design.AddZelcor(id)
+               : design.Cmd_Button(quorvel::DesignCommand(id - DesignButton::kCmd));
 }
 
 int RandomPupil::idOf(const QWidget* widget)
 {
     if (m_model.screen == Screen::Results) {
         for (int i = 0; i < 3; ++i)
-            if (m_fixture.results().Cmd_Button(i) == widget)
+            if (m_fixture.results().Cmd_Button(quorvel::ResultsCommand(i)) == widget)
                 return i;
         return -1;
     }
@@ -536,10 +537,11 @@ QString RandomPupil::check() const
                QStringLiteral("Design Added(%1) is \"%2\"").arg(i).arg(caption));
     }
 
-    // The phase table.
+    // Which buttons this step of the experiment enables.
     for (int id : {1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 13}) {
-        QPushButton* b =
-            DesignButton::isFilling(id) ? d.AddZelcor(id) : d.Cmd_Button(id - DesignButton::kCmd);
+        QPushButton* b = DesignButton::isFilling(id)
+                             ? d.AddZelcor(id)
+                             : d.Cmd_Button(quorvel::DesignCommand(id - DesignButton::kCmd));
         expect(b->isEnabled() == m.designEnabled(id),
                QStringLiteral("\"%1\" enabled is %2").arg(b->text()).arg(b->isEnabled()));
     }

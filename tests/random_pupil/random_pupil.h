@@ -4,7 +4,7 @@
 
 #include "pupil_model.h"
 
-#include "../support/screen_test_support.h"
+#include "../support/screen_fixture.h"
 
 #include <QElapsedTimer>
 #include <QStringList>

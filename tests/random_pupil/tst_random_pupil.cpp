@@ -112,9 +112,10 @@ void TestRandomPupil::pressOnAButtonNeverPlacesTheRuler_data()
 {
     QTest::addColumn<int>("command");
     QTest::addColumn<int>("mouseButton");
-    for (int command : {0, 1, 2}) {
-        QTest::addRow("Cmd_Button(%d), right", command) << command << int(Qt::RightButton);
-        QTest::addRow("Cmd_Button(%d), middle", command) << command << int(Qt::MiddleButton);
+    const char* names[] = {"Quit", "Move ruler", "New experiment"};
+    for (int command = 0; command < quorvel::ResultsWindow::kCommandCount; ++command) {
+        QTest::addRow("%s, right", names[command]) << command << int(Qt::RightButton);
+        QTest::addRow("%s, middle", names[command]) << command << int(Qt::MiddleButton);
     }
 }
 
@@ -125,12 +126,12 @@ void TestRandomPupil::pressOnAButtonNeverPlacesTheRuler()
     QFETCH(int, command);
     QFETCH(int, mouseButton);
     testing::ScreenFixture f;
-    testing::ScreenFixture::click(f.design().Cmd_Button(3));
-    testing::ScreenFixture::click(f.design().Cmd_Button(0));
+    testing::ScreenFixture::click(f.design().Cmd_Button(quorvel::DesignCommand::AddCutting));
+    testing::ScreenFixture::click(f.design().Cmd_Button(quorvel::DesignCommand::SeeResults));
     quorvel::ResultsWindow& w = f.results();
-    testing::ScreenFixture::click(w.Cmd_Button(1));
+    testing::ScreenFixture::click(w.Cmd_Button(quorvel::ResultsCommand::MoveRuler));
     QVERIFY(w.PlacingRuler());
-    const QPoint onButton = w.Cmd_Button(command)->geometry().center();
+    const QPoint onButton = w.Cmd_Button(quorvel::ResultsCommand(command))->geometry().center();
     QTest::mouseClick(w.windowHandle(), Qt::MouseButton(mouseButton), {}, onButton);
     QVERIFY(w.PlacingRuler());
     QVERIFY(!w.Ruler()->isVisible());

@@ -1,9 +1,10 @@
 // The growth run over every experiment: stem, leaves shown and the pictures they received.
 #include "../support/experiment_oracle.h"
-#include "../support/screen_test_support.h"
+#include "../support/paint_counter.h"
+#include "../support/screen_fixture.h"
 
 #include "pictures/graphics.h"
-#include "shell/experiment_state.h"
+#include "shell/rules/experiment_state.h"
 
 using namespace quorvel;
 using testing::ScreenFixture;
@@ -12,12 +13,12 @@ namespace {
 void design(DesignWindow& w, oracle::Given given, bool water, bool cutting = true)
 {
     if (water)
-        ScreenFixture::click(w.AddZelcor(7));
+        ScreenFixture::click(w.AddZelcor(DesignWindow::kWaterButton));
     for (int i = 1; i <= 6; ++i)
         if (given.test(i - 1))
             ScreenFixture::click(w.AddZelcor(i));
     if (cutting)
-        ScreenFixture::click(w.Cmd_Button(3));
+        ScreenFixture::click(w.Cmd_Button(DesignCommand::AddCutting));
 }
 
 int leafPictureIndex(const QPixmap& shown)
@@ -54,7 +55,7 @@ void TestGrowthRun::everyExperiment()
     const oracle::Given given(bits);
     ScreenFixture f;
     design(f.design(), given, water);
-    ScreenFixture::click(f.design().Cmd_Button(0));
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
     ResultsWindow& w = f.results();
 
     const int g = oracle::growth(given, water);
@@ -96,12 +97,12 @@ void TestGrowthRun::theRoadOfOneExperiment()
 {
     ScreenFixture f;
     DesignWindow& d = f.design();
-    ScreenFixture::click(d.AddZelcor(7));
-    ScreenFixture::click(d.AddZelcor(1));
-    ScreenFixture::click(d.AddZelcor(4));
+    ScreenFixture::click(d.AddZelcor(DesignWindow::kWaterButton));
+    ScreenFixture::click(d.AddZelcor(Mineral::Nitrogen));
+    ScreenFixture::click(d.AddZelcor(Mineral::Iron));
     QCOMPARE(int(ZELCOR1::TubeState), 3);
-    ScreenFixture::click(d.Cmd_Button(3));
-    ScreenFixture::click(d.Cmd_Button(0));
+    ScreenFixture::click(d.Cmd_Button(DesignCommand::AddCutting));
+    ScreenFixture::click(d.Cmd_Button(DesignCommand::SeeResults));
     ResultsWindow& w = f.results();
     QCOMPARE(leafPictureIndex(w.Leaf(0)->picture()), 14);
     QCOMPARE(int(w.lastGrowth()), 15);
@@ -109,7 +110,7 @@ void TestGrowthRun::theRoadOfOneExperiment()
     QVERIFY(w.Leaf(0)->isVisible());
     for (int k = 1; k < 6; ++k)
         QVERIFY(!w.Leaf(k)->isVisible());
-    ScreenFixture::click(w.Cmd_Button(2));
+    ScreenFixture::click(w.Cmd_Button(ResultsCommand::NewExperiment));
     QVERIFY(d.isVisible() && !w.isVisible());
     QCOMPARE(int(ZELCOR1::TubeState), 0);
 }
@@ -118,14 +119,14 @@ void TestGrowthRun::withoutACuttingNothingGrows()
 {
     ScreenFixture f;
     design(f.design(), oracle::Given(0b111111), true);
-    ScreenFixture::click(f.design().Cmd_Button(0));
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
     ResultsWindow& w = f.results();
     QCOMPARE(w.Leaf(5)->isVisible(), true);
-    ScreenFixture::click(w.Cmd_Button(2));
+    ScreenFixture::click(w.Cmd_Button(ResultsCommand::NewExperiment));
 
     // Water and some minerals, but no cutting: the stem hides, the table keeps the last run.
     design(f.design(), oracle::Given(0b000001), true, false);
-    ScreenFixture::click(f.design().Cmd_Button(0));
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
     QVERIFY(!w.Stem()->isVisible());
     for (int k = 0; k < 6; ++k)
         QVERIFY(!w.Leaf(k)->isVisible());
@@ -137,22 +138,22 @@ void TestGrowthRun::leavesOfAnEarlierRunStayHidden()
 {
     ScreenFixture f;
     design(f.design(), oracle::Given(0b111111), true);
-    ScreenFixture::click(f.design().Cmd_Button(0));
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
     ResultsWindow& w = f.results();
-    ScreenFixture::click(w.Cmd_Button(2));
+    ScreenFixture::click(w.Cmd_Button(ResultsCommand::NewExperiment));
     for (int k = 0; k < 6; ++k)
         QVERIFY(!w.Leaf(k)->isVisible());
     // Only phosphorus missing: two leaves; the four higher ones keep their old places, hidden.
     design(f.design(), oracle::Given(0b101111), true);
-    ScreenFixture::click(f.design().Cmd_Button(0));
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
     QVERIFY(w.Leaf(0)->isVisible() && w.Leaf(1)->isVisible());
     for (int k = 2; k < 6; ++k)
         QVERIFY(!w.Leaf(k)->isVisible());
     QCOMPARE(w.Leaf(5)->top(), 205.0f);
     // Without water the stem passes the first trigger and still shows no leaf.
-    ScreenFixture::click(w.Cmd_Button(2));
+    ScreenFixture::click(w.Cmd_Button(ResultsCommand::NewExperiment));
     design(f.design(), oracle::Given(0b111111), false);
-    ScreenFixture::click(f.design().Cmd_Button(0));
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
     QCOMPARE(w.Stem()->y1(), float(3945 - 192));
     for (int k = 0; k < 6; ++k)
         QVERIFY(!w.Leaf(k)->isVisible());
@@ -166,10 +167,10 @@ void TestGrowthRun::sameExperimentsGiveTheSameMixtures()
         ScreenFixture f;
         for (int i = 0; i < 12; ++i) {
             design(f.design(), oracle::Given(0b110000), true);
-            ScreenFixture::click(f.design().Cmd_Button(0));
+            ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
             for (int k = 0; k < 6; ++k)
                 seen << leafPictureIndex(f.results().Leaf(k)->picture());
-            ScreenFixture::click(f.results().Cmd_Button(2));
+            ScreenFixture::click(f.results().Cmd_Button(ResultsCommand::NewExperiment));
         }
         return seen;
     };
@@ -178,36 +179,23 @@ void TestGrowthRun::sameExperimentsGiveTheSameMixtures()
     QVERIFY(first.count(first.first()) != first.size()); // and it does mix
 }
 
-namespace {
-struct PaintCounter : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-} // namespace
-
 void TestGrowthRun::aFullPlantCostsOneRepaint()
 {
     ScreenFixture f;
     design(f.design(), oracle::Given(0b111111), true);
-    ScreenFixture::click(f.design().Cmd_Button(0));
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
     ResultsWindow& w = f.results();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    ScreenFixture::click(w.Cmd_Button(2));
-    design(f.design(), oracle::Given(0b111111), true);
     QCoreApplication::processEvents();
 
-    PaintCounter counter;
-    w.Stem()->installEventFilter(&counter);
-    ScreenFixture::click(f.design().Cmd_Button(0)); // 2691 steps of growth
+    // Grown again while the screen is on view, so that a repaint forced in the loop would paint
+    // at once rather than wait for the window to be shown.
+    testing::PaintCounter stemPaints(w.Stem());
+    w.Form_Activate(); // 2691 steps of growth
     QCOMPARE(w.Stem()->y1(), 1255.0f);
-    QTRY_VERIFY(counter.paints >= 1);
+    QTRY_VERIFY(stemPaints.count >= 1);
     QTest::qWait(50);
-    QCOMPARE(counter.paints, 1);
+    QCOMPARE(stemPaints.count, 1);
 }
 
 QTEST_MAIN(TestGrowthRun)

@@ -1,5 +1,5 @@
 // The Results screen as laid out: controls, stacking, keyboard order, and its load.
-#include "../support/screen_test_support.h"
+#include "../support/screen_fixture.h"
 
 #include "pictures/graphics.h"
 
@@ -7,14 +7,7 @@
 
 using namespace quorvel;
 using testing::ScreenFixture;
-
-namespace {
-QRect twips(int left, int top, int width, int height)
-{
-    auto px = [](int t) { return static_cast<int>(std::lround(t / 15.0)); };
-    return QRect(px(left), px(top), px(width), px(height));
-}
-} // namespace
+using testing::twips;
 
 class TestResultsLayout : public QObject {
     Q_OBJECT
@@ -29,26 +22,25 @@ private Q_SLOTS:
 void TestResultsLayout::windowAndLoad()
 {
     ScreenFixture f;
-    ScreenFixture::click(f.design().Cmd_Button(0));
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
     ResultsWindow& w = f.results();
     QCOMPARE(w.windowTitle(), QStringLiteral("Quorvel - Your results"));
     QCOMPARE(w.frameGeometry().size(), QSize(646, 486));
     QCOMPARE(w.frameGeometry().center(), w.screen()->geometry().center());
-    const GrowthLimits limits = {0, 62, 62, 58, 52, 25, 25};
-    QCOMPARE(w.GrowthLimit(), limits);
 }
 
 void TestResultsLayout::controls()
 {
     ScreenFixture f;
-    ScreenFixture::click(f.design().Cmd_Button(0));
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
     ResultsWindow& w = f.results();
-    QCOMPARE(w.Cmd_Button(0)->text(), QStringLiteral("&Quit"));
-    QCOMPARE(w.Cmd_Button(0)->geometry(), twips(4440, 5505, 1335, 735));
-    QCOMPARE(w.Cmd_Button(1)->text(), QStringLiteral("&Move ruler"));
-    QCOMPARE(w.Cmd_Button(1)->geometry(), twips(720, 5520, 1335, 735));
-    QCOMPARE(w.Cmd_Button(2)->text(), QStringLiteral("&New experiment"));
-    QCOMPARE(w.Cmd_Button(2)->geometry(), twips(2280, 5505, 1935, 735));
+    QCOMPARE(w.Cmd_Button(ResultsCommand::Quit)->text(), QStringLiteral("&Quit"));
+    QCOMPARE(w.Cmd_Button(ResultsCommand::Quit)->geometry(), twips(4440, 5505, 1335, 735));
+    QCOMPARE(w.Cmd_Button(ResultsCommand::MoveRuler)->text(), QStringLiteral("&Move ruler"));
+    QCOMPARE(w.Cmd_Button(ResultsCommand::MoveRuler)->geometry(), twips(720, 5520, 1335, 735));
+    QCOMPARE(w.Cmd_Button(ResultsCommand::NewExperiment)->text(),
+             QStringLiteral("&New experiment"));
+    QCOMPARE(w.Cmd_Button(ResultsCommand::NewExperiment)->geometry(), twips(2280, 5505, 1935, 735));
     const char* minerals[] = {"Mineral", "Nitrogen",   "Potassium", "Magnesium",
                               "Iron",    "Phosphorus", "Calcium"};
     const int tops[] = {1080, 1680, 2160, 2640, 3120, 3600, 4080};
@@ -76,13 +68,13 @@ void TestResultsLayout::controls()
     QCOMPARE(w.Stem()->y1(), 4035.0f);
     QCOMPARE(w.Leaf(3)->geometry(), twips(6480, 0, 1050, 1050));
     QCOMPARE(w.Leaf(1)->geometry(), w.Leaf(3)->geometry());
-    QVERIFY(!w.Cmd_Button(3) && !w.Leaf(6) && !w.Added(7));
+    QVERIFY(!w.Cmd_Button(ResultsCommand(3)) && !w.Leaf(6) && !w.Added(7));
 }
 
 void TestResultsLayout::stackingOrder()
 {
     ScreenFixture f;
-    ScreenFixture::click(f.design().Cmd_Button(0));
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
     ResultsWindow& w = f.results();
     QList<QWidget*> order;
     for (int k = 5; k >= 0; --k)
@@ -96,26 +88,26 @@ void TestResultsLayout::stackingOrder()
         QVERIFY2(children.indexOf(order[i]) > children.indexOf(order[i + 1]),
                  qPrintable(QStringLiteral("position %1").arg(i)));
     for (int i = 0; i < 3; ++i)
-        QVERIFY(children.indexOf(w.Cmd_Button(i)) > children.indexOf(w.Leaf(5)));
+        QVERIFY(children.indexOf(w.Cmd_Button(ResultsCommand(i))) > children.indexOf(w.Leaf(5)));
 }
 
 void TestResultsLayout::keyboardOrder()
 {
     ScreenFixture f;
-    ScreenFixture::click(f.design().Cmd_Button(0));
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
     ResultsWindow& w = f.results();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    QCOMPARE(QApplication::focusWidget(), w.Cmd_Button(0));
+    QCOMPARE(QApplication::focusWidget(), w.Cmd_Button(ResultsCommand::Quit));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), w.Cmd_Button(1));
+    QCOMPARE(QApplication::focusWidget(), w.Cmd_Button(ResultsCommand::MoveRuler));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), w.Cmd_Button(2));
+    QCOMPARE(QApplication::focusWidget(), w.Cmd_Button(ResultsCommand::NewExperiment));
 }
 
 void TestResultsLayout::accessKeys()
 {
     ScreenFixture f;
-    ScreenFixture::click(f.design().Cmd_Button(0));
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
     ResultsWindow& w = f.results();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTest::keyClick(&w, Qt::Key_M, Qt::AltModifier);

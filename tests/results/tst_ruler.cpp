@@ -1,8 +1,8 @@
 // The Results commands and the ruler: placing it with a press, dragging it, and the pointer.
-#include "../support/screen_test_support.h"
+#include "../support/screen_fixture.h"
 
-#include "shell/experiment_state.h"
-#include "shell/pointer.h"
+#include "controls/pointer_shape.h"
+#include "shell/rules/experiment_state.h"
 
 #include <QRubberBand>
 
@@ -14,17 +14,17 @@ namespace {
 ResultsWindow& grownPlant(ScreenFixture& f)
 {
     DesignWindow& d = f.design();
-    ScreenFixture::click(d.AddZelcor(7));
+    ScreenFixture::click(d.AddZelcor(DesignWindow::kWaterButton));
     for (int i = 1; i <= 6; ++i)
         ScreenFixture::click(d.AddZelcor(i));
-    ScreenFixture::click(d.Cmd_Button(3));
-    ScreenFixture::click(d.Cmd_Button(0));
+    ScreenFixture::click(d.Cmd_Button(DesignCommand::AddCutting));
+    ScreenFixture::click(d.Cmd_Button(DesignCommand::SeeResults));
     return f.results();
 }
 
 QPoint pixels(float x, float y)
 {
-    return QPoint(qRound(x / 15.0f), qRound(y / 15.0f));
+    return QPoint(testing::pixelsOf(x), testing::pixelsOf(y));
 }
 
 // Presses and releases through the window, so the event reaches whatever lies under the point.
@@ -80,7 +80,7 @@ void TestRuler::placingPress()
                       : where == QLatin1String("tube")  ? pixels(7000, 5000)
                                                         : pixels(6500, 3300); // Leaf(0)
     const QRect before = w.Ruler()->geometry();
-    ScreenFixture::click(w.Cmd_Button(1));
+    ScreenFixture::click(w.Cmd_Button(ResultsCommand::MoveRuler));
     QVERIFY(w.PlacingRuler());
     QVERIFY(!w.Ruler()->isVisible());
     pressAt(w, at, Qt::MouseButton(button));
@@ -92,7 +92,7 @@ void TestRuler::placingPress()
         // In front of every windowless control, still behind the leaves.
         const QObjectList children = w.children();
         QVERIFY(children.indexOf(w.Ruler()) > children.indexOf(w.Stem()));
-        QVERIFY(children.indexOf(w.Ruler()) > children.indexOf(w.Added(6)));
+        QVERIFY(children.indexOf(w.Ruler()) > children.indexOf(w.Added(Mineral::Calcium)));
         QVERIFY(children.indexOf(w.Ruler()) < children.indexOf(w.Leaf(0)));
     } else {
         QCOMPARE(w.Ruler()->geometry(), before);
@@ -107,13 +107,14 @@ void TestRuler::placingCycleAndPointer()
     QCOMPARE(pointerShape(), PointerShape::Default);
     QTest::mouseMove(w.windowHandle(), pixels(5400, 4800));
     QCOMPARE(pointerShape(), PointerShape::Default); // not placing: moves change nothing
-    ScreenFixture::click(w.Cmd_Button(1));
+    ScreenFixture::click(w.Cmd_Button(ResultsCommand::MoveRuler));
     QCOMPARE(pointerShape(), PointerShape::Crosshair);
     QTest::mouseMove(w.windowHandle(), pixels(6500, 3300)); // over Leaf(0)
     QCOMPARE(pointerShape(), PointerShape::NoDrop);
     QTest::mouseMove(w.windowHandle(), pixels(5400, 4800));
     QCOMPARE(pointerShape(), PointerShape::Crosshair);
-    ScreenFixture::click(w.Cmd_Button(1)); // a second Move ruler changes nothing
+    ScreenFixture::click(
+        w.Cmd_Button(ResultsCommand::MoveRuler)); // a second Move ruler changes nothing
     QVERIFY(w.PlacingRuler());
     QCOMPARE(pointerShape(), PointerShape::Crosshair);
     pressAt(w, pixels(5400, 4800), Qt::LeftButton);
@@ -126,9 +127,9 @@ void TestRuler::placingStaysArmedThroughCommands()
 {
     ScreenFixture f;
     ResultsWindow& w = grownPlant(f);
-    ScreenFixture::click(w.Cmd_Button(1));
+    ScreenFixture::click(w.Cmd_Button(ResultsCommand::MoveRuler));
     f.answers = {kAnswerNo};
-    ScreenFixture::click(w.Cmd_Button(0));
+    ScreenFixture::click(w.Cmd_Button(ResultsCommand::Quit));
     QCOMPARE(f.asked, 1);
     QVERIFY(w.PlacingRuler());
     ScreenFixture::closeWindow(&w);
@@ -144,11 +145,11 @@ void TestRuler::leavingWhilePlacing()
     ScreenFixture f;
     ResultsWindow& w = grownPlant(f);
     pressAt(w, QPoint(), Qt::LeftButton);
-    ScreenFixture::click(w.Cmd_Button(1));
-    ScreenFixture::click(w.Cmd_Button(2));
+    ScreenFixture::click(w.Cmd_Button(ResultsCommand::MoveRuler));
+    ScreenFixture::click(w.Cmd_Button(ResultsCommand::NewExperiment));
     // No stray crosshair over the Design screen.
     QCOMPARE(pointerShape(), PointerShape::Default);
-    ScreenFixture::click(f.design().Cmd_Button(0));
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
     QVERIFY(!w.PlacingRuler());
     QVERIFY(w.Ruler()->isVisible());
     QCOMPARE(w.Ruler()->left(), 8640.0f);
@@ -202,15 +203,15 @@ void TestRuler::newExperimentHidesLeavesAndKeepsTheRuler()
 {
     ScreenFixture f;
     ResultsWindow& w = grownPlant(f);
-    ScreenFixture::click(w.Cmd_Button(1));
+    ScreenFixture::click(w.Cmd_Button(ResultsCommand::MoveRuler));
     pressAt(w, pixels(5400, 600), Qt::LeftButton);
     const float stemTop = w.Stem()->y1();
-    ScreenFixture::click(w.Cmd_Button(2));
+    ScreenFixture::click(w.Cmd_Button(ResultsCommand::NewExperiment));
     for (int k = 0; k < 6; ++k)
         QVERIFY(!w.Leaf(k)->isVisibleTo(&w));
     QCOMPARE(w.Stem()->y1(), stemTop); // left as it was until the next growth run
     QCOMPARE(w.Ruler()->left(), 5400.0f);
-    w.Cmd_Button_Click(3); // no such command
+    w.Cmd_Button_Click(ResultsCommand(3)); // no such command
     QVERIFY(!w.isVisible());
 }
 

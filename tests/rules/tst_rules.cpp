@@ -1,10 +1,10 @@
 // The rules that need no widget: rounding, the random pick, tube changes, growth and leaf choice.
-#include "design/tube_rules.h"
-#include "results/growth_rules.h"
-#include "results/leaf_rules.h"
-#include "results/ruler_rules.h"
-#include "shell/numbers.h"
-#include "shell/random_source.h"
+#include "design/rules/drip_rules.h"
+#include "results/rules/growth_rules.h"
+#include "results/rules/leaf_rules.h"
+#include "results/rules/ruler_rules.h"
+#include "shell/rules/integer16.h"
+#include "shell/rules/random_source.h"
 
 #include "../support/experiment_oracle.h"
 
@@ -36,12 +36,16 @@ private Q_SLOTS:
     void generatorStaysBelowOneAndRepeats();
     void dropFallsToTheRightLimit_data();
     void dropFallsToTheRightLimit();
-    void growthFollowsTheOutcomeTable();
+    void growthFollowsWhatWasLeftOut_data();
+    void growthFollowsWhatWasLeftOut();
     void captionsOtherThanYesOrNo();
-    void leafChoiceFollowsTheLeafTable();
+    void leafChoiceFollowsWhatWasLeftOut_data();
+    void leafChoiceFollowsWhatWasLeftOut();
     void mixtureDrawsOnlyMissingMinerals();
     void rulerDropKeepsTheGrabbedPoint_data();
     void rulerDropKeepsTheGrabbedPoint();
+    void rulerReadsTheStemInUnits_data();
+    void rulerReadsTheStemInUnits();
 };
 
 void TestRules::roundsHalfToEven_data()
@@ -110,6 +114,7 @@ void TestRules::dropFallsToTheRightLimit_data()
     QTest::addColumn<int>("state");
     QTest::addColumn<int>("positions");
     QTest::addColumn<int>("lastTop");
+    // Dry, the drop falls to the tube's bottom (limit 4440); wet, to the water line (2520).
     QTest::newRow("empty") << 0 << 56 << 4430;
     QTest::newRow("water only") << 1 << 17 << 2480;
     QTest::newRow("minerals only") << 2 << 56 << 4430;
@@ -121,28 +126,32 @@ void TestRules::dropFallsToTheRightLimit()
     QFETCH(int, state);
     QFETCH(int, positions);
     QFETCH(int, lastTop);
-    int count = 0, last = 0;
-    for (int top = kDripStartTopTwips; top <= dripLimit(std::int16_t(state));
-         top += kDripStepTwips) {
-        ++count;
-        last = top;
-    }
-    QCOMPARE(count, positions);
-    QCOMPARE(last, lastTop);
+    const std::vector<std::int16_t> tops = dripFallTops(std::int16_t(state));
+    QCOMPARE(int(tops.size()), positions);
+    QCOMPARE(int(tops.front()), 1680);
+    QCOMPARE(int(tops.back()), lastTop);
+    for (std::size_t i = 1; i < tops.size(); ++i)
+        QCOMPARE(tops[i] - tops[i - 1], 50);
 }
 
-void TestRules::growthFollowsTheOutcomeTable()
+void TestRules::growthFollowsWhatWasLeftOut_data()
 {
+    QTest::addColumn<unsigned>("bits");
+    QTest::addColumn<bool>("water");
     for (unsigned bits = 0; bits < 64; ++bits) {
-        for (bool water : {false, true}) {
-            const oracle::Given given(bits);
-            const std::int16_t g =
-                computeGrowth(captionsFor(given), kGrowthLimitTable, toBoolean16(water));
-            const QByteArray what = QByteArray::fromStdString(oracle::describe(given, water));
-            QVERIFY2(g == oracle::growth(given, water), what);
-            QVERIFY2(stemLength(g) == oracle::stemLength(g), what);
-        }
+        for (bool water : {false, true})
+            QTest::newRow(oracle::describe(oracle::Given(bits), water).c_str()) << bits << water;
     }
+}
+
+void TestRules::growthFollowsWhatWasLeftOut()
+{
+    QFETCH(unsigned, bits);
+    QFETCH(bool, water);
+    const oracle::Given given(bits);
+    const std::int16_t g = computeGrowth(captionsFor(given), kGrowthLimitTable, toBoolean16(water));
+    QCOMPARE(int(g), oracle::growth(given, water));
+    QCOMPARE(int(stemLength(g)), oracle::stemLength(g));
 }
 
 void TestRules::captionsOtherThanYesOrNo()
@@ -157,22 +166,28 @@ void TestRules::captionsOtherThanYesOrNo()
         QCOMPARE(picture, kLeafUnchanged);
 }
 
-void TestRules::leafChoiceFollowsTheLeafTable()
+void TestRules::leafChoiceFollowsWhatWasLeftOut_data()
 {
+    QTest::addColumn<unsigned>("bits");
     for (unsigned bits = 0; bits < 64; ++bits) {
         const oracle::Given given(bits);
-        const oracle::LeafPictures expected = oracle::leafPictures(given);
-        if (expected.mixture)
-            continue;
-        LeafSymptomRules rules;
-        const LeafChoice choice = rules.choose(captionsFor(given), [] {
-            QTest::qFail("no draw expected", __FILE__, __LINE__);
-            return 0.0f;
-        });
-        const QByteArray what = QByteArray::fromStdString(oracle::describe(given, true));
-        for (int k = 0; k < 6; ++k)
-            QVERIFY2(choice[k] == expected.picture[k], what);
+        if (!oracle::leafPictures(given).mixture)
+            QTest::newRow(oracle::describe(given, true).c_str()) << bits;
     }
+}
+
+void TestRules::leafChoiceFollowsWhatWasLeftOut()
+{
+    QFETCH(unsigned, bits);
+    const oracle::Given given(bits);
+    LeafSymptomRules rules;
+    const LeafChoice choice = rules.choose(captionsFor(given), [] {
+        QTest::qFail("no draw expected", __FILE__, __LINE__);
+        return 0.0f;
+    });
+    const oracle::LeafPictures expected = oracle::leafPictures(given);
+    for (int k = 0; k < 6; ++k)
+        QCOMPARE(choice[k], expected.picture[k]);
 }
 
 void TestRules::mixtureDrawsOnlyMissingMinerals()
@@ -239,6 +254,24 @@ void TestRules::rulerDropKeepsTheGrabbedPoint()
     const RulerPlace place = dropPlace(dropX, dropY, grabAt(grabX, grabY));
     QCOMPARE(place.left, left);
     QCOMPARE(place.top, top);
+}
+
+void TestRules::rulerReadsTheStemInUnits_data()
+{
+    QTest::addColumn<int>("lengthTwips");
+    QTest::addColumn<double>("units");
+    // A unit of the scale is 19 pixels of the ruler, 285 twips.
+    QTest::newRow("no stem") << 0 << 0.0;
+    QTest::newRow("one unit") << 285 << 1.0;
+    QTest::newRow("shortest plant") << 192 << 192 / 285.0;
+    QTest::newRow("full plant") << 2690 << 2690 / 285.0;
+}
+
+void TestRules::rulerReadsTheStemInUnits()
+{
+    QFETCH(int, lengthTwips);
+    QFETCH(double, units);
+    QCOMPARE(rulerReading(lengthTwips), units);
 }
 
 QTEST_APPLESS_MAIN(TestRules)

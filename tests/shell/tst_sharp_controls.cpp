@@ -1,8 +1,8 @@
 // On a display of twice the pixel density, picture controls paint their pictures drawn finer.
+#include "controls/image_control.h"
 #include "pictures/drawings.h"
 #include "pictures/graphics.h"
 #include "pictures/picture_catalogue.h"
-#include "shell/controls.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,8 +1,8 @@
 // The quit rule on both screens, the real confirmation box, and what counts as an activation.
-#include "../support/screen_test_support.h"
+#include "../support/screen_fixture.h"
 
 #include "pictures/graphics.h"
-#include "shell/experiment_state.h"
+#include "shell/rules/experiment_state.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -64,11 +64,11 @@ void TestShell::quitRule()
     QFETCH(int, answer);
     ScreenFixture f;
     // A half-designed experiment that a No must leave exactly as it is.
-    ScreenFixture::click(f.design().AddZelcor(7));
-    ScreenFixture::click(f.design().AddZelcor(2));
+    ScreenFixture::click(f.design().AddZelcor(DesignWindow::kWaterButton));
+    ScreenFixture::click(f.design().AddZelcor(Mineral::Potassium));
     if (onResults) {
-        ScreenFixture::click(f.design().Cmd_Button(3));
-        ScreenFixture::click(f.design().Cmd_Button(0));
+        ScreenFixture::click(f.design().Cmd_Button(DesignCommand::AddCutting));
+        ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
         QVERIFY(f.results().isVisible());
     }
     QWidget* screen = onResults ? static_cast<QWidget*>(&f.results()) : &f.design();
@@ -78,7 +78,8 @@ void TestShell::quitRule()
 
     f.answers = {answer};
     if (byButton)
-        ScreenFixture::click(onResults ? f.results().Cmd_Button(0) : f.design().Cmd_Button(1));
+        ScreenFixture::click(onResults ? f.results().Cmd_Button(ResultsCommand::Quit)
+                                       : f.design().Cmd_Button(DesignCommand::Quit));
     else
         ScreenFixture::closeWindow(screen);
 
@@ -93,9 +94,9 @@ void TestShell::quitRule()
     QVERIFY(screen->isVisible());
     QCOMPARE(ZELCOR1::TubeState, tubeState);
     QCOMPARE(ZELCOR1::WaterAdded, kTrue);
-    QCOMPARE(f.design().Added(2)->text(), QStringLiteral("Yes"));
+    QCOMPARE(f.design().Added(Mineral::Potassium)->text(), QStringLiteral("Yes"));
     QCOMPARE(f.design().TTube()->picture().cacheKey(), tubePicture);
-    QCOMPARE(f.design().AddZelcor(7)->isEnabled(), false);
+    QCOMPARE(f.design().AddZelcor(DesignWindow::kWaterButton)->isEnabled(), false);
     if (onResults)
         QCOMPARE(f.results().Leaf(0)->isVisible(), leafShown);
 }
@@ -103,7 +104,8 @@ void TestShell::quitRule()
 void TestShell::yesEndsWithoutASecondQuestion()
 {
     ScreenFixture f;
-    ScreenFixture::click(f.design().Cmd_Button(0)); // Results shown, Design hidden
+    ScreenFixture::click(
+        f.design().Cmd_Button(DesignCommand::SeeResults)); // Results shown, Design hidden
     f.answers = {kAnswerYes};
     ScreenFixture::closeWindow(&f.results());
     QCOMPARE(f.asked, 1);
@@ -139,7 +141,7 @@ void TestShell::realBoxDefaultsToNo()
         questionIcon = box->icon() == QMessageBox::Question;
         QTest::keyClick(box, Qt::Key(key));
     });
-    QTest::mouseClick(shell.design().Cmd_Button(1), Qt::LeftButton);
+    QTest::mouseClick(shell.design().Cmd_Button(DesignCommand::Quit), Qt::LeftButton);
     QCOMPARE(title, QStringLiteral("Talvessa"));
     QCOMPARE(text, QStringLiteral("Do you really want to quit?"));
     QVERIFY(questionIcon);
@@ -166,21 +168,22 @@ void TestShell::realBoxYes()
 void TestShell::windowSystemActivationIsNoActivation()
 {
     ScreenFixture f;
-    ScreenFixture::click(f.design().AddZelcor(1));
+    ScreenFixture::click(f.design().AddZelcor(Mineral::Nitrogen));
     ScreenFixture::windowSystemActivation(&f.design());
     f.answers = {kAnswerNo};
-    ScreenFixture::click(f.design().Cmd_Button(1)); // a message box over the screen closes
+    ScreenFixture::click(
+        f.design().Cmd_Button(DesignCommand::Quit)); // a message box over the screen closes
     ScreenFixture::windowSystemActivation(&f.design());
-    QCOMPARE(f.design().Added(1)->text(), QStringLiteral("Yes"));
+    QCOMPARE(f.design().Added(Mineral::Nitrogen)->text(), QStringLiteral("Yes"));
     QCOMPARE(ZELCOR1::TubeState, std::int16_t(2));
 }
 
 void TestShell::screensSwitchAndKeepTheirState()
 {
     ScreenFixture f;
-    ScreenFixture::click(f.design().AddZelcor(7));
-    ScreenFixture::click(f.design().Cmd_Button(3));
-    ScreenFixture::click(f.design().Cmd_Button(0));
+    ScreenFixture::click(f.design().AddZelcor(DesignWindow::kWaterButton));
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::AddCutting));
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
     QVERIFY(f.results().isVisible());
     QVERIFY(!f.design().isVisible());
     // While results are shown the Design screen keeps the record it handed over.
@@ -188,7 +191,7 @@ void TestShell::screensSwitchAndKeepTheirState()
     QCOMPARE(ZELCOR1::WaterAdded, kTrue);
 
     ResultsWindow* first = &f.results();
-    ScreenFixture::click(f.results().Cmd_Button(2));
+    ScreenFixture::click(f.results().Cmd_Button(ResultsCommand::NewExperiment));
     QVERIFY(f.design().isVisible());
     QVERIFY(!f.results().isVisible());
     QCOMPARE(ZELCOR1::TubeState, std::int16_t(0));
@@ -197,7 +200,7 @@ void TestShell::screensSwitchAndKeepTheirState()
     for (int i = 1; i <= 6; ++i)
         QCOMPARE(f.design().Added(i)->text(), QStringLiteral("No"));
 
-    ScreenFixture::click(f.design().Cmd_Button(0));
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
     QCOMPARE(&f.results(), first); // created once, then only shown and hidden
 }
 

@@ -1,4 +1,5 @@
-// What an experiment should grow, written from the outcome and leaf tables the screens must follow.
+// What an experiment should grow, worked out apart from the program: for every set of minerals
+// given, with and without water, the growth value, the stem and the leaves.
 #pragma once
 
 #include <array>
@@ -17,7 +18,8 @@ inline bool missing(Given given, int mineral)
     return !given.test(mineral - 1);
 }
 
-// Growth value from the outcome table.
+// The growth value: the lowest limit among the missing minerals, 10 less when more than one is
+// missing, 10 when all six are, and 5 without water.
 inline int growth(Given given, bool water)
 {
     if (!water)
@@ -45,7 +47,7 @@ inline int growth(Given given, bool water)
     return 48; // lowest limit among the missing is magnesium's 58
 }
 
-// Stem length in twips and the number of leaves shown, by growth value, from the outcome table.
+// Stem length in twips and the number of leaves shown, by growth value.
 inline int stemLength(int growth)
 {
     static const std::map<int, int> lengths = {{70, 2690}, {62, 2383}, {58, 2229}, {52, 1998},
@@ -61,7 +63,7 @@ inline int leavesShown(int growth)
     return shown.at(growth);
 }
 
-// Leaf pictures from the leaf table; -1 leaves the leaf as it was. mixture is true where the
+// The leaf pictures for what was given; -1 leaves the leaf as it was. mixture is true where the
 // pictures come from the two random draws instead.
 struct LeafPictures {
     std::array<int, 6> picture;

@@ -1,8 +1,8 @@
 // How tall the plant grows from what was left out, and where its leaves sit on the stem.
 #pragma once
 
-#include "results/captions.h"
-#include "shell/experiment_state.h"
+#include "shell/rules/experiment_state.h"
+#include "shell/rules/record.h"
 
 #include <array>
 #include <cstdint>
@@ -19,7 +19,9 @@ constexpr std::int16_t kFullGrowth = 70;
 constexpr int kStemLengthAtFullGrowthTwips = 2690;
 constexpr float kStemXTwips = 7050.0f;
 constexpr int kStemBaseYTwips = 3945; // 15 twips above the top of the tube picture
-constexpr int kLeafTopOffsetTwips = 1050;
+// A leaf's box is square: 70 pixels of its picture. A leaf hangs from the stem by its box's
+// bottom edge.
+constexpr int kLeafSizeTwips = 1050;
 
 // When the top of the stem reaches a trigger height, that leaf is placed with its bottom edge
 // there, alternately left and right of the stem, the first on the left.

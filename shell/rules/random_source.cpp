@@ -1,5 +1,5 @@
 // The program's one pseudo-random generator.
-#include "shell/random_source.h"
+#include "shell/rules/random_source.h"
 
 namespace quorvel {
 
@@ -9,17 +9,9 @@ RandomSource::RandomSource(std::uint32_t seed)
 
 float RandomSource::next()
 {
-    if (m_override)
-        return m_override();
     // 24 random bits scaled by 2^-24 fill a float's mantissa exactly: the largest value is
     // 1 - 2^-24, never 1.0 (std::generate_canonical<float> may round up to 1.0).
     return static_cast<float>(m_engine() >> 8) * 0x1p-24f;
-}
-
-RandomSource& RandomSource::program()
-{
-    static RandomSource instance;
-    return instance;
 }
 
 } // namespace quorvel

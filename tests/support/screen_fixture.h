@@ -4,13 +4,28 @@
 #include "design/design_window.h"
 #include "pictures/graphics.h"
 #include "results/results_window.h"
+#include "shell/rules/random_source.h"
 #include "shell/shell.h"
 
 #include <QTest>
+#include <cmath>
 #include <deque>
+#include <functional>
 #include <memory>
 
 namespace testing {
+
+// A place from the screens' layout, in twips, as the pixels it must cover at 1x (15 twips to a
+// pixel, rounded). Written apart from the program's own conversion, so that a fault there shows.
+inline int pixelsOf(double twips)
+{
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+inline QRect twips(int left, int top, int width, int height)
+{
+    return QRect(pixelsOf(left), pixelsOf(top), pixelsOf(width), pixelsOf(height));
+}
 
 // Which picture of a store array a control shows (the same shared image), or -1 for none of them.
 using StorePicture = const QPixmap& (quorvel::Graphics::*)(int) const;
@@ -33,7 +48,10 @@ struct ScreenFixture {
     std::deque<int> answers; // what the pupil answers to the quit box; No when empty
     int asked = 0;
     int ended = 0;
-    quorvel::RandomSource random;
+    // The program's generator; a test may hand out values of its own instead.
+    std::function<float()> random = [source = quorvel::RandomSource()]() mutable {
+        return source.next();
+    };
     std::unique_ptr<quorvel::Shell> shell;
 };
 

@@ -1,7 +1,7 @@
-// The ruler's drag arithmetic.
-#include "results/ruler_rules.h"
+// The ruler's drag arithmetic and its scale.
+#include "results/rules/ruler_rules.h"
 
-#include "shell/numbers.h"
+#include "shell/rules/integer16.h"
 
 namespace quorvel {
 
@@ -13,6 +13,11 @@ RulerGrab grabAt(float x, float y)
 RulerPlace dropPlace(float x, float y, const RulerGrab& grab)
 {
     return RulerPlace{x - grab.x, y - static_cast<float>(grab.y)};
+}
+
+double rulerReading(int lengthTwips)
+{
+    return static_cast<double>(lengthTwips) / kRulerUnitTwips;
 }
 
 } // namespace quorvel

@@ -1,14 +1,17 @@
 // The record table's labels, shared by the Design and Results screens.
-#include "shell/record_table.h"
+#include "controls/record_table.h"
 
+#include "controls/twips.h"
 #include "pictures/palette.h"
+#include "shell/rules/record.h"
 
 namespace quorvel {
 
 namespace {
-constexpr std::array<const char*, 7> kMineralCaption = {
+constexpr std::array<const char*, kMineralCount + 1> kMineralCaption = {
     "Mineral", "Nitrogen", "Potassium", "Magnesium", "Iron", "Phosphorus", "Calcium"};
-constexpr std::array<int, 7> kRowTopTwips = {1080, 1680, 2160, 2640, 3120, 3600, 4080};
+constexpr std::array<int, kMineralCount + 1> kRowTopTwips = {1080, 1680, 2160, 2640,
+                                                             3120, 3600, 4080};
 constexpr int kRowHeightTwips = 375;
 constexpr int kMineralWidthTwips = 1335;
 constexpr int kAddedWidthTwips = 1095;
@@ -23,8 +26,9 @@ RecordLabels makeRecordLabels(QWidget* parent, int mineralLeftTwips, int addedLe
         labels.mineral[i] = new CaptionLabel(mineral, background, Qt::AlignLeft, parent);
         placeInTwips(labels.mineral[i], mineralLeftTwips, kRowTopTwips[i], kMineralWidthTwips,
                      kRowHeightTwips);
-        labels.added[i] = new CaptionLabel(i == 0 ? QStringLiteral("Added") : QStringLiteral("No"),
-                                           background, Qt::AlignHCenter, parent);
+        labels.added[i] =
+            new CaptionLabel(i == 0 ? QStringLiteral("Added") : QString::fromStdString(kNo),
+                             background, Qt::AlignHCenter, parent);
         placeInTwips(labels.added[i], addedLeftTwips, kRowTopTwips[i], kAddedWidthTwips,
                      kRowHeightTwips);
         if (i > 0)

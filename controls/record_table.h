@@ -1,15 +1,16 @@
 // The "Mineral"/"Added" record that both screens show: the same table, placed differently.
 #pragma once
 
-#include "shell/controls.h"
+#include "controls/caption_label.h"
+#include "shell/rules/experiment_state.h"
 
 #include <array>
 
 namespace quorvel {
 
 struct RecordLabels {
-    std::array<CaptionLabel*, 7> mineral{}; // 0 the heading "Mineral", 1..6 the minerals
-    std::array<CaptionLabel*, 7> added{};   // 0 the heading "Added", 1..6 "No" until given
+    std::array<CaptionLabel*, kMineralCount + 1> mineral{}; // 0 the heading "Mineral"
+    std::array<CaptionLabel*, kMineralCount + 1> added{};   // 0 the heading "Added", then "No"
 };
 
 // Creates the table's labels on parent, row by row in mineral order, with the mineral column's

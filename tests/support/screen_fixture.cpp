@@ -1,7 +1,7 @@
 // A shell wired for tests.
-#include "screen_test_support.h"
+#include "screen_fixture.h"
 
-#include "shell/pointer.h"
+#include "controls/pointer_shape.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,7 +20,7 @@ ScreenFixture::ScreenFixture()
         return answer;
     };
     options.endProgram = [this] { ++ended; };
-    options.random = &random;
+    options.random = [this] { return random(); };
     shell = std::make_unique<quorvel::Shell>(std::move(options));
     shell->start();
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <random>
 
 namespace quorvel {
@@ -17,15 +16,8 @@ public:
     // Next value in [0, 1), held in single precision; never 1.0 itself.
     float next();
 
-    // Tests may replace the generator by a fixed list of values (or anything else).
-    void setSource(std::function<float()> source) { m_override = std::move(source); }
-
-    // The program-wide instance.
-    static RandomSource& program();
-
 private:
     std::mt19937 m_engine;
-    std::function<float()> m_override;
 };
 
 } // namespace quorvel

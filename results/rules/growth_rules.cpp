@@ -1,7 +1,7 @@
 // Growth value, stem length and leaf triggers.
-#include "results/growth_rules.h"
+#include "results/rules/growth_rules.h"
 
-#include "shell/numbers.h"
+#include "shell/rules/integer16.h"
 
 namespace quorvel {
 

@@ -1,7 +1,7 @@
-// The tube's transitions and the drop's fall limit.
-#include "design/tube_rules.h"
+// The tube's transitions.
+#include "design/rules/tube_rules.h"
 
-#include "shell/experiment_state.h"
+#include "shell/rules/experiment_state.h"
 
 namespace quorvel {
 
@@ -35,12 +35,6 @@ std::optional<TubeChange> tubeAfterMineral(std::int16_t state)
     if (state == kTubeWaterOnly)
         return TubeChange{kTubeWaterAndMinerals, tubePictureFor(kTubeWaterAndMinerals)};
     return std::nullopt;
-}
-
-std::int16_t dripLimit(std::int16_t stateBeforeDose)
-{
-    const bool wet = stateBeforeDose == kTubeWaterOnly || stateBeforeDose == kTubeWaterAndMinerals;
-    return wet ? kDripLimitWetTwips : kDripLimitDryTwips;
 }
 
 } // namespace quorvel

@@ -1,5 +1,5 @@
-// The leaf symptom table and its random mixture.
-#include "results/leaf_rules.h"
+// The leaf symptom rules, tried in order, and their random mixture.
+#include "results/rules/leaf_rules.h"
 
 #include <cmath>
 
@@ -8,9 +8,9 @@ namespace quorvel {
 namespace {
 constexpr int U = kLeafUnchanged;
 
-bool is(const AddedCaptions& added, int mineral, const std::string& text)
+bool is(const AddedCaptions& added, Mineral mineral, const std::string& text)
 {
-    return added[mineral] == text;
+    return added[static_cast<std::size_t>(index(mineral))] == text;
 }
 
 // Pictures for the left leaves (0, 2, 4) from the first draw and the right leaves (1, 3) from
@@ -56,25 +56,25 @@ LeafChoice LeafSymptomRules::choose(const AddedCaptions& added,
         return {0, 1, 0, 1, 0, 1};
     if (addedCount == 0)
         return {14, U, U, U, U, U};
-    if (is(added, kCalcium, kNo) && addedCount == 5)
+    if (is(added, Mineral::Calcium, kNo) && addedCount == 5)
         return {6, 7, U, U, U, U};
-    if (is(added, kPhosphorus, kYes) && is(added, kCalcium, kNo) && addedCount < 5)
+    if (is(added, Mineral::Phosphorus, kYes) && is(added, Mineral::Calcium, kNo) && addedCount < 5)
         return {6, U, U, U, U, U};
-    if (is(added, kPhosphorus, kNo) && is(added, kCalcium, kNo))
+    if (is(added, Mineral::Phosphorus, kNo) && is(added, Mineral::Calcium, kNo))
         return {14, U, U, U, U, U};
-    if (is(added, kPhosphorus, kNo) && addedCount == 5)
+    if (is(added, Mineral::Phosphorus, kNo) && addedCount == 5)
         return {10, 11, U, U, U, U};
-    if (is(added, kCalcium, kYes) && is(added, kPhosphorus, kNo) && addedCount < 5)
+    if (is(added, Mineral::Calcium, kYes) && is(added, Mineral::Phosphorus, kNo) && addedCount < 5)
         return {10, U, U, U, U, U};
-    if (is(added, kNitrogen, kNo) && addedCount == 5)
+    if (is(added, Mineral::Nitrogen, kNo) && addedCount == 5)
         return {2, 3, 2, 1, 0, U};
-    if (is(added, kPotassium, kNo) && addedCount == 5)
+    if (is(added, Mineral::Potassium, kNo) && addedCount == 5)
         return {8, 9, 8, 9, 8, U};
-    if (is(added, kMagnesium, kNo) && addedCount == 5)
+    if (is(added, Mineral::Magnesium, kNo) && addedCount == 5)
         return {2, 3, 2, 1, 0, U};
-    if (is(added, kIron, kNo) && addedCount == 5)
+    if (is(added, Mineral::Iron, kNo) && addedCount == 5)
         return {0, 1, 4, 5, U, U};
-    if (is(added, kCalcium, kYes) && is(added, kPhosphorus, kYes) && addedCount < 5)
+    if (is(added, Mineral::Calcium, kYes) && is(added, Mineral::Phosphorus, kYes) && addedCount < 5)
         return randomMixture(added, nextRandom);
     return {U, U, U, U, U, U};
 }

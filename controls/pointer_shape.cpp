@@ -1,5 +1,5 @@
 // The program-wide pointer shape, kept as at most one override cursor.
-#include "shell/pointer.h"
+#include "controls/pointer_shape.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,6 +1,7 @@
 // The experiment that the Design screen hands to the Results screen, shared for the whole run.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace quorvel {
@@ -24,16 +25,27 @@ enum TubeContents : std::int16_t {
     kTubeWaterAndMinerals = 3,
 };
 
-// Mineral index, the same in every button, label, limit and leaf rule of the program.
-enum Mineral : std::int16_t {
-    kNitrogen = 1,
-    kPotassium = 2,
-    kMagnesium = 3,
-    kIron = 4,
-    kPhosphorus = 5,
-    kCalcium = 6,
+// Mineral index, the same in every button, label, limit and leaf rule of the program. Index 0 of
+// the record's columns holds the headings.
+enum class Mineral : std::int16_t {
+    Nitrogen = 1,
+    Potassium = 2,
+    Magnesium = 3,
+    Iron = 4,
+    Phosphorus = 5,
+    Calcium = 6,
 };
 constexpr int kMineralCount = 6;
+
+constexpr int index(Mineral mineral)
+{
+    return static_cast<int>(mineral);
+}
+
+constexpr std::array<Mineral, kMineralCount> kMinerals = {
+    Mineral::Nitrogen, Mineral::Potassium,  Mineral::Magnesium,
+    Mineral::Iron,     Mineral::Phosphorus, Mineral::Calcium,
+};
 
 // The module shared by both screens. Zero at start; written only by the Design screen.
 namespace ZELCOR1 {

@@ -1,8 +1,8 @@
 // Which leaf pictures the plant gets from the minerals it was given.
 #pragma once
 
-#include "results/captions.h"
-#include "shell/experiment_state.h"
+#include "shell/rules/experiment_state.h"
+#include "shell/rules/record.h"
 
 #include <array>
 #include <cstdint>
@@ -21,8 +21,9 @@ std::int16_t pickMineral(float r);
 
 class LeafSymptomRules {
 public:
-    // Applies the first rule of the table whose condition holds. nextRandom is asked only when
-    // the random mixture applies (both phosphorus and calcium given, two to five missing).
+    // Applies the first rule whose condition holds, trying them in a fixed order. nextRandom is
+    // asked only when the random mixture applies (phosphorus and calcium given, two to five
+    // missing).
     LeafChoice choose(const AddedCaptions& added, const std::function<float()>& nextRandom);
 
     // Which of nitrogen, potassium, magnesium and iron (1 to 4) the last mixture saw given;

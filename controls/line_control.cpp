@@ -1,0 +1,80 @@
+// A straight line between two points in twips.
+#include "controls/line_control.h"
+
+#include "controls/twips.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace quorvel {
+
+LineControl::LineControl(QWidget* parent, const QColor& colour, int widthPixels, float x1, float y1,
+                         float x2, float y2)
+    : QWidget(parent)
+    , m_colour(colour)
+    , m_widthPixels(widthPixels)
+    , m_x1(x1)
+    , m_y1(y1)
+    , m_x2(x2)
+    , m_y2(y2)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    applyGeometry();
+}
+
+void LineControl::setX1(float twips)
+{
+    m_x1 = twips;
+    applyGeometry();
+}
+
+void LineControl::setY1(float twips)
+{
+    m_y1 = twips;
+    applyGeometry();
+}
+
+void LineControl::setX2(float twips)
+{
+    m_x2 = twips;
+    applyGeometry();
+}
+
+void LineControl::setY2(float twips)
+{
+    m_y2 = twips;
+    applyGeometry();
+}
+
+void LineControl::applyGeometry()
+{
+    // A growing stem sets an end point once per twip; the widget only changes when the line's
+    // pixel extent does, which keeps a long growth loop to a few geometry changes.
+    const int px1 = twipsToPixels(m_x1), py1 = twipsToPixels(m_y1);
+    const int px2 = twipsToPixels(m_x2), py2 = twipsToPixels(m_y2);
+    const int margin = (m_widthPixels + 1) / 2 + 1;
+    const QRect bounds = QRect(QPoint(std::min(px1, px2), std::min(py1, py2)),
+                               QPoint(std::max(px1, px2), std::max(py1, py2)))
+                             .adjusted(-margin, -margin, margin, margin);
+    if (geometry() != bounds)
+        setGeometry(bounds);
+    else
+        update();
+    m_origin = bounds.topLeft();
+}
+
+void LineControl::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QPoint from = QPoint(twipsToPixels(m_x1), twipsToPixels(m_y1)) - m_origin;
+    const QPoint to = QPoint(twipsToPixels(m_x2), twipsToPixels(m_y2)) - m_origin;
+    if (m_widthPixels <= 1) {
+        painter.setPen(QPen(m_colour, 0));
+        painter.drawLine(from, to);
+        return;
+    }
+    painter.setPen(QPen(m_colour, m_widthPixels, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(from, to);
+}
+
+} // namespace quorvel

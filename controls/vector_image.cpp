@@ -1,0 +1,25 @@
+// A picture drawn as vectors and stretched to its control.
+#include "controls/vector_image.h"
+
+#include "controls/twips.h"
+
+#include <QPainter>
+
+namespace quorvel {
+
+VectorImage::VectorImage(QWidget* parent, Drawing drawing, double left, double top, double width,
+                         double height)
+    : QWidget(parent)
+    , m_drawing(std::move(drawing))
+{
+    placeInTwips(this, left, top, width, height);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void VectorImage::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    m_drawing(painter, QRectF(rect()));
+}
+
+} // namespace quorvel
