@@ -7,7 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=${1:-run}
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # For the tests only: an X server, D-Bus and the AT-SPI bus with its client for the screen-reader
 # test, the desktop-entry and AppStream validators, and dpkg-shlibdeps for the .deb.
 test_packages=(xvfb dbus at-spi2-core python3-pyatspi desktop-file-utils appstream dpkg-dev file)

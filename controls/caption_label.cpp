@@ -4,6 +4,7 @@
 #include "controls/screen_font.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QMouseEvent>
 
 namespace quorvel {
@@ -31,6 +32,12 @@ void CaptionLabel::setAccessibleSubject(const QString& subject)
     // QLabel announces a change of its text itself; a change of the subject is announced here.
     QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
+}
+
+void CaptionLabel::setRecord(const std::string& word)
+{
+    m_record = word;
+    setText(QCoreApplication::translate("RecordTable", word.c_str()));
 }
 
 void CaptionLabel::mousePressEvent(QMouseEvent* event)

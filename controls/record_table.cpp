@@ -5,11 +5,19 @@
 #include "pictures/palette.h"
 #include "shell/rules/record.h"
 
+#include <QCoreApplication>
+
 namespace quorvel {
 
 namespace {
 constexpr std::array<const char*, kMineralCount + 1> kMineralCaption = {
-    "Mineral", "Nitrogen", "Potassium", "Magnesium", "Iron", "Phosphorus", "Calcium"};
+    QT_TRANSLATE_NOOP("RecordTable", "Mineral"),   QT_TRANSLATE_NOOP("RecordTable", "Nitrogen"),
+    QT_TRANSLATE_NOOP("RecordTable", "Potassium"), QT_TRANSLATE_NOOP("RecordTable", "Magnesium"),
+    QT_TRANSLATE_NOOP("RecordTable", "Iron"),      QT_TRANSLATE_NOOP("RecordTable", "Phosphorus"),
+    QT_TRANSLATE_NOOP("RecordTable", "Calcium")};
+// The record's words, for the translations to find; the labels take them through setRecord.
+[[maybe_unused]] constexpr std::array<const char*, 2> kRecordWords = {
+    QT_TRANSLATE_NOOP("RecordTable", "Yes"), QT_TRANSLATE_NOOP("RecordTable", "No")};
 constexpr std::array<int, kMineralCount + 1> kRowTopTwips = {1080, 1680, 2160, 2640,
                                                              3120, 3600, 4080};
 constexpr int kRowHeightTwips = 375;
@@ -22,17 +30,20 @@ RecordLabels makeRecordLabels(QWidget* parent, int mineralLeftTwips, int addedLe
     const QColor background(palette::kPaleYellow);
     RecordLabels labels;
     for (std::size_t i = 0; i < kMineralCaption.size(); ++i) {
-        const QString mineral = QString::fromLatin1(kMineralCaption[i]);
+        const QString mineral = QCoreApplication::translate("RecordTable", kMineralCaption[i]);
         labels.mineral[i] = new CaptionLabel(mineral, background, Qt::AlignLeft, parent);
         placeInTwips(labels.mineral[i], mineralLeftTwips, kRowTopTwips[i], kMineralWidthTwips,
                      kRowHeightTwips);
-        labels.added[i] =
-            new CaptionLabel(i == 0 ? QStringLiteral("Added") : QString::fromStdString(kNo),
-                             background, Qt::AlignHCenter, parent);
+        labels.added[i] = new CaptionLabel(QString(), background, Qt::AlignHCenter, parent);
+        if (i == 0)
+            labels.added[i]->setText(QCoreApplication::translate("RecordTable", "Added"));
+        else
+            labels.added[i]->setRecord(kNo);
         placeInTwips(labels.added[i], addedLeftTwips, kRowTopTwips[i], kAddedWidthTwips,
                      kRowHeightTwips);
         if (i > 0)
-            labels.added[i]->setAccessibleSubject(mineral + QStringLiteral(" added"));
+            labels.added[i]->setAccessibleSubject(
+                QCoreApplication::translate("RecordTable", "%1 added").arg(mineral));
     }
     return labels;
 }

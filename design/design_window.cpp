@@ -28,33 +28,28 @@ struct ButtonPlace {
 // Row by row the mineral buttons read in index order; index 0 is unused.
 constexpr std::array<ButtonPlace, 8> kAddZelcor = {{
     {"", 0, 0, 0, 0},
-    {"&Nitrogen", 360, 2400, 1575, 615},
-    {"Po&tassium", 2040, 2400, 1575, 615},
-    {"&Magnesium", 360, 3120, 1575, 615},
-    {"&Iron", 2040, 3120, 1575, 615},
-    {"&Phosphorus", 360, 3840, 1575, 615},
-    {"&Calcium", 2040, 3840, 1575, 615},
-    {"Add &Water", 360, 5505, 1575, 735},
+    {QT_TRANSLATE_NOOP("quorvel::DesignWindow", "&Nitrogen"), 360, 2400, 1575, 615},
+    {QT_TRANSLATE_NOOP("quorvel::DesignWindow", "Po&tassium"), 2040, 2400, 1575, 615},
+    {QT_TRANSLATE_NOOP("quorvel::DesignWindow", "&Magnesium"), 360, 3120, 1575, 615},
+    {QT_TRANSLATE_NOOP("quorvel::DesignWindow", "&Iron"), 2040, 3120, 1575, 615},
+    {QT_TRANSLATE_NOOP("quorvel::DesignWindow", "&Phosphorus"), 360, 3840, 1575, 615},
+    {QT_TRANSLATE_NOOP("quorvel::DesignWindow", "&Calcium"), 2040, 3840, 1575, 615},
+    {QT_TRANSLATE_NOOP("quorvel::DesignWindow", "Add &Water"), 360, 5505, 1575, 735},
 }};
 constexpr std::array<ButtonPlace, DesignWindow::kCommandCount> kCmdButton = {{
-    {"See &Results", 3960, 5505, 1575, 735},
-    {"&Quit", 7680, 5505, 1575, 735},
-    {"&Start again", 5760, 5505, 1695, 735},
-    {"&Add Cutting", 2160, 5505, 1575, 735},
+    {QT_TRANSLATE_NOOP("quorvel::DesignWindow", "See &Results"), 3960, 5505, 1575, 735},
+    {QT_TRANSLATE_NOOP("quorvel::DesignWindow", "&Quit"), 7680, 5505, 1575, 735},
+    {QT_TRANSLATE_NOOP("quorvel::DesignWindow", "&Start again"), 5760, 5505, 1695, 735},
+    {QT_TRANSLATE_NOOP("quorvel::DesignWindow", "&Add Cutting"), 2160, 5505, 1575, 735},
 }};
 
 // Tab goes Iron, Nitrogen, Magnesium, Calcium, Phosphorus, Potassium, Water, then the commands in
 // index order: the order the pupil meets and the first enabled one takes the focus.
 constexpr std::array<int, DesignWindow::kWaterButton> kMineralKeyboardOrder = {4, 1, 3, 6, 5, 2, 7};
-
-QString recordWord(const std::string& word)
-{
-    return QString::fromStdString(word);
-}
 } // namespace
 
 DesignWindow::DesignWindow(Shell& shell)
-    : ScreenWindow(shell, QStringLiteral("Quorvel - Designing your experiment"), kOuterWidthTwips,
+    : ScreenWindow(shell, tr("Quorvel - Designing your experiment"), kOuterWidthTwips,
                    kOuterHeightTwips)
 {
     // Children are created back to front, so later ones are drawn over earlier ones.
@@ -76,9 +71,8 @@ DesignWindow::DesignWindow(Shell& shell)
     m_added = record.added;
     m_columnLine = new LineControl(this, Qt::black, 1, 7800, 840, 7800, 4680);
     m_headingLine = new LineControl(this, Qt::black, 1, 6120, 1560, 9240, 1560);
-    m_instruction =
-        new CaptionLabel(QStringLiteral("Click on these minerals to add them to the tube."),
-                         paleYellow, Qt::AlignLeft, this);
+    m_instruction = new CaptionLabel(tr("Click on these minerals to add them to the tube."),
+                                     paleYellow, Qt::AlignLeft, this);
     m_instruction->setWordWrap(true);
     placeInTwips(m_instruction, 1080, 420, 1815, 975);
     m_drip = new ImageControl(this, kDripLeftTwips, 2520, 75, 90, ImageControl::Input::Transparent);
@@ -87,14 +81,14 @@ DesignWindow::DesignWindow(Shell& shell)
 
     for (int i = 1; i <= kWaterButton; ++i) {
         const ButtonPlace& place = kAddZelcor[i];
-        m_addZelcor[i] = makeCommandButton(this, QString::fromLatin1(place.caption), place.left,
-                                           place.top, place.width, place.height);
+        m_addZelcor[i] = makeCommandButton(this, tr(place.caption), place.left, place.top,
+                                           place.width, place.height);
         connect(m_addZelcor[i], &QPushButton::clicked, this, [this, i] { AddZelcor_Click(i); });
     }
     for (int i = 0; i < kCommandCount; ++i) {
         const ButtonPlace& place = kCmdButton[i];
-        m_cmdButton[i] = makeCommandButton(this, QString::fromLatin1(place.caption), place.left,
-                                           place.top, place.width, place.height);
+        m_cmdButton[i] = makeCommandButton(this, tr(place.caption), place.left, place.top,
+                                           place.width, place.height);
         connect(m_cmdButton[i], &QPushButton::clicked, this,
                 [this, i] { Cmd_Button_Click(DesignCommand(i)); });
     }
@@ -115,16 +109,16 @@ DesignWindow::DesignWindow(Shell& shell)
 void DesignWindow::nameControlsForScreenReaders()
 {
     // Buttons and captions are named by their text; the pictures describe themselves.
-    m_cuttingPicture->setAccessibleName(QStringLiteral("Cutting"));
-    m_tube->setAccessibleName(QStringLiteral("Test tube"));
-    m_syringe->setAccessibleName(QStringLiteral("Syringe"));
-    m_drip->setAccessibleName(QStringLiteral("Drop"));
-    m_arrow->setAccessibleName(QStringLiteral("Arrow"));
+    m_cuttingPicture->setAccessibleName(tr("Cutting"));
+    m_tube->setAccessibleName(tr("Test tube"));
+    m_syringe->setAccessibleName(tr("Syringe"));
+    m_drip->setAccessibleName(tr("Drop"));
+    m_arrow->setAccessibleName(tr("Arrow"));
     m_arrow->setAccessibleDescription(descriptions::instructionArrow());
-    m_tableBackground->setAccessibleName(QStringLiteral("Background of the table"));
-    m_instructionBackground->setAccessibleName(QStringLiteral("Background of the instructions"));
-    m_columnLine->setAccessibleName(QStringLiteral("Line between the table's columns"));
-    m_headingLine->setAccessibleName(QStringLiteral("Line under the table's headings"));
+    m_tableBackground->setAccessibleName(tr("Background of the table"));
+    m_instructionBackground->setAccessibleName(tr("Background of the instructions"));
+    m_columnLine->setAccessibleName(tr("Line between the table's columns"));
+    m_headingLine->setAccessibleName(tr("Line under the table's headings"));
 }
 
 QPushButton* DesignWindow::AddZelcor(int index) const
@@ -178,7 +172,7 @@ void DesignWindow::AddZelcor_Click(int Index)
 {
     if (Index >= 1 && Index < kWaterButton) {
         AddMineralDose();
-        m_added[Index]->setText(recordWord(kYes));
+        m_added[Index]->setRecord(kYes);
     } else if (Index == kWaterButton) {
         ZELCOR1::WaterAdded = kTrue;
         m_addZelcor[kWaterButton]->setEnabled(false);
@@ -235,7 +229,7 @@ void DesignWindow::ResetExperiment()
 void DesignWindow::ClearAddedLabels()
 {
     for (int i = 1; i <= kMineralCount; ++i)
-        m_added[i]->setText(recordWord(kNo));
+        m_added[i]->setRecord(kNo);
 }
 
 void DesignWindow::AddMineralDose()

@@ -1,16 +1,21 @@
 // The words for every picture, kept beside the drawings so that a new picture gets its words too.
 #include "pictures/descriptions.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace quorvel::descriptions {
 
 namespace {
 
+QString say(const char* text)
+{
+    return QCoreApplication::translate("PictureDescriptions", text);
+}
+
 template <std::size_t N> QString pick(const std::array<const char*, N>& texts, int index)
 {
-    return index >= 0 && index < int(N) ? QString::fromLatin1(texts[std::size_t(index)])
-                                        : QString();
+    return index >= 0 && index < int(N) ? say(texts[std::size_t(index)]) : QString();
 }
 
 } // namespace
@@ -18,54 +23,67 @@ template <std::size_t N> QString pick(const std::array<const char*, N>& texts, i
 QString leaf(int index)
 {
     // Even and odd leaves are mirror images of each other and look the same to a listener.
-    static constexpr std::array<const char*, 8> kLooks = {"healthy green leaf",
-                                                          "pale yellow leaf",
-                                                          "white leaf with green veins",
-                                                          "small and crinkled green leaf",
-                                                          "yellow leaf with brown spots",
-                                                          "purple leaf",
-                                                          "healthy green leaf, hanging down",
-                                                          "small purple leaf with a wavy edge"};
+    static constexpr std::array<const char*, 8> kLooks = {
+        QT_TRANSLATE_NOOP("PictureDescriptions", "healthy green leaf"),
+        QT_TRANSLATE_NOOP("PictureDescriptions", "pale yellow leaf"),
+        QT_TRANSLATE_NOOP("PictureDescriptions", "white leaf with green veins"),
+        QT_TRANSLATE_NOOP("PictureDescriptions", "small and crinkled green leaf"),
+        QT_TRANSLATE_NOOP("PictureDescriptions", "yellow leaf with brown spots"),
+        QT_TRANSLATE_NOOP("PictureDescriptions", "purple leaf"),
+        QT_TRANSLATE_NOOP("PictureDescriptions", "healthy green leaf, hanging down"),
+        QT_TRANSLATE_NOOP("PictureDescriptions", "small purple leaf with a wavy edge")};
     return index >= 0 ? pick(kLooks, index / 2) : QString();
 }
 
 QString tube(int index)
 {
-    static constexpr std::array<const char*, 4> kTexts = {"empty", "minerals only",
-                                                          "water and minerals", "clear water"};
+    // "empty" is said of a tube and of a syringe, which some languages tell apart.
+    if (index == 0)
+        return QCoreApplication::translate("PictureDescriptions", "empty", "test tube");
+    static constexpr std::array<const char*, 4> kTexts = {
+        nullptr, QT_TRANSLATE_NOOP("PictureDescriptions", "minerals only"),
+        QT_TRANSLATE_NOOP("PictureDescriptions", "water and minerals"),
+        QT_TRANSLATE_NOOP("PictureDescriptions", "clear water")};
     return pick(kTexts, index);
 }
 
 QString syringe(int index)
 {
-    static constexpr std::array<const char*, 4> kTexts = {"empty", "nearly empty", "pressed",
-                                                          "full"};
+    if (index == 0)
+        return QCoreApplication::translate("PictureDescriptions", "empty", "syringe");
+    static constexpr std::array<const char*, 4> kTexts = {
+        nullptr, QT_TRANSLATE_NOOP("PictureDescriptions", "nearly empty"),
+        QT_TRANSLATE_NOOP("PictureDescriptions", "pressed"),
+        QT_TRANSLATE_NOOP("PictureDescriptions", "full")};
     return pick(kTexts, index);
 }
 
 QString drip()
 {
-    return QStringLiteral("a falling drop");
+    return say(QT_TRANSLATE_NOOP("PictureDescriptions", "a falling drop"));
 }
 
 QString blackedOutTube()
 {
-    return QStringLiteral("test tube, blacked out");
+    return say(QT_TRANSLATE_NOOP("PictureDescriptions", "test tube, blacked out"));
 }
 
 QString cuttingInTube()
 {
-    return QStringLiteral("a plant cutting with two leaves, standing in a blacked-out test tube");
+    return say(
+        QT_TRANSLATE_NOOP("PictureDescriptions",
+                          "a plant cutting with two leaves, standing in a blacked-out test tube"));
 }
 
 QString ruler()
 {
-    return QStringLiteral("a ruler marked from 0 at the top to 17");
+    return say(QT_TRANSLATE_NOOP("PictureDescriptions", "a ruler marked from 0 at the top to 17"));
 }
 
 QString instructionArrow()
 {
-    return QStringLiteral("a red arrow pointing down at the mineral buttons");
+    return say(QT_TRANSLATE_NOOP("PictureDescriptions",
+                                 "a red arrow pointing down at the mineral buttons"));
 }
 
 } // namespace quorvel::descriptions

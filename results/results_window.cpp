@@ -10,6 +10,7 @@
 #include "pictures/palette.h"
 #include "pictures/picture_catalogue.h"
 #include "shell/shell.h"
+#include "shell/translations.h"
 
 #include <QMouseEvent>
 #include <QRubberBand>
@@ -34,8 +35,7 @@ float toTwips(double pixels)
 } // namespace
 
 ResultsWindow::ResultsWindow(Shell& shell)
-    : ScreenWindow(shell, QStringLiteral("Quorvel - Your results"), kOuterWidthTwips,
-                   kOuterHeightTwips)
+    : ScreenWindow(shell, tr("Quorvel - Your results"), kOuterWidthTwips, kOuterHeightTwips)
 {
     setMouseTracking(true);
     // Children are created back to front: the windowless controls, then the leaves, whose boxes
@@ -65,11 +65,11 @@ ResultsWindow::ResultsWindow(Shell& shell)
     }
 
     m_cmdButton[int(ResultsCommand::Quit)] =
-        makeCommandButton(this, QStringLiteral("&Quit"), 4440, 5505, 1335, 735);
+        makeCommandButton(this, tr("&Quit"), 4440, 5505, 1335, 735);
     m_cmdButton[int(ResultsCommand::MoveRuler)] =
-        makeCommandButton(this, QStringLiteral("&Move ruler"), 720, 5520, 1335, 735);
+        makeCommandButton(this, tr("&Move ruler"), 720, 5520, 1335, 735);
     m_cmdButton[int(ResultsCommand::NewExperiment)] =
-        makeCommandButton(this, QStringLiteral("&New experiment"), 2280, 5505, 1935, 735);
+        makeCommandButton(this, tr("&New experiment"), 2280, 5505, 1935, 735);
     for (int i = 0; i < kCommandCount; ++i)
         connect(m_cmdButton[i], &QPushButton::clicked, this,
                 [this, i] { Cmd_Button_Click(ResultsCommand(i)); });
@@ -87,21 +87,22 @@ ResultsWindow::ResultsWindow(Shell& shell)
 void ResultsWindow::nameControlsForScreenReaders()
 {
     // Buttons and captions are named by their text; the pictures describe themselves.
-    m_tube->setAccessibleName(QStringLiteral("Test tube"));
-    m_ruler->setAccessibleName(QStringLiteral("Ruler"));
-    m_stem->setAccessibleName(QStringLiteral("Stem"));
-    m_tableBackground->setAccessibleName(QStringLiteral("Background of the table"));
-    m_columnLine->setAccessibleName(QStringLiteral("Line between the table's columns"));
-    m_headingLine->setAccessibleName(QStringLiteral("Line under the table's headings"));
+    m_tube->setAccessibleName(tr("Test tube"));
+    m_ruler->setAccessibleName(tr("Ruler"));
+    m_stem->setAccessibleName(tr("Stem"));
+    m_tableBackground->setAccessibleName(tr("Background of the table"));
+    m_columnLine->setAccessibleName(tr("Line between the table's columns"));
+    m_headingLine->setAccessibleName(tr("Line under the table's headings"));
     for (int k = 0; k < kLeafCount; ++k)
-        m_leaf[k]->setAccessibleName(QStringLiteral("Leaf %1").arg(k + 1));
+        m_leaf[k]->setAccessibleName(tr("Leaf %1").arg(k + 1));
 }
 
 void ResultsWindow::describeStem(std::int16_t lengthTwips)
 {
     // The height a pupil would read off the ruler, for one who cannot see it.
     m_stem->setAccessibleDescription(
-        QStringLiteral("%1 units tall on the ruler").arg(rulerReading(lengthTwips), 0, 'f', 1));
+        tr("%1 units tall on the ruler")
+            .arg(translations::textLocale().toString(rulerReading(lengthTwips), 'f', 1)));
 }
 
 QPushButton* ResultsWindow::Cmd_Button(ResultsCommand command) const
@@ -177,14 +178,14 @@ void ResultsWindow::CopyExperiment()
 {
     const DesignWindow& design = m_shell.design();
     for (int i = 1; i <= kMineralCount; ++i)
-        m_added[i]->setText(design.Added(i)->text());
+        m_added[i]->setRecord(design.Added(i)->record());
 }
 
 AddedCaptions ResultsWindow::addedCaptions() const
 {
     AddedCaptions captions;
     for (int i = 0; i <= kMineralCount; ++i)
-        captions[i] = m_added[i]->text().toStdString();
+        captions[i] = i == 0 ? m_added[i]->text().toStdString() : m_added[i]->record();
     return captions;
 }
 

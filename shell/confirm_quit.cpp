@@ -1,14 +1,15 @@
 // The real quit confirmation box.
 #include "shell/confirm_quit.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace quorvel {
 
 int askToQuit(QWidget* parent)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Talvessa"),
-                    QStringLiteral("Do you really want to quit?"),
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("QuitBox", "Talvessa"),
+                    QCoreApplication::translate("QuitBox", "Do you really want to quit?"),
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);

@@ -1,5 +1,6 @@
 // Starts Quorvel on the Design screen.
 #include "shell/shell.h"
+#include "shell/translations.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("quorvel"));
     // Screens are only hidden and shown; the program ends only through the quit confirmation.
     QApplication::setQuitOnLastWindowClosed(false);
+    quorvel::translations::installForDesktop();
 
     quorvel::Shell shell;
     shell.start();

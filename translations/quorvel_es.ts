@@ -2,7 +2,154 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
-    <name>DesignScreen</name>
+    <name>PictureDescriptions</name>
+    <message>
+        <source>healthy green leaf</source>
+        <translation>hoja verde y sana</translation>
+    </message>
+    <message>
+        <source>pale yellow leaf</source>
+        <translation>hoja de color amarillo pálido</translation>
+    </message>
+    <message>
+        <source>white leaf with green veins</source>
+        <translation>hoja blanca con nervios verdes</translation>
+    </message>
+    <message>
+        <source>small and crinkled green leaf</source>
+        <translation>hoja verde pequeña y arrugada</translation>
+    </message>
+    <message>
+        <source>yellow leaf with brown spots</source>
+        <translation>hoja amarilla con manchas marrones</translation>
+    </message>
+    <message>
+        <source>purple leaf</source>
+        <translation>hoja morada</translation>
+    </message>
+    <message>
+        <source>healthy green leaf, hanging down</source>
+        <translation>hoja verde y sana, que cuelga hacia abajo</translation>
+    </message>
+    <message>
+        <source>small purple leaf with a wavy edge</source>
+        <translation>hoja morada pequeña con el borde ondulado</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <comment>test tube</comment>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>minerals only</source>
+        <translation>solo sales minerales</translation>
+    </message>
+    <message>
+        <source>water and minerals</source>
+        <translation>agua y sales minerales</translation>
+    </message>
+    <message>
+        <source>clear water</source>
+        <translation>agua limpia</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <comment>syringe</comment>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>nearly empty</source>
+        <translation>casi vacía</translation>
+    </message>
+    <message>
+        <source>pressed</source>
+        <translation>apretada</translation>
+    </message>
+    <message>
+        <source>full</source>
+        <translation>llena</translation>
+    </message>
+    <message>
+        <source>a falling drop</source>
+        <translation>una gota que cae</translation>
+    </message>
+    <message>
+        <source>test tube, blacked out</source>
+        <translation>tubo de ensayo, tapado de negro</translation>
+    </message>
+    <message>
+        <source>a plant cutting with two leaves, standing in a blacked-out test tube</source>
+        <translation>un esqueje con dos hojas, metido en un tubo de ensayo tapado de negro</translation>
+    </message>
+    <message>
+        <source>a ruler marked from 0 at the top to 17</source>
+        <translation>una regla marcada del 0, arriba, al 17</translation>
+    </message>
+    <message>
+        <source>a red arrow pointing down at the mineral buttons</source>
+        <translation>una flecha roja que apunta hacia abajo, a los botones de los minerales</translation>
+    </message>
+</context>
+<context>
+    <name>QuitBox</name>
+    <message>
+        <source>Talvessa</source>
+        <translation>Talvessa</translation>
+    </message>
+    <message>
+        <source>Do you really want to quit?</source>
+        <translation>¿De verdad quieres salir?</translation>
+    </message>
+</context>
+<context>
+    <name>RecordTable</name>
+    <message>
+        <source>Mineral</source>
+        <translation>Mineral</translation>
+    </message>
+    <message>
+        <source>Nitrogen</source>
+        <translation>Nitrógeno</translation>
+    </message>
+    <message>
+        <source>Potassium</source>
+        <translation>Potasio</translation>
+    </message>
+    <message>
+        <source>Magnesium</source>
+        <translation>Magnesio</translation>
+    </message>
+    <message>
+        <source>Iron</source>
+        <translation>Hierro</translation>
+    </message>
+    <message>
+        <source>Phosphorus</source>
+        <translation>Fósforo</translation>
+    </message>
+    <message>
+        <source>Calcium</source>
+        <translation>Calcio</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Añadido</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <translation>%1 añadido</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::DesignWindow</name>
     <message>
         <source>Quorvel - Designing your experiment</source>
         <translation>Quorvel - Diseña tu experimento</translation>
@@ -93,7 +240,7 @@
     </message>
 </context>
 <context>
-    <name>ResultsScreen</name>
+    <name>quorvel::ResultsWindow</name>
     <message>
         <source>Quorvel - Your results</source>
         <translation>Quorvel - Tus resultados</translation>
@@ -141,153 +288,6 @@
     <message>
         <source>%1 units tall on the ruler</source>
         <translation>%1 unidades de alto en la regla</translation>
-    </message>
-</context>
-<context>
-    <name>RecordTable</name>
-    <message>
-        <source>Mineral</source>
-        <translation>Mineral</translation>
-    </message>
-    <message>
-        <source>Nitrogen</source>
-        <translation>Nitrógeno</translation>
-    </message>
-    <message>
-        <source>Potassium</source>
-        <translation>Potasio</translation>
-    </message>
-    <message>
-        <source>Magnesium</source>
-        <translation>Magnesio</translation>
-    </message>
-    <message>
-        <source>Iron</source>
-        <translation>Hierro</translation>
-    </message>
-    <message>
-        <source>Phosphorus</source>
-        <translation>Fósforo</translation>
-    </message>
-    <message>
-        <source>Calcium</source>
-        <translation>Calcio</translation>
-    </message>
-    <message>
-        <source>Added</source>
-        <translation>Añadido</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Sí</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>%1 added</source>
-        <translation>%1 añadido</translation>
-    </message>
-</context>
-<context>
-    <name>QuitBox</name>
-    <message>
-        <source>Talvessa</source>
-        <translation>Talvessa</translation>
-    </message>
-    <message>
-        <source>Do you really want to quit?</source>
-        <translation>¿De verdad quieres salir?</translation>
-    </message>
-</context>
-<context>
-    <name>PictureDescriptions</name>
-    <message>
-        <source>healthy green leaf</source>
-        <translation>hoja verde y sana</translation>
-    </message>
-    <message>
-        <source>pale yellow leaf</source>
-        <translation>hoja de color amarillo pálido</translation>
-    </message>
-    <message>
-        <source>white leaf with green veins</source>
-        <translation>hoja blanca con nervios verdes</translation>
-    </message>
-    <message>
-        <source>small and crinkled green leaf</source>
-        <translation>hoja verde pequeña y arrugada</translation>
-    </message>
-    <message>
-        <source>yellow leaf with brown spots</source>
-        <translation>hoja amarilla con manchas marrones</translation>
-    </message>
-    <message>
-        <source>purple leaf</source>
-        <translation>hoja morada</translation>
-    </message>
-    <message>
-        <source>healthy green leaf, hanging down</source>
-        <translation>hoja verde y sana, que cuelga hacia abajo</translation>
-    </message>
-    <message>
-        <source>small purple leaf with a wavy edge</source>
-        <translation>hoja morada pequeña con el borde ondulado</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <comment>test tube</comment>
-        <translation>vacío</translation>
-    </message>
-    <message>
-        <source>minerals only</source>
-        <translation>solo sales minerales</translation>
-    </message>
-    <message>
-        <source>water and minerals</source>
-        <translation>agua y sales minerales</translation>
-    </message>
-    <message>
-        <source>clear water</source>
-        <translation>agua limpia</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <comment>syringe</comment>
-        <translation>vacía</translation>
-    </message>
-    <message>
-        <source>nearly empty</source>
-        <translation>casi vacía</translation>
-    </message>
-    <message>
-        <source>pressed</source>
-        <translation>apretada</translation>
-    </message>
-    <message>
-        <source>full</source>
-        <translation>llena</translation>
-    </message>
-    <message>
-        <source>a falling drop</source>
-        <translation>una gota que cae</translation>
-    </message>
-    <message>
-        <source>test tube, blacked out</source>
-        <translation>tubo de ensayo, tapado de negro</translation>
-    </message>
-    <message>
-        <source>a plant cutting with two leaves, standing in a blacked-out test tube</source>
-        <translation>un esqueje con dos hojas, metido en un tubo de ensayo tapado de negro</translation>
-    </message>
-    <message>
-        <source>a ruler marked from 0 at the top to 17</source>
-        <translation>una regla marcada del 0, arriba, al 17</translation>
-    </message>
-    <message>
-        <source>a red arrow pointing down at the mineral buttons</source>
-        <translation>una flecha roja que apunta hacia abajo, a los botones de los minerales</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,154 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
-    <name>DesignScreen</name>
+    <name>PictureDescriptions</name>
+    <message>
+        <source>healthy green leaf</source>
+        <translation>feuille verte en bonne santé</translation>
+    </message>
+    <message>
+        <source>pale yellow leaf</source>
+        <translation>feuille jaune pâle</translation>
+    </message>
+    <message>
+        <source>white leaf with green veins</source>
+        <translation>feuille blanche aux nervures vertes</translation>
+    </message>
+    <message>
+        <source>small and crinkled green leaf</source>
+        <translation>petite feuille verte toute froissée</translation>
+    </message>
+    <message>
+        <source>yellow leaf with brown spots</source>
+        <translation>feuille jaune avec des taches brunes</translation>
+    </message>
+    <message>
+        <source>purple leaf</source>
+        <translation>feuille violette</translation>
+    </message>
+    <message>
+        <source>healthy green leaf, hanging down</source>
+        <translation>feuille verte en bonne santé, qui pend vers le bas</translation>
+    </message>
+    <message>
+        <source>small purple leaf with a wavy edge</source>
+        <translation>petite feuille violette au bord ondulé</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <comment>test tube</comment>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>minerals only</source>
+        <translation>seulement des sels minéraux</translation>
+    </message>
+    <message>
+        <source>water and minerals</source>
+        <translation>eau et sels minéraux</translation>
+    </message>
+    <message>
+        <source>clear water</source>
+        <translation>eau claire</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <comment>syringe</comment>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>nearly empty</source>
+        <translation>presque vide</translation>
+    </message>
+    <message>
+        <source>pressed</source>
+        <translation>enfoncée</translation>
+    </message>
+    <message>
+        <source>full</source>
+        <translation>pleine</translation>
+    </message>
+    <message>
+        <source>a falling drop</source>
+        <translation>une goutte qui tombe</translation>
+    </message>
+    <message>
+        <source>test tube, blacked out</source>
+        <translation>tube à essai, noirci</translation>
+    </message>
+    <message>
+        <source>a plant cutting with two leaves, standing in a blacked-out test tube</source>
+        <translation>une bouture à deux feuilles, plantée dans un tube à essai noirci</translation>
+    </message>
+    <message>
+        <source>a ruler marked from 0 at the top to 17</source>
+        <translation>une règle graduée de 0 en haut jusqu&apos;à 17</translation>
+    </message>
+    <message>
+        <source>a red arrow pointing down at the mineral buttons</source>
+        <translation>une flèche rouge qui pointe vers le bas, vers les boutons des sels minéraux</translation>
+    </message>
+</context>
+<context>
+    <name>QuitBox</name>
+    <message>
+        <source>Talvessa</source>
+        <translation>Talvessa</translation>
+    </message>
+    <message>
+        <source>Do you really want to quit?</source>
+        <translation>Veux-tu vraiment quitter&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>RecordTable</name>
+    <message>
+        <source>Mineral</source>
+        <translation>Sel minéral</translation>
+    </message>
+    <message>
+        <source>Nitrogen</source>
+        <translation>Azote</translation>
+    </message>
+    <message>
+        <source>Potassium</source>
+        <translation>Potassium</translation>
+    </message>
+    <message>
+        <source>Magnesium</source>
+        <translation>Magnésium</translation>
+    </message>
+    <message>
+        <source>Iron</source>
+        <translation>Fer</translation>
+    </message>
+    <message>
+        <source>Phosphorus</source>
+        <translation>Phosphore</translation>
+    </message>
+    <message>
+        <source>Calcium</source>
+        <translation>Calcium</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Ajouté</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <translation>%1 ajouté</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::DesignWindow</name>
     <message>
         <source>Quorvel - Designing your experiment</source>
         <translation>Quorvel - Conçois ton expérience</translation>
@@ -93,7 +240,7 @@
     </message>
 </context>
 <context>
-    <name>ResultsScreen</name>
+    <name>quorvel::ResultsWindow</name>
     <message>
         <source>Quorvel - Your results</source>
         <translation>Quorvel - Tes résultats</translation>
@@ -141,153 +288,6 @@
     <message>
         <source>%1 units tall on the ruler</source>
         <translation>%1 unités de haut sur la règle</translation>
-    </message>
-</context>
-<context>
-    <name>RecordTable</name>
-    <message>
-        <source>Mineral</source>
-        <translation>Sel minéral</translation>
-    </message>
-    <message>
-        <source>Nitrogen</source>
-        <translation>Azote</translation>
-    </message>
-    <message>
-        <source>Potassium</source>
-        <translation>Potassium</translation>
-    </message>
-    <message>
-        <source>Magnesium</source>
-        <translation>Magnésium</translation>
-    </message>
-    <message>
-        <source>Iron</source>
-        <translation>Fer</translation>
-    </message>
-    <message>
-        <source>Phosphorus</source>
-        <translation>Phosphore</translation>
-    </message>
-    <message>
-        <source>Calcium</source>
-        <translation>Calcium</translation>
-    </message>
-    <message>
-        <source>Added</source>
-        <translation>Ajouté</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Oui</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Non</translation>
-    </message>
-    <message>
-        <source>%1 added</source>
-        <translation>%1 ajouté</translation>
-    </message>
-</context>
-<context>
-    <name>QuitBox</name>
-    <message>
-        <source>Talvessa</source>
-        <translation>Talvessa</translation>
-    </message>
-    <message>
-        <source>Do you really want to quit?</source>
-        <translation>Veux-tu vraiment quitter&#xa0;?</translation>
-    </message>
-</context>
-<context>
-    <name>PictureDescriptions</name>
-    <message>
-        <source>healthy green leaf</source>
-        <translation>feuille verte en bonne santé</translation>
-    </message>
-    <message>
-        <source>pale yellow leaf</source>
-        <translation>feuille jaune pâle</translation>
-    </message>
-    <message>
-        <source>white leaf with green veins</source>
-        <translation>feuille blanche aux nervures vertes</translation>
-    </message>
-    <message>
-        <source>small and crinkled green leaf</source>
-        <translation>petite feuille verte toute froissée</translation>
-    </message>
-    <message>
-        <source>yellow leaf with brown spots</source>
-        <translation>feuille jaune avec des taches brunes</translation>
-    </message>
-    <message>
-        <source>purple leaf</source>
-        <translation>feuille violette</translation>
-    </message>
-    <message>
-        <source>healthy green leaf, hanging down</source>
-        <translation>feuille verte en bonne santé, qui pend vers le bas</translation>
-    </message>
-    <message>
-        <source>small purple leaf with a wavy edge</source>
-        <translation>petite feuille violette au bord ondulé</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <comment>test tube</comment>
-        <translation>vide</translation>
-    </message>
-    <message>
-        <source>minerals only</source>
-        <translation>seulement des sels minéraux</translation>
-    </message>
-    <message>
-        <source>water and minerals</source>
-        <translation>eau et sels minéraux</translation>
-    </message>
-    <message>
-        <source>clear water</source>
-        <translation>eau claire</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <comment>syringe</comment>
-        <translation>vide</translation>
-    </message>
-    <message>
-        <source>nearly empty</source>
-        <translation>presque vide</translation>
-    </message>
-    <message>
-        <source>pressed</source>
-        <translation>enfoncée</translation>
-    </message>
-    <message>
-        <source>full</source>
-        <translation>pleine</translation>
-    </message>
-    <message>
-        <source>a falling drop</source>
-        <translation>une goutte qui tombe</translation>
-    </message>
-    <message>
-        <source>test tube, blacked out</source>
-        <translation>tube à essai, noirci</translation>
-    </message>
-    <message>
-        <source>a plant cutting with two leaves, standing in a blacked-out test tube</source>
-        <translation>une bouture à deux feuilles, plantée dans un tube à essai noirci</translation>
-    </message>
-    <message>
-        <source>a ruler marked from 0 at the top to 17</source>
-        <translation>une règle graduée de 0 en haut jusqu&apos;à 17</translation>
-    </message>
-    <message>
-        <source>a red arrow pointing down at the mineral buttons</source>
-        <translation>une flèche rouge qui pointe vers le bas, vers les boutons des sels minéraux</translation>
     </message>
 </context>
 </TS>

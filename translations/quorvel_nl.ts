@@ -2,7 +2,154 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL" sourcelanguage="en">
 <context>
-    <name>DesignScreen</name>
+    <name>PictureDescriptions</name>
+    <message>
+        <source>healthy green leaf</source>
+        <translation>gezond groen blad</translation>
+    </message>
+    <message>
+        <source>pale yellow leaf</source>
+        <translation>lichtgeel blad</translation>
+    </message>
+    <message>
+        <source>white leaf with green veins</source>
+        <translation>wit blad met groene nerven</translation>
+    </message>
+    <message>
+        <source>small and crinkled green leaf</source>
+        <translation>klein, gekreukeld groen blad</translation>
+    </message>
+    <message>
+        <source>yellow leaf with brown spots</source>
+        <translation>geel blad met bruine vlekken</translation>
+    </message>
+    <message>
+        <source>purple leaf</source>
+        <translation>paars blad</translation>
+    </message>
+    <message>
+        <source>healthy green leaf, hanging down</source>
+        <translation>gezond groen blad dat naar beneden hangt</translation>
+    </message>
+    <message>
+        <source>small purple leaf with a wavy edge</source>
+        <translation>klein paars blad met een golvende rand</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <comment>test tube</comment>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>minerals only</source>
+        <translation>alleen mineralen</translation>
+    </message>
+    <message>
+        <source>water and minerals</source>
+        <translation>water en mineralen</translation>
+    </message>
+    <message>
+        <source>clear water</source>
+        <translation>helder water</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <comment>syringe</comment>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>nearly empty</source>
+        <translation>bijna leeg</translation>
+    </message>
+    <message>
+        <source>pressed</source>
+        <translation>ingedrukt</translation>
+    </message>
+    <message>
+        <source>full</source>
+        <translation>vol</translation>
+    </message>
+    <message>
+        <source>a falling drop</source>
+        <translation>een vallende druppel</translation>
+    </message>
+    <message>
+        <source>test tube, blacked out</source>
+        <translation>reageerbuis, zwart gemaakt</translation>
+    </message>
+    <message>
+        <source>a plant cutting with two leaves, standing in a blacked-out test tube</source>
+        <translation>een stekje met twee blaadjes in een zwart gemaakte reageerbuis</translation>
+    </message>
+    <message>
+        <source>a ruler marked from 0 at the top to 17</source>
+        <translation>een liniaal met streepjes van 0 bovenaan tot 17</translation>
+    </message>
+    <message>
+        <source>a red arrow pointing down at the mineral buttons</source>
+        <translation>een rode pijl die naar beneden wijst, naar de knoppen van de mineralen</translation>
+    </message>
+</context>
+<context>
+    <name>QuitBox</name>
+    <message>
+        <source>Talvessa</source>
+        <translation>Talvessa</translation>
+    </message>
+    <message>
+        <source>Do you really want to quit?</source>
+        <translation>Wil je echt stoppen?</translation>
+    </message>
+</context>
+<context>
+    <name>RecordTable</name>
+    <message>
+        <source>Mineral</source>
+        <translation>Mineraal</translation>
+    </message>
+    <message>
+        <source>Nitrogen</source>
+        <translation>Stikstof</translation>
+    </message>
+    <message>
+        <source>Potassium</source>
+        <translation>Kalium</translation>
+    </message>
+    <message>
+        <source>Magnesium</source>
+        <translation>Magnesium</translation>
+    </message>
+    <message>
+        <source>Iron</source>
+        <translation>IJzer</translation>
+    </message>
+    <message>
+        <source>Phosphorus</source>
+        <translation>Fosfor</translation>
+    </message>
+    <message>
+        <source>Calcium</source>
+        <translation>Calcium</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Gegeven</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <translation>%1 gegeven</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::DesignWindow</name>
     <message>
         <source>Quorvel - Designing your experiment</source>
         <translation>Quorvel - Je proef ontwerpen</translation>
@@ -93,7 +240,7 @@
     </message>
 </context>
 <context>
-    <name>ResultsScreen</name>
+    <name>quorvel::ResultsWindow</name>
     <message>
         <source>Quorvel - Your results</source>
         <translation>Quorvel - Je resultaten</translation>
@@ -141,153 +288,6 @@
     <message>
         <source>%1 units tall on the ruler</source>
         <translation>%1 eenheden hoog op de liniaal</translation>
-    </message>
-</context>
-<context>
-    <name>RecordTable</name>
-    <message>
-        <source>Mineral</source>
-        <translation>Mineraal</translation>
-    </message>
-    <message>
-        <source>Nitrogen</source>
-        <translation>Stikstof</translation>
-    </message>
-    <message>
-        <source>Potassium</source>
-        <translation>Kalium</translation>
-    </message>
-    <message>
-        <source>Magnesium</source>
-        <translation>Magnesium</translation>
-    </message>
-    <message>
-        <source>Iron</source>
-        <translation>IJzer</translation>
-    </message>
-    <message>
-        <source>Phosphorus</source>
-        <translation>Fosfor</translation>
-    </message>
-    <message>
-        <source>Calcium</source>
-        <translation>Calcium</translation>
-    </message>
-    <message>
-        <source>Added</source>
-        <translation>Gegeven</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nee</translation>
-    </message>
-    <message>
-        <source>%1 added</source>
-        <translation>%1 gegeven</translation>
-    </message>
-</context>
-<context>
-    <name>QuitBox</name>
-    <message>
-        <source>Talvessa</source>
-        <translation>Talvessa</translation>
-    </message>
-    <message>
-        <source>Do you really want to quit?</source>
-        <translation>Wil je echt stoppen?</translation>
-    </message>
-</context>
-<context>
-    <name>PictureDescriptions</name>
-    <message>
-        <source>healthy green leaf</source>
-        <translation>gezond groen blad</translation>
-    </message>
-    <message>
-        <source>pale yellow leaf</source>
-        <translation>lichtgeel blad</translation>
-    </message>
-    <message>
-        <source>white leaf with green veins</source>
-        <translation>wit blad met groene nerven</translation>
-    </message>
-    <message>
-        <source>small and crinkled green leaf</source>
-        <translation>klein, gekreukeld groen blad</translation>
-    </message>
-    <message>
-        <source>yellow leaf with brown spots</source>
-        <translation>geel blad met bruine vlekken</translation>
-    </message>
-    <message>
-        <source>purple leaf</source>
-        <translation>paars blad</translation>
-    </message>
-    <message>
-        <source>healthy green leaf, hanging down</source>
-        <translation>gezond groen blad dat naar beneden hangt</translation>
-    </message>
-    <message>
-        <source>small purple leaf with a wavy edge</source>
-        <translation>klein paars blad met een golvende rand</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <comment>test tube</comment>
-        <translation>leeg</translation>
-    </message>
-    <message>
-        <source>minerals only</source>
-        <translation>alleen mineralen</translation>
-    </message>
-    <message>
-        <source>water and minerals</source>
-        <translation>water en mineralen</translation>
-    </message>
-    <message>
-        <source>clear water</source>
-        <translation>helder water</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <comment>syringe</comment>
-        <translation>leeg</translation>
-    </message>
-    <message>
-        <source>nearly empty</source>
-        <translation>bijna leeg</translation>
-    </message>
-    <message>
-        <source>pressed</source>
-        <translation>ingedrukt</translation>
-    </message>
-    <message>
-        <source>full</source>
-        <translation>vol</translation>
-    </message>
-    <message>
-        <source>a falling drop</source>
-        <translation>een vallende druppel</translation>
-    </message>
-    <message>
-        <source>test tube, blacked out</source>
-        <translation>reageerbuis, zwart gemaakt</translation>
-    </message>
-    <message>
-        <source>a plant cutting with two leaves, standing in a blacked-out test tube</source>
-        <translation>een stekje met twee blaadjes in een zwart gemaakte reageerbuis</translation>
-    </message>
-    <message>
-        <source>a ruler marked from 0 at the top to 17</source>
-        <translation>een liniaal met streepjes van 0 bovenaan tot 17</translation>
-    </message>
-    <message>
-        <source>a red arrow pointing down at the mineral buttons</source>
-        <translation>een rode pijl die naar beneden wijst, naar de knoppen van de mineralen</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="vo" sourcelanguage="en">
 <context>
-    <name>DesignScreen</name>
+    <name>quorvel::DesignWindow</name>
     <message>
         <source>Quorvel - Designing your experiment</source>
         <translation>[Ǫûöŕṽéĺ - Ðéšîĝñîñĝ ýöûŕ éẋþéŕîɱéñţ ~~~~ ~~~~ ~]</translation>
@@ -93,7 +93,7 @@
     </message>
 </context>
 <context>
-    <name>ResultsScreen</name>
+    <name>quorvel::ResultsWindow</name>
     <message>
         <source>Quorvel - Your results</source>
         <translation>[Ǫûöŕṽéĺ - Ýöûŕ ŕéšûĺţš ~~~~ ~]</translation>

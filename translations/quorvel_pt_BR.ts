@@ -2,7 +2,154 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
-    <name>DesignScreen</name>
+    <name>PictureDescriptions</name>
+    <message>
+        <source>healthy green leaf</source>
+        <translation>folha verde e saudável</translation>
+    </message>
+    <message>
+        <source>pale yellow leaf</source>
+        <translation>folha amarelo-clara</translation>
+    </message>
+    <message>
+        <source>white leaf with green veins</source>
+        <translation>folha branca com nervuras verdes</translation>
+    </message>
+    <message>
+        <source>small and crinkled green leaf</source>
+        <translation>folha verde pequena e enrugada</translation>
+    </message>
+    <message>
+        <source>yellow leaf with brown spots</source>
+        <translation>folha amarela com manchas marrons</translation>
+    </message>
+    <message>
+        <source>purple leaf</source>
+        <translation>folha roxa</translation>
+    </message>
+    <message>
+        <source>healthy green leaf, hanging down</source>
+        <translation>folha verde e saudável, voltada para baixo</translation>
+    </message>
+    <message>
+        <source>small purple leaf with a wavy edge</source>
+        <translation>folha roxa pequena com a borda ondulada</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <comment>test tube</comment>
+        <translation>vazio</translation>
+    </message>
+    <message>
+        <source>minerals only</source>
+        <translation>só sais minerais</translation>
+    </message>
+    <message>
+        <source>water and minerals</source>
+        <translation>água e sais minerais</translation>
+    </message>
+    <message>
+        <source>clear water</source>
+        <translation>água limpa</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <comment>syringe</comment>
+        <translation>vazia</translation>
+    </message>
+    <message>
+        <source>nearly empty</source>
+        <translation>quase vazia</translation>
+    </message>
+    <message>
+        <source>pressed</source>
+        <translation>apertada</translation>
+    </message>
+    <message>
+        <source>full</source>
+        <translation>cheia</translation>
+    </message>
+    <message>
+        <source>a falling drop</source>
+        <translation>uma gota caindo</translation>
+    </message>
+    <message>
+        <source>test tube, blacked out</source>
+        <translation>tubo de ensaio, pintado de preto</translation>
+    </message>
+    <message>
+        <source>a plant cutting with two leaves, standing in a blacked-out test tube</source>
+        <translation>uma muda com duas folhas, dentro de um tubo de ensaio pintado de preto</translation>
+    </message>
+    <message>
+        <source>a ruler marked from 0 at the top to 17</source>
+        <translation>uma régua marcada de 0, em cima, até 17</translation>
+    </message>
+    <message>
+        <source>a red arrow pointing down at the mineral buttons</source>
+        <translation>uma seta vermelha apontando para baixo, para os botões dos minerais</translation>
+    </message>
+</context>
+<context>
+    <name>QuitBox</name>
+    <message>
+        <source>Talvessa</source>
+        <translation>Talvessa</translation>
+    </message>
+    <message>
+        <source>Do you really want to quit?</source>
+        <translation>Você quer mesmo sair?</translation>
+    </message>
+</context>
+<context>
+    <name>RecordTable</name>
+    <message>
+        <source>Mineral</source>
+        <translation>Mineral</translation>
+    </message>
+    <message>
+        <source>Nitrogen</source>
+        <translation>Nitrogênio</translation>
+    </message>
+    <message>
+        <source>Potassium</source>
+        <translation>Potássio</translation>
+    </message>
+    <message>
+        <source>Magnesium</source>
+        <translation>Magnésio</translation>
+    </message>
+    <message>
+        <source>Iron</source>
+        <translation>Ferro</translation>
+    </message>
+    <message>
+        <source>Phosphorus</source>
+        <translation>Fósforo</translation>
+    </message>
+    <message>
+        <source>Calcium</source>
+        <translation>Cálcio</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Colocado</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <translation>%1 colocado</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::DesignWindow</name>
     <message>
         <source>Quorvel - Designing your experiment</source>
         <translation>Quorvel - Planeje seu experimento</translation>
@@ -93,7 +240,7 @@
     </message>
 </context>
 <context>
-    <name>ResultsScreen</name>
+    <name>quorvel::ResultsWindow</name>
     <message>
         <source>Quorvel - Your results</source>
         <translation>Quorvel - Seus resultados</translation>
@@ -141,153 +288,6 @@
     <message>
         <source>%1 units tall on the ruler</source>
         <translation>%1 unidades de altura na régua</translation>
-    </message>
-</context>
-<context>
-    <name>RecordTable</name>
-    <message>
-        <source>Mineral</source>
-        <translation>Mineral</translation>
-    </message>
-    <message>
-        <source>Nitrogen</source>
-        <translation>Nitrogênio</translation>
-    </message>
-    <message>
-        <source>Potassium</source>
-        <translation>Potássio</translation>
-    </message>
-    <message>
-        <source>Magnesium</source>
-        <translation>Magnésio</translation>
-    </message>
-    <message>
-        <source>Iron</source>
-        <translation>Ferro</translation>
-    </message>
-    <message>
-        <source>Phosphorus</source>
-        <translation>Fósforo</translation>
-    </message>
-    <message>
-        <source>Calcium</source>
-        <translation>Cálcio</translation>
-    </message>
-    <message>
-        <source>Added</source>
-        <translation>Colocado</translation>
-    </message>
-    <message>
-        <source>Yes</source>
-        <translation>Sim</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Não</translation>
-    </message>
-    <message>
-        <source>%1 added</source>
-        <translation>%1 colocado</translation>
-    </message>
-</context>
-<context>
-    <name>QuitBox</name>
-    <message>
-        <source>Talvessa</source>
-        <translation>Talvessa</translation>
-    </message>
-    <message>
-        <source>Do you really want to quit?</source>
-        <translation>Você quer mesmo sair?</translation>
-    </message>
-</context>
-<context>
-    <name>PictureDescriptions</name>
-    <message>
-        <source>healthy green leaf</source>
-        <translation>folha verde e saudável</translation>
-    </message>
-    <message>
-        <source>pale yellow leaf</source>
-        <translation>folha amarelo-clara</translation>
-    </message>
-    <message>
-        <source>white leaf with green veins</source>
-        <translation>folha branca com nervuras verdes</translation>
-    </message>
-    <message>
-        <source>small and crinkled green leaf</source>
-        <translation>folha verde pequena e enrugada</translation>
-    </message>
-    <message>
-        <source>yellow leaf with brown spots</source>
-        <translation>folha amarela com manchas marrons</translation>
-    </message>
-    <message>
-        <source>purple leaf</source>
-        <translation>folha roxa</translation>
-    </message>
-    <message>
-        <source>healthy green leaf, hanging down</source>
-        <translation>folha verde e saudável, voltada para baixo</translation>
-    </message>
-    <message>
-        <source>small purple leaf with a wavy edge</source>
-        <translation>folha roxa pequena com a borda ondulada</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <comment>test tube</comment>
-        <translation>vazio</translation>
-    </message>
-    <message>
-        <source>minerals only</source>
-        <translation>só sais minerais</translation>
-    </message>
-    <message>
-        <source>water and minerals</source>
-        <translation>água e sais minerais</translation>
-    </message>
-    <message>
-        <source>clear water</source>
-        <translation>água limpa</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <comment>syringe</comment>
-        <translation>vazia</translation>
-    </message>
-    <message>
-        <source>nearly empty</source>
-        <translation>quase vazia</translation>
-    </message>
-    <message>
-        <source>pressed</source>
-        <translation>apertada</translation>
-    </message>
-    <message>
-        <source>full</source>
-        <translation>cheia</translation>
-    </message>
-    <message>
-        <source>a falling drop</source>
-        <translation>uma gota caindo</translation>
-    </message>
-    <message>
-        <source>test tube, blacked out</source>
-        <translation>tubo de ensaio, pintado de preto</translation>
-    </message>
-    <message>
-        <source>a plant cutting with two leaves, standing in a blacked-out test tube</source>
-        <translation>uma muda com duas folhas, dentro de um tubo de ensaio pintado de preto</translation>
-    </message>
-    <message>
-        <source>a ruler marked from 0 at the top to 17</source>
-        <translation>uma régua marcada de 0, em cima, até 17</translation>
-    </message>
-    <message>
-        <source>a red arrow pointing down at the mineral buttons</source>
-        <translation>uma seta vermelha apontando para baixo, para os botões dos minerais</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,121 @@
+// Choosing and installing the pupil's language.
+#include "shell/translations.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+#include <memory>
+
+namespace quorvel::translations {
+
+namespace {
+
+const QString kResourceFolder = QStringLiteral(":/i18n");
+
+struct Installed {
+    std::unique_ptr<QTranslator> program;
+    std::unique_ptr<QTranslator> qt; // the standard buttons of the quit box
+    QString language;
+};
+
+Installed& installed()
+{
+    static Installed state;
+    return state;
+}
+
+void removeInstalled()
+{
+    Installed& state = installed();
+    if (state.program)
+        QCoreApplication::removeTranslator(state.program.get());
+    if (state.qt)
+        QCoreApplication::removeTranslator(state.qt.get());
+    state.program.reset();
+    state.qt.reset();
+    state.language.clear();
+}
+
+// gettext's rule, which every desktop program on these systems follows: in the C or POSIX locale
+// the program speaks English, whatever LANGUAGE says.
+bool inPlainLocale()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    QString messages;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        messages = qEnvironmentVariable(variable);
+        if (!messages.isEmpty())
+            break;
+    }
+    return messages.isEmpty() || messages == QLatin1String("C") ||
+           messages == QLatin1String("POSIX");
+#else
+    return false;
+#endif
+}
+
+} // namespace
+
+QStringList available()
+{
+    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
+            QStringLiteral("pt_BR"), QStringLiteral("nl")};
+}
+
+bool install(const QString& language)
+{
+    removeInstalled();
+    if (!available().contains(language)
+#if defined(QUORVEL_PSEUDO_TRANSLATION)
+        && language != QLatin1String("pseudo")
+#endif
+    )
+        return false;
+    auto program = std::make_unique<QTranslator>();
+    if (!program->load(QStringLiteral("quorvel_") + language, kResourceFolder))
+        return false;
+    Installed& state = installed();
+    QCoreApplication::installTranslator(program.get());
+    state.program = std::move(program);
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QStringLiteral("qtbase_") + language, kResourceFolder)) {
+        QCoreApplication::installTranslator(qt.get());
+        state.qt = std::move(qt);
+    }
+    state.language = language;
+    return true;
+}
+
+QString installForDesktop()
+{
+#if defined(QUORVEL_PSEUDO_TRANSLATION)
+    // A build for finding controls that would clip: every text longer, with accented capitals.
+    install(QStringLiteral("pseudo"));
+    return installed().language;
+#endif
+    removeInstalled();
+    if (inPlainLocale())
+        return QString();
+    // Each of the desktop's languages in its order, each from the most to the least specific
+    // ("pt-BR" before "pt"), as QTranslator would look them up.
+    const QStringList offered = available();
+    for (QString wanted : QLocale::system().uiLanguages()) {
+        wanted.replace(QLatin1Char('-'), QLatin1Char('_'));
+        while (!wanted.isEmpty()) {
+            if (offered.contains(wanted))
+                return install(wanted) ? wanted : QString();
+            const qsizetype cut = wanted.lastIndexOf(QLatin1Char('_'));
+            wanted.truncate(cut < 0 ? 0 : cut);
+        }
+    }
+    return QString();
+}
+
+QLocale textLocale()
+{
+    const QString& language = installed().language;
+    if (language.isEmpty() || language == QLatin1String("pseudo"))
+        return QLocale::c();
+    return QLocale(language);
+}
+
+} // namespace quorvel::translations
