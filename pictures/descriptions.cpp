@@ -1,6 +1,8 @@
 // The words for every picture, kept beside the drawings so that a new picture gets its words too.
 #include "pictures/descriptions.h"
 
+#include "pictures/drawings.h"
+
 #include <array>
 
 namespace quorvel::descriptions {
@@ -26,6 +28,7 @@ QString leaf(int index)
                                                           "purple leaf",
                                                           "healthy green leaf, hanging down",
                                                           "small purple leaf with a wavy edge"};
+    static_assert(kLooks.size() * 2 == drawings::kLeafCount);
     return index >= 0 ? pick(kLooks, index / 2) : QString();
 }
 
@@ -33,6 +36,7 @@ QString tube(int index)
 {
     static constexpr std::array<const char*, 4> kTexts = {"empty", "minerals only",
                                                           "water and minerals", "clear water"};
+    static_assert(kTexts.size() == drawings::kTubeCount);
     return pick(kTexts, index);
 }
 
@@ -40,6 +44,7 @@ QString syringe(int index)
 {
     static constexpr std::array<const char*, 4> kTexts = {"empty", "nearly empty", "pressed",
                                                           "full"};
+    static_assert(kTexts.size() == drawings::kSyringeCount);
     return pick(kTexts, index);
 }
 

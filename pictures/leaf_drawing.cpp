@@ -17,7 +17,6 @@ namespace {
 using namespace palette;
 
 constexpr int kLeafSize = 70;
-constexpr int kLeafCount = 16;
 
 // Stalk in the bottom-right corner pixel, tip short of the top-left one so that corner stays
 // white.

@@ -15,7 +15,6 @@ namespace {
 using namespace palette;
 
 constexpr QSize kSize(84, 80);
-constexpr int kSyringeCount = 4;
 
 // The syringe is laid out along its own axis: "along" runs from the needle tip towards the
 // plunger, "across" at right angles. The tip sits just above where the screen starts the drop.

@@ -16,7 +16,6 @@ using namespace palette;
 
 constexpr int kWidth = kTubeSize.width();
 constexpr int kHeight = kTubeSize.height();
-constexpr int kTubeCount = 4;
 constexpr int kWaterLineRow = 45;
 constexpr int kSettledLayerRows = 4;
 
