@@ -3,6 +3,7 @@
 
 #include "pictures/raster.h"
 
+#include <QPolygonF>
 #include <cmath>
 #include <numbers>
 
@@ -12,6 +13,8 @@ namespace {
 
 constexpr int kWaves = 5;          // bumps along each side of a wavy margin
 constexpr double kWaveDepth = 0.2; // share of the local width that a bump adds or takes
+// More than any margin reaches: the widest swell is the half-width, and a bump adds kWaveDepth.
+constexpr double kWidestShare = 1.0 + kWaveDepth + 0.05;
 constexpr double kVeinReach = 0.8; // veins stop short of the edge, as on a real leaf
 constexpr double kVeinAngle = 0.6; // radians between a side vein and the midrib
 
@@ -52,7 +55,22 @@ bool Blade::contains(QPointF point) const
     const QPointF offset = point - m_stalk;
     const double along = QPointF::dotProduct(offset, m_axis);
     const double across = QPointF::dotProduct(offset, m_across);
+    // Beyond the widest bump no point can be inside, and the width need not be worked out.
+    if (std::abs(across) >= kWidestShare * m_halfWidth)
+        return false;
     return std::abs(across) < halfWidthAt(along);
+}
+
+QRectF Blade::bounds() const
+{
+    // No margin is wider than the widest bump of a wavy one.
+    const double reach = kWidestShare * m_halfWidth + 1.0;
+    QPolygonF corners;
+    for (const double along : {m_stalkLength, m_length}) {
+        for (const double across : {-reach, reach})
+            corners << pointAt(along, across);
+    }
+    return corners.boundingRect();
 }
 
 QList<QLineF> Blade::veins(int perSide) const
@@ -79,10 +97,11 @@ QList<QLineF> Blade::veins(int perSide) const
 
 void Blade::paint(QImage& image, QRgb blade, QRgb veins, std::optional<QRgb> edge) const
 {
-    const raster::Region region = [this](QPointF p) { return contains(p); };
-    raster::fill(image, region, blade);
+    const auto inside = [this](QPointF p) { return contains(p); };
     if (edge)
-        raster::outline(image, region, *edge);
+        raster::fillOutlined(image, bounds(), inside, blade, *edge);
+    else
+        raster::fill(image, bounds(), inside, blade);
     raster::line(image, m_stalk, m_tip - m_axis * 1.5, veins);
     for (const QLineF& vein : this->veins(4))
         raster::line(image, vein.p1(), vein.p2(), veins);

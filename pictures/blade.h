@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLineF>
 #include <QList>
+#include <QRectF>
 #include <optional>
 
 namespace quorvel {
@@ -18,6 +19,8 @@ public:
           Margin margin = Margin::Smooth);
 
     bool contains(QPointF point) const;
+    // A rectangle that holds the whole blade (not the stalk).
+    QRectF bounds() const;
     QLineF midrib() const { return {m_stalk, m_tip}; }
     QList<QLineF> veins(int perSide) const;
 

@@ -24,7 +24,8 @@ QImage cuttingInTube(double scale)
     QImage image = raster::canvas(kSize, kWhite, scale);
     // The stem stops at the mouth: below it the tube hides it, and the tube must stay exactly
     // the blacked-out picture.
-    raster::fill(image, raster::capsule({kStemX, kTubeAt.y() - 1.0}, kStemTop, 1.6), kDarkGreen);
+    const raster::Capsule stem{{kStemX, kTubeAt.y() - 1.0}, kStemTop, 1.6};
+    raster::fill(image, stem.bounds(), stem, kDarkGreen);
     // The leaves rise from a little apart on the stem, one on each side.
     const Blade left(kStemTop + QPointF(0.0, 4.0), {7.0, 10.0}, 6.0, 27.0);
     const Blade right(kStemTop, {147.0, 4.0}, 6.0, 27.0);
@@ -34,9 +35,9 @@ QImage cuttingInTube(double scale)
     // The blacked-out tube, drawn in place rather than pasted, so it stays sharp at any scale.
     const QRectF tubeArea(kTubeAt, kTubeSize);
     raster::fill(
-        image, [&](QPointF p) { return tubeArea.contains(p); }, kWhite);
+        image, tubeArea, [&](QPointF p) { return tubeArea.contains(p); }, kWhite);
     raster::fill(
-        image,
+        image, tubeArea,
         [&](QPointF p) { return tubeArea.contains(p) && inTubeSilhouette(p - tubeArea.topLeft()); },
         kBlack);
     return image;

@@ -1,6 +1,8 @@
 // The words for every picture, kept beside the drawings so that a new picture gets its words too.
 #include "pictures/descriptions.h"
 
+#include "pictures/drawings.h"
+
 #include <QCoreApplication>
 #include <array>
 
@@ -32,6 +34,7 @@ QString leaf(int index)
         QT_TRANSLATE_NOOP("PictureDescriptions", "purple leaf"),
         QT_TRANSLATE_NOOP("PictureDescriptions", "healthy green leaf, hanging down"),
         QT_TRANSLATE_NOOP("PictureDescriptions", "small purple leaf with a wavy edge")};
+    static_assert(kLooks.size() * 2 == drawings::kLeafCount);
     return index >= 0 ? pick(kLooks, index / 2) : QString();
 }
 
@@ -44,6 +47,7 @@ QString tube(int index)
         nullptr, QT_TRANSLATE_NOOP("PictureDescriptions", "minerals only"),
         QT_TRANSLATE_NOOP("PictureDescriptions", "water and minerals"),
         QT_TRANSLATE_NOOP("PictureDescriptions", "clear water")};
+    static_assert(kTexts.size() == drawings::kTubeCount);
     return pick(kTexts, index);
 }
 
@@ -55,6 +59,7 @@ QString syringe(int index)
         nullptr, QT_TRANSLATE_NOOP("PictureDescriptions", "nearly empty"),
         QT_TRANSLATE_NOOP("PictureDescriptions", "pressed"),
         QT_TRANSLATE_NOOP("PictureDescriptions", "full")};
+    static_assert(kTexts.size() == drawings::kSyringeCount);
     return pick(kTexts, index);
 }
 

@@ -11,6 +11,11 @@ class QPainter;
 
 namespace quorvel::drawings {
 
+// How many pictures each array holds; the store and the words follow these.
+inline constexpr int kLeafCount = 16;
+inline constexpr int kTubeCount = 4;
+inline constexpr int kSyringeCount = 4;
+
 QImage leaf(int index, double scale = 1.0);    // 0..15, 70 x 70, white background
 QImage tube(int index, double scale = 1.0);    // 0..3, 58 x 177
 QImage syringe(int index, double scale = 1.0); // 0..3, 84 x 80

@@ -1,6 +1,8 @@
 // The picture store: every picture that the screens swap in, drawn once on first use.
 #pragma once
 
+#include "pictures/drawings.h"
+
 #include <QPixmap>
 #include <array>
 
@@ -8,9 +10,9 @@ namespace quorvel {
 
 class Graphics {
 public:
-    static constexpr int kLeafCount = 16;
-    static constexpr int kTubeCount = 4;
-    static constexpr int kSyringeCount = 4;
+    static constexpr int kLeafCount = drawings::kLeafCount;
+    static constexpr int kTubeCount = drawings::kTubeCount;
+    static constexpr int kSyringeCount = drawings::kSyringeCount;
 
     // The one store of the program. It lives from the first call until the application object
     // goes away; each picture is drawn the first time it is asked for. Needs a QGuiApplication.

@@ -6,6 +6,7 @@
 #include "pictures/raster.h"
 
 #include <QList>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -16,7 +17,6 @@ namespace {
 using namespace palette;
 
 constexpr int kLeafSize = 70;
-constexpr int kLeafCount = 16;
 
 // Stalk in the bottom-right corner pixel, tip short of the top-left one so that corner stays
 // white.
@@ -35,10 +35,49 @@ QImage plainLeaf(Blade::Margin margin, QRgb blade, std::optional<QRgb> edge, dou
     return image;
 }
 
+// One irregular blotch on the leaf blade: a disc whose edge wanders by up to half its radius.
+struct Blotch {
+    Blade blade;
+    QPointF centre;
+    double radius;
+    double phase3;
+    double phase5;
+
+    // The edge wanders by at most 0.3 + 0.2 of the radius; a little more is allowed for rounding.
+    double farthest() const { return 1.51 * radius; }
+
+    QRectF bounds() const
+    {
+        const double reach = farthest();
+        return {centre.x() - reach, centre.y() - reach, 2 * reach, 2 * reach};
+    }
+
+    bool operator()(QPointF p) const
+    {
+        const QPointF d = p - centre;
+        if (QPointF::dotProduct(d, d) >= farthest() * farthest() || !blade.contains(p))
+            return false;
+        const double angle = std::atan2(d.y(), d.x());
+        const double reach = radius * (1.0 + 0.3 * std::sin(3 * angle + phase3) +
+                                       0.2 * std::sin(5 * angle + phase5));
+        return std::hypot(d.x(), d.y()) < reach;
+    }
+};
+
+qsizetype countWithin(const QImage& image, const QRect& box, QRgb colour)
+{
+    qsizetype count = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        const QRgb* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        count += std::count(pixels + box.left(), pixels + box.right() + 1, colour);
+    }
+    return count;
+}
+
 // Irregular blotches dropped at repeatable places over the blade until they cover a third
 // of it; they go over veins and edge alike, as a disease would. Where they fall is worked out
 // once at scale 1, so a finer drawing shows the very same blotches.
-QList<raster::Region> blotches()
+QList<Blotch> blotches()
 {
     QImage image = plainLeaf(Blade::Margin::Smooth, kPaleYellow, kBlack, 1.0);
     const Blade blade = leafBlade(Blade::Margin::Smooth);
@@ -49,42 +88,32 @@ QList<raster::Region> blotches()
     }
 
     constexpr quint32 kSeed = 8;
-    QList<raster::Region> regions;
-    int blotched = 0;
+    QList<Blotch> regions;
+    qsizetype blotched = 0;
     for (int i = 0; blotched * 3 < bladePixels; ++i) {
         const QPointF centre(kLeafSize * raster::unitNoise(i, 0, kSeed),
                              kLeafSize * raster::unitNoise(i, 1, kSeed));
         if (!blade.contains(centre))
             continue;
-        const double radius = 2.0 + 3.5 * raster::unitNoise(i, 2, kSeed);
-        const double phase3 = 2.0 * std::numbers::pi * raster::unitNoise(i, 3, kSeed);
-        const double phase5 = 2.0 * std::numbers::pi * raster::unitNoise(i, 4, kSeed);
-        const raster::Region blotch = [=](QPointF p) {
-            if (!blade.contains(p))
-                return false;
-            const QPointF d = p - centre;
-            const double angle = std::atan2(d.y(), d.x());
-            const double reach = radius * (1.0 + 0.3 * std::sin(3 * angle + phase3) +
-                                           0.2 * std::sin(5 * angle + phase5));
-            return std::hypot(d.x(), d.y()) < reach;
-        };
-        raster::fill(image, blotch, kOliveBrown);
+        const Blotch blotch{blade, centre, 2.0 + 3.5 * raster::unitNoise(i, 2, kSeed),
+                            2.0 * std::numbers::pi * raster::unitNoise(i, 3, kSeed),
+                            2.0 * std::numbers::pi * raster::unitNoise(i, 4, kSeed)};
+        // Only pixels within the blotch's bounds can turn brown.
+        const QRect box = raster::pixelsAround(image, blotch.bounds());
+        blotched -= countWithin(image, box, kOliveBrown | 0xff000000u);
+        raster::fill(image, blotch.bounds(), blotch, kOliveBrown);
+        blotched += countWithin(image, box, kOliveBrown | 0xff000000u);
         regions.append(blotch);
-        blotched = 0;
-        for (int y = 0; y < kLeafSize; ++y) {
-            for (int x = 0; x < kLeafSize; ++x)
-                blotched += image.pixel(x, y) == kOliveBrown ? 1 : 0;
-        }
     }
     return regions;
 }
 
 QImage blotchedLeaf(double scale)
 {
-    static const QList<raster::Region> kBlotches = blotches();
+    static const QList<Blotch> kBlotches = blotches();
     QImage image = plainLeaf(Blade::Margin::Smooth, kPaleYellow, kBlack, scale);
-    for (const raster::Region& blotch : kBlotches)
-        raster::fill(image, blotch, kOliveBrown);
+    for (const Blotch& blotch : kBlotches)
+        raster::fill(image, blotch.bounds(), blotch, kOliveBrown);
     return image;
 }
 

@@ -10,12 +10,6 @@ namespace quorvel::raster {
 
 namespace {
 
-// The centre of image pixel (x, y) in picture units.
-QPointF centreOf(int x, int y, double scale)
-{
-    return {(x + 0.5) / scale, (y + 0.5) / scale};
-}
-
 double distanceToSegment(QPointF p, QPointF a, QPointF b)
 {
     const QPointF ab = b - a;
@@ -32,6 +26,11 @@ std::pair<int, int> pixelSpan(double at, double scale)
             int(std::floor((at + 0.5) * scale - 0.5))};
 }
 
+void setPixel(QImage& image, int x, int y, QRgb colour)
+{
+    row(image, y)[x] = 0xff000000u | colour;
+}
+
 } // namespace
 
 QImage canvas(QSize size, QRgb colour, double scale)
@@ -45,42 +44,23 @@ QImage canvas(QSize size, QRgb colour, double scale)
     return image;
 }
 
-void fill(QImage& image, const Region& region, QRgb colour)
+QRectF everywhere(const QImage& image)
 {
     const double scale = image.devicePixelRatio();
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (region(centreOf(x, y, scale)))
-                image.setPixel(x, y, colour);
-        }
-    }
+    return {0.0, 0.0, image.width() / scale, image.height() / scale};
 }
 
-void paint(QImage& image, const std::function<QRgb(QPointF)>& colourAt)
+QRect pixelsAround(const QImage& image, const QRectF& bounds)
 {
     const double scale = image.devicePixelRatio();
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, colourAt(centreOf(x, y, scale)));
-    }
-}
-
-void outline(QImage& image, const Region& region, QRgb colour)
-{
-    const double scale = image.devicePixelRatio();
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QPointF centre = centreOf(x, y, scale);
-            if (!region(centre))
-                continue;
-            // The neighbours one picture unit away, so the edge keeps its width at any scale.
-            const bool onEdge = !region(centre - QPointF(1, 0)) ||
-                                !region(centre + QPointF(1, 0)) ||
-                                !region(centre - QPointF(0, 1)) || !region(centre + QPointF(0, 1));
-            if (onEdge)
-                image.setPixel(x, y, colour);
-        }
-    }
+    const auto clampTo = [](double value, int last) {
+        return int(std::clamp(value, -1.0, double(last) + 1.0));
+    };
+    const int left = clampTo(std::floor(bounds.left() * scale) - 1.0, image.width());
+    const int right = clampTo(std::ceil(bounds.right() * scale) + 1.0, image.width());
+    const int top = clampTo(std::floor(bounds.top() * scale) - 1.0, image.height());
+    const int bottom = clampTo(std::ceil(bounds.bottom() * scale) + 1.0, image.height());
+    return QRect(QPoint(left, top), QPoint(right, bottom)) & image.rect();
 }
 
 void line(QImage& image, QPointF from, QPointF to, QRgb colour)
@@ -94,7 +74,7 @@ void line(QImage& image, QPointF from, QPointF to, QRgb colour)
         if (scale == 1.0) {
             const QPoint pixel(int(std::floor(p.x())), int(std::floor(p.y())));
             if (image.rect().contains(pixel))
-                image.setPixel(pixel, colour);
+                setPixel(image, pixel.x(), pixel.y(), colour);
             continue;
         }
         // A square one picture unit across, centred on the point: at scale 1 that would be
@@ -103,19 +83,29 @@ void line(QImage& image, QPointF from, QPointF to, QRgb colour)
         const auto [top, bottom] = pixelSpan(p.y(), scale);
         for (int y = std::max(top, 0); y <= std::min(bottom, image.height() - 1); ++y) {
             for (int x = std::max(left, 0); x <= std::min(right, image.width() - 1); ++x)
-                image.setPixel(x, y, colour);
+                setPixel(image, x, y, colour);
         }
     }
 }
 
-Region disc(QPointF centre, double radius)
+QRectF Disc::bounds() const
 {
-    return [centre, radius](QPointF p) { return QLineF(p, centre).length() < radius; };
+    return {centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius};
 }
 
-Region capsule(QPointF from, QPointF to, double radius)
+bool Disc::operator()(QPointF p) const
 {
-    return [from, to, radius](QPointF p) { return distanceToSegment(p, from, to) < radius; };
+    return QLineF(p, centre).length() < radius;
+}
+
+QRectF Capsule::bounds() const
+{
+    return QRectF(from, to).normalized().adjusted(-radius, -radius, radius, radius);
+}
+
+bool Capsule::operator()(QPointF p) const
+{
+    return distanceToSegment(p, from, to) < radius;
 }
 
 quint32 noise(int a, int b, quint32 seed)

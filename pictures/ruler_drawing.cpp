@@ -55,7 +55,7 @@ void label(QImage& image, int number, int top)
         const auto& glyph = kDigits[digit.digitValue()];
         const QRect cells(left, top, kGlyphWidth, kGlyphHeight);
         raster::fill(
-            image,
+            image, QRectF(cells),
             [&](QPointF p) {
                 const QPoint cell(int(std::floor(p.x())), int(std::floor(p.y())));
                 return cells.contains(cell) && glyph[cell.y() - top][cell.x() - left] == '#';
@@ -88,8 +88,9 @@ QImage ruler(double scale)
     QImage image = raster::canvas(kSize, kWhite, scale);
     // The grain is a texture of whole picture pixels; a finer drawing keeps the same grain.
     raster::paint(image, [](QPointF p) { return woodAt(int(p.x()), int(p.y())); });
+    const QRectF board(QPointF(0, 0), kSize);
     raster::outline(
-        image, [](QPointF p) { return QRectF(0, 0, 31, 351).contains(p); }, kDarkBrown);
+        image, board, [&](QPointF p) { return board.contains(p); }, kDarkBrown);
 
     const int scaleEnd = kUnits * kUnit;
     raster::line(image, QPointF(kScaleX + 0.5, 0.5), QPointF(kScaleX + 0.5, scaleEnd + 0.5),
@@ -106,8 +107,10 @@ QImage ruler(double scale)
     for (const int number : {5, 10, 15})
         label(image, number, number * kUnit - kGlyphHeight / 2);
 
-    raster::fill(image, raster::disc(kHoleCentre, kHoleRadius + 1.0), kDarkBrown);
-    raster::fill(image, raster::disc(kHoleCentre, kHoleRadius), kWhite);
+    const raster::Disc rim{kHoleCentre, kHoleRadius + 1.0};
+    const raster::Disc hole{kHoleCentre, kHoleRadius};
+    raster::fill(image, rim.bounds(), rim, kDarkBrown);
+    raster::fill(image, hole.bounds(), hole, kWhite);
     return image;
 }
 

@@ -4,6 +4,7 @@
 #include "pictures/palette.h"
 #include "pictures/raster.h"
 
+#include <QPolygonF>
 #include <cmath>
 #include <numbers>
 
@@ -14,7 +15,6 @@ namespace {
 using namespace palette;
 
 constexpr QSize kSize(84, 80);
-constexpr int kSyringeCount = 4;
 
 // The syringe is laid out along its own axis: "along" runs from the needle tip towards the
 // plunger, "across" at right angles. The tip sits just above where the screen starts the drop.
@@ -57,27 +57,54 @@ double across(QPointF p)
     return QPointF::dotProduct(p - kTip, kAcross);
 }
 
-raster::Region span(double from, double to, double halfWidth)
-{
-    return [=](QPointF p) {
-        const double u = along(p);
-        return u >= from && u < to && std::abs(across(p)) < halfWidth;
-    };
-}
+// The points whose distance along the axis lies in [from, to) and whose distance across it lies
+// in the given range: a rectangle turned with the syringe.
+struct AxisBox {
+    double from;
+    double to;
+    double acrossFrom;
+    double acrossTo;
+    // Whether the range across is open at both ends, as a span's half-width is.
+    bool symmetric;
 
-raster::Region band(double from, double to, double acrossFrom, double acrossTo)
-{
-    return [=](QPointF p) {
+    bool operator()(QPointF p) const
+    {
         const double u = along(p);
+        if (u < from || u >= to)
+            return false;
         const double v = across(p);
-        return u >= from && u < to && v >= acrossFrom && v < acrossTo;
-    };
+        return symmetric ? std::abs(v) < acrossTo : v >= acrossFrom && v < acrossTo;
+    }
+
+    QRectF bounds() const
+    {
+        QPolygonF corners;
+        for (const double u : {from, to}) {
+            for (const double v : {acrossFrom, acrossTo})
+                corners << kTip + kAxis * u + kAcross * v;
+        }
+        return corners.boundingRect();
+    }
+};
+
+AxisBox span(double from, double to, double halfWidth)
+{
+    return {from, to, -halfWidth, halfWidth, true};
 }
 
-void part(QImage& image, const raster::Region& region, QRgb fill)
+AxisBox band(double from, double to, double acrossFrom, double acrossTo)
 {
-    raster::fill(image, region, fill);
-    raster::outline(image, region, kBlack);
+    return {from, to, acrossFrom, acrossTo, false};
+}
+
+void fill(QImage& image, const AxisBox& box, QRgb colour)
+{
+    raster::fill(image, box.bounds(), box, colour);
+}
+
+void part(QImage& image, const AxisBox& box, QRgb colour)
+{
+    raster::fillOutlined(image, box.bounds(), box, colour, kBlack);
 }
 
 } // namespace
@@ -93,18 +120,19 @@ QImage syringe(int index, double scale)
     const double thumbFrom = sealBack + kRodLength;
 
     QImage image = raster::canvas(kSize, kWhite, scale);
-    raster::fill(image, span(kBarrelFrom, kBarrelTo, kBarrelHalfWidth), kWhite);
+    fill(image, span(kBarrelFrom, kBarrelTo, kBarrelHalfWidth), kWhite);
     // Light catches the near side of the glass and the far side lies in shadow.
-    raster::fill(image, band(kBoreFront, kBoreBack, -kBore, -kBore + 1.5), kLightGrey);
-    raster::fill(image, band(kBoreFront, kBoreBack, kBore - 1.5, kBore), kGrey);
-    raster::fill(image, band(kBoreFront, sealFront, -kBore, kBore), kBlue);
+    fill(image, band(kBoreFront, kBoreBack, -kBore, -kBore + 1.5), kLightGrey);
+    fill(image, band(kBoreFront, kBoreBack, kBore - 1.5, kBore), kGrey);
+    fill(image, band(kBoreFront, sealFront, -kBore, kBore), kBlue);
     part(image, span(sealBack - 0.5, thumbFrom + 0.5, kRodHalfWidth), kLightGrey);
     part(image, span(sealFront, sealBack, kBore), kGrey);
     for (int mark = 1; mark <= 4; ++mark) {
         const double at = kBoreFront + mark * kTravel / 5.0;
-        raster::fill(image, band(at, at + 1.0, kBore - 3.0, kBore), kBlack);
+        fill(image, band(at, at + 1.0, kBore - 3.0, kBore), kBlack);
     }
-    raster::outline(image, span(kBarrelFrom, kBarrelTo, kBarrelHalfWidth), kBlack);
+    const AxisBox barrel = span(kBarrelFrom, kBarrelTo, kBarrelHalfWidth);
+    raster::outline(image, barrel.bounds(), barrel, kBlack);
     part(image, span(kGripFrom, kGripTo, kGripHalfWidth), kGrey);
     part(image, span(thumbFrom, thumbFrom + kThumbRestLength, kThumbRestHalfWidth), kGrey);
     part(image, span(kHubFrom, kHubTo, kHubHalfWidth), kLightGrey);
@@ -119,7 +147,7 @@ QImage drip(double scale)
     static constexpr const char* kRows[] = {"..#..", ".###.", "#####", "#####", "#####", ".###."};
     QImage image = raster::canvas({5, 6}, kWhite, scale);
     raster::fill(
-        image,
+        image, QRectF(0, 0, 5, 6),
         [](QPointF p) {
             const int x = int(p.x());
             const int y = int(p.y());

@@ -16,7 +16,6 @@ using namespace palette;
 
 constexpr int kWidth = kTubeSize.width();
 constexpr int kHeight = kTubeSize.height();
-constexpr int kTubeCount = 4;
 constexpr int kWaterLineRow = 45;
 constexpr int kSettledLayerRows = 4;
 
@@ -70,6 +69,18 @@ bool inMouth(QPointF p)
     return inEllipse(p, kRimRadiusX - kWall, kRimRadiusY - kRimThicknessY);
 }
 
+// Holds the whole tube: the lip is its widest part.
+constexpr QRectF kSilhouetteBounds(kCentreX - kRimRadiusX, kRimCentreY - kRimRadiusY,
+                                   2 * kRimRadiusX, kHeight - (kRimCentreY - kRimRadiusY));
+
+// The part of the silhouette from the given height down.
+QRectF silhouetteBelow(double top)
+{
+    QRectF bounds = kSilhouetteBounds;
+    bounds.setTop(std::max(bounds.top(), top));
+    return bounds;
+}
+
 int lowestInteriorRow()
 {
     int row = kHeight - 1;
@@ -90,27 +101,29 @@ QImage tube(int index, double scale)
     if (index < 0 || index >= kTubeCount)
         return {};
     QImage image = raster::canvas({kWidth, kHeight}, kBlack, scale);
+    // White around the glass, in the mouth and inside.
     raster::fill(
-        image, [](QPointF p) { return !inSilhouette(p); }, kWhite);
-    raster::fill(
-        image, [](QPointF p) { return inMouth(p) || inInterior(p); }, kWhite);
+        image, raster::everywhere(image),
+        [](QPointF p) { return !inSilhouette(p) || inMouth(p) || inInterior(p); }, kWhite);
 
     switch (index) {
     case 1: {
         const double layerTop = lowestInteriorRow() + 1 - kSettledLayerRows;
         raster::fill(
-            image, [=](QPointF p) { return inInterior(p) && p.y() > layerTop; }, kBlueViolet);
+            image, silhouetteBelow(layerTop),
+            [=](QPointF p) { return inInterior(p) && p.y() > layerTop; }, kBlueViolet);
         break;
     }
     case 2:
     case 3:
         if (index == 2) {
             raster::fill(
-                image, [](QPointF p) { return inInterior(p) && p.y() > kWaterLineRow + 1; }, kCyan);
+                image, silhouetteBelow(kWaterLineRow + 1),
+                [](QPointF p) { return inInterior(p) && p.y() > kWaterLineRow + 1; }, kCyan);
         }
         raster::fill(
-            image, [](QPointF p) { return inSilhouette(p) && int(p.y()) == kWaterLineRow; },
-            kBlack);
+            image, silhouetteBelow(kWaterLineRow) & QRectF(0, kWaterLineRow, kWidth, 1),
+            [](QPointF p) { return inSilhouette(p) && int(p.y()) == kWaterLineRow; }, kBlack);
         break;
     default:
         break;
@@ -121,7 +134,7 @@ QImage tube(int index, double scale)
 QImage blackedOutTube(double scale)
 {
     QImage image = raster::canvas({kWidth, kHeight}, kWhite, scale);
-    raster::fill(image, inSilhouette, kBlack);
+    raster::fill(image, kSilhouetteBounds, inSilhouette, kBlack);
     return image;
 }
 

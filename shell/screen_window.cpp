@@ -7,10 +7,59 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QIconEngine>
+#include <QPixmap>
 #include <QScreen>
 #include <QWindow>
 
 namespace quorvel {
+
+namespace {
+
+// Stands in for the program icon until the window's first frame: an icon, but one with no
+// pictures, so a window system that draws every size of an icon while the window is being shown
+// (as X11 does, all seven) has nothing to draw then.
+class IconBeforeFirstFrame : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize&, QIcon::Mode, QIcon::State) override { return {}; }
+    void paint(QPainter*, const QRect&, QIcon::Mode, QIcon::State) override {}
+    QIconEngine* clone() const override { return new IconBeforeFirstFrame; }
+    QString key() const override { return QStringLiteral("quorvel-icon-before-first-frame"); }
+};
+
+// Gives the window the program icon once its first frame has been painted, so that drawing the
+// icon's sizes never delays the first sight of the screen.
+class IconAfterFirstFrame : public QObject {
+public:
+    explicit IconAfterFirstFrame(QWidget* window)
+        : QObject(window)
+        , m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            m_window->removeEventFilter(this);
+            // Queued, so it runs after this paint has been drawn and flushed.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_window->setWindowIcon(drawings::programIcon());
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+};
+
+} // namespace
 
 ScreenWindow::ScreenWindow(Shell& shell, const QString& title, int outerWidthTwips,
                            int outerHeightTwips)
@@ -22,7 +71,8 @@ ScreenWindow::ScreenWindow(Shell& shell, const QString& title, int outerWidthTwi
     , m_outerHeightTwips(outerHeightTwips)
 {
     setWindowTitle(title);
-    setWindowIcon(drawings::programIcon());
+    setWindowIcon(QIcon(new IconBeforeFirstFrame));
+    new IconAfterFirstFrame(this);
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
