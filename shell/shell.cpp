@@ -3,6 +3,7 @@
 
 #include "design/design_window.h"
 #include "results/results_window.h"
+#include "shell/bundled_font.h"
 
 #include <QApplication>
 
@@ -15,7 +16,9 @@ Shell::Shell()
 Shell::Shell(Options options)
     : m_options(std::move(options))
     , m_random(m_options.random ? m_options.random : &RandomSource::program())
-{}
+{
+    registerBundledFont();
+}
 
 Shell::~Shell() = default;
 
