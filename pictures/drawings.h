@@ -24,6 +24,9 @@ QImage ruler(double scale = 1.0);           // 31 x 351, zero of the scale at th
 inline constexpr int kRulerUnitPixels = 19; // the ruler's scale: picture units to one unit
 QImage programIconImage(int sizePx = 32);   // transparent background
 QIcon programIcon();
+// The icon's shapes drawn into a sizePx square from the painter's origin: the same drawing for the
+// pictures above and for a vector icon file.
+void paintProgramIcon(QPainter& painter, double sizePx);
 
 // The instruction arrow is a vector drawing (217 x 151 units) stretched to fill target.
 void drawInstructionArrow(QPainter& painter, const QRectF& target);
