@@ -7,11 +7,16 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=${1:-run}
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2
-    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+# fonts-liberation2 gives the font the program carries; qt6-wayland runs it natively on Wayland;
+# the Qt tools compile the translations, and Qt's own translations name the standard buttons.
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
+          fonts-liberation2 qt6-wayland qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # For the tests only: an X server, D-Bus and the AT-SPI bus with its client for the screen-reader
 # test, the desktop-entry and AppStream validators, and dpkg-shlibdeps for the .deb.
 test_packages=(xvfb dbus at-spi2-core python3-pyatspi desktop-file-utils appstream dpkg-dev file)
+# lintian for the .deb, hardening-check (devscripts), man for the manual page's warnings, and a
+# headless weston for the Wayland session.
+test_packages+=(lintian devscripts man-db weston)
 # valgrind runs a scripted session of the program under memcheck.
 test_packages+=(valgrind)
 

@@ -29,6 +29,9 @@ QImage ruler(double scale = 1.0);          // 31 x 351, zero of the scale at the
                                            // unit is kRulerUnitPixels (results/rules/ruler_rules.h)
 QImage programIconImage(int sizePx = 32);  // transparent background
 QIcon programIcon();
+// The icon's shapes drawn into a sizePx square from the painter's origin: the same drawing for the
+// pictures above and for a vector icon file.
+void paintProgramIcon(QPainter& painter, double sizePx);
 
 // The instruction arrow is a vector drawing (217 x 151 units) stretched to fill target.
 void drawInstructionArrow(QPainter& painter, const QRectF& target);

@@ -36,11 +36,9 @@ QPainterPath leafPath(QPointF base, QPointF tip, double bulge)
 
 } // namespace
 
-QImage programIconImage(int sizePx)
+void paintProgramIcon(QPainter& painter, double sizePx)
 {
-    QImage image(sizePx, sizePx, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(sizePx / kDesignSize, sizePx / kDesignSize);
 
@@ -63,6 +61,15 @@ QImage programIconImage(int sizePx)
     }
     painter.setBrush(QColor(kRed));
     painter.drawEllipse(kFlowerCentre, kHeartRadius, kHeartRadius);
+    painter.restore();
+}
+
+QImage programIconImage(int sizePx)
+{
+    QImage image(sizePx, sizePx, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paintProgramIcon(painter, sizePx);
     return image;
 }
 

@@ -8,7 +8,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
-    QApplication::setDesktopFileName(QStringLiteral("quorvel"));
+    QApplication::setDesktopFileName(QStringLiteral("org.quorvel.quorvel"));
     // Screens are only hidden and shown; the program ends only through the quit confirmation.
     QApplication::setQuitOnLastWindowClosed(false);
     quorvel::translations::installForDesktop();

@@ -4,6 +4,7 @@
 #include "controls/accessible_controls.h"
 #include "design/design_window.h"
 #include "results/results_window.h"
+#include "shell/bundled_font.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@ Shell::Shell()
 Shell::Shell(Options options)
     : m_options(std::move(options))
 {
+    registerBundledFont();
     if (!m_options.random)
         m_options.random = [this] { return m_randomSource.next(); };
     installAccessibleControls();
