@@ -7,6 +7,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRubberBand>
@@ -14,6 +15,7 @@
 #include <QTextStream>
 #include <QTimerEvent>
 #include <QWindow>
+#include <vector>
 
 namespace pupil {
 
@@ -28,26 +30,54 @@ struct AccessKey {
 
 namespace {
 
-// The access keys of both screens, and a few letters that press nothing.
-constexpr std::array<AccessKey, 13> kDesignKeys = {{{Qt::Key_N, 1},
-                                                    {Qt::Key_T, 2},
-                                                    {Qt::Key_M, 3},
-                                                    {Qt::Key_I, 4},
-                                                    {Qt::Key_P, 5},
-                                                    {Qt::Key_C, 6},
-                                                    {Qt::Key_W, 7},
-                                                    {Qt::Key_R, DesignButton::kCmd},
-                                                    {Qt::Key_Q, DesignButton::kCmd + 1},
-                                                    {Qt::Key_S, DesignButton::kCmd + 2},
-                                                    {Qt::Key_A, DesignButton::kCmd + 3},
-                                                    {Qt::Key_X, -1},
-                                                    {Qt::Key_G, -1}}};
-constexpr std::array<AccessKey, 6> kResultsKeys = {{{Qt::Key_Q, 0},
-                                                    {Qt::Key_M, 1},
-                                                    {Qt::Key_N, 2},
-                                                    {Qt::Key_R, -1},
-                                                    {Qt::Key_S, -1},
-                                                    {Qt::Key_W, -1}}};
+// The access keys of both screens in the language installed, read from the captions the
+// program must show (English, or their translation), and a few letters that press nothing.
+std::vector<AccessKey> keysOf(const char* screen,
+                              const std::vector<std::pair<const char*, int>>& captions,
+                              const QString& idleLetters, int idleCount)
+{
+    std::vector<AccessKey> keys;
+    QString used;
+    for (const auto& [caption, id] : captions) {
+        const QString shown = QCoreApplication::translate(screen, caption);
+        const qsizetype mark = shown.indexOf(QLatin1Char('&'));
+        const QChar letter = shown.at(mark + 1).toUpper();
+        used += letter;
+        keys.push_back({Qt::Key(letter.unicode()), id});
+    }
+    int idle = 0;
+    for (const QChar letter : idleLetters) {
+        if (!used.contains(letter) && idle < idleCount) {
+            keys.push_back({Qt::Key(letter.unicode()), -1});
+            ++idle;
+        }
+    }
+    return keys;
+}
+
+std::vector<AccessKey> designKeys()
+{
+    return keysOf("quorvel::DesignWindow",
+                  {{"&Nitrogen", 1},
+                   {"Po&tassium", 2},
+                   {"&Magnesium", 3},
+                   {"&Iron", 4},
+                   {"&Phosphorus", 5},
+                   {"&Calcium", 6},
+                   {"Add &Water", 7},
+                   {"See &Results", DesignButton::kCmd},
+                   {"&Quit", DesignButton::kCmd + 1},
+                   {"&Start again", DesignButton::kCmd + 2},
+                   {"&Add Cutting", DesignButton::kCmd + 3}},
+                  QStringLiteral("XGJZKY"), 2);
+}
+
+std::vector<AccessKey> resultsKeys()
+{
+    return keysOf("quorvel::ResultsWindow",
+                  {{"&Quit", 0}, {"&Move ruler", 1}, {"&New experiment", 2}},
+                  QStringLiteral("RSWXGJZ"), 3);
+}
 
 QString where(QPoint p)
 {
@@ -292,7 +322,7 @@ void RandomPupil::clickButton(int id)
     // By mouse, by its access key, or by Space once it has the focus, as pupils do.
     const int how = below(10);
     if (how < 2) {
-        for (const AccessKey& key : kDesignKeys)
+        for (const AccessKey& key : designKeys())
             if (key.id == id) {
                 accessKey(key);
                 return;
@@ -333,8 +363,8 @@ void RandomPupil::clickButton()
 void RandomPupil::accessKey()
 {
     const bool onResults = m_model.screen == Screen::Results;
-    accessKey(onResults ? kResultsKeys[std::size_t(below(int(kResultsKeys.size())))]
-                        : kDesignKeys[std::size_t(below(int(kDesignKeys.size())))]);
+    const std::vector<AccessKey> keys = onResults ? resultsKeys() : designKeys();
+    accessKey(keys[std::size_t(below(int(keys.size())))]);
 }
 
 void RandomPupil::accessKey(const AccessKey& key)
@@ -510,7 +540,7 @@ QString RandomPupil::check() const
             wrong.append(what);
     };
     const auto yesNo = [](bool given) {
-        return given ? QStringLiteral("Yes") : QStringLiteral("No");
+        return QCoreApplication::translate("RecordTable", given ? "Yes" : "No");
     };
     const quorvel::Graphics& store = quorvel::Graphics::instance();
     const PupilModel& m = m_model;
@@ -586,10 +616,12 @@ QString RandomPupil::check() const
     expect(r.size() == m.clientSize, QStringLiteral("Results client size"));
     for (int i = 1; i <= 6; ++i) {
         const QString caption = r.Added(i)->text();
-        expect(caption == m.resultsAdded[std::size_t(i)],
-               QStringLiteral("Results Added(%1) is \"%2\", expected \"%3\"")
-                   .arg(i)
-                   .arg(caption, m.resultsAdded[std::size_t(i)]));
+        // The model keeps the record's own words; the screen shows them in its language.
+        const QString shown = QCoreApplication::translate(
+            "RecordTable", m.resultsAdded[std::size_t(i)].toLatin1().constData());
+        expect(caption == shown, QStringLiteral("Results Added(%1) is \"%2\", expected \"%3\"")
+                                     .arg(i)
+                                     .arg(caption, shown));
     }
     expect(r.Stem()->isVisibleTo(&r) == m.stemShown, QStringLiteral("stem visibility"));
     if (m.stemTop) {

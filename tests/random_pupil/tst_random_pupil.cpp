@@ -7,6 +7,8 @@
 // A failure names its seed; the same seed replays the same actions.
 #include "random_pupil.h"
 
+#include "shell/translations.h"
+
 #include <QApplication>
 #include <QDebug>
 #include <QElapsedTimer>
@@ -56,12 +58,17 @@ private Q_SLOTS:
     void initTestCase();
     void pupil_data();
     void pupil();
+    // The same pupil in another language: the record keeps its meaning, the keys follow the
+    // captions.
+    void pupilInGerman();
     // The first fault the pupil found, kept as a case of its own.
     void pressOnAButtonNeverPlacesTheRuler_data();
     void pressOnAButtonNeverPlacesTheRuler();
     void cleanupTestCase();
 
 private:
+    void runPupil(quint64 seed, int actions);
+
     qint64 m_actions = 0;
     QElapsedTimer m_clock;
 };
@@ -97,6 +104,18 @@ void TestRandomPupil::pupil()
 {
     QFETCH(quint64, seed);
     QFETCH(int, actions);
+    runPupil(seed, actions);
+}
+
+void TestRandomPupil::pupilInGerman()
+{
+    QVERIFY(quorvel::translations::install(QStringLiteral("de")));
+    runPupil(1, kDefaultActions);
+    quorvel::translations::install(QString());
+}
+
+void TestRandomPupil::runPupil(quint64 seed, int actions)
+{
     pupil::RandomPupil randomPupil(seed);
     const QString failure = randomPupil.run(actions);
     if (!failure.isEmpty()) {
