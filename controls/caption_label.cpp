@@ -34,6 +34,19 @@ void CaptionLabel::setAccessibleSubject(const QString& subject)
     QAccessible::updateAccessibility(&event);
 }
 
+void CaptionLabel::setTwipsGeometry(double left, double top, double width, double height)
+{
+    m_twips = QRectF(left, top, width, height);
+    applyFrame(twipsFrameOf(this));
+}
+
+void CaptionLabel::applyFrame(const TwipsFrame& frame)
+{
+    setFont(screenFont(frame.scale));
+    if (!m_twips.isNull())
+        setGeometry(frame.rect(m_twips.x(), m_twips.y(), m_twips.width(), m_twips.height()));
+}
+
 void CaptionLabel::setRecord(const std::string& word)
 {
     m_record = word;

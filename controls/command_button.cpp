@@ -2,22 +2,31 @@
 #include "controls/command_button.h"
 
 #include "controls/screen_font.h"
-#include "controls/twips.h"
 
 namespace quorvel {
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent, const QRectF& twips)
+    : QPushButton(caption, parent)
+    , m_twips(twips)
+{
+    // Return presses the focused button, as Space does, like the command buttons pupils know.
+    setAutoDefault(true);
+    // A right press must not fall through to the window (where, while the ruler is being placed,
+    // it would place it).
+    setAttribute(Qt::WA_NoMousePropagation);
+    applyFrame(twipsFrameOf(parent));
+}
+
+void CommandButton::applyFrame(const TwipsFrame& frame)
+{
+    setFont(screenFont(frame.scale));
+    setGeometry(frame.rect(m_twips.x(), m_twips.y(), m_twips.width(), m_twips.height()));
+}
 
 QPushButton* makeCommandButton(QWidget* parent, const QString& caption, double left, double top,
                                double width, double height)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setFont(screenFont());
-    // Return presses the focused button, as Space does, like the command buttons pupils know.
-    button->setAutoDefault(true);
-    // A right press must not fall through to the window (where, while the ruler is being placed,
-    // it would place it).
-    button->setAttribute(Qt::WA_NoMousePropagation);
-    placeInTwips(button, left, top, width, height);
-    return button;
+    return new CommandButton(caption, parent, QRectF(left, top, width, height));
 }
 
 } // namespace quorvel

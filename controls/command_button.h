@@ -1,12 +1,25 @@
 // The command buttons of both screens.
 #pragma once
 
+#include "controls/twips.h"
+
 #include <QPushButton>
+#include <QRectF>
 
 namespace quorvel {
 
 // A button with an access key (the & in its caption), placed in twips. Return presses it when it
 // has the focus, as Space does, and it takes every press on it, whatever the mouse button.
+class CommandButton : public QPushButton, public TwipsPlaced {
+    Q_OBJECT
+public:
+    CommandButton(const QString& caption, QWidget* parent, const QRectF& twips);
+    void applyFrame(const TwipsFrame& frame) override;
+
+private:
+    QRectF m_twips;
+};
+
 QPushButton* makeCommandButton(QWidget* parent, const QString& caption, double left, double top,
                                double width, double height);
 

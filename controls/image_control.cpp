@@ -14,9 +14,11 @@ ImageControl::ImageControl(QWidget* parent, double left, double top, double widt
     : QWidget(parent)
     , m_left(static_cast<float>(left))
     , m_top(static_cast<float>(top))
+    , m_widthTwips(width)
+    , m_heightTwips(height)
     , m_fit(fit)
 {
-    placeInTwips(this, left, top, width, height);
+    applyFrame(twipsFrameOf(parent));
     if (input == Input::Transparent)
         setAttribute(Qt::WA_TransparentForMouseEvents);
     else
@@ -67,9 +69,16 @@ void ImageControl::setTop(float twips)
 
 void ImageControl::applyPosition()
 {
-    const QPoint target(twipsToPixels(m_left), twipsToPixels(m_top));
+    const QPoint target = twipsFrameOf(this).point(m_left, m_top);
     if (pos() != target)
         move(target);
+}
+
+void ImageControl::applyFrame(const TwipsFrame& frame)
+{
+    setGeometry(QRect(frame.point(m_left, m_top),
+                      QSize(frame.length(m_widthTwips), frame.length(m_heightTwips))));
+    update();
 }
 
 void ImageControl::paintEvent(QPaintEvent*)
@@ -77,33 +86,44 @@ void ImageControl::paintEvent(QPaintEvent*)
     if (picture().isNull())
         return;
     QPainter painter(this);
-    // Drawn at the display's own density, not a 1x bitmap blown up.
-    const QPixmap shown = catalogue::sharp(m_picture, devicePixelRatioF());
-    if (m_fit == Fit::Stretch)
+    // Drawn for the display's own density times the screen's scale, never a 1x bitmap blown up.
+    const double scale = twipsFrameOf(this).scale;
+    const QPixmap shown = catalogue::sharp(m_picture, devicePixelRatioF() * scale);
+    if (m_fit == Fit::Stretch) {
         painter.drawPixmap(rect(), shown);
-    else
+        return;
+    }
+    if (scale == 1.0) {
         painter.drawPixmap(0, 0, shown);
+        return;
+    }
+    // Its pixels are the display's: the picture covers scale times its 1x size.
+    const QSizeF covered = QSizeF(shown.size()) / devicePixelRatioF();
+    painter.drawPixmap(QRectF(QPointF(0, 0), covered), shown, QRectF(shown.rect()));
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
     const QPointF at = event->position();
-    Q_EMIT pressed(float(pixelsToTwips(at.x())), float(pixelsToTwips(at.y())));
+    const TwipsFrame& frame = twipsFrameOf(this);
+    Q_EMIT pressed(float(frame.toTwipsLength(at.x())), float(frame.toTwipsLength(at.y())));
 }
 
 void ImageControl::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
     const QPointF at = event->position();
-    Q_EMIT released(float(pixelsToTwips(at.x())), float(pixelsToTwips(at.y())));
+    const TwipsFrame& frame = twipsFrameOf(this);
+    Q_EMIT released(float(frame.toTwipsLength(at.x())), float(frame.toTwipsLength(at.y())));
 }
 
 void ImageControl::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
     const QPointF at = event->position();
-    Q_EMIT mouseMoved(float(pixelsToTwips(at.x())), float(pixelsToTwips(at.y())));
+    const TwipsFrame& frame = twipsFrameOf(this);
+    Q_EMIT mouseMoved(float(frame.toTwipsLength(at.x())), float(frame.toTwipsLength(at.y())));
 }
 
 } // namespace quorvel

@@ -1,6 +1,8 @@
 // A picture box: shows a picture from its top-left corner at natural size, or stretched.
 #pragma once
 
+#include "controls/twips.h"
+
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
@@ -11,7 +13,7 @@ namespace quorvel {
 // display a catalogue picture is painted from its sharp rendition; the control still holds, and
 // hands out, the 1x picture it was given. Screen readers hear the control's accessible name and,
 // as its description, what the picture shows.
-class ImageControl : public QWidget {
+class ImageControl : public QWidget, public TwipsPlaced {
     Q_OBJECT
 public:
     enum class Input { TakesPress, Transparent };
@@ -33,6 +35,7 @@ public:
     float top() const { return m_top; }
     void setLeft(float twips);
     void setTop(float twips);
+    void applyFrame(const TwipsFrame& frame) override;
 
 Q_SIGNALS:
     // Emitted for every position the control is given, so an observer sees each step of a move.
@@ -55,6 +58,8 @@ private:
     mutable std::function<QPixmap()> m_drawOnFirstUse;
     float m_left;
     float m_top;
+    double m_widthTwips;
+    double m_heightTwips;
     Fit m_fit;
 };
 

@@ -50,9 +50,10 @@ void LineControl::applyGeometry()
 {
     // A growing stem sets an end point once per twip; the widget only changes when the line's
     // pixel extent does, which keeps a long growth loop to a few geometry changes.
-    const int px1 = twipsToPixels(m_x1), py1 = twipsToPixels(m_y1);
-    const int px2 = twipsToPixels(m_x2), py2 = twipsToPixels(m_y2);
-    const int margin = (m_widthPixels + 1) / 2 + 1;
+    const TwipsFrame& frame = twipsFrameOf(this);
+    const int px1 = frame.x(m_x1), py1 = frame.y(m_y1);
+    const int px2 = frame.x(m_x2), py2 = frame.y(m_y2);
+    const int margin = (frame.lineWidth(m_widthPixels) + 1) / 2 + 1;
     const QRect bounds = QRect(QPoint(std::min(px1, px2), std::min(py1, py2)),
                                QPoint(std::max(px1, px2), std::max(py1, py2)))
                              .adjusted(-margin, -margin, margin, margin);
@@ -63,17 +64,24 @@ void LineControl::applyGeometry()
     m_origin = bounds.topLeft();
 }
 
+void LineControl::applyFrame(const TwipsFrame&)
+{
+    applyGeometry();
+}
+
 void LineControl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QPoint from = QPoint(twipsToPixels(m_x1), twipsToPixels(m_y1)) - m_origin;
-    const QPoint to = QPoint(twipsToPixels(m_x2), twipsToPixels(m_y2)) - m_origin;
-    if (m_widthPixels <= 1) {
+    const TwipsFrame& frame = twipsFrameOf(this);
+    const QPoint from = frame.point(m_x1, m_y1) - m_origin;
+    const QPoint to = frame.point(m_x2, m_y2) - m_origin;
+    const int width = frame.lineWidth(m_widthPixels);
+    if (width <= 1) {
         painter.setPen(QPen(m_colour, 0));
         painter.drawLine(from, to);
         return;
     }
-    painter.setPen(QPen(m_colour, m_widthPixels, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(m_colour, width, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(from, to);
 }
 

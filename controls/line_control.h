@@ -1,13 +1,15 @@
 // A straight line between two points in twips, of a given width and colour.
 #pragma once
 
+#include "controls/twips.h"
+
 #include <QColor>
 #include <QWidget>
 
 namespace quorvel {
 
 // Takes no input.
-class LineControl : public QWidget {
+class LineControl : public QWidget, public TwipsPlaced {
     Q_OBJECT
 public:
     LineControl(QWidget* parent, const QColor& colour, int widthPixels, float x1, float y1,
@@ -21,6 +23,7 @@ public:
     void setY1(float twips);
     void setX2(float twips);
     void setY2(float twips);
+    void applyFrame(const TwipsFrame& frame) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

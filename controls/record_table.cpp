@@ -1,7 +1,6 @@
 // The record table's labels, shared by the Design and Results screens.
 #include "controls/record_table.h"
 
-#include "controls/twips.h"
 #include "pictures/palette.h"
 #include "shell/rules/record.h"
 
@@ -32,15 +31,15 @@ RecordLabels makeRecordLabels(QWidget* parent, int mineralLeftTwips, int addedLe
     for (std::size_t i = 0; i < kMineralCaption.size(); ++i) {
         const QString mineral = QCoreApplication::translate("RecordTable", kMineralCaption[i]);
         labels.mineral[i] = new CaptionLabel(mineral, background, Qt::AlignLeft, parent);
-        placeInTwips(labels.mineral[i], mineralLeftTwips, kRowTopTwips[i], kMineralWidthTwips,
-                     kRowHeightTwips);
+        labels.mineral[i]->setTwipsGeometry(mineralLeftTwips, kRowTopTwips[i], kMineralWidthTwips,
+                                            kRowHeightTwips);
         labels.added[i] = new CaptionLabel(QString(), background, Qt::AlignHCenter, parent);
         if (i == 0)
             labels.added[i]->setText(QCoreApplication::translate("RecordTable", "Added"));
         else
             labels.added[i]->setRecord(kNo);
-        placeInTwips(labels.added[i], addedLeftTwips, kRowTopTwips[i], kAddedWidthTwips,
-                     kRowHeightTwips);
+        labels.added[i]->setTwipsGeometry(addedLeftTwips, kRowTopTwips[i], kAddedWidthTwips,
+                                          kRowHeightTwips);
         if (i > 0)
             labels.added[i]->setAccessibleSubject(
                 QCoreApplication::translate("RecordTable", "%1 added").arg(mineral));

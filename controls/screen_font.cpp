@@ -5,7 +5,7 @@
 
 namespace quorvel {
 
-QFont screenFont()
+QFont screenFont(double scale)
 {
     QFont font;
     // "MS Sans Serif" is missing outside Windows; then a sans-serif of its width: Arial's metrics
@@ -14,7 +14,10 @@ QFont screenFont()
                       QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans Condensed")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(12);
+    if (scale == 1.0)
+        font.setPointSize(12);
+    else
+        font.setPointSizeF(12.0 * scale);
     font.setBold(false);
     font.setItalic(false);
     return font;

@@ -5,7 +5,7 @@
 
 namespace quorvel {
 
-// 12 point, plain, sans-serif.
-QFont screenFont();
+// 12 point, plain, sans-serif; scale times as large on a screen drawn larger.
+QFont screenFont(double scale = 1.0);
 
 } // namespace quorvel

@@ -11,17 +11,34 @@ ShapeControl::ShapeControl(QWidget* parent, const QColor& fill, double left, dou
                            double width, double height)
     : QWidget(parent)
     , m_fill(fill)
+    , m_twips(left, top, width, height)
 {
-    placeInTwips(this, left, top, width, height);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    applyFrame(twipsFrameOf(parent));
+}
+
+void ShapeControl::applyFrame(const TwipsFrame& frame)
+{
+    m_borderPixels = frame.lineWidth(1);
+    setGeometry(frame.rect(m_twips.x(), m_twips.y(), m_twips.width(), m_twips.height()));
+    update();
 }
 
 void ShapeControl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), m_fill);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (m_borderPixels == 1) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        return;
+    }
+    // A wider border, drawn inside the shape as the 1-pixel one is.
+    const int b = m_borderPixels;
+    painter.fillRect(0, 0, width(), b, Qt::black);
+    painter.fillRect(0, height() - b, width(), b, Qt::black);
+    painter.fillRect(0, 0, b, height(), Qt::black);
+    painter.fillRect(width() - b, 0, b, height(), Qt::black);
 }
 
 } // namespace quorvel

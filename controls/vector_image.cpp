@@ -11,9 +11,15 @@ VectorImage::VectorImage(QWidget* parent, Drawing drawing, double left, double t
                          double height)
     : QWidget(parent)
     , m_drawing(std::move(drawing))
+    , m_twips(left, top, width, height)
 {
-    placeInTwips(this, left, top, width, height);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    applyFrame(twipsFrameOf(parent));
+}
+
+void VectorImage::applyFrame(const TwipsFrame& frame)
+{
+    setGeometry(frame.rect(m_twips.x(), m_twips.y(), m_twips.width(), m_twips.height()));
 }
 
 void VectorImage::paintEvent(QPaintEvent*)

@@ -74,7 +74,7 @@ DesignWindow::DesignWindow(Shell& shell)
     m_instruction = new CaptionLabel(tr("Click on these minerals to add them to the tube."),
                                      paleYellow, Qt::AlignLeft, this);
     m_instruction->setWordWrap(true);
-    placeInTwips(m_instruction, 1080, 420, 1815, 975);
+    m_instruction->setTwipsGeometry(1080, 420, 1815, 975);
     m_drip = new ImageControl(this, kDripLeftTwips, 2520, 75, 90, ImageControl::Input::Transparent);
     m_drip->setPicture(catalogue::drip());
     m_arrow = new VectorImage(this, &drawings::drawInstructionArrow, 1440, 1680, 1080, 600);

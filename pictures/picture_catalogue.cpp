@@ -6,8 +6,9 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <algorithm>
 #include <functional>
-#include <map>
+#include <vector>
 
 namespace quorvel::catalogue {
 
@@ -15,10 +16,13 @@ namespace {
 
 using Drawing = std::function<QImage(double scale)>;
 
+// A window being resized asks for a new ratio at every step; only the latest few are kept.
+constexpr std::size_t kRenditionsKept = 3;
+
 struct Entry {
     Drawing draw;
     QString description;
-    std::map<qreal, QPixmap> renditions;
+    std::vector<std::pair<qreal, QPixmap>> renditions; // the most recently used last
 };
 
 // Keyed by QPixmap::cacheKey(), which every implicitly shared copy of a picture keeps.
@@ -109,13 +113,20 @@ QPixmap sharp(const QPixmap& picture, qreal devicePixelRatio)
     if (devicePixelRatio == 1.0 || devicePixelRatio <= 0.0 || find(picture) == nullptr)
         return picture;
     Entry& entry = (*s_entries)[picture.cacheKey()];
-    auto it = entry.renditions.find(devicePixelRatio);
-    if (it == entry.renditions.end()) {
-        QPixmap rendition = QPixmap::fromImage(entry.draw(devicePixelRatio));
-        rendition.setDevicePixelRatio(devicePixelRatio);
-        it = entry.renditions.emplace(devicePixelRatio, rendition).first;
+    auto& kept = entry.renditions;
+    auto it = std::find_if(kept.begin(), kept.end(), [devicePixelRatio](const auto& r) {
+        return r.first == devicePixelRatio;
+    });
+    if (it != kept.end()) {
+        std::rotate(it, it + 1, kept.end());
+        return kept.back().second;
     }
-    return it->second;
+    QPixmap rendition = QPixmap::fromImage(entry.draw(devicePixelRatio));
+    rendition.setDevicePixelRatio(devicePixelRatio);
+    if (kept.size() == kRenditionsKept)
+        kept.erase(kept.begin());
+    kept.emplace_back(devicePixelRatio, rendition);
+    return rendition;
 }
 
 } // namespace quorvel::catalogue

@@ -28,10 +28,6 @@ struct LeafPlace {
 constexpr std::array<LeafPlace, ResultsWindow::kLeafCount> kLeafAtCreation = {
     {{6360, 120}, {6480, 0}, {6480, 120}, {6480, 0}, {5985, 2520}, {7080, 2520}}};
 
-float toTwips(double pixels)
-{
-    return static_cast<float>(pixelsToTwips(pixels));
-}
 } // namespace
 
 ResultsWindow::ResultsWindow(Shell& shell)
@@ -279,7 +275,8 @@ void ResultsWindow::Ruler_MouseDown(float X, float Y)
 QPointF ResultsWindow::pointerOnWindow(float x, float y) const
 {
     // The ruler's on-screen corner, as the pointer meets it, not its unrounded twips.
-    return {pixelsToTwips(m_ruler->x()) + x, pixelsToTwips(m_ruler->y()) + y};
+    const TwipsFrame& frame = twipsFrame();
+    return {frame.toTwipsX(m_ruler->x()) + x, frame.toTwipsY(m_ruler->y()) + y};
 }
 
 void ResultsWindow::moveDragOutline(float x, float y)
@@ -288,7 +285,7 @@ void ResultsWindow::moveDragOutline(float x, float y)
         return;
     const QPointF pointer = pointerOnWindow(x, y);
     const RulerPlace place = dropPlace(float(pointer.x()), float(pointer.y()), m_grab);
-    m_dragOutline->move(twipsToPixels(place.left), twipsToPixels(place.top));
+    m_dragOutline->move(twipsFrame().point(place.left, place.top));
 }
 
 void ResultsWindow::Ruler_MouseUp(float X, float Y)
@@ -301,7 +298,7 @@ void ResultsWindow::Ruler_MouseUp(float X, float Y)
     const QPointF pointer = pointerOnWindow(X, Y);
     const float x = float(pointer.x());
     const float y = float(pointer.y());
-    const QPoint pixel(twipsToPixels(x), twipsToPixels(y));
+    const QPoint pixel = twipsFrame().point(x, y);
     if (!rect().contains(pixel) || childAt(pixel) != nullptr)
         return;
     Form_DragDrop(m_ruler, x, y);
@@ -319,7 +316,9 @@ void ResultsWindow::Form_DragDrop(ImageControl* Source, float X, float Y)
 void ResultsWindow::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    Form_MouseDown(toTwips(event->position().x()), toTwips(event->position().y()));
+    const TwipsFrame& frame = twipsFrame();
+    Form_MouseDown(float(frame.toTwipsX(event->position().x())),
+                   float(frame.toTwipsY(event->position().y())));
 }
 
 void ResultsWindow::mouseMoveEvent(QMouseEvent* event)

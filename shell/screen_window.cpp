@@ -10,7 +10,10 @@
 #include <QIconEngine>
 #include <QPixmap>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
+#include <algorithm>
+#include <cmath>
 
 namespace quorvel {
 
@@ -63,9 +66,9 @@ private:
 
 ScreenWindow::ScreenWindow(Shell& shell, const QString& title, int outerWidthTwips,
                            int outerHeightTwips)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                           Qt::CustomizeWindowHint)
+    : TwipsWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                               Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
     , m_shell(shell)
     , m_outerWidthTwips(outerWidthTwips)
     , m_outerHeightTwips(outerHeightTwips)
@@ -77,6 +80,38 @@ ScreenWindow::ScreenWindow(Shell& shell, const QString& title, int outerWidthTwi
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
     setPalette(colours);
+
+    // A projection fills the screen with F11, and Escape brings the window back.
+    auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(fullScreen, &QShortcut::activated, this, &ScreenWindow::toggleFullScreen);
+    auto* leaveFullScreen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(leaveFullScreen, &QShortcut::activated, this, [this] {
+        if (isFullScreen())
+            toggleFullScreen();
+    });
+}
+
+void ScreenWindow::toggleFullScreen()
+{
+    // The state under full screen (maximised or not) comes back when it is left.
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+void ScreenWindow::takeViewOf(const ScreenWindow& replaced)
+{
+    const Qt::WindowStates state =
+        replaced.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    if (state != Qt::WindowNoState) {
+        setWindowState(state);
+        return;
+    }
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        setWindowState(Qt::WindowNoState);
+    // Unchanged where both sit where they were loaded, as at every start.
+    if (replaced.size() != replaced.defaultClientSize())
+        resize(replaced.size());
+    if (replaced.pos() != pos())
+        move(replaced.pos());
 }
 
 void ScreenWindow::loadGeometry()
@@ -86,16 +121,23 @@ void ScreenWindow::loadGeometry()
     applyOuterSize();
 }
 
+QSize ScreenWindow::defaultClientSizeFor(const QMargins& frame) const
+{
+    return QSize(twipsToPixels(m_outerWidthTwips) - frame.left() - frame.right(),
+                 twipsToPixels(m_outerHeightTwips) - frame.top() - frame.bottom());
+}
+
 void ScreenWindow::applyOuterSize()
 {
     // The outer size includes the frame where the window system reports one; without a frame
     // (or before it is known) the whole size is client area.
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     m_appliedFrame = frame;
-    const int outerWidth = twipsToPixels(m_outerWidthTwips);
-    const int outerHeight = twipsToPixels(m_outerHeightTwips);
-    setFixedSize(outerWidth - frame.left() - frame.right(),
-                 outerHeight - frame.top() - frame.bottom());
+    m_defaultClientSize = defaultClientSizeFor(frame);
+    // Smaller than half the layout the captions could not be read; larger has no limit.
+    setMinimumSize(m_defaultClientSize / 2);
+    resize(m_defaultClientSize);
+    scaleToWindow();
 
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
@@ -113,9 +155,42 @@ void ScreenWindow::applyOuterSize()
 void ScreenWindow::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
-    // The frame becomes known only after the window manager has framed the window.
-    if (m_loaded && windowHandle() && windowHandle()->frameMargins() != m_appliedFrame)
+    // The frame becomes known only after the window manager has framed the window; the outer
+    // size is set again then, unless the pupil has already resized or maximised it.
+    if (!m_loaded || !windowHandle() || windowHandle()->frameMargins() == m_appliedFrame)
+        return;
+    if (windowState() == Qt::WindowNoState && size() == m_defaultClientSize) {
         applyOuterSize();
+        return;
+    }
+    m_appliedFrame = windowHandle()->frameMargins();
+    m_defaultClientSize = defaultClientSizeFor(m_appliedFrame);
+    setMinimumSize(m_defaultClientSize / 2);
+    scaleToWindow();
+}
+
+void ScreenWindow::resizeEvent(QResizeEvent* event)
+{
+    TwipsWindow::resizeEvent(event);
+    scaleToWindow();
+}
+
+void ScreenWindow::scaleToWindow()
+{
+    if (!m_defaultClientSize.isValid() || m_defaultClientSize.isEmpty())
+        return;
+    if (size() == m_defaultClientSize) {
+        setTwipsFrame(TwipsFrame());
+        return;
+    }
+    // The whole layout as one picture, as large as fits, centred with white margins around it.
+    TwipsFrame frame;
+    frame.scale = std::min(double(width()) / m_defaultClientSize.width(),
+                           double(height()) / m_defaultClientSize.height());
+    const QSize drawn(int(std::lround(m_defaultClientSize.width() * frame.scale)),
+                      int(std::lround(m_defaultClientSize.height() * frame.scale)));
+    frame.origin = QPoint((width() - drawn.width()) / 2, (height() - drawn.height()) / 2);
+    setTwipsFrame(frame);
 }
 
 void ScreenWindow::Form_Unload(Boolean16& Cancel)

@@ -1,28 +1,38 @@
-// What both screens share as windows: fixed outer size, centring, icon, and the quit rule on close.
+// What both screens share as windows: their outer size and centring at load, icon, the quit rule
+// on close, and the whole layout scaled as one picture when the window is resized.
 #pragma once
 
+#include "controls/twips_window.h"
 #include "shell/rules/experiment_state.h"
 
 #include <QMargins>
-#include <QWidget>
+#include <QSize>
 
 namespace quorvel {
 
 class Shell;
 
-class ScreenWindow : public QWidget {
+class ScreenWindow : public TwipsWindow {
     Q_OBJECT
 public:
     ScreenWindow(Shell& shell, const QString& title, int outerWidthTwips, int outerHeightTwips);
 
     // The screen becoming the active one among the program's own screens. Raised by the shell when
-    // it switches screens, never by the window system (returning from another application or
-    // closing a message box is no activation).
+    // it switches screens, never by the window system (returning from another application,
+    // closing a message box, resizing or a change of window state is no activation).
     virtual void Form_Activate() = 0;
 
     // The pupil closing the window: the quit rule; on No, Cancel true (-1) keeps it open and
     // unchanged.
     void Form_Unload(Boolean16& Cancel);
+
+    // The client size the layout is made for; the window at this size shows it at scale 1.
+    QSize defaultClientSize() const { return m_defaultClientSize; }
+    // F11: full screen, and back to the state before.
+    void toggleFullScreen();
+    // Takes the window state and the place of the screen it replaces, so that switching screens
+    // keeps the view (a maximised or full-screen projection stays so).
+    void takeViewOf(const ScreenWindow& replaced);
 
 protected:
     // Normal window state, the outer size set, read back, and centred on the screen.
@@ -30,16 +40,20 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
     Shell& m_shell;
 
 private:
     void applyOuterSize();
+    QSize defaultClientSizeFor(const QMargins& frame) const;
+    void scaleToWindow();
 
     int m_outerWidthTwips;
     int m_outerHeightTwips;
     bool m_loaded = false;
     QMargins m_appliedFrame;
+    QSize m_defaultClientSize;
 };
 
 } // namespace quorvel

@@ -53,6 +53,8 @@ void Shell::start()
 void Shell::showResults()
 {
     ResultsWindow& screen = results();
+    if (m_design)
+        screen.takeViewOf(*m_design);
     screen.show();
     screen.raise();
     screen.activateWindow();
@@ -64,6 +66,8 @@ void Shell::showResults()
 void Shell::showDesign()
 {
     DesignWindow& screen = design();
+    if (m_results)
+        screen.takeViewOf(*m_results);
     screen.show();
     screen.raise();
     screen.activateWindow();

@@ -1,0 +1,25 @@
+// A window whose controls are placed in twips and drawn at the window's frame.
+#pragma once
+
+#include "controls/twips.h"
+
+#include <QWidget>
+
+namespace quorvel {
+
+class TwipsWindow : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+    const TwipsFrame& twipsFrame() const { return m_frame; }
+
+protected:
+    // Places every control anew at the given frame; nothing happens when it is unchanged.
+    void setTwipsFrame(const TwipsFrame& frame);
+
+private:
+    TwipsFrame m_frame;
+};
+
+} // namespace quorvel
