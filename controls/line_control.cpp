@@ -81,7 +81,9 @@ void LineControl::paintEvent(QPaintEvent*)
         painter.drawLine(from, to);
         return;
     }
-    painter.setPen(QPen(m_colour, width, Qt::SolidLine, Qt::RoundCap));
+    // The stem's rounded end, as at 1x; a thin line drawn wider keeps its ends where they are.
+    const Qt::PenCapStyle cap = m_widthPixels > 1 ? Qt::RoundCap : Qt::FlatCap;
+    painter.setPen(QPen(m_colour, width, Qt::SolidLine, cap));
     painter.drawLine(from, to);
 }
 

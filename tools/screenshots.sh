@@ -2,7 +2,8 @@
 # Takes the README's screenshots from the real program under Xvfb, driven by xdotool like a pupil.
 #   bash tools/screenshots.sh [program] [folder] [scale]
 # program defaults to build/quorvel, folder to docs, scale (QT_SCALE_FACTOR) to 1. Needs xvfb,
-# xdotool and imagemagick; writes design.png, results.png and results-healthy.png.
+# xdotool and imagemagick; writes design.png, results.png, results-healthy.png and
+# results-projector.png (the Results screen in a 1920 x 1080 window).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -94,3 +95,9 @@ click "$design" $cutting
 click "$design" $results
 outcome=$(wait_for_window "Your results")
 shoot "$outcome" "$folder/results-healthy.png"
+
+# On a classroom projector: the same Results screen in a window of 1920 x 1080, the whole layout
+# drawn larger and centred.
+xdotool windowmove "$outcome" 0 0 windowsize "$outcome" 1920 1080
+sleep 1
+shoot "$outcome" "$folder/results-projector.png"
