@@ -93,25 +93,54 @@ ScreenWindow::ScreenWindow(Shell& shell, const QString& title, int outerWidthTwi
 
 void ScreenWindow::toggleFullScreen()
 {
-    // The state under full screen (maximised or not) comes back when it is left.
-    setWindowState(windowState() ^ Qt::WindowFullScreen);
-}
-
-void ScreenWindow::takeViewOf(const ScreenWindow& replaced)
-{
-    const Qt::WindowStates state =
-        replaced.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
-    if (state != Qt::WindowNoState) {
-        setWindowState(state);
+    if (!isFullScreen()) {
+        setWindowState(windowState() | Qt::WindowFullScreen);
         return;
     }
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+    // Back to the state under it; in the normal state, to the place it had (or took) there.
+    const Qt::WindowStates under = windowState() & ~Qt::WindowFullScreen;
+    setWindowState(under);
+    if (under == Qt::WindowNoState && m_normalGeometry.isValid())
+        setGeometry(m_normalGeometry);
+}
+
+QRect ScreenWindow::viewGeometry() const
+{
+    return m_normalGeometry.isValid() ? m_normalGeometry : geometry();
+}
+
+void ScreenWindow::showInViewOf(const ScreenWindow& replaced)
+{
+    constexpr Qt::WindowStates kFilling = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (replaced.screen() && replaced.screen() != screen())
+        setScreen(replaced.screen());
+    const Qt::WindowStates state = replaced.windowState() & kFilling;
+    const Qt::WindowStates own = windowState() & kFilling;
+    // Leaving the state later comes back to the replaced screen's place.
+    const QRect normal = replaced.viewGeometry();
+    if (state != Qt::WindowNoState) {
+        if (normal.size() != replaced.defaultClientSize() || own != Qt::WindowNoState)
+            m_normalGeometry = normal;
+        if (state == own)
+            show();
+        else if (state & Qt::WindowFullScreen)
+            showFullScreen();
+        else
+            showMaximized();
+        return;
+    }
+    if (own != Qt::WindowNoState) {
         setWindowState(Qt::WindowNoState);
-    // Unchanged where both sit where they were loaded, as at every start.
+        setGeometry(normal);
+        show();
+        return;
+    }
+    // Where both sit as they were loaded, as at every start, nothing changes.
     if (replaced.size() != replaced.defaultClientSize())
         resize(replaced.size());
     if (replaced.pos() != pos())
         move(replaced.pos());
+    show();
 }
 
 void ScreenWindow::loadGeometry()
@@ -155,6 +184,7 @@ void ScreenWindow::applyOuterSize()
 void ScreenWindow::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
+    rememberNormalGeometry();
     // The frame becomes known only after the window manager has framed the window; the outer
     // size is set again then, unless the pupil has already resized or maximised it.
     if (!m_loaded || !windowHandle() || windowHandle()->frameMargins() == m_appliedFrame)
@@ -172,7 +202,14 @@ void ScreenWindow::moveEvent(QMoveEvent* event)
 void ScreenWindow::resizeEvent(QResizeEvent* event)
 {
     TwipsWindow::resizeEvent(event);
+    rememberNormalGeometry();
     scaleToWindow();
+}
+
+void ScreenWindow::rememberNormalGeometry()
+{
+    if (windowState() == Qt::WindowNoState)
+        m_normalGeometry = geometry();
 }
 
 void ScreenWindow::scaleToWindow()

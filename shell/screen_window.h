@@ -30,9 +30,9 @@ public:
     QSize defaultClientSize() const { return m_defaultClientSize; }
     // F11: full screen, and back to the state before.
     void toggleFullScreen();
-    // Takes the window state and the place of the screen it replaces, so that switching screens
-    // keeps the view (a maximised or full-screen projection stays so).
-    void takeViewOf(const ScreenWindow& replaced);
+    // Shows the screen in the window state and at the place of the screen it replaces, so that
+    // switching screens keeps the view (a maximised or full-screen projection stays so).
+    void showInViewOf(const ScreenWindow& replaced);
 
 protected:
     // Normal window state, the outer size set, read back, and centred on the screen.
@@ -46,6 +46,9 @@ protected:
 
 private:
     void applyOuterSize();
+    void rememberNormalGeometry();
+    // Where the window sits in the normal state, or would come back to from a filling one.
+    QRect viewGeometry() const;
     QSize defaultClientSizeFor(const QMargins& frame) const;
     void scaleToWindow();
 
@@ -54,6 +57,7 @@ private:
     bool m_loaded = false;
     QMargins m_appliedFrame;
     QSize m_defaultClientSize;
+    QRect m_normalGeometry; // the last place in the normal state, or the one taken over
 };
 
 } // namespace quorvel

@@ -54,8 +54,9 @@ void Shell::showResults()
 {
     ResultsWindow& screen = results();
     if (m_design)
-        screen.takeViewOf(*m_design);
-    screen.show();
+        screen.showInViewOf(*m_design);
+    else
+        screen.show();
     screen.raise();
     screen.activateWindow();
     screen.Form_Activate();
@@ -67,8 +68,9 @@ void Shell::showDesign()
 {
     DesignWindow& screen = design();
     if (m_results)
-        screen.takeViewOf(*m_results);
-    screen.show();
+        screen.showInViewOf(*m_results);
+    else
+        screen.show();
     screen.raise();
     screen.activateWindow();
     screen.Form_Activate();

@@ -10,10 +10,6 @@ namespace pupil {
 
 namespace {
 
-struct TwipsRect {
-    int left, top, width, height;
-};
-
 // Where the controls of the two screens sit, in twips.
 constexpr std::array<TwipsRect, 14> kDesignButtons = {{
     {},                      // no id 0
@@ -45,17 +41,37 @@ constexpr std::array<QPointF, 6> kLeafAtCreation = {
 constexpr std::array<int, 6> kTriggers = {3900, 3355, 2850, 2305, 1800, 1255};
 constexpr int kStemBase = 3945;
 
-QRect toPixels(const TwipsRect& r)
-{
-    return QRect(PupilModel::pixels(r.left), PupilModel::pixels(r.top), PupilModel::pixels(r.width),
-                 PupilModel::pixels(r.height));
-}
-
 } // namespace
 
-int PupilModel::pixels(double twips)
+void PupilModel::setClientSize(QSize size)
 {
-    return testing::pixelsOf(twips);
+    // The layout drawn as one picture at the largest scale that fits, centred.
+    clientSize = size;
+    if (size == laidOut) {
+        scale = 1.0;
+        origin = QPoint();
+        return;
+    }
+    scale =
+        std::min(double(size.width()) / laidOut.width(), double(size.height()) / laidOut.height());
+    origin = QPoint((size.width() - int(std::lround(laidOut.width() * scale))) / 2,
+                    (size.height() - int(std::lround(laidOut.height() * scale))) / 2);
+}
+
+int PupilModel::length(double twips) const
+{
+    return int(std::lround(twips * scale / 15.0));
+}
+
+QRect PupilModel::toPixels(const TwipsRect& r) const
+{
+    return QRect(origin.x() + length(r.left), origin.y() + length(r.top), length(r.width),
+                 length(r.height));
+}
+
+QPointF PupilModel::toTwips(QPoint p) const
+{
+    return {(p.x() - origin.x()) * 15.0 / scale, (p.y() - origin.y()) * 15.0 / scale};
 }
 
 int PupilModel::tubePicture(std::int16_t state)
@@ -252,13 +268,13 @@ void PupilModel::leafSymptoms()
 
 QRect PupilModel::rulerRect() const
 {
-    return QRect(pixels(rulerLeft), pixels(rulerTop), pixels(kRulerWidth), pixels(kRulerHeight));
+    return toPixels({rulerLeft, rulerTop, kRulerWidth, kRulerHeight});
 }
 
 QRect PupilModel::leafRect(int k) const
 {
     const QPointF at = leafAt[std::size_t(k)];
-    return QRect(pixels(at.x()), pixels(at.y()), pixels(kLeafSize), pixels(kLeafSize));
+    return toPixels({at.x(), at.y(), kLeafSize, kLeafSize});
 }
 
 Hit PupilModel::designAt(QPoint p) const
@@ -290,7 +306,7 @@ Hit PupilModel::resultsAt(QPoint p) const
     if (rulerShown && rulerInFront && rulerRect().contains(p))
         return {Hit::Kind::Ruler, -1};
     for (int i = 0; i <= 6; ++i) {
-        const int top = kRowTops[std::size_t(i)];
+        const double top = kRowTops[std::size_t(i)];
         if (toPixels({1920, top, 1335, 375}).contains(p) ||
             toPixels({3480, top, 1095, 375}).contains(p))
             return {Hit::Kind::Label, i};
@@ -326,8 +342,9 @@ std::vector<QRect> PupilModel::targets() const
 
 void PupilModel::place(QPoint p)
 {
-    rulerLeft = float(p.x() * 15);
-    rulerTop = float(p.y() * 15);
+    const QPointF at = toTwips(p);
+    rulerLeft = float(at.x());
+    rulerTop = float(at.y());
     rulerInFront = true;
     ++tally.placings;
     rulerShown = true;
@@ -356,12 +373,14 @@ void PupilModel::gesture(QPoint p, QPoint q, bool leftButton)
         break;
     case Hit::Kind::Ruler: {
         const QRect ruler = rulerRect();
-        m_grabX = float((p.x() - ruler.x()) * 15);
-        m_grabY = (p.y() - ruler.y()) * 15;
+        // Where the ruler was taken hold of, in twips from its corner; down to whole twips.
+        m_grabX = float((p.x() - ruler.x()) * 15.0 / scale);
+        m_grabY = int(std::nearbyint((p.y() - ruler.y()) * 15.0 / scale));
         // The drop goes to what lies under the release; only the surface takes it.
         if (resultsAt(q).kind == Hit::Kind::Surface) {
-            rulerLeft = float(q.x() * 15) - m_grabX;
-            rulerTop = float(q.y() * 15 - m_grabY);
+            const QPointF at = toTwips(q);
+            rulerLeft = float(at.x()) - m_grabX;
+            rulerTop = float(at.y()) - float(m_grabY);
             ++tally.drops;
         }
         break;

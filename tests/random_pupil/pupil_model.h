@@ -33,6 +33,11 @@ struct DesignButton {
     static bool isFilling(int id) { return id >= 1 && id <= 7; }
 };
 
+// A control's place in twips, as the layout states it.
+struct TwipsRect {
+    double left, top, width, height;
+};
+
 class PupilModel {
 public:
     enum class Syringe { Full, Pressed };
@@ -84,6 +89,11 @@ public:
     bool resultsLoaded = false;
     int asked = 0;
     QSize clientSize; // the client area of either screen, in pixels
+    QSize laidOut;    // the client size the layout is made for, at scale 1
+    double scale = 1.0;
+    QPoint origin; // where the layout's corner lies in the client area
+    bool fullScreen = false;
+    QSize normalSize; // the client size to come back to when full screen is left
 
     // Results screen.
     std::array<QString, 7> resultsAdded;
@@ -100,7 +110,10 @@ public:
     Pointer pointer = Pointer::Default;
 
     static int tubePicture(std::int16_t state);
-    static int pixels(double twips);
+    // The client area resized: the scale and margins that follow.
+    void setClientSize(QSize size);
+    int length(double twips) const;
+    QPointF toTwips(QPoint pixels) const;
 
 private:
     void designActivation();
@@ -113,6 +126,7 @@ private:
     void leafSymptoms();
     void place(QPoint p);
     QRect rulerRect() const;
+    QRect toPixels(const TwipsRect& r) const;
     QRect leafRect(int k) const;
 
     float m_grabX = 0;

@@ -126,7 +126,8 @@ RandomPupil::RandomPupil(std::uint64_t seed)
         m_model.draws.push_back(value);
         return value;
     };
-    m_model.clientSize = m_fixture.design().size();
+    m_model.laidOut = m_fixture.design().defaultClientSize();
+    m_model.setClientSize(m_fixture.design().size());
     m_model.start();
     m_clock.start();
 }
@@ -141,6 +142,8 @@ QString RandomPupil::run(int count)
         QCoreApplication::processEvents();
         m_model.nowMs = m_clock.elapsed();
         act();
+        // A window's new size or state arrives from the window system after the action.
+        QCoreApplication::processEvents();
         if (const QString differs = check(); !differs.isEmpty())
             return failure(differs);
     }
@@ -207,6 +210,10 @@ void RandomPupil::act()
         windowActivation();
     else if (roll < 975)
         switchScreen();
+    else if (roll < 985)
+        resizeWindow();
+    else if (roll < 990)
+        toggleFullScreen();
     else if (roll < 977)
         look();
     else if (roll == 977 && chance(0.2))
@@ -404,6 +411,11 @@ void RandomPupil::keyOnFocus()
                  id >= 0 ? QStringLiteral("\"%1\"").arg(button(id)->text())
                          : QStringLiteral("the window")));
     QTest::keyClick(focus, key);
+    // Escape leaves full screen, where the key reaches the window's shortcut.
+    if (key == Qt::Key_Escape && m_model.fullScreen && !window.isFullScreen()) {
+        m_model.fullScreen = false;
+        m_model.setClientSize(m_model.normalSize);
+    }
     // Space and Return press the focused command button.
     if (id >= 0 && (key == Qt::Key_Space || key == Qt::Key_Return)) {
         if (m_model.screen == Screen::Results)
@@ -494,8 +506,48 @@ void RandomPupil::windowActivation()
     testing::ScreenFixture::windowSystemActivation(&visibleWindow());
 }
 
+void RandomPupil::resizeWindow()
+{
+    QWidget& window = visibleWindow();
+    if (m_model.fullScreen)
+        return toggleFullScreen(); // a full-screen window is not dragged by its edge
+    // From half the layout's size to twice it, in any proportion.
+    const QSize laidOut = m_model.laidOut;
+    const QSize size(laidOut.width() / 2 + below(laidOut.width() * 3 / 2),
+                     laidOut.height() / 2 + below(laidOut.height() * 3 / 2));
+    log(QStringLiteral("resizes the window to %1 x %2").arg(size.width()).arg(size.height()));
+    window.resize(size);
+    QCoreApplication::processEvents();
+    m_model.setClientSize(size);
+}
+
+void RandomPupil::toggleFullScreen()
+{
+    QWidget& window = visibleWindow();
+    log(QStringLiteral("F11"));
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window, 1000)) {
+        m_actions.last() += QStringLiteral(" (skipped: the window never became active)");
+        ++m_inactiveWindows;
+        return;
+    }
+    QTest::keyClick(&window, Qt::Key_F11);
+    QCoreApplication::processEvents();
+    if (m_model.fullScreen) {
+        m_model.fullScreen = false;
+        m_model.setClientSize(m_model.normalSize);
+    } else {
+        m_model.fullScreen = true;
+        m_model.normalSize = m_model.clientSize;
+        // The screen's own size, which the platform gives.
+        m_model.setClientSize(window.size());
+    }
+}
+
 void RandomPupil::switchScreen()
 {
+    if (m_model.fullScreen)
+        return look(); // a full-screen window stays on its screen
     const QList<QScreen*> screens = QGuiApplication::screens();
     QWidget& window = visibleWindow();
     QScreen* next = screens[below(int(screens.size()))];
@@ -550,6 +602,9 @@ QString RandomPupil::check() const
            QStringLiteral("quit asked %1 times, expected %2").arg(m_fixture.asked).arg(m.asked));
     expect(m_fixture.ended == 0, QStringLiteral("the program ended"));
     expect(d.isVisible() == (m.screen == Screen::Design), QStringLiteral("Design screen shown"));
+    if (m.screen == Screen::Design)
+        expect(d.size() == m.clientSize,
+               QStringLiteral("Design client size %1 x %2").arg(d.width()).arg(d.height()));
     expect(m_fixture.shell->resultsLoaded() == m.resultsLoaded, QStringLiteral("Results loaded"));
 
     // The experiment, the tube picture that shows it, and the record of what was given.
@@ -613,7 +668,10 @@ QString RandomPupil::check() const
 
     ResultsWindow& r = m_fixture.shell->results();
     expect(r.isVisible() == (m.screen == Screen::Results), QStringLiteral("Results screen shown"));
-    expect(r.size() == m.clientSize, QStringLiteral("Results client size"));
+    // The screen shown has the size the pupil gave it; the other takes it when it is shown.
+    if (m.screen == Screen::Results)
+        expect(r.size() == m.clientSize,
+               QStringLiteral("Results client size %1 x %2").arg(r.width()).arg(r.height()));
     for (int i = 1; i <= 6; ++i) {
         const QString caption = r.Added(i)->text();
         // The model keeps the record's own words; the screen shows them in its language.
@@ -646,7 +704,9 @@ QString RandomPupil::check() const
                    QStringLiteral("Leaf(%1) does not show picture %2").arg(k).arg(picture));
     }
     expect(r.Ruler()->isVisibleTo(&r) == m.rulerShown, QStringLiteral("ruler visibility"));
-    expect(r.Ruler()->left() == m.rulerLeft && r.Ruler()->top() == m.rulerTop,
+    // Unrounded twips from pixels at a scale: equal to within a hundredth of a twip.
+    const auto near = [](float a, float b) { return std::abs(a - b) <= 0.01f; };
+    expect(near(r.Ruler()->left(), m.rulerLeft) && near(r.Ruler()->top(), m.rulerTop),
            QStringLiteral("ruler at %1,%2, expected %3,%4")
                .arg(r.Ruler()->left())
                .arg(r.Ruler()->top())

@@ -40,6 +40,8 @@ private:
     void closeWindow();
     void windowActivation();
     void switchScreen();
+    void resizeWindow();
+    void toggleFullScreen();
     void waitForTick();
     void look();
     void quitWithYes();
