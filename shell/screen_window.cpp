@@ -121,6 +121,9 @@ void ScreenWindow::showInViewOf(const ScreenWindow& replaced)
     if (state != Qt::WindowNoState) {
         if (normal.size() != replaced.defaultClientSize() || own != Qt::WindowNoState)
             m_normalGeometry = normal;
+        // On the display the replaced screen fills, not on the one this window last showed on.
+        if (state != own && replaced.screen())
+            move(replaced.screen()->geometry().topLeft());
         if (state == own)
             show();
         else if (state & Qt::WindowFullScreen)

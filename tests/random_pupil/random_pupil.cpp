@@ -510,7 +510,7 @@ void RandomPupil::resizeWindow()
 {
     QWidget& window = visibleWindow();
     if (m_model.fullScreen)
-        return toggleFullScreen(); // a full-screen window is not dragged by its edge
+        return look(); // a full-screen window is not dragged by its edge
     // From half the layout's size to twice it, in any proportion.
     const QSize laidOut = m_model.laidOut;
     const QSize size(laidOut.width() / 2 + below(laidOut.width() * 3 / 2),
@@ -523,6 +523,10 @@ void RandomPupil::resizeWindow()
 
 void RandomPupil::toggleFullScreen()
 {
+    // Qt's offscreen platform fills the display a window was first shown on, whichever it has
+    // moved to since; after a move between displays the pupil only resizes.
+    if (m_movedScreens && !m_model.fullScreen)
+        return resizeWindow();
     QWidget& window = visibleWindow();
     log(QStringLiteral("F11"));
     window.activateWindow();
@@ -550,6 +554,7 @@ void RandomPupil::switchScreen()
         return look(); // a full-screen window stays on its screen
     const QList<QScreen*> screens = QGuiApplication::screens();
     QWidget& window = visibleWindow();
+    m_movedScreens = true;
     QScreen* next = screens[below(int(screens.size()))];
     log(QStringLiteral("window moves to screen \"%1\"").arg(next->name()));
     window.windowHandle()->setScreen(next);
@@ -671,7 +676,12 @@ QString RandomPupil::check() const
     // The screen shown has the size the pupil gave it; the other takes it when it is shown.
     if (m.screen == Screen::Results)
         expect(r.size() == m.clientSize,
-               QStringLiteral("Results client size %1 x %2").arg(r.width()).arg(r.height()));
+               QStringLiteral("Results client size %1 x %2 on %3, expected %4 x %5")
+                   .arg(r.width())
+                   .arg(r.height())
+                   .arg(r.screen()->name())
+                   .arg(m.clientSize.width())
+                   .arg(m.clientSize.height()));
     for (int i = 1; i <= 6; ++i) {
         const QString caption = r.Added(i)->text();
         // The model keeps the record's own words; the screen shows them in its language.

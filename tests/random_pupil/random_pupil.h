@@ -67,6 +67,7 @@ private:
     std::deque<int> m_plan; // Design buttons of a whole experiment, pressed one per action
     QElapsedTimer m_clock;
     int m_inactiveWindows = 0;
+    bool m_movedScreens = false;
 };
 
 } // namespace pupil
