@@ -24,25 +24,27 @@ LineControl::LineControl(QWidget* parent, const QColor& colour, int widthPixels,
 
 void LineControl::setX1(float twips)
 {
-    m_x1 = twips;
-    applyGeometry();
+    moveEnd(m_x1, twips);
 }
 
 void LineControl::setY1(float twips)
 {
-    m_y1 = twips;
-    applyGeometry();
+    moveEnd(m_y1, twips);
 }
 
 void LineControl::setX2(float twips)
 {
-    m_x2 = twips;
-    applyGeometry();
+    moveEnd(m_x2, twips);
 }
 
 void LineControl::setY2(float twips)
 {
-    m_y2 = twips;
+    moveEnd(m_y2, twips);
+}
+
+void LineControl::moveEnd(float& coordinate, float twips)
+{
+    coordinate = twips;
     applyGeometry();
 }
 

@@ -29,6 +29,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void moveEnd(float& coordinate, float twips);
     void applyGeometry();
 
     QColor m_colour;
