@@ -302,6 +302,9 @@ int main(int argc, char* argv[])
     results.Form_Activate();
     settle();
 
+    const int growthStemPaints = stemPaints.count;
+    const int growthWindowPaints = windowPaints.count;
+
     // A full-grown plant on a projector: the window resized to 1920 x 1080, laid out and painted.
     // Two sizes in turn keep both scales' pictures drawn; a new size each time draws them anew.
     const QSize laidOut = results.size();
@@ -373,6 +376,6 @@ int main(int argc, char* argv[])
         QString::number(freshResizeMs / std::max(repaintMs, 1e-6), 'f', 1) + "x", "reported");
     std::printf("\nRepaints after one growth run: stem %d, Results window %d. "
                 "After one dose: Design window %d.\n",
-                stemPaints.count, windowPaints.count, dosePaints);
+                growthStemPaints, growthWindowPaints, dosePaints);
     return 0;
 }
