@@ -116,9 +116,9 @@ double Blade::halfWidthAt(double along) const
 Blade::WidthBounds Blade::boundsAt(double along) const
 {
     // Off either end of the blade the width is exactly 0.
-    if (along <= m_binEdges.front() || along >= m_binEdges.back())
+    if (along <= m_stalkLength || along >= m_length)
         return {0.0, 0.0};
-    const int bin = std::clamp(int((along - m_stalkLength) * m_binsPerUnit), 0, kBoundBins - 1);
+    const int bin = std::min(int((along - m_stalkLength) * m_binsPerUnit), kBoundBins - 1);
     // Rounding may put a point just beside the stretch its index names; that point gets bounds
     // that decide nothing.
     if (along < m_binEdges[bin] || along > m_binEdges[bin + 1])
@@ -149,6 +149,9 @@ bool Blade::contains(QPointF point) const
     const QPointF offset = point - m_stalk;
     const double along = QPointF::dotProduct(offset, m_axis);
     const double across = QPointF::dotProduct(offset, m_across);
+    // Beyond the widest bump no point can be inside, and the stretch need not be looked up.
+    if (std::abs(across) >= kWidestShare * m_halfWidth)
+        return false;
     return within(along, across, 1.0);
 }
 
