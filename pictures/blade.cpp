@@ -71,8 +71,8 @@ Blade::Blade(QPointF stalk, QPointF tip, double stalkLength, double halfWidth, M
         const double t1 = shareAlong(m_binEdges[i + 1]);
         const double swell0 = swellAt(t0);
         const double swell1 = swellAt(t1);
-        double swellLow = std::min(swell0, swell1);
-        double swellHigh = t0 < 0.5 && t1 >= 0.5 ? 1.0 : std::max(swell0, swell1);
+        const double swellLow = std::min(swell0, swell1);
+        const double swellHigh = t0 < 0.5 && t1 >= 0.5 ? 1.0 : std::max(swell0, swell1);
         double waveLow = 1.0;
         double waveHigh = 1.0;
         if (m_margin == Margin::Wavy) {
