@@ -6,6 +6,7 @@
 #include <QList>
 #include <QRectF>
 #include <optional>
+#include <vector>
 
 namespace quorvel {
 
@@ -28,7 +29,16 @@ public:
     void paint(QImage& image, QRgb blade, QRgb veins, std::optional<QRgb> edge = {}) const;
 
 private:
+    // Bounds that the half-width is proven to keep to over one stretch of the midrib.
+    struct WidthBounds {
+        double low;
+        double high;
+    };
+
+    double shareAlong(double along) const;
     double halfWidthAt(double along) const;
+    WidthBounds boundsAt(double along) const;
+    bool within(double along, double across, double share) const;
     QPointF pointAt(double along, double across) const;
 
     QPointF m_stalk;
@@ -39,6 +49,11 @@ private:
     double m_stalkLength;
     double m_halfWidth;
     Margin m_margin;
+    // The blade cut into stretches along the midrib (m_binEdges holds one more entry than
+    // m_bins), so that most points are decided without working out the width itself.
+    std::vector<double> m_binEdges;
+    std::vector<WidthBounds> m_bins;
+    double m_binsPerUnit;
 };
 
 } // namespace quorvel

@@ -50,7 +50,18 @@ bool inBody(QPointF p, double inset)
         return false;
     if (p.y() <= kBottomCentreY)
         return std::abs(p.x() - kCentreX) < outerHalfWidth(p.y()) - inset;
-    return QLineF(p, {kCentreX, kBottomCentreY}).length() < kBodyRadius - inset;
+    // The squared distance settles all but a hair's breadth around the rounded bottom, far more
+    // than its rounding and that of the exact distance could move; only there is the distance
+    // itself worked out, so every pixel keeps the answer of that exact comparison.
+    const double reach = kBodyRadius - inset;
+    const double dx = p.x() - kCentreX;
+    const double dy = p.y() - kBottomCentreY;
+    const double squared = dx * dx + dy * dy;
+    if (squared < reach * reach * (1.0 - 1e-9))
+        return true;
+    if (squared > reach * reach * (1.0 + 1e-9))
+        return false;
+    return QLineF(p, {kCentreX, kBottomCentreY}).length() < reach;
 }
 
 bool inSilhouette(QPointF p)
