@@ -22,15 +22,20 @@ std::vector<Place> designPlaces()
         return [pick](ScreenFixture& f) -> QWidget* { return pick(f.design()); };
     };
     std::vector<Place> places = {
-        {"Nitrogen", d([](DesignWindow& w) { return w.AddZelcor(Mineral::Nitrogen); }),
+        {"Nitrogen",
+         d([](DesignWindow& w) { return w.AddZelcor(Mineral::Nitrogen); }),
          {360, 2400, 1575, 615}},
-        {"Calcium", d([](DesignWindow& w) { return w.AddZelcor(Mineral::Calcium); }),
+        {"Calcium",
+         d([](DesignWindow& w) { return w.AddZelcor(Mineral::Calcium); }),
          {2040, 3840, 1575, 615}},
-        {"Add Water", d([](DesignWindow& w) { return w.AddZelcor(DesignWindow::kWaterButton); }),
+        {"Add Water",
+         d([](DesignWindow& w) { return w.AddZelcor(DesignWindow::kWaterButton); }),
          {360, 5505, 1575, 735}},
-        {"Start again", d([](DesignWindow& w) { return w.Cmd_Button(DesignCommand::StartAgain); }),
+        {"Start again",
+         d([](DesignWindow& w) { return w.Cmd_Button(DesignCommand::StartAgain); }),
          {5760, 5505, 1695, 735}},
-        {"Quit", d([](DesignWindow& w) { return w.Cmd_Button(DesignCommand::Quit); }),
+        {"Quit",
+         d([](DesignWindow& w) { return w.Cmd_Button(DesignCommand::Quit); }),
          {7680, 5505, 1575, 735}},
         {"Label1", d([](DesignWindow& w) { return w.Label1(); }), {1080, 420, 1815, 975}},
         {"Shape1", d([](DesignWindow& w) { return w.Shape1(); }), {6120, 840, 3135, 3855}},
@@ -41,10 +46,11 @@ std::vector<Place> designPlaces()
     };
     const int tops[] = {1080, 1680, 2160, 2640, 3120, 3600, 4080};
     for (int i = 0; i <= kMineralCount; ++i) {
-        places.push_back({"Mineral", d([i](DesignWindow& w) { return w.Mineral(i); }),
+        places.push_back({"Mineral",
+                          d([i](DesignWindow& w) { return w.Mineral(i); }),
                           {6360, tops[i], 1335, 375}});
-        places.push_back({"Added", d([i](DesignWindow& w) { return w.Added(i); }),
-                          {7920, tops[i], 1095, 375}});
+        places.push_back(
+            {"Added", d([i](DesignWindow& w) { return w.Added(i); }), {7920, tops[i], 1095, 375}});
     }
     return places;
 }
@@ -55,9 +61,11 @@ std::vector<Place> resultsPlaces()
         return [pick](ScreenFixture& f) -> QWidget* { return pick(f.results()); };
     };
     return {
-        {"Quit", r([](ResultsWindow& w) { return w.Cmd_Button(ResultsCommand::Quit); }),
+        {"Quit",
+         r([](ResultsWindow& w) { return w.Cmd_Button(ResultsCommand::Quit); }),
          {4440, 5505, 1335, 735}},
-        {"Move ruler", r([](ResultsWindow& w) { return w.Cmd_Button(ResultsCommand::MoveRuler); }),
+        {"Move ruler",
+         r([](ResultsWindow& w) { return w.Cmd_Button(ResultsCommand::MoveRuler); }),
          {720, 5520, 1335, 735}},
         {"New experiment",
          r([](ResultsWindow& w) { return w.Cmd_Button(ResultsCommand::NewExperiment); }),
@@ -85,7 +93,7 @@ private Q_SLOTS:
 void TestScaledLayout::everyControlAtScale_data()
 {
     QTest::addColumn<bool>("results");
-    QTest::addColumn<QSize>("extra"); // added to the window's own size, in pixels
+    QTest::addColumn<QSize>("extra");   // added to the window's own size, in pixels
     QTest::addColumn<double>("factor"); // the window's own size times this, then the extra
     for (bool results : {false, true}) {
         const char* screen = results ? "Results" : "Design";
@@ -109,8 +117,8 @@ void TestScaledLayout::everyControlAtScale()
     ScreenFixture f;
     if (results)
         ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
-    ScreenWindow& window = results ? static_cast<ScreenWindow&>(f.results())
-                                   : static_cast<ScreenWindow&>(f.design());
+    ScreenWindow& window =
+        results ? static_cast<ScreenWindow&>(f.results()) : static_cast<ScreenWindow&>(f.design());
     const QSize laidOut = window.defaultClientSize();
     const QSize size = factor == 0.0 ? QSize(1920, 1080)
                                      : QSize(int(laidOut.width() * factor) + extra.width(),
@@ -119,8 +127,8 @@ void TestScaledLayout::everyControlAtScale()
     QCoreApplication::processEvents();
     QCOMPARE(window.size(), size);
 
-    const double s = std::min(double(size.width()) / laidOut.width(),
-                              double(size.height()) / laidOut.height());
+    const double s =
+        std::min(double(size.width()) / laidOut.width(), double(size.height()) / laidOut.height());
     const QPoint origin((size.width() - int(std::lround(laidOut.width() * s))) / 2,
                         (size.height() - int(std::lround(laidOut.height() * s))) / 2);
     const auto px = [s](int twips) { return twips * s / 15.0; };
