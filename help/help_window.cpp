@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QFont>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QListWidget>
@@ -14,13 +15,18 @@
 namespace quorvel {
 
 namespace {
-constexpr int kContentsWidthPixels = 210;
-constexpr QSize kStartSizePixels(780, 600);
+constexpr int kContentsWidthPixels = 240;
+// The size the screens' own captions are read at: help for ten-year-olds is not fine print.
+constexpr int kTextPointSize = 12;
+constexpr QSize kStartSizePixels(860, 680);
 } // namespace
 
 HelpWindow::HelpWindow()
 {
     setWindowTitle(QCoreApplication::translate("HelpWindow", "Quorvel Help"));
+    QFont readable = font();
+    readable.setPointSize(kTextPointSize);
+    setFont(readable);
     m_contents = new QListWidget(this);
     m_contents->setAccessibleName(QCoreApplication::translate("HelpWindow", "Contents"));
     m_contents->setFixedWidth(kContentsWidthPixels);
