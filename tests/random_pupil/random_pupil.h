@@ -42,6 +42,7 @@ private:
     void switchScreen();
     void waitForTick();
     void look();
+    void openAndCloseHelp();
     void quitWithYes();
 
     QString check() const;
