@@ -3,10 +3,14 @@
 
 #include "controls/accessible_controls.h"
 #include "design/design_window.h"
+#include "help/command_tips.h"
+#include "help/help_window.h"
 #include "results/results_window.h"
 #include "shell/bundled_font.h"
 
 #include <QApplication>
+#include <QKeySequence>
+#include <QShortcut>
 
 namespace quorvel {
 
@@ -30,6 +34,8 @@ DesignWindow& Shell::design()
     if (!m_design) {
         m_design = std::make_unique<DesignWindow>(*this);
         m_design->Form_Load();
+        help::setCommandTips(*m_design);
+        offerHelp(*m_design, help::HelpTopic::DesignScreen);
     }
     return *m_design;
 }
@@ -39,6 +45,8 @@ ResultsWindow& Shell::results()
     if (!m_results) {
         m_results = std::make_unique<ResultsWindow>(*this);
         m_results->Form_Load();
+        help::setCommandTips(*m_results);
+        offerHelp(*m_results, help::HelpTopic::ResultsScreen);
     }
     return *m_results;
 }
@@ -103,6 +111,8 @@ void Shell::endProgramAtOnce()
         return;
     m_ended = true;
     // Hiding sends no close event, so no screen asks a second time.
+    if (m_help)
+        m_help->hide();
     if (m_results)
         m_results->hide();
     if (m_design)
@@ -111,6 +121,20 @@ void Shell::endProgramAtOnce()
         m_options.endProgram();
     else
         QCoreApplication::exit(0);
+}
+
+void Shell::offerHelp(ScreenWindow& screen, help::HelpTopic topic)
+{
+    screen.setAccessibleDescription(help::screenDescription(topic));
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, &screen);
+    connect(f1, &QShortcut::activated, this, [this, topic] { showHelp(topic); });
+}
+
+void Shell::showHelp(help::HelpTopic topic)
+{
+    if (!m_help)
+        m_help = std::make_unique<HelpWindow>();
+    m_help->showTopic(topic);
 }
 
 } // namespace quorvel

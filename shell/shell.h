@@ -12,7 +12,12 @@
 namespace quorvel {
 
 class DesignWindow;
+class HelpWindow;
 class ResultsWindow;
+class ScreenWindow;
+namespace help {
+enum class HelpTopic : int;
+}
 
 class Shell : public QObject {
     Q_OBJECT
@@ -52,14 +57,23 @@ public:
     void endProgramAtOnce();
     bool ended() const { return m_ended; }
 
+    // Opens the one Help window on the topic, without activating any screen. Created on first use.
+    void showHelp(help::HelpTopic topic);
+    HelpWindow* helpWindow() const { return m_help.get(); }
+
     // The next value of the program's one generator.
     float nextRandom() { return m_options.random(); }
 
 private:
+    // F1, the command tooltips and the hint in the screen's description: nothing that moves a
+    // control or changes a pixel of the screen.
+    void offerHelp(ScreenWindow& screen, help::HelpTopic topic);
+
     Options m_options;
     RandomSource m_randomSource;
     std::unique_ptr<DesignWindow> m_design;
     std::unique_ptr<ResultsWindow> m_results;
+    std::unique_ptr<HelpWindow> m_help;
     bool m_ended = false;
 };
 

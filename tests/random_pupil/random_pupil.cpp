@@ -2,6 +2,7 @@
 #include "random_pupil.h"
 
 #include "controls/pointer_shape.h"
+#include "help/help_window.h"
 #include "pictures/graphics.h"
 #include "shell/rules/experiment_state.h"
 
@@ -218,6 +219,8 @@ void RandomPupil::act()
         look();
     else if (roll == 977 && chance(0.2))
         waitForTick();
+    else if (roll >= 990)
+        openAndCloseHelp();
     else
         click(false);
 }
@@ -574,6 +577,31 @@ void RandomPupil::look()
     log(QStringLiteral("looks at the screen"));
     const QPixmap seen = visibleWindow().grab();
     Q_UNUSED(seen);
+}
+
+void RandomPupil::openAndCloseHelp()
+{
+    // Help is no screen: pressing F1 and closing it again changes nothing the model knows.
+    QWidget& window = visibleWindow();
+    log(QStringLiteral("F1, then closes Help"));
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window, 1000)) {
+        m_actions.last() += QStringLiteral(" (skipped: the window never became active)");
+        ++m_inactiveWindows;
+        return;
+    }
+    QTest::keyClick(&window, Qt::Key_F1);
+    quorvel::HelpWindow* help = m_fixture.shell->helpWindow();
+    if (!help || !help->isVisible()) {
+        m_model.drawError = QStringLiteral("F1 opened no Help");
+        return;
+    }
+    if (chance(0.5))
+        QTest::mouseClick(help->closeButton(), Qt::LeftButton);
+    else
+        help->close();
+    if (help->isVisible())
+        m_model.drawError = QStringLiteral("Help stayed open after closing");
 }
 
 void RandomPupil::quitWithYes()

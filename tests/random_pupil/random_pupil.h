@@ -44,6 +44,7 @@ private:
     void toggleFullScreen();
     void waitForTick();
     void look();
+    void openAndCloseHelp();
     void quitWithYes();
 
     QString check() const;

@@ -1,0 +1,45 @@
+// The help's topics as rich text, their facts taken from the program's own rules and pictures.
+#pragma once
+
+#include "shell/rules/experiment_state.h"
+
+#include <QString>
+#include <vector>
+
+class QTextDocument;
+
+namespace quorvel::help {
+
+enum class HelpTopic : int {
+    DesignScreen = 0,
+    ResultsScreen = 1,
+    Minerals = 2,
+    About = 3,
+};
+constexpr int kTopicCount = 4;
+
+// What a cutting with water and every mineral but one grows, as the rules decide it.
+struct ShortageFacts {
+    Mineral missing;
+    int stemTwips;
+    std::vector<int> leafPictures; // the leaves that grow, from the bottom up
+    int symptomPicture;            // the first leaf that shows the shortage
+};
+ShortageFacts shortageFacts(Mineral missing);
+// The stem of a plant given everything.
+int fullStemTwips();
+
+QString topicTitle(HelpTopic topic);
+// The mineral's name as the record table shows it.
+QString mineralName(Mineral mineral);
+// The accessible description of the screen the topic belongs to, ending with the F1 hint.
+QString screenDescription(HelpTopic topic);
+
+// Fills the document with the topic, its pictures drawn for the given device pixel ratio and
+// added to it as image resources.
+void fillDocument(QTextDocument& document, HelpTopic topic, qreal devicePixelRatio);
+
+// The name under which the document holds a leaf picture.
+QString leafResourceName(int picture);
+
+} // namespace quorvel::help

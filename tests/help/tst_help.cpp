@@ -1,0 +1,183 @@
+// The help tells what the program grows, opens on the right topic without touching the
+// experiment, and never stands in the way of quitting.
+#include "../support/screen_fixture.h"
+
+#include "help/help_topics.h"
+#include "help/help_window.h"
+#include "pictures/descriptions.h"
+#include "results/rules/ruler_rules.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTextDocument>
+
+using namespace quorvel;
+using testing::ScreenFixture;
+
+Q_DECLARE_METATYPE(quorvel::Mineral)
+
+class TestHelp : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void shortageAsItGrows_data();
+    void shortageAsItGrows();
+    void f1LeavesTheExperimentAlone_data();
+    void f1LeavesTheExperimentAlone();
+    void confirmedQuitEndsHelpToo();
+    void everyCommandIsExplained();
+};
+
+void TestHelp::shortageAsItGrows_data()
+{
+    QTest::addColumn<Mineral>("missing");
+    for (Mineral mineral : kMinerals)
+        QTest::newRow(help::mineralName(mineral).toLatin1().constData()) << mineral;
+}
+
+void TestHelp::shortageAsItGrows()
+{
+    QFETCH(Mineral, missing);
+    // What the Results screen really grows for water and every mineral but this one.
+    ScreenFixture f;
+    ScreenFixture::click(f.design().AddZelcor(DesignWindow::kWaterButton));
+    for (Mineral given : kMinerals)
+        if (given != missing)
+            ScreenFixture::click(f.design().AddZelcor(given));
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::AddCutting));
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
+    ResultsWindow& r = f.results();
+    const int grownTwips = int(r.Stem()->y2() - r.Stem()->y1());
+    std::vector<int> grownLeaves;
+    for (int k = 0; k < ResultsWindow::kLeafCount; ++k)
+        if (r.Leaf(k)->isVisibleTo(&r))
+            grownLeaves.push_back(
+                testing::storeIndex(&Graphics::Leaf, Graphics::kLeafCount, r.Leaf(k)->picture()));
+
+    const help::ShortageFacts facts = help::shortageFacts(missing);
+    QCOMPARE(facts.stemTwips, grownTwips);
+    QCOMPARE(facts.leafPictures, grownLeaves);
+    QVERIFY2(facts.symptomPicture >= 2, "the help shows a healthy leaf for a shortage");
+
+    // The words and the picture the pupil reads.
+    QTextDocument document;
+    help::fillDocument(document, help::HelpTopic::Minerals, 2.0);
+    const QString text = document.toPlainText();
+    const QString entry = text.mid(text.indexOf(help::mineralName(missing) + QLatin1Char('\n')));
+    const QString units = QLocale().toString(rulerReading(grownTwips), 'f', 1);
+    QVERIFY2(
+        entry.contains(
+            QStringLiteral("stem %1 units long and %2 leaves").arg(units).arg(grownLeaves.size())),
+        qPrintable(entry.left(400)));
+    QVERIFY(entry.contains(descriptions::leaf(facts.symptomPicture)));
+    const QVariant picture = document.resource(QTextDocument::ImageResource,
+                                               QUrl(help::leafResourceName(facts.symptomPicture)));
+    QCOMPARE(picture.value<QPixmap>().devicePixelRatio(), 2.0);
+}
+
+void TestHelp::f1LeavesTheExperimentAlone_data()
+{
+    QTest::addColumn<bool>("onResults");
+    QTest::addColumn<bool>("byEscape");
+    QTest::newRow("design, Escape") << false << true;
+    QTest::newRow("design, Close") << false << false;
+    QTest::newRow("results, Escape") << true << true;
+    QTest::newRow("results, Close") << true << false;
+}
+
+void TestHelp::f1LeavesTheExperimentAlone()
+{
+    QFETCH(bool, onResults);
+    QFETCH(bool, byEscape);
+    ScreenFixture f;
+    // A half-done experiment, and on the Results screen a ruler about to be placed: an
+    // activation would reset the one and disarm the other.
+    ScreenFixture::click(f.design().AddZelcor(DesignWindow::kWaterButton));
+    ScreenFixture::click(f.design().AddZelcor(Mineral::Iron));
+    QWidget* screen = &f.design();
+    if (onResults) {
+        ScreenFixture::click(f.design().Cmd_Button(DesignCommand::AddCutting));
+        ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
+        ScreenFixture::click(f.results().Cmd_Button(ResultsCommand::MoveRuler));
+        screen = &f.results();
+    }
+    const auto unchanged = [&] {
+        return ZELCOR1::TubeState == kTubeWaterAndMinerals &&
+               f.design().Added(Mineral::Iron)->text() == QStringLiteral("Yes") &&
+               (!onResults || (f.results().PlacingRuler() && f.results().Stem()->isVisible()));
+    };
+    QVERIFY(unchanged());
+
+    screen->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(screen));
+    QTest::keyClick(screen, Qt::Key_F1);
+    HelpWindow* help = f.shell->helpWindow();
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->topic(),
+             onResults ? help::HelpTopic::ResultsScreen : help::HelpTopic::DesignScreen);
+    QVERIFY(unchanged());
+    QVERIFY(!help->browser()->toPlainText().isEmpty());
+
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    if (byEscape)
+        QTest::keyClick(help->browser(), Qt::Key_Escape);
+    else
+        ScreenFixture::click(help->closeButton());
+    QVERIFY(!help->isVisible());
+    QCOMPARE(f.asked, 0);
+    QVERIFY(screen->isVisible());
+    QVERIFY(unchanged());
+
+    // A screen switch leaves Help open where it is.
+    f.shell->showHelp(help::HelpTopic::Minerals);
+    const QPoint place = help->pos();
+    if (onResults)
+        ScreenFixture::click(f.results().Cmd_Button(ResultsCommand::NewExperiment));
+    else
+        ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->pos(), place);
+    QCOMPARE(help->topic(), help::HelpTopic::Minerals);
+    QCOMPARE(f.asked, 0);
+}
+
+void TestHelp::confirmedQuitEndsHelpToo()
+{
+    ScreenFixture f;
+    f.shell->showHelp(help::HelpTopic::About);
+    f.answers = {kAnswerNo, kAnswerYes};
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::Quit));
+    QVERIFY(f.shell->helpWindow()->isVisible());
+    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::Quit));
+    QCOMPARE(f.ended, 1);
+    QCOMPARE(f.asked, 2);
+    QVERIFY(!f.shell->helpWindow()->isVisible());
+    QVERIFY(!f.design().isVisible());
+}
+
+void TestHelp::everyCommandIsExplained()
+{
+    // Each button has a tooltip and is named, as captioned, in its screen's help.
+    ScreenFixture f;
+    const auto check = [](QWidget& screen, help::HelpTopic topic) {
+        QVERIFY(screen.accessibleDescription().endsWith(QStringLiteral("Press F1 for help.")));
+        QTextDocument document;
+        help::fillDocument(document, topic, 1.0);
+        const QString text = document.toPlainText().simplified();
+        for (QPushButton* button : screen.findChildren<QPushButton*>()) {
+            const QString caption = button->text().remove(QLatin1Char('&'));
+            QVERIFY2(!button->toolTip().isEmpty(), qPrintable(caption));
+            const bool mineral = std::any_of(kMinerals.begin(), kMinerals.end(), [&](Mineral m) {
+                return help::mineralName(m) == caption;
+            });
+            QVERIFY2(mineral || text.contains(caption), qPrintable(caption));
+        }
+    };
+    check(f.design(), help::HelpTopic::DesignScreen);
+    check(f.results(), help::HelpTopic::ResultsScreen);
+}
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"
