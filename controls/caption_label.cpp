@@ -1,6 +1,7 @@
 // A label with a coloured background.
 #include "controls/caption_label.h"
 
+#include "controls/record_table.h"
 #include "controls/screen_font.h"
 
 #include <QAccessible>
@@ -50,7 +51,7 @@ void CaptionLabel::applyFrame(const TwipsFrame& frame)
 void CaptionLabel::setRecord(const std::string& word)
 {
     m_record = word;
-    setText(QCoreApplication::translate("RecordTable", word.c_str()));
+    setText(recordWord(word));
 }
 
 void CaptionLabel::mousePressEvent(QMouseEvent* event)

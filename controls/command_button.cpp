@@ -23,6 +23,17 @@ void CommandButton::applyFrame(const TwipsFrame& frame)
     setGeometry(frame.rect(m_twips.x(), m_twips.y(), m_twips.width(), m_twips.height()));
 }
 
+QString shownCaption(const QString& caption)
+{
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && ++i == caption.size())
+            break;
+        shown += caption[i];
+    }
+    return shown;
+}
+
 QPushButton* makeCommandButton(QWidget* parent, const QString& caption, double left, double top,
                                double width, double height)
 {

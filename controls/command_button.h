@@ -20,6 +20,9 @@ private:
     QRectF m_twips;
 };
 
+// The caption as the pupil reads it on the button: the access key's & left out, && kept as &.
+QString shownCaption(const QString& caption);
+
 QPushButton* makeCommandButton(QWidget* parent, const QString& caption, double left, double top,
                                double width, double height);
 

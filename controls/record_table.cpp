@@ -24,6 +24,16 @@ constexpr int kMineralWidthTwips = 1335;
 constexpr int kAddedWidthTwips = 1095;
 } // namespace
 
+QString mineralCaption(Mineral mineral)
+{
+    return QCoreApplication::translate("RecordTable", kMineralCaption[std::size_t(index(mineral))]);
+}
+
+QString recordWord(const std::string& record)
+{
+    return QCoreApplication::translate("RecordTable", record.c_str());
+}
+
 RecordLabels makeRecordLabels(QWidget* parent, int mineralLeftTwips, int addedLeftTwips)
 {
     const QColor background(palette::kPaleYellow);

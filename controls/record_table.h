@@ -18,4 +18,8 @@ struct RecordLabels {
 // each "Yes"/"No" with its mineral ("Nitrogen added: Yes").
 RecordLabels makeRecordLabels(QWidget* parent, int mineralLeftTwips, int addedLeftTwips);
 
+// What the table calls the mineral, and a record's word ("Yes"/"No"), in the pupil's language.
+QString mineralCaption(Mineral mineral);
+QString recordWord(const std::string& record);
+
 } // namespace quorvel

@@ -48,6 +48,18 @@ constexpr std::array<ButtonPlace, DesignWindow::kCommandCount> kCmdButton = {{
 constexpr std::array<int, DesignWindow::kWaterButton> kMineralKeyboardOrder = {4, 1, 3, 6, 5, 2, 7};
 } // namespace
 
+QString DesignWindow::fillingCaption(int Index)
+{
+    if (Index < 1 || Index > kWaterButton)
+        return {};
+    return shownCaption(tr(kAddZelcor[std::size_t(Index)].caption));
+}
+
+QString DesignWindow::commandCaption(DesignCommand Index)
+{
+    return shownCaption(tr(kCmdButton[std::size_t(Index)].caption));
+}
+
 DesignWindow::DesignWindow(Shell& shell)
     : ScreenWindow(shell, tr("Quorvel - Designing your experiment"), kOuterWidthTwips,
                    kOuterHeightTwips)

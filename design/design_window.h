@@ -32,6 +32,10 @@ public:
 
     explicit DesignWindow(Shell& shell);
 
+    // The buttons' captions in the pupil's language, as the buttons show them, for the help.
+    static QString fillingCaption(int Index);
+    static QString commandCaption(DesignCommand Index);
+
     // Handlers, named after the control and the event they answer. An index without a branch does
     // nothing.
     void Form_Load();

@@ -2,10 +2,13 @@
 // look filled in from the rules and the pictures, so the help tells what the program grows.
 #include "help/help_topics.h"
 
+#include "controls/record_table.h"
+#include "design/design_window.h"
 #include "help/rules/outcome_rules.h"
 #include "pictures/descriptions.h"
 #include "pictures/graphics.h"
 #include "pictures/picture_catalogue.h"
+#include "results/results_window.h"
 #include "results/rules/ruler_rules.h"
 
 #include <QCoreApplication>
@@ -33,16 +36,6 @@ constexpr std::array<const char*, kTopicCount> kTopicTitles = {
     QT_TRANSLATE_NOOP("HelpWindow", "Looking at the results"),
     QT_TRANSLATE_NOOP("HelpWindow", "What each mineral does"),
     QT_TRANSLATE_NOOP("HelpWindow", "About Quorvel"),
-};
-
-constexpr std::array<const char*, kMineralCount + 1> kMineralNames = {
-    "",
-    QT_TRANSLATE_NOOP("HelpWindow", "Nitrogen"),
-    QT_TRANSLATE_NOOP("HelpWindow", "Potassium"),
-    QT_TRANSLATE_NOOP("HelpWindow", "Magnesium"),
-    QT_TRANSLATE_NOOP("HelpWindow", "Iron"),
-    QT_TRANSLATE_NOOP("HelpWindow", "Phosphorus"),
-    QT_TRANSLATE_NOOP("HelpWindow", "Calcium"),
 };
 
 // What a real plant uses each mineral for, by mineral index.
@@ -77,7 +70,8 @@ constexpr std::array<const char*, 2> kKeys = {
     QT_TRANSLATE_NOOP("HelpWindow",
                       "Every button has one underlined letter: hold down Alt and press that "
                       "letter to click the button. Tab moves to the next button and Shift+Tab "
-                      "to the one before; Return or Space clicks the button that is marked. F1 "
+                      "to the one before; Return or Space clicks the button that is marked. F11 "
+                      "fills the whole screen with Quorvel, and Escape brings back the window. F1 "
                       "opens this help, and Escape closes it again."),
 };
 
@@ -101,21 +95,43 @@ QString keysSection()
     return heading(2, translated(kKeys[0])) + paragraph(translated(kKeys[1]));
 }
 
+// A paragraph that names buttons (or the record's words) by what the pupil sees on the screen:
+// they come from the screens themselves, in bold, so no translation can name a button wrongly.
+QString bold(const QString& caption)
+{
+    return QStringLiteral("<b>") + caption.toHtmlEscaped() + QStringLiteral("</b>");
+}
+
+template <typename... Captions>
+QString paragraphNaming(const QString& text, const Captions&... captions)
+{
+    return QStringLiteral("<p>") + text.toHtmlEscaped().arg(bold(captions)...) +
+           QStringLiteral("</p>");
+}
+
 QString designHtml()
 {
     return heading(1, topicTitle(HelpTopic::DesignScreen)) +
-           paragraph(QCoreApplication::translate(
-               "HelpWindow",
-               "On this screen you plan your experiment. A plant cutting will grow in "
-               "the test tube, and you choose what it gets. Click Add Water to fill "
-               "the tube with water. Then click each mineral you want to give the "
-               "plant: the syringe puts one drop of it into the tube, and the table "
-               "shows Yes beside it. Leave out the minerals you want to test.")) +
-           paragraph(QCoreApplication::translate(
-               "HelpWindow", "When the tube is ready, click Add Cutting to put the plant cutting "
-                             "in. After that nothing more can go in. Click See Results to see how "
-                             "the plant grows. Start again empties the tube so that you can plan a "
-                             "new experiment, and Quit ends Quorvel (it asks you first).")) +
+           paragraphNaming(
+               QCoreApplication::translate(
+                   "HelpWindow",
+                   "On this screen you plan your experiment. A plant cutting will grow in the "
+                   "test tube, and you choose what it gets. Click %1 to fill the tube with "
+                   "water. Then click each mineral you want to give the plant: the syringe puts "
+                   "one drop of it into the tube, and the table shows %2 beside it. Leave out "
+                   "the minerals you want to test."),
+               DesignWindow::fillingCaption(DesignWindow::kWaterButton), recordWord(kYes)) +
+           paragraphNaming(
+               QCoreApplication::translate(
+                   "HelpWindow",
+                   "When the tube is ready, click %1 to put the plant cutting in. After that "
+                   "nothing more can go in. Click %2 to see how the plant grows. %3 empties the "
+                   "tube so that you can plan a new experiment, and %4 ends Quorvel (it asks "
+                   "you first)."),
+               DesignWindow::commandCaption(DesignCommand::AddCutting),
+               DesignWindow::commandCaption(DesignCommand::SeeResults),
+               DesignWindow::commandCaption(DesignCommand::StartAgain),
+               DesignWindow::commandCaption(DesignCommand::Quit)) +
            paragraph(QCoreApplication::translate(
                "HelpWindow",
                "A good scientist changes only one thing at a time. Grow one plant with "
@@ -133,17 +149,20 @@ QString resultsHtml()
                "minerals you gave it. How tall did the stem grow? Are the leaves green "
                "and healthy, or pale, spotted, purple or crinkled? Without water a "
                "cutting hardly grows and grows no leaves at all.")) +
-           paragraph(QCoreApplication::translate(
-                         "HelpWindow",
-                         "Measure the stem with the ruler. There are two ways. Drag it: press "
-                         "the mouse button on the ruler, move it beside the stem and let go. Or "
-                         "click Move ruler, then click where the top of the ruler should go. "
-                         "Read the number beside the top of the stem. A cutting given water and "
-                         "every mineral reaches %1.")
-                         .arg(units(fullStemTwips()))) +
-           paragraph(QCoreApplication::translate(
-               "HelpWindow", "New experiment takes you back to plan the next one, with an empty "
-                             "tube. Quit ends Quorvel (it asks you first).")) +
+           paragraphNaming(
+               QCoreApplication::translate(
+                   "HelpWindow",
+                   "Measure the stem with the ruler. There are two ways. Drag it: press the "
+                   "mouse button on the ruler, move it beside the stem and let go. Or click %1, "
+                   "then click where the top of the ruler should go. Read the number beside the "
+                   "top of the stem. A cutting given water and every mineral reaches %2."),
+               ResultsWindow::commandCaption(ResultsCommand::MoveRuler), units(fullStemTwips())) +
+           paragraphNaming(
+               QCoreApplication::translate(
+                   "HelpWindow", "%1 takes you back to plan the next one, with an empty tube. %2 "
+                                 "ends Quorvel (it asks you first)."),
+               ResultsWindow::commandCaption(ResultsCommand::NewExperiment),
+               ResultsWindow::commandCaption(ResultsCommand::Quit)) +
            keysSection();
 }
 
@@ -165,7 +184,7 @@ QString mineralsHtml(QTextDocument& document, qreal devicePixelRatio)
     for (Mineral mineral : kMinerals) {
         const ShortageFacts facts = shortageFacts(mineral);
         html +=
-            heading(2, mineralName(mineral)) + paragraph(translated(kMineralUses[index(mineral)])) +
+            heading(2, mineralCaption(mineral)) + paragraph(translated(kMineralUses[index(mineral)])) +
             paragraph(QCoreApplication::translate(
                           "HelpWindow",
                           "In Quorvel, a cutting given water and every mineral except this "
@@ -229,11 +248,6 @@ int fullStemTwips()
 QString topicTitle(HelpTopic topic)
 {
     return translated(kTopicTitles[std::size_t(topic)]);
-}
-
-QString mineralName(Mineral mineral)
-{
-    return translated(kMineralNames[std::size_t(index(mineral))]);
 }
 
 QString screenDescription(HelpTopic topic)

@@ -30,8 +30,6 @@ ShortageFacts shortageFacts(Mineral missing);
 int fullStemTwips();
 
 QString topicTitle(HelpTopic topic);
-// The mineral's name as the record table shows it.
-QString mineralName(Mineral mineral);
 // The accessible description of the screen the topic belongs to, ending with the F1 hint.
 QString screenDescription(HelpTopic topic);
 

@@ -28,7 +28,19 @@ struct LeafPlace {
 constexpr std::array<LeafPlace, ResultsWindow::kLeafCount> kLeafAtCreation = {
     {{6360, 120}, {6480, 0}, {6480, 120}, {6480, 0}, {5985, 2520}, {7080, 2520}}};
 
+// By ResultsCommand.
+constexpr std::array<const char*, ResultsWindow::kCommandCount> kCmdCaption = {
+    QT_TRANSLATE_NOOP("quorvel::ResultsWindow", "&Quit"),
+    QT_TRANSLATE_NOOP("quorvel::ResultsWindow", "&Move ruler"),
+    QT_TRANSLATE_NOOP("quorvel::ResultsWindow", "&New experiment"),
+};
+
 } // namespace
+
+QString ResultsWindow::commandCaption(ResultsCommand Index)
+{
+    return shownCaption(tr(kCmdCaption[std::size_t(Index)]));
+}
 
 ResultsWindow::ResultsWindow(Shell& shell)
     : ScreenWindow(shell, tr("Quorvel - Your results"), kOuterWidthTwips, kOuterHeightTwips)
@@ -61,11 +73,11 @@ ResultsWindow::ResultsWindow(Shell& shell)
     }
 
     m_cmdButton[int(ResultsCommand::Quit)] =
-        makeCommandButton(this, tr("&Quit"), 4440, 5505, 1335, 735);
+        makeCommandButton(this, tr(kCmdCaption[int(ResultsCommand::Quit)]), 4440, 5505, 1335, 735);
     m_cmdButton[int(ResultsCommand::MoveRuler)] =
-        makeCommandButton(this, tr("&Move ruler"), 720, 5520, 1335, 735);
+        makeCommandButton(this, tr(kCmdCaption[int(ResultsCommand::MoveRuler)]), 720, 5520, 1335, 735);
     m_cmdButton[int(ResultsCommand::NewExperiment)] =
-        makeCommandButton(this, tr("&New experiment"), 2280, 5505, 1935, 735);
+        makeCommandButton(this, tr(kCmdCaption[int(ResultsCommand::NewExperiment)]), 2280, 5505, 1935, 735);
     for (int i = 0; i < kCommandCount; ++i)
         connect(m_cmdButton[i], &QPushButton::clicked, this,
                 [this, i] { Cmd_Button_Click(ResultsCommand(i)); });

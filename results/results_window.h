@@ -32,6 +32,9 @@ public:
 
     explicit ResultsWindow(Shell& shell);
 
+    // A button's caption in the pupil's language, as the button shows it, for the help.
+    static QString commandCaption(ResultsCommand Index);
+
     // Handlers, named after the control and the event they answer. Coordinates are twips.
     void Form_Load();
     void Form_Activate() override;

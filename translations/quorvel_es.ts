@@ -2,6 +2,186 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>CommandTips</name>
+    <message>
+        <source>Give the plant nitrogen: one drop goes into the tube.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the plant potassium: one drop goes into the tube.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the plant magnesium: one drop goes into the tube.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the plant iron: one drop goes into the tube.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the plant phosphorus: one drop goes into the tube.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the plant calcium: one drop goes into the tube.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill the test tube with water.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See how the plant grows from your experiment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End Quorvel. It asks you first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty the tube and plan a new experiment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the plant cutting into the tube. Nothing more can go in after it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the ruler: click next, where its top should go, to measure the stem.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go back and plan a new experiment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Planning the experiment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looking at the results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What each mineral does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Quorvel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A plant needs nitrogen to grow new stems and leaves and to make the green colour of its leaves. Without it the plant stays small, and its older, lower leaves turn pale and yellow first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Potassium helps a plant use water well, make strong leaves and fight illness. Without it the leaves turn yellow and get brown spots and edges.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magnesium is part of the green colour in leaves that catches sunlight, so that the plant can make its food. Without it the leaves turn pale yellow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A plant needs a tiny amount of iron to make the green colour of its leaves. Without it the new leaves turn white or pale, and only their veins stay green.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phosphorus helps a plant grow strong roots and move the energy from sunlight around inside it. Without it the plant stays very small and its leaves turn dark and purple.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calcium builds strong walls for the tiny cells a plant is made of, most of all at the tips where it grows. Without it the plant stays very small and its new leaves grow narrow, with wavy, crinkled edges.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Using the keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every button has one underlined letter: hold down Alt and press that letter to click the button. Tab moves to the next button and Shift+Tab to the one before; Return or Space clicks the button that is marked. F11 fills the whole screen with Quorvel, and Escape brings back the window. F1 opens this help, and Escape closes it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On this screen you plan your experiment. A plant cutting will grow in the test tube, and you choose what it gets. Click %1 to fill the tube with water. Then click each mineral you want to give the plant: the syringe puts one drop of it into the tube, and the table shows %2 beside it. Leave out the minerals you want to test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When the tube is ready, click %1 to put the plant cutting in. After that nothing more can go in. Click %2 to see how the plant grows. %3 empties the tube so that you can plan a new experiment, and %4 ends Quorvel (it asks you first).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A good scientist changes only one thing at a time. Grow one plant with everything it needs, then one with a single mineral left out, and compare the two.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem. A cutting given water and every mineral reaches %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A plant makes its food from water, air and sunlight, but it also needs a little of some minerals, which its roots take up with the water. Each mineral has its own job. When one is missing, the plant grows less, and its leaves show which one it is. A cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf: %2.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quorvel is a science simulation for pupils: grow a plant cutting in a test tube and find out which minerals a plant needs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1, running on Qt %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvel is free software under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). You may share and change it under that licence. It comes with no warranty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Made by the Quorvel developers, for pupils and their teachers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plant that grew from your experiment, and a ruler to measure it. Press F1 for help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan your experiment: fill the test tube with water and minerals and put a plant cutting in. Press F1 for help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvel Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PictureDescriptions</name>
     <message>
         <source>healthy green leaf</source>

@@ -6,6 +6,7 @@
 #include "results/results_window.h"
 #include "shell/rules/random_source.h"
 #include "shell/shell.h"
+#include "shell/translations.h"
 
 #include <QTest>
 #include <cmath>
@@ -30,6 +31,18 @@ inline QRect twips(int left, int top, int width, int height)
 // Which picture of a store array a control shows (the same shared image), or -1 for none of them.
 using StorePicture = const QPixmap& (quorvel::Graphics::*)(int) const;
 int storeIndex(StorePicture array, int count, const QPixmap& shown);
+
+// Installs a language for one test (empty for English) and English again after it.
+struct Language {
+    explicit Language(const QString& name)
+    {
+        if (!name.isEmpty())
+            QVERIFY(quorvel::translations::install(name));
+    }
+    ~Language() { quorvel::translations::install(QString()); }
+    Language(const Language&) = delete;
+    Language& operator=(const Language&) = delete;
+};
 
 struct ScreenFixture {
     ScreenFixture();
