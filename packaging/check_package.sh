@@ -38,6 +38,7 @@ done
 expect "the scalable icon" 'holds share/icons/hicolor/scalable/apps/quorvel.svg'
 expect "the manual page" 'holds share/man/man1/quorvel.1.gz'
 expect "the copyright file" 'holds share/doc/quorvel/copyright'
+expect "the teacher's guide" 'holds share/doc/quorvel/teachers-guide.md'
 expect "the changelog" 'holds share/doc/quorvel/changelog.gz'
 expect "depends on Qt's widget library, found by dpkg-shlibdeps" \
     'grep -q "libqt6widgets6" <<<"$depends"'

@@ -64,13 +64,19 @@ def pseudo(text):
 
 
 def messages(source_path):
-    """Contexts in file order, each with its (source, comment) pairs."""
+    """Contexts in file order, each with its (source, comment, numerus) entries."""
     root = ElementTree.parse(source_path).getroot()
     for context in root.iter("context"):
         name = context.findtext("name")
         entries = []
         for message in context.iter("message"):
-            entries.append((message.findtext("source") or "", message.findtext("comment")))
+            entries.append(
+                (
+                    message.findtext("source") or "",
+                    message.findtext("comment"),
+                    message.get("numerus") == "yes",
+                )
+            )
         yield name, entries
 
 
@@ -82,12 +88,18 @@ def write(target_path, contexts):
     ]
     for name, entries in contexts:
         lines += ["<context>", f"    <name>{escape(name)}</name>"]
-        for source, comment in entries:
-            lines.append("    <message>")
+        for source, comment, numerus in entries:
+            lines.append('    <message numerus="yes">' if numerus else "    <message>")
             lines.append(f"        <source>{escape(source)}</source>")
             if comment:
                 lines.append(f"        <comment>{escape(comment)}</comment>")
-            lines.append(f"        <translation>{escape(pseudo(source))}</translation>")
+            if numerus:
+                # Volapük has one plural form, as the pseudo-language has one text.
+                lines.append("        <translation>")
+                lines.append(f"            <numerusform>{escape(pseudo(source))}</numerusform>")
+                lines.append("        </translation>")
+            else:
+                lines.append(f"        <translation>{escape(pseudo(source))}</translation>")
             lines.append("    </message>")
         lines.append("</context>")
     lines += ["</TS>", ""]
