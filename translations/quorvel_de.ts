@@ -5,180 +5,180 @@
     <name>CommandTips</name>
     <message>
         <source>Give the plant nitrogen: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib der Pflanze Stickstoff: Ein Tropfen kommt ins Glas.</translation>
     </message>
     <message>
         <source>Give the plant potassium: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib der Pflanze Kalium: Ein Tropfen kommt ins Glas.</translation>
     </message>
     <message>
         <source>Give the plant magnesium: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib der Pflanze Magnesium: Ein Tropfen kommt ins Glas.</translation>
     </message>
     <message>
         <source>Give the plant iron: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib der Pflanze Eisen: Ein Tropfen kommt ins Glas.</translation>
     </message>
     <message>
         <source>Give the plant phosphorus: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib der Pflanze Phosphor: Ein Tropfen kommt ins Glas.</translation>
     </message>
     <message>
         <source>Give the plant calcium: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib der Pflanze Calcium: Ein Tropfen kommt ins Glas.</translation>
     </message>
     <message>
         <source>Fill the test tube with water.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fülle das Reagenzglas mit Wasser.</translation>
     </message>
     <message>
         <source>See how the plant grows from your experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sieh dir an, wie die Pflanze bei deinem Versuch wächst.</translation>
     </message>
     <message>
         <source>End Quorvel. It asks you first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beende Quorvel. Vorher wirst du noch gefragt.</translation>
     </message>
     <message>
         <source>Empty the tube and plan a new experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leere das Glas und plane einen neuen Versuch.</translation>
     </message>
     <message>
         <source>Put the plant cutting into the tube. Nothing more can go in after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setze den Steckling ins Glas. Danach kann nichts mehr hinein.</translation>
     </message>
     <message>
         <source>Move the ruler: click next, where its top should go, to measure the stem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebe das Lineal: Klicke danach dorthin, wo sein oberes Ende hin soll. So misst du den Stängel.</translation>
     </message>
     <message>
         <source>Go back and plan a new experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geh zurück und plane einen neuen Versuch.</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Planning the experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Versuch planen</translation>
     </message>
     <message>
         <source>Looking at the results</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisse ansehen</translation>
     </message>
     <message>
         <source>What each mineral does</source>
-        <translation type="unfinished"></translation>
+        <translation>Wofür jeder Mineralstoff gut ist</translation>
     </message>
     <message>
         <source>About Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Quorvel</translation>
     </message>
     <message>
         <source>A plant needs nitrogen to grow new stems and leaves and to make the green colour of its leaves. Without it the plant stays small, and its older, lower leaves turn pale and yellow first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Pflanze braucht Stickstoff, damit neue Stängel und Blätter wachsen und damit sie ihr Blattgrün bilden kann. Ohne Stickstoff bleibt die Pflanze klein. Ihre älteren, unteren Blätter werden zuerst blass und gelb.</translation>
     </message>
     <message>
         <source>Potassium helps a plant use water well, make strong leaves and fight illness. Without it the leaves turn yellow and get brown spots and edges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalium hilft einer Pflanze, Wasser gut zu nutzen, kräftige Blätter zu bilden und sich gegen Krankheiten zu wehren. Ohne Kalium werden die Blätter gelb und bekommen braune Flecken und braune Ränder.</translation>
     </message>
     <message>
         <source>Magnesium is part of the green colour in leaves that catches sunlight, so that the plant can make its food. Without it the leaves turn pale yellow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnesium steckt im Blattgrün, das das Sonnenlicht einfängt. So kann die Pflanze ihre Nahrung herstellen. Ohne Magnesium werden die Blätter blassgelb.</translation>
     </message>
     <message>
         <source>A plant needs a tiny amount of iron to make the green colour of its leaves. Without it the new leaves turn white or pale, and only their veins stay green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Pflanze braucht nur ganz wenig Eisen, um ihr Blattgrün zu bilden. Ohne Eisen werden die neuen Blätter weiß oder blass, und nur ihre Adern bleiben grün.</translation>
     </message>
     <message>
         <source>Phosphorus helps a plant grow strong roots and move the energy from sunlight around inside it. Without it the plant stays very small and its leaves turn dark and purple.</source>
-        <translation type="unfinished"></translation>
+        <translation>Phosphor hilft einer Pflanze, kräftige Wurzeln zu bilden und die Energie aus dem Sonnenlicht in sich zu verteilen. Ohne Phosphor bleibt die Pflanze sehr klein, und ihre Blätter werden dunkel und violett.</translation>
     </message>
     <message>
         <source>Calcium builds strong walls for the tiny cells a plant is made of, most of all at the tips where it grows. Without it the plant stays very small and its new leaves grow narrow, with wavy, crinkled edges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcium macht die Wände der winzigen Zellen fest, aus denen eine Pflanze besteht, vor allem an den Spitzen, wo sie wächst. Ohne Calcium bleibt die Pflanze sehr klein. Ihre neuen Blätter wachsen schmal und bekommen gewellte, gekräuselte Ränder.</translation>
     </message>
     <message>
         <source>Using the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der Tastatur</translation>
     </message>
     <message>
         <source>Every button has one underlined letter: hold down Alt and press that letter to click the button. Tab moves to the next button and Shift+Tab to the one before; Return or Space clicks the button that is marked. F11 fills the whole screen with Quorvel, and Escape brings back the window. F1 opens this help, and Escape closes it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Knopf hat einen unterstrichenen Buchstaben: Halte Alt gedrückt und drücke diesen Buchstaben, dann wird der Knopf angeklickt. Mit Tab kommst du zum nächsten Knopf und mit Umschalt+Tab zum vorigen. Die Eingabetaste oder die Leertaste klickt den markierten Knopf an. F11 füllt den ganzen Bildschirm mit Quorvel, und Esc holt das Fenster zurück. F1 öffnet diese Hilfe, und Esc schließt sie wieder.</translation>
     </message>
     <message>
         <source>On this screen you plan your experiment. A plant cutting will grow in the test tube, and you choose what it gets. Click %1 to fill the tube with water. Then click each mineral you want to give the plant: the syringe puts one drop of it into the tube, and the table shows %2 beside it. Leave out the minerals you want to test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier planst du deinen Versuch. Im Reagenzglas soll ein Steckling wachsen, und du bestimmst, was er bekommt. Klicke auf %1, um das Glas mit Wasser zu füllen. Klicke dann auf jeden Mineralstoff, den du der Pflanze geben willst: Die Spritze gibt einen Tropfen davon ins Glas, und die Tabelle zeigt daneben %2. Lass die Mineralstoffe weg, die du testen willst.</translation>
     </message>
     <message>
         <source>When the tube is ready, click %1 to put the plant cutting in. After that nothing more can go in. Click %2 to see how the plant grows. %3 empties the tube so that you can plan a new experiment, and %4 ends Quorvel (it asks you first).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn das Glas fertig ist, klicke auf %1, um den Steckling einzusetzen. Danach kann nichts mehr hinein. Klicke auf %2, um zu sehen, wie die Pflanze wächst. Mit %3 leerst du das Glas und kannst einen neuen Versuch planen. Mit %4 beendest du Quorvel (vorher wirst du noch gefragt).</translation>
     </message>
     <message>
         <source>A good scientist changes only one thing at a time. Grow one plant with everything it needs, then one with a single mineral left out, and compare the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer gut forscht, ändert immer nur eine Sache auf einmal. Lass eine Pflanze mit allem wachsen, was sie braucht, und dann eine, der nur ein einziger Mineralstoff fehlt. Vergleiche dann die beiden.</translation>
     </message>
     <message>
         <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier siehst du, wie dein Steckling gewachsen ist. Die Tabelle erinnert dich daran, welche Mineralstoffe du ihm gegeben hast. Wie hoch ist der Stängel gewachsen? Sind die Blätter grün und gesund, oder blass, fleckig, violett oder gekräuselt? Ohne Wasser wächst ein Steckling kaum und bekommt gar keine Blätter.</translation>
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem. A cutting given water and every mineral reaches %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Miss den Stängel mit dem Lineal. Das geht auf zwei Arten. Du kannst es ziehen: Drücke die Maustaste auf dem Lineal, schiebe es neben den Stängel und lass los. Oder klicke auf %1 und dann dorthin, wo das obere Ende des Lineals hin soll. Lies die Zahl neben der Spitze des Stängels ab. Bei einem Steckling mit Wasser und allen Mineralstoffen zeigt das Lineal %2.</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit %1 gehst du zurück und planst den nächsten Versuch, mit einem leeren Glas. Mit %2 beendest du Quorvel (vorher wirst du noch gefragt).</translation>
     </message>
     <message numerus="yes">
         <source>A plant makes its food from water, air and sunlight, but it also needs a little of some minerals, which its roots take up with the water. Each mineral has its own job. When one is missing, the plant grows less, and its leaves show which one it is. A cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Eine Pflanze stellt ihre Nahrung aus Wasser, Luft und Sonnenlicht her. Sie braucht aber auch ein wenig von einigen Mineralstoffen, die ihre Wurzeln mit dem Wasser aufnehmen. Jeder Mineralstoff hat seine eigene Aufgabe. Fehlt einer, wächst die Pflanze weniger, und ihre Blätter zeigen, welcher es ist. Ein Steckling mit Wasser und allen sechs Mineralstoffen bekommt einen Stängel, der auf dem Lineal %1 Einheiten lang ist, und %n gesundes Blatt.</numerusform>
+            <numerusform>Eine Pflanze stellt ihre Nahrung aus Wasser, Luft und Sonnenlicht her. Sie braucht aber auch ein wenig von einigen Mineralstoffen, die ihre Wurzeln mit dem Wasser aufnehmen. Jeder Mineralstoff hat seine eigene Aufgabe. Fehlt einer, wächst die Pflanze weniger, und ihre Blätter zeigen, welcher es ist. Ein Steckling mit Wasser und allen sechs Mineralstoffen bekommt einen Stängel, der auf dem Lineal %1 Einheiten lang ist, und %n gesunde Blätter.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf: %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>In Quorvel bekommt ein Steckling Wasser und alle Mineralstoffe außer diesem. Dann wird sein Stängel %1 Einheiten lang, und er bekommt %n Blatt. Achte auf dieses Blatt: %2.</numerusform>
+            <numerusform>In Quorvel bekommt ein Steckling Wasser und alle Mineralstoffe außer diesem. Dann wird sein Stängel %1 Einheiten lang, und er bekommt %n Blätter. Achte auf dieses Blatt: %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Quorvel is a science simulation for pupils: grow a plant cutting in a test tube and find out which minerals a plant needs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel ist ein Naturwissenschafts-Programm für Schülerinnen und Schüler: Lass einen Steckling in einem Reagenzglas wachsen und finde heraus, welche Mineralstoffe eine Pflanze braucht.</translation>
     </message>
     <message>
         <source>Version %1, running on Qt %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1, läuft mit Qt %2.</translation>
     </message>
     <message>
         <source>Quorvel is free software under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). You may share and change it under that licence. It comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel ist freie Software unter der GNU General Public License, Version 3 oder jeder späteren Version (GPL-3.0-or-later). Du darfst es nach den Regeln dieser Lizenz weitergeben und verändern. Es gibt keinerlei Garantie dafür.</translation>
     </message>
     <message>
         <source>Made by the Quorvel developers, for pupils and their teachers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemacht von den Entwicklern von Quorvel, für Schülerinnen und Schüler und ihre Lehrkräfte.</translation>
     </message>
     <message>
         <source>The plant that grew from your experiment, and a ruler to measure it. Press F1 for help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Pflanze, die bei deinem Versuch gewachsen ist, und ein Lineal, um sie zu messen. Drücke F1 für Hilfe.</translation>
     </message>
     <message>
         <source>Plan your experiment: fill the test tube with water and minerals and put a plant cutting in. Press F1 for help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plane deinen Versuch: Fülle das Reagenzglas mit Wasser und Mineralstoffen und setze einen Steckling hinein. Drücke F1 für Hilfe.</translation>
     </message>
     <message>
         <source>Quorvel Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel-Hilfe</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfetext</translation>
     </message>
 </context>
 <context>
