@@ -5,180 +5,180 @@
     <name>CommandTips</name>
     <message>
         <source>Give the plant nitrogen: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne de l&apos;azote à la plante&#xa0;: une goutte tombe dans le tube.</translation>
     </message>
     <message>
         <source>Give the plant potassium: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne du potassium à la plante&#xa0;: une goutte tombe dans le tube.</translation>
     </message>
     <message>
         <source>Give the plant magnesium: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne du magnésium à la plante&#xa0;: une goutte tombe dans le tube.</translation>
     </message>
     <message>
         <source>Give the plant iron: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne du fer à la plante&#xa0;: une goutte tombe dans le tube.</translation>
     </message>
     <message>
         <source>Give the plant phosphorus: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne du phosphore à la plante&#xa0;: une goutte tombe dans le tube.</translation>
     </message>
     <message>
         <source>Give the plant calcium: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne du calcium à la plante&#xa0;: une goutte tombe dans le tube.</translation>
     </message>
     <message>
         <source>Fill the test tube with water.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplis d&apos;eau le tube à essai.</translation>
     </message>
     <message>
         <source>See how the plant grows from your experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regarde comment la plante pousse avec ton expérience.</translation>
     </message>
     <message>
         <source>End Quorvel. It asks you first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme Quorvel. Il te demande d&apos;abord si tu veux vraiment quitter.</translation>
     </message>
     <message>
         <source>Empty the tube and plan a new experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vide le tube et prépare une nouvelle expérience.</translation>
     </message>
     <message>
         <source>Put the plant cutting into the tube. Nothing more can go in after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mets la bouture dans le tube. Ensuite, plus rien ne peut y entrer.</translation>
     </message>
     <message>
         <source>Move the ruler: click next, where its top should go, to measure the stem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplace la règle pour mesurer la tige&#xa0;: clique ensuite là où tu veux mettre le haut de la règle.</translation>
     </message>
     <message>
         <source>Go back and plan a new experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reviens en arrière et prépare une nouvelle expérience.</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Planning the experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparer l&apos;expérience</translation>
     </message>
     <message>
         <source>Looking at the results</source>
-        <translation type="unfinished"></translation>
+        <translation>Observer les résultats</translation>
     </message>
     <message>
         <source>What each mineral does</source>
-        <translation type="unfinished"></translation>
+        <translation>À quoi sert chaque sel minéral</translation>
     </message>
     <message>
         <source>About Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Quorvel</translation>
     </message>
     <message>
         <source>A plant needs nitrogen to grow new stems and leaves and to make the green colour of its leaves. Without it the plant stays small, and its older, lower leaves turn pale and yellow first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une plante a besoin d&apos;azote pour faire pousser de nouvelles tiges et de nouvelles feuilles, et pour fabriquer la couleur verte de ses feuilles. Sans azote, la plante reste petite, et ce sont ses feuilles les plus vieilles, en bas, qui deviennent pâles et jaunes en premier.</translation>
     </message>
     <message>
         <source>Potassium helps a plant use water well, make strong leaves and fight illness. Without it the leaves turn yellow and get brown spots and edges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le potassium aide une plante à bien utiliser l&apos;eau, à faire des feuilles solides et à se défendre contre les maladies. Sans potassium, les feuilles jaunissent et prennent des taches et des bords bruns.</translation>
     </message>
     <message>
         <source>Magnesium is part of the green colour in leaves that catches sunlight, so that the plant can make its food. Without it the leaves turn pale yellow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le magnésium fait partie de la couleur verte des feuilles, celle qui capte la lumière du soleil pour que la plante puisse fabriquer sa nourriture. Sans magnésium, les feuilles deviennent jaune pâle.</translation>
     </message>
     <message>
         <source>A plant needs a tiny amount of iron to make the green colour of its leaves. Without it the new leaves turn white or pale, and only their veins stay green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une plante a besoin d&apos;un tout petit peu de fer pour fabriquer la couleur verte de ses feuilles. Sans fer, les nouvelles feuilles deviennent blanches ou pâles, et seules leurs nervures restent vertes.</translation>
     </message>
     <message>
         <source>Phosphorus helps a plant grow strong roots and move the energy from sunlight around inside it. Without it the plant stays very small and its leaves turn dark and purple.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le phosphore aide une plante à faire des racines solides et à faire circuler en elle l&apos;énergie de la lumière du soleil. Sans phosphore, la plante reste toute petite et ses feuilles deviennent foncées et violettes.</translation>
     </message>
     <message>
         <source>Calcium builds strong walls for the tiny cells a plant is made of, most of all at the tips where it grows. Without it the plant stays very small and its new leaves grow narrow, with wavy, crinkled edges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calcium construit des parois solides autour des minuscules cellules qui forment la plante, surtout à ses extrémités, là où elle pousse. Sans calcium, la plante reste toute petite et ses nouvelles feuilles restent étroites, avec des bords ondulés et froissés.</translation>
     </message>
     <message>
         <source>Using the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser le clavier</translation>
     </message>
     <message>
         <source>Every button has one underlined letter: hold down Alt and press that letter to click the button. Tab moves to the next button and Shift+Tab to the one before; Return or Space clicks the button that is marked. F11 fills the whole screen with Quorvel, and Escape brings back the window. F1 opens this help, and Escape closes it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque bouton a une lettre soulignée&#xa0;: garde la touche Alt enfoncée et appuie sur cette lettre pour cliquer sur le bouton. Tab passe au bouton suivant et Maj+Tab au bouton d&apos;avant&#xa0;; Entrée ou Espace clique sur le bouton qui est marqué. F11 affiche Quorvel sur tout l&apos;écran, et Échap le remet dans sa fenêtre. F1 ouvre cette aide, et Échap la referme.</translation>
     </message>
     <message>
         <source>On this screen you plan your experiment. A plant cutting will grow in the test tube, and you choose what it gets. Click %1 to fill the tube with water. Then click each mineral you want to give the plant: the syringe puts one drop of it into the tube, and the table shows %2 beside it. Leave out the minerals you want to test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur cet écran, tu prépares ton expérience. Une bouture va pousser dans le tube à essai, et c&apos;est toi qui choisis ce qu&apos;elle reçoit. Clique sur %1 pour remplir le tube d&apos;eau. Ensuite, clique sur chaque sel minéral que tu veux donner à la plante&#xa0;: la seringue en met une goutte dans le tube, et le tableau affiche %2 à côté. Laisse de côté les sels minéraux que tu veux tester.</translation>
     </message>
     <message>
         <source>When the tube is ready, click %1 to put the plant cutting in. After that nothing more can go in. Click %2 to see how the plant grows. %3 empties the tube so that you can plan a new experiment, and %4 ends Quorvel (it asks you first).</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand le tube est prêt, clique sur %1 pour y mettre la bouture. Après, plus rien ne peut y entrer. Clique sur %2 pour voir comment la plante pousse. %3 vide le tube pour que tu puisses préparer une nouvelle expérience, et %4 ferme Quorvel (il te demande d&apos;abord si tu veux vraiment quitter).</translation>
     </message>
     <message>
         <source>A good scientist changes only one thing at a time. Grow one plant with everything it needs, then one with a single mineral left out, and compare the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un bon scientifique ne change qu&apos;une seule chose à la fois. Fais pousser une plante avec tout ce dont elle a besoin, puis une autre à qui il manque un seul sel minéral, et compare les deux.</translation>
     </message>
     <message>
         <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet écran montre comment ta bouture a poussé. Le tableau te rappelle quels sels minéraux tu lui as donnés. Jusqu&apos;où la tige a-t-elle poussé&#xa0;? Les feuilles sont-elles vertes et en bonne santé, ou bien pâles, tachées, violettes ou froissées&#xa0;? Sans eau, une bouture pousse à peine et ne fait aucune feuille.</translation>
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem. A cutting given water and every mineral reaches %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesure la tige avec la règle. Il y a deux façons de faire. Fais-la glisser&#xa0;: appuie sur la règle avec le bouton de la souris, amène-la à côté de la tige et lâche. Ou bien clique sur %1, puis clique là où tu veux mettre le haut de la règle. Lis le nombre qui se trouve à côté du haut de la tige. Une bouture qui reçoit de l&apos;eau et tous les sels minéraux atteint %2.</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 te ramène en arrière pour préparer l&apos;expérience suivante, avec un tube vide. %2 ferme Quorvel (il te demande d&apos;abord si tu veux vraiment quitter).</translation>
     </message>
     <message numerus="yes">
         <source>A plant makes its food from water, air and sunlight, but it also needs a little of some minerals, which its roots take up with the water. Each mineral has its own job. When one is missing, the plant grows less, and its leaves show which one it is. A cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Une plante fabrique sa nourriture avec de l&apos;eau, de l&apos;air et la lumière du soleil, mais elle a aussi besoin d&apos;un peu de certains sels minéraux, que ses racines puisent avec l&apos;eau. Chaque sel minéral a son propre rôle. Quand il en manque un, la plante pousse moins, et ses feuilles montrent lequel manque. Une bouture qui reçoit de l&apos;eau et les six sels minéraux fait une tige de %1 unités sur la règle, avec %n feuille en bonne santé.</numerusform>
+            <numerusform>Une plante fabrique sa nourriture avec de l&apos;eau, de l&apos;air et la lumière du soleil, mais elle a aussi besoin d&apos;un peu de certains sels minéraux, que ses racines puisent avec l&apos;eau. Chaque sel minéral a son propre rôle. Quand il en manque un, la plante pousse moins, et ses feuilles montrent lequel manque. Une bouture qui reçoit de l&apos;eau et les six sels minéraux fait une tige de %1 unités sur la règle, avec %n feuilles en bonne santé.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf: %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dans Quorvel, une bouture qui reçoit de l&apos;eau et tous les sels minéraux sauf celui-ci fait une tige de %1 unités et %n feuille. Cherche cette feuille&#xa0;: une %2.</numerusform>
+            <numerusform>Dans Quorvel, une bouture qui reçoit de l&apos;eau et tous les sels minéraux sauf celui-ci fait une tige de %1 unités et %n feuilles. Cherche cette feuille&#xa0;: une %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Quorvel is a science simulation for pupils: grow a plant cutting in a test tube and find out which minerals a plant needs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel est une simulation scientifique pour les élèves&#xa0;: fais pousser une bouture dans un tube à essai et découvre de quels sels minéraux une plante a besoin.</translation>
     </message>
     <message>
         <source>Version %1, running on Qt %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1, qui fonctionne avec Qt %2.</translation>
     </message>
     <message>
         <source>Quorvel is free software under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). You may share and change it under that licence. It comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel est un logiciel libre, sous la GNU General Public License, version 3 ou toute version ultérieure (GPL-3.0-or-later). Tu peux le partager et le modifier en respectant cette licence. Il est fourni sans aucune garantie.</translation>
     </message>
     <message>
         <source>Made by the Quorvel developers, for pupils and their teachers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réalisé par les développeurs de Quorvel, pour les élèves et leurs enseignants.</translation>
     </message>
     <message>
         <source>The plant that grew from your experiment, and a ruler to measure it. Press F1 for help.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plante qui a poussé grâce à ton expérience, et une règle pour la mesurer. Appuie sur F1 pour obtenir de l&apos;aide.</translation>
     </message>
     <message>
         <source>Plan your experiment: fill the test tube with water and minerals and put a plant cutting in. Press F1 for help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prépare ton expérience&#xa0;: remplis le tube à essai d&apos;eau et de sels minéraux, puis mets-y une bouture. Appuie sur F1 pour obtenir de l&apos;aide.</translation>
     </message>
     <message>
         <source>Quorvel Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Quorvel</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte de l&apos;aide</translation>
     </message>
 </context>
 <context>
