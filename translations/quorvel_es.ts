@@ -5,180 +5,180 @@
     <name>CommandTips</name>
     <message>
         <source>Give the plant nitrogen: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dale nitrógeno a la planta: cae una gota en el tubo.</translation>
     </message>
     <message>
         <source>Give the plant potassium: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dale potasio a la planta: cae una gota en el tubo.</translation>
     </message>
     <message>
         <source>Give the plant magnesium: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dale magnesio a la planta: cae una gota en el tubo.</translation>
     </message>
     <message>
         <source>Give the plant iron: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dale hierro a la planta: cae una gota en el tubo.</translation>
     </message>
     <message>
         <source>Give the plant phosphorus: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dale fósforo a la planta: cae una gota en el tubo.</translation>
     </message>
     <message>
         <source>Give the plant calcium: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dale calcio a la planta: cae una gota en el tubo.</translation>
     </message>
     <message>
         <source>Fill the test tube with water.</source>
-        <translation type="unfinished"></translation>
+        <translation>Llena el tubo de ensayo de agua.</translation>
     </message>
     <message>
         <source>See how the plant grows from your experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mira cómo crece la planta con tu experimento.</translation>
     </message>
     <message>
         <source>End Quorvel. It asks you first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra Quorvel. Antes te lo pregunta.</translation>
     </message>
     <message>
         <source>Empty the tube and plan a new experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacía el tubo y prepara un experimento nuevo.</translation>
     </message>
     <message>
         <source>Put the plant cutting into the tube. Nothing more can go in after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mete el esqueje en el tubo. Después ya no se puede añadir nada más.</translation>
     </message>
     <message>
         <source>Move the ruler: click next, where its top should go, to measure the stem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mueve la regla: después haz clic donde quieras que quede su parte de arriba, para medir el tallo.</translation>
     </message>
     <message>
         <source>Go back and plan a new experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve atrás y prepara un experimento nuevo.</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Planning the experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>Diseñar el experimento</translation>
     </message>
     <message>
         <source>Looking at the results</source>
-        <translation type="unfinished"></translation>
+        <translation>Observar los resultados</translation>
     </message>
     <message>
         <source>What each mineral does</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué hace cada mineral</translation>
     </message>
     <message>
         <source>About Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Quorvel</translation>
     </message>
     <message>
         <source>A plant needs nitrogen to grow new stems and leaves and to make the green colour of its leaves. Without it the plant stays small, and its older, lower leaves turn pale and yellow first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una planta necesita nitrógeno para que le crezcan tallos y hojas nuevos y para fabricar el color verde de sus hojas. Sin nitrógeno, la planta se queda pequeña, y sus hojas más viejas, las de abajo, son las primeras en ponerse pálidas y amarillas.</translation>
     </message>
     <message>
         <source>Potassium helps a plant use water well, make strong leaves and fight illness. Without it the leaves turn yellow and get brown spots and edges.</source>
-        <translation type="unfinished"></translation>
+        <translation>El potasio ayuda a la planta a aprovechar bien el agua, a formar hojas fuertes y a defenderse de las enfermedades. Sin potasio, las hojas se ponen amarillas y les salen manchas marrones, y los bordes también se vuelven marrones.</translation>
     </message>
     <message>
         <source>Magnesium is part of the green colour in leaves that catches sunlight, so that the plant can make its food. Without it the leaves turn pale yellow.</source>
-        <translation type="unfinished"></translation>
+        <translation>El magnesio forma parte del color verde de las hojas, que atrapa la luz del sol para que la planta pueda fabricar su alimento. Sin magnesio, las hojas se ponen de color amarillo pálido.</translation>
     </message>
     <message>
         <source>A plant needs a tiny amount of iron to make the green colour of its leaves. Without it the new leaves turn white or pale, and only their veins stay green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una planta necesita un poquito de hierro para fabricar el color verde de sus hojas. Sin hierro, las hojas nuevas se ponen blancas o pálidas, y solo sus nervios siguen verdes.</translation>
     </message>
     <message>
         <source>Phosphorus helps a plant grow strong roots and move the energy from sunlight around inside it. Without it the plant stays very small and its leaves turn dark and purple.</source>
-        <translation type="unfinished"></translation>
+        <translation>El fósforo ayuda a la planta a formar raíces fuertes y a llevar la energía de la luz del sol por todo su interior. Sin fósforo, la planta se queda muy pequeña y sus hojas se ponen oscuras y moradas.</translation>
     </message>
     <message>
         <source>Calcium builds strong walls for the tiny cells a plant is made of, most of all at the tips where it grows. Without it the plant stays very small and its new leaves grow narrow, with wavy, crinkled edges.</source>
-        <translation type="unfinished"></translation>
+        <translation>El calcio forma paredes fuertes para las células, las partes diminutas de las que está hecha la planta, sobre todo en las puntas, que es donde crece. Sin calcio, la planta se queda muy pequeña y sus hojas nuevas salen estrechas, con los bordes ondulados y arrugados.</translation>
     </message>
     <message>
         <source>Using the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar el teclado</translation>
     </message>
     <message>
         <source>Every button has one underlined letter: hold down Alt and press that letter to click the button. Tab moves to the next button and Shift+Tab to the one before; Return or Space clicks the button that is marked. F11 fills the whole screen with Quorvel, and Escape brings back the window. F1 opens this help, and Escape closes it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada botón tiene una letra subrayada: mantén pulsada la tecla Alt y pulsa esa letra para hacer clic en el botón. Tab pasa al botón siguiente y Mayús+Tab al anterior; Intro o la barra espaciadora hacen clic en el botón marcado. F11 hace que Quorvel ocupe toda la pantalla, y Esc lo vuelve a poner en su ventana. F1 abre esta ayuda, y Esc la vuelve a cerrar.</translation>
     </message>
     <message>
         <source>On this screen you plan your experiment. A plant cutting will grow in the test tube, and you choose what it gets. Click %1 to fill the tube with water. Then click each mineral you want to give the plant: the syringe puts one drop of it into the tube, and the table shows %2 beside it. Leave out the minerals you want to test.</source>
-        <translation type="unfinished"></translation>
+        <translation>En esta pantalla diseñas tu experimento. Un esqueje va a crecer en el tubo de ensayo, y tú eliges lo que le das. Haz clic en %1 para llenar el tubo de agua. Después haz clic en cada mineral que quieras darle a la planta: la jeringa echa una gota en el tubo, y la tabla muestra %2 al lado del mineral. No añadas los minerales que quieras investigar.</translation>
     </message>
     <message>
         <source>When the tube is ready, click %1 to put the plant cutting in. After that nothing more can go in. Click %2 to see how the plant grows. %3 empties the tube so that you can plan a new experiment, and %4 ends Quorvel (it asks you first).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando el tubo esté listo, haz clic en %1 para meter el esqueje. Después ya no se puede añadir nada más. Haz clic en %2 para ver cómo crece la planta. %3 vacía el tubo para que puedas preparar un experimento nuevo, y %4 cierra Quorvel (antes te lo pregunta).</translation>
     </message>
     <message>
         <source>A good scientist changes only one thing at a time. Grow one plant with everything it needs, then one with a single mineral left out, and compare the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un buen científico cambia solo una cosa cada vez. Haz crecer una planta con todo lo que necesita, luego otra a la que le falte un solo mineral, y compara las dos.</translation>
     </message>
     <message>
         <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta pantalla muestra cómo ha crecido tu esqueje. La tabla te recuerda qué minerales le has dado. ¿Cuánto ha crecido el tallo? ¿Las hojas están verdes y sanas, o están pálidas, con manchas, moradas o arrugadas? Sin agua, un esqueje casi no crece y no le sale ninguna hoja.</translation>
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem. A cutting given water and every mineral reaches %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mide el tallo con la regla. Hay dos maneras. Arrástrala: pulsa el botón del ratón sobre la regla, llévala al lado del tallo y suelta el botón. O haz clic en %1 y después haz clic donde quieras que quede la parte de arriba de la regla. Lee el número que hay al lado de la punta del tallo. Un esqueje con agua y todos los minerales llega hasta %2.</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 te lleva de vuelta para preparar el siguiente experimento, con el tubo vacío. %2 cierra Quorvel (antes te lo pregunta).</translation>
     </message>
     <message numerus="yes">
         <source>A plant makes its food from water, air and sunlight, but it also needs a little of some minerals, which its roots take up with the water. Each mineral has its own job. When one is missing, the plant grows less, and its leaves show which one it is. A cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Una planta fabrica su alimento con agua, aire y luz del sol, pero también necesita un poco de algunos minerales, que sus raíces toman junto con el agua. Cada mineral tiene su propio trabajo. Cuando falta uno, la planta crece menos, y sus hojas muestran cuál es. Un esqueje con agua y los seis minerales echa un tallo de %1 unidades en la regla y %n hoja sana.</numerusform>
+            <numerusform>Una planta fabrica su alimento con agua, aire y luz del sol, pero también necesita un poco de algunos minerales, que sus raíces toman junto con el agua. Cada mineral tiene su propio trabajo. Cuando falta uno, la planta crece menos, y sus hojas muestran cuál es. Un esqueje con agua y los seis minerales echa un tallo de %1 unidades en la regla y %n hojas sanas.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf: %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>En Quorvel, un esqueje con agua y todos los minerales menos este echa un tallo de %1 unidades y %n hoja. Busca una %2.</numerusform>
+            <numerusform>En Quorvel, un esqueje con agua y todos los minerales menos este echa un tallo de %1 unidades y %n hojas. Busca una %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Quorvel is a science simulation for pupils: grow a plant cutting in a test tube and find out which minerals a plant needs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel es una simulación de ciencias para escolares: haz crecer un esqueje en un tubo de ensayo y descubre qué minerales necesita una planta.</translation>
     </message>
     <message>
         <source>Version %1, running on Qt %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1, funciona con Qt %2.</translation>
     </message>
     <message>
         <source>Quorvel is free software under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). You may share and change it under that licence. It comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel es software libre bajo la GNU General Public License (Licencia Pública General de GNU), versión 3 o cualquier versión posterior (GPL-3.0-or-later). Puedes compartirlo y modificarlo según esa licencia. Se ofrece sin ninguna garantía.</translation>
     </message>
     <message>
         <source>Made by the Quorvel developers, for pupils and their teachers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho por los desarrolladores de Quorvel para el alumnado y su profesorado.</translation>
     </message>
     <message>
         <source>The plant that grew from your experiment, and a ruler to measure it. Press F1 for help.</source>
-        <translation type="unfinished"></translation>
+        <translation>La planta que ha crecido con tu experimento y una regla para medirla. Pulsa F1 para ver la ayuda.</translation>
     </message>
     <message>
         <source>Plan your experiment: fill the test tube with water and minerals and put a plant cutting in. Press F1 for help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diseña tu experimento: llena el tubo de ensayo con agua y minerales y mete un esqueje. Pulsa F1 para ver la ayuda.</translation>
     </message>
     <message>
         <source>Quorvel Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Quorvel</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de la ayuda</translation>
     </message>
 </context>
 <context>
