@@ -5,180 +5,180 @@
     <name>CommandTips</name>
     <message>
         <source>Give the plant nitrogen: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dê nitrogênio à planta: uma gota vai para o tubo.</translation>
     </message>
     <message>
         <source>Give the plant potassium: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dê potássio à planta: uma gota vai para o tubo.</translation>
     </message>
     <message>
         <source>Give the plant magnesium: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dê magnésio à planta: uma gota vai para o tubo.</translation>
     </message>
     <message>
         <source>Give the plant iron: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dê ferro à planta: uma gota vai para o tubo.</translation>
     </message>
     <message>
         <source>Give the plant phosphorus: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dê fósforo à planta: uma gota vai para o tubo.</translation>
     </message>
     <message>
         <source>Give the plant calcium: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dê cálcio à planta: uma gota vai para o tubo.</translation>
     </message>
     <message>
         <source>Fill the test tube with water.</source>
-        <translation type="unfinished"></translation>
+        <translation>Encha o tubo de ensaio com água.</translation>
     </message>
     <message>
         <source>See how the plant grows from your experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veja como a planta cresce com o seu experimento.</translation>
     </message>
     <message>
         <source>End Quorvel. It asks you first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feche o Quorvel. Antes, ele pergunta se você tem certeza.</translation>
     </message>
     <message>
         <source>Empty the tube and plan a new experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esvazie o tubo e planeje um novo experimento.</translation>
     </message>
     <message>
         <source>Put the plant cutting into the tube. Nothing more can go in after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponha a muda no tubo. Depois dela, nada mais pode entrar.</translation>
     </message>
     <message>
         <source>Move the ruler: click next, where its top should go, to measure the stem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mova a régua para medir o caule: depois, clique onde deve ficar a parte de cima dela.</translation>
     </message>
     <message>
         <source>Go back and plan a new experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Volte e planeje um novo experimento.</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Planning the experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>Planejando o experimento</translation>
     </message>
     <message>
         <source>Looking at the results</source>
-        <translation type="unfinished"></translation>
+        <translation>Observando os resultados</translation>
     </message>
     <message>
         <source>What each mineral does</source>
-        <translation type="unfinished"></translation>
+        <translation>Para que serve cada mineral</translation>
     </message>
     <message>
         <source>About Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Quorvel</translation>
     </message>
     <message>
         <source>A plant needs nitrogen to grow new stems and leaves and to make the green colour of its leaves. Without it the plant stays small, and its older, lower leaves turn pale and yellow first.</source>
-        <translation type="unfinished"></translation>
+        <translation>A planta precisa de nitrogênio para fazer caules e folhas novos e para dar a cor verde às folhas. Sem ele, a planta fica pequena, e as folhas mais velhas, lá de baixo, são as primeiras a ficar claras e amarelas.</translation>
     </message>
     <message>
         <source>Potassium helps a plant use water well, make strong leaves and fight illness. Without it the leaves turn yellow and get brown spots and edges.</source>
-        <translation type="unfinished"></translation>
+        <translation>O potássio ajuda a planta a usar bem a água, a ter folhas fortes e a combater doenças. Sem ele, as folhas ficam amarelas, com manchas e bordas marrons.</translation>
     </message>
     <message>
         <source>Magnesium is part of the green colour in leaves that catches sunlight, so that the plant can make its food. Without it the leaves turn pale yellow.</source>
-        <translation type="unfinished"></translation>
+        <translation>O magnésio faz parte da cor verde das folhas, que capta a luz do sol para a planta poder fazer o seu alimento. Sem ele, as folhas ficam amarelo-claras.</translation>
     </message>
     <message>
         <source>A plant needs a tiny amount of iron to make the green colour of its leaves. Without it the new leaves turn white or pale, and only their veins stay green.</source>
-        <translation type="unfinished"></translation>
+        <translation>A planta precisa de um pouquinho de ferro para dar a cor verde às folhas. Sem ele, as folhas novas ficam brancas ou claras, e só as nervuras continuam verdes.</translation>
     </message>
     <message>
         <source>Phosphorus helps a plant grow strong roots and move the energy from sunlight around inside it. Without it the plant stays very small and its leaves turn dark and purple.</source>
-        <translation type="unfinished"></translation>
+        <translation>O fósforo ajuda a planta a ter raízes fortes e a levar a energia da luz do sol para todas as suas partes. Sem ele, a planta fica muito pequena, e as folhas ficam escuras e roxas.</translation>
     </message>
     <message>
         <source>Calcium builds strong walls for the tiny cells a plant is made of, most of all at the tips where it grows. Without it the plant stays very small and its new leaves grow narrow, with wavy, crinkled edges.</source>
-        <translation type="unfinished"></translation>
+        <translation>O cálcio deixa fortes as paredes das células, as partes minúsculas que formam a planta, principalmente nas pontas, onde ela cresce. Sem ele, a planta fica muito pequena, e as folhas novas nascem estreitas, com bordas onduladas e enrugadas.</translation>
     </message>
     <message>
         <source>Using the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Usando o teclado</translation>
     </message>
     <message>
         <source>Every button has one underlined letter: hold down Alt and press that letter to click the button. Tab moves to the next button and Shift+Tab to the one before; Return or Space clicks the button that is marked. F11 fills the whole screen with Quorvel, and Escape brings back the window. F1 opens this help, and Escape closes it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada botão tem uma letra sublinhada: segure a tecla Alt e aperte essa letra para clicar no botão. Tab vai para o próximo botão, e Shift+Tab volta para o anterior; Enter ou a barra de espaço clica no botão que está marcado. F11 faz o Quorvel ocupar a tela inteira, e Esc traz a janela de volta. F1 abre esta ajuda, e Esc fecha a ajuda de novo.</translation>
     </message>
     <message>
         <source>On this screen you plan your experiment. A plant cutting will grow in the test tube, and you choose what it gets. Click %1 to fill the tube with water. Then click each mineral you want to give the plant: the syringe puts one drop of it into the tube, and the table shows %2 beside it. Leave out the minerals you want to test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nesta tela, você planeja o seu experimento. Uma muda vai crescer no tubo de ensaio, e você escolhe o que ela recebe. Clique em %1 para encher o tubo com água. Depois, clique em cada mineral que você quer dar à planta: a seringa põe uma gota dele no tubo, e a tabela mostra %2 ao lado do nome dele. Deixe de fora os minerais que você quer testar.</translation>
     </message>
     <message>
         <source>When the tube is ready, click %1 to put the plant cutting in. After that nothing more can go in. Click %2 to see how the plant grows. %3 empties the tube so that you can plan a new experiment, and %4 ends Quorvel (it asks you first).</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando o tubo estiver pronto, clique em %1, e a muda vai para dentro do tubo. Depois disso, nada mais pode entrar. Clique em %2 para ver como a planta cresce. %3 esvazia o tubo para você planejar um novo experimento, e %4 fecha o Quorvel (mas antes pergunta se você tem certeza).</translation>
     </message>
     <message>
         <source>A good scientist changes only one thing at a time. Grow one plant with everything it needs, then one with a single mineral left out, and compare the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um bom cientista muda só uma coisa de cada vez. Cultive uma planta com tudo de que ela precisa, depois outra em que falta só um mineral, e compare as duas.</translation>
     </message>
     <message>
         <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta tela mostra como a sua muda cresceu. A tabela lembra quais minerais você deu a ela. Até que altura o caule cresceu? As folhas estão verdes e saudáveis, ou claras, manchadas, roxas ou enrugadas? Sem água, a muda quase não cresce e não ganha nenhuma folha.</translation>
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem. A cutting given water and every mineral reaches %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meça o caule com a régua. Há dois jeitos. Arraste a régua: aperte o botão do mouse sobre ela, leve a régua até o lado do caule e solte. Ou clique em %1 e depois clique onde deve ficar a parte de cima da régua. Leia o número que fica ao lado da ponta do caule. Uma muda que recebe água e todos os minerais chega a %2 na régua.</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 leva você de volta para planejar o próximo experimento, com o tubo vazio. %2 fecha o Quorvel (mas antes pergunta se você tem certeza).</translation>
     </message>
     <message numerus="yes">
         <source>A plant makes its food from water, air and sunlight, but it also needs a little of some minerals, which its roots take up with the water. Each mineral has its own job. When one is missing, the plant grows less, and its leaves show which one it is. A cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A planta faz o seu alimento com água, ar e luz do sol, mas também precisa de um pouco de alguns minerais, que as raízes absorvem junto com a água. Cada mineral tem a sua função. Quando falta um deles, a planta cresce menos, e as folhas mostram qual é. Uma muda que recebe água e os seis minerais fica com um caule de %1 unidades na régua e %n folha saudável.</numerusform>
+            <numerusform>A planta faz o seu alimento com água, ar e luz do sol, mas também precisa de um pouco de alguns minerais, que as raízes absorvem junto com a água. Cada mineral tem a sua função. Quando falta um deles, a planta cresce menos, e as folhas mostram qual é. Uma muda que recebe água e os seis minerais fica com um caule de %1 unidades na régua e %n folhas saudáveis.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf: %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No Quorvel, uma muda que recebe água e todos os minerais menos este fica com um caule de %1 unidades e %n folha. Procure esta folha: %2.</numerusform>
+            <numerusform>No Quorvel, uma muda que recebe água e todos os minerais menos este fica com um caule de %1 unidades e %n folhas. Procure esta folha: %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Quorvel is a science simulation for pupils: grow a plant cutting in a test tube and find out which minerals a plant needs.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Quorvel é uma simulação de ciências para alunos: cultive uma muda num tubo de ensaio e descubra de quais minerais uma planta precisa.</translation>
     </message>
     <message>
         <source>Version %1, running on Qt %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão %1, rodando no Qt %2.</translation>
     </message>
     <message>
         <source>Quorvel is free software under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). You may share and change it under that licence. It comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Quorvel é software livre, sob a GNU General Public License (Licença Pública Geral GNU), versão 3 ou qualquer versão posterior (GPL-3.0-or-later). Você pode compartilhar e modificar o programa nos termos dessa licença. Ele vem sem nenhuma garantia.</translation>
     </message>
     <message>
         <source>Made by the Quorvel developers, for pupils and their teachers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feito pelos desenvolvedores do Quorvel, para alunos e seus professores.</translation>
     </message>
     <message>
         <source>The plant that grew from your experiment, and a ruler to measure it. Press F1 for help.</source>
-        <translation type="unfinished"></translation>
+        <translation>A planta que cresceu no seu experimento e uma régua para medir o caule. Aperte F1 para ver a ajuda.</translation>
     </message>
     <message>
         <source>Plan your experiment: fill the test tube with water and minerals and put a plant cutting in. Press F1 for help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Planeje o seu experimento: encha o tubo de ensaio com água e minerais e ponha uma muda dentro dele. Aperte F1 para ver a ajuda.</translation>
     </message>
     <message>
         <source>Quorvel Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda do Quorvel</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Conteúdo</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto da ajuda</translation>
     </message>
 </context>
 <context>
