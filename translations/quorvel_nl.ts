@@ -5,180 +5,180 @@
     <name>CommandTips</name>
     <message>
         <source>Give the plant nitrogen: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef de plant stikstof: er gaat één druppel in de buis.</translation>
     </message>
     <message>
         <source>Give the plant potassium: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef de plant kalium: er gaat één druppel in de buis.</translation>
     </message>
     <message>
         <source>Give the plant magnesium: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef de plant magnesium: er gaat één druppel in de buis.</translation>
     </message>
     <message>
         <source>Give the plant iron: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef de plant ijzer: er gaat één druppel in de buis.</translation>
     </message>
     <message>
         <source>Give the plant phosphorus: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef de plant fosfor: er gaat één druppel in de buis.</translation>
     </message>
     <message>
         <source>Give the plant calcium: one drop goes into the tube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef de plant calcium: er gaat één druppel in de buis.</translation>
     </message>
     <message>
         <source>Fill the test tube with water.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul de reageerbuis met water.</translation>
     </message>
     <message>
         <source>See how the plant grows from your experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kijk hoe de plant groeit in jouw proef.</translation>
     </message>
     <message>
         <source>End Quorvel. It asks you first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluit Quorvel af. Quorvel vraagt het je eerst.</translation>
     </message>
     <message>
         <source>Empty the tube and plan a new experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maak de buis leeg en plan een nieuwe proef.</translation>
     </message>
     <message>
         <source>Put the plant cutting into the tube. Nothing more can go in after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zet het stekje in de buis. Daarna kan er niets meer bij.</translation>
     </message>
     <message>
         <source>Move the ruler: click next, where its top should go, to measure the stem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verplaats de liniaal: klik daarna op de plek waar de bovenkant moet komen, om de stengel te meten.</translation>
     </message>
     <message>
         <source>Go back and plan a new experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ga terug en plan een nieuwe proef.</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Planning the experiment</source>
-        <translation type="unfinished"></translation>
+        <translation>De proef plannen</translation>
     </message>
     <message>
         <source>Looking at the results</source>
-        <translation type="unfinished"></translation>
+        <translation>De resultaten bekijken</translation>
     </message>
     <message>
         <source>What each mineral does</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat elk mineraal doet</translation>
     </message>
     <message>
         <source>About Quorvel</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Quorvel</translation>
     </message>
     <message>
         <source>A plant needs nitrogen to grow new stems and leaves and to make the green colour of its leaves. Without it the plant stays small, and its older, lower leaves turn pale and yellow first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een plant heeft stikstof nodig om nieuwe stengels en bladeren te laten groeien en om bladgroen te maken, de groene kleur van zijn bladeren. Zonder stikstof blijft de plant klein, en de oudere, onderste bladeren worden als eerste bleek en geel.</translation>
     </message>
     <message>
         <source>Potassium helps a plant use water well, make strong leaves and fight illness. Without it the leaves turn yellow and get brown spots and edges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalium helpt een plant om goed met water om te gaan, stevige bladeren te maken en ziektes tegen te houden. Zonder kalium worden de bladeren geel en krijgen ze bruine vlekken en randen.</translation>
     </message>
     <message>
         <source>Magnesium is part of the green colour in leaves that catches sunlight, so that the plant can make its food. Without it the leaves turn pale yellow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnesium zit in het bladgroen, de groene kleur van de bladeren die zonlicht opvangt. Zo kan de plant zijn voedsel maken. Zonder magnesium worden de bladeren lichtgeel.</translation>
     </message>
     <message>
         <source>A plant needs a tiny amount of iron to make the green colour of its leaves. Without it the new leaves turn white or pale, and only their veins stay green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een plant heeft maar een heel klein beetje ijzer nodig om bladgroen te maken, de groene kleur van zijn bladeren. Zonder ijzer worden de nieuwe bladeren wit of bleek, en alleen de nerven blijven groen.</translation>
     </message>
     <message>
         <source>Phosphorus helps a plant grow strong roots and move the energy from sunlight around inside it. Without it the plant stays very small and its leaves turn dark and purple.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fosfor helpt een plant om sterke wortels te laten groeien en om de energie uit zonlicht door de hele plant te brengen. Zonder fosfor blijft de plant heel klein en worden de bladeren donker en paars.</translation>
     </message>
     <message>
         <source>Calcium builds strong walls for the tiny cells a plant is made of, most of all at the tips where it grows. Without it the plant stays very small and its new leaves grow narrow, with wavy, crinkled edges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcium maakt stevige wanden voor de piepkleine cellen waaruit een plant bestaat, vooral aan de toppen waar hij groeit. Zonder calcium blijft de plant heel klein en worden de nieuwe bladeren smal, met golvende, gekreukelde randen.</translation>
     </message>
     <message>
         <source>Using the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Het toetsenbord gebruiken</translation>
     </message>
     <message>
         <source>Every button has one underlined letter: hold down Alt and press that letter to click the button. Tab moves to the next button and Shift+Tab to the one before; Return or Space clicks the button that is marked. F11 fills the whole screen with Quorvel, and Escape brings back the window. F1 opens this help, and Escape closes it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op elke knop is één letter onderstreept: houd Alt ingedrukt en druk op die letter om op de knop te klikken. Met Tab ga je naar de volgende knop en met Shift+Tab naar de vorige; met Enter of de spatiebalk klik je op de knop die gemarkeerd is. Met F11 vult Quorvel het hele scherm, en met Esc krijg je het venster weer terug. Met F1 open je deze hulp, en met Esc sluit je hem weer.</translation>
     </message>
     <message>
         <source>On this screen you plan your experiment. A plant cutting will grow in the test tube, and you choose what it gets. Click %1 to fill the tube with water. Then click each mineral you want to give the plant: the syringe puts one drop of it into the tube, and the table shows %2 beside it. Leave out the minerals you want to test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op dit scherm plan je je proef. In de reageerbuis gaat een stekje groeien, en jij kiest wat het krijgt. Klik op %1 om de buis met water te vullen. Klik daarna op elk mineraal dat je de plant wilt geven: de spuit doet er één druppel van in de buis, en in de tabel komt er %2 naast te staan. Laat de mineralen weg die je wilt testen.</translation>
     </message>
     <message>
         <source>When the tube is ready, click %1 to put the plant cutting in. After that nothing more can go in. Click %2 to see how the plant grows. %3 empties the tube so that you can plan a new experiment, and %4 ends Quorvel (it asks you first).</source>
-        <translation type="unfinished"></translation>
+        <translation>Is de buis klaar? Klik dan op %1 om het stekje erin te zetten. Daarna kan er niets meer bij. Klik op %2 om te zien hoe de plant groeit. Met %3 maak je de buis leeg, zodat je een nieuwe proef kunt plannen, en met %4 sluit je Quorvel af (Quorvel vraagt het je eerst).</translation>
     </message>
     <message>
         <source>A good scientist changes only one thing at a time. Grow one plant with everything it needs, then one with a single mineral left out, and compare the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een goede wetenschapper verandert maar één ding tegelijk. Laat één plant groeien met alles wat hij nodig heeft, en daarna één plant waarbij je één mineraal weglaat. Vergelijk dan de twee.</translation>
     </message>
     <message>
         <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op dit scherm zie je hoe je stekje is gegroeid. In de tabel zie je nog eens welke mineralen je het hebt gegeven. Hoe hoog is de stengel geworden? Zijn de bladeren groen en gezond, of bleek, gevlekt, paars of gekreukeld? Zonder water groeit een stekje bijna niet, en het krijgt helemaal geen bladeren.</translation>
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem. A cutting given water and every mineral reaches %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meet de stengel met de liniaal. Dat kan op twee manieren. Slepen: druk op de liniaal de muisknop in, schuif de liniaal naast de stengel en laat los. Of klik op %1 en klik dan op de plek waar de bovenkant van de liniaal moet komen. Lees het getal af naast de top van de stengel. Een stekje met water en alle mineralen komt tot %2.</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
-        <translation type="unfinished"></translation>
+        <translation>Met %1 ga je terug om de volgende proef te plannen, met een lege buis. Met %2 sluit je Quorvel af (Quorvel vraagt het je eerst).</translation>
     </message>
     <message numerus="yes">
         <source>A plant makes its food from water, air and sunlight, but it also needs a little of some minerals, which its roots take up with the water. Each mineral has its own job. When one is missing, the plant grows less, and its leaves show which one it is. A cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Een plant maakt zijn voedsel uit water, lucht en zonlicht, maar hij heeft ook een beetje van sommige mineralen nodig. Die neemt hij met zijn wortels op, samen met het water. Elk mineraal heeft zijn eigen taak. Als er één ontbreekt, groeit de plant minder, en aan de bladeren zie je welk mineraal het is. Een stekje met water en alle zes mineralen krijgt een stengel van %1 eenheden lang op de liniaal, met %n gezond blad.</numerusform>
+            <numerusform>Een plant maakt zijn voedsel uit water, lucht en zonlicht, maar hij heeft ook een beetje van sommige mineralen nodig. Die neemt hij met zijn wortels op, samen met het water. Elk mineraal heeft zijn eigen taak. Als er één ontbreekt, groeit de plant minder, en aan de bladeren zie je welk mineraal het is. Een stekje met water en alle zes mineralen krijgt een stengel van %1 eenheden lang op de liniaal, met %n gezonde bladeren.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf: %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>In Quorvel krijgt een stekje met water en alle mineralen behalve dit mineraal een stengel van %1 eenheden lang en %n blad. Zoek dit blad: een %2.</numerusform>
+            <numerusform>In Quorvel krijgt een stekje met water en alle mineralen behalve dit mineraal een stengel van %1 eenheden lang en %n bladeren. Zoek dit blad: een %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Quorvel is a science simulation for pupils: grow a plant cutting in a test tube and find out which minerals a plant needs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel is een natuurwetenschappelijke simulatie voor leerlingen: laat een stekje groeien in een reageerbuis en ontdek welke mineralen een plant nodig heeft.</translation>
     </message>
     <message>
         <source>Version %1, running on Qt %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie %1, draait op Qt %2.</translation>
     </message>
     <message>
         <source>Quorvel is free software under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). You may share and change it under that licence. It comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel is vrije software onder de GNU General Public License, versie 3 of een latere versie (GPL-3.0-or-later). Je mag het delen en veranderen volgens die licentie. Er wordt geen garantie op gegeven.</translation>
     </message>
     <message>
         <source>Made by the Quorvel developers, for pupils and their teachers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemaakt door de ontwikkelaars van Quorvel, voor leerlingen en hun leerkrachten.</translation>
     </message>
     <message>
         <source>The plant that grew from your experiment, and a ruler to measure it. Press F1 for help.</source>
-        <translation type="unfinished"></translation>
+        <translation>De plant die uit je proef is gegroeid, en een liniaal om hem te meten. Druk op F1 voor hulp.</translation>
     </message>
     <message>
         <source>Plan your experiment: fill the test tube with water and minerals and put a plant cutting in. Press F1 for help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan je proef: vul de reageerbuis met water en mineralen en zet er een stekje in. Druk op F1 voor hulp.</translation>
     </message>
     <message>
         <source>Quorvel Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help bij Quorvel</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhoud</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Helptekst</translation>
     </message>
 </context>
 <context>
