@@ -9,10 +9,8 @@
 #include "pictures/graphics.h"
 #include "pictures/picture_catalogue.h"
 #include "results/results_window.h"
-#include "results/rules/ruler_rules.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QTextDocument>
 #include <QUrl>
 #include <array>
@@ -74,11 +72,6 @@ constexpr std::array<const char*, 2> kKeys = {
                       "fills the whole screen with Quorvel, and Escape brings back the window. F1 "
                       "opens this help, and Escape closes it again."),
 };
-
-QString units(int lengthTwips)
-{
-    return QLocale().toString(rulerReading(lengthTwips), 'f', 1);
-}
 
 QString heading(int level, const QString& text)
 {
@@ -156,13 +149,14 @@ QString resultsHtml()
                    "mouse button on the ruler, move it beside the stem and let go. Or click %1, "
                    "then click where the top of the ruler should go. Read the number beside the "
                    "top of the stem. A cutting given water and every mineral reaches %2."),
-               ResultsWindow::commandCaption(ResultsCommand::MoveRuler), units(fullStemTwips())) +
-           paragraphNaming(
-               QCoreApplication::translate(
-                   "HelpWindow", "%1 takes you back to plan the next one, with an empty tube. %2 "
-                                 "ends Quorvel (it asks you first)."),
-               ResultsWindow::commandCaption(ResultsCommand::NewExperiment),
-               ResultsWindow::commandCaption(ResultsCommand::Quit)) +
+               ResultsWindow::commandCaption(ResultsCommand::MoveRuler),
+               ResultsWindow::rulerUnits(fullStemTwips())) +
+           paragraphNaming(QCoreApplication::translate(
+                               "HelpWindow",
+                               "%1 takes you back to plan the next one, with an empty tube. %2 "
+                               "ends Quorvel (it asks you first)."),
+                           ResultsWindow::commandCaption(ResultsCommand::NewExperiment),
+                           ResultsWindow::commandCaption(ResultsCommand::Quit)) +
            keysSection();
 }
 
@@ -179,19 +173,20 @@ QString mineralsHtml(QTextDocument& document, qreal devicePixelRatio)
                                  "cutting given water and all six minerals grows a stem %1 units "
                                  "long on the ruler, with %n healthy leaves.",
                                  nullptr, int(full.leaves.size()))
-                                 .arg(units(full.stemTwips)));
+                                 .arg(ResultsWindow::rulerUnits(full.stemTwips)));
     const Graphics& store = Graphics::instance();
     for (Mineral mineral : kMinerals) {
         const ShortageFacts facts = shortageFacts(mineral);
-        html +=
-            heading(2, mineralCaption(mineral)) + paragraph(translated(kMineralUses[index(mineral)])) +
-            paragraph(QCoreApplication::translate(
-                          "HelpWindow",
-                          "In Quorvel, a cutting given water and every mineral except this "
-                          "one grows a stem %1 units long and %n leaves. Look for this "
-                          "leaf: %2.",
-                          nullptr, int(facts.leafPictures.size()))
-                          .arg(units(facts.stemTwips), descriptions::leaf(facts.symptomPicture)));
+        html += heading(2, mineralCaption(mineral)) +
+                paragraph(translated(kMineralUses[index(mineral)])) +
+                paragraph(QCoreApplication::translate(
+                              "HelpWindow",
+                              "In Quorvel, a cutting given water and every mineral except this "
+                              "one grows a stem %1 units long and %n leaves. Look for this "
+                              "leaf: %2.",
+                              nullptr, int(facts.leafPictures.size()))
+                              .arg(ResultsWindow::rulerUnits(facts.stemTwips),
+                                   descriptions::leaf(facts.symptomPicture)));
         const QString name = leafResourceName(facts.symptomPicture);
         document.addResource(QTextDocument::ImageResource, QUrl(name),
                              catalogue::sharp(store.Leaf(facts.symptomPicture), devicePixelRatio));

@@ -11,11 +11,13 @@
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace quorvel {
 
 namespace {
 constexpr int kContentsWidthPixels = 240;
+constexpr int kContentsPaddingPixels = 12;
 // The size the screens' own captions are read at: help for ten-year-olds is not fine print.
 constexpr int kTextPointSize = 12;
 constexpr QSize kStartSizePixels(860, 680);
@@ -29,9 +31,13 @@ HelpWindow::HelpWindow()
     setFont(readable);
     m_contents = new QListWidget(this);
     m_contents->setAccessibleName(QCoreApplication::translate("HelpWindow", "Contents"));
-    m_contents->setFixedWidth(kContentsWidthPixels);
     for (int i = 0; i < help::kTopicCount; ++i)
         m_contents->addItem(help::topicTitle(help::HelpTopic(i)));
+    // Wide enough for the longest title in the pupil's language, never cut off.
+    m_contents->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_contents->setFixedWidth(std::max(kContentsWidthPixels, m_contents->sizeHintForColumn(0) +
+                                                                 2 * m_contents->frameWidth() +
+                                                                 kContentsPaddingPixels));
     m_browser = new QTextBrowser(this);
     m_browser->setOpenLinks(false);
     m_browser->setAccessibleName(QCoreApplication::translate("HelpWindow", "Help text"));

@@ -37,6 +37,11 @@ constexpr std::array<const char*, ResultsWindow::kCommandCount> kCmdCaption = {
 
 } // namespace
 
+QString ResultsWindow::rulerUnits(int lengthTwips)
+{
+    return translations::textLocale().toString(rulerReading(lengthTwips), 'f', 1);
+}
+
 QString ResultsWindow::commandCaption(ResultsCommand Index)
 {
     return shownCaption(tr(kCmdCaption[std::size_t(Index)]));
@@ -74,10 +79,10 @@ ResultsWindow::ResultsWindow(Shell& shell)
 
     m_cmdButton[int(ResultsCommand::Quit)] =
         makeCommandButton(this, tr(kCmdCaption[int(ResultsCommand::Quit)]), 4440, 5505, 1335, 735);
-    m_cmdButton[int(ResultsCommand::MoveRuler)] =
-        makeCommandButton(this, tr(kCmdCaption[int(ResultsCommand::MoveRuler)]), 720, 5520, 1335, 735);
-    m_cmdButton[int(ResultsCommand::NewExperiment)] =
-        makeCommandButton(this, tr(kCmdCaption[int(ResultsCommand::NewExperiment)]), 2280, 5505, 1935, 735);
+    m_cmdButton[int(ResultsCommand::MoveRuler)] = makeCommandButton(
+        this, tr(kCmdCaption[int(ResultsCommand::MoveRuler)]), 720, 5520, 1335, 735);
+    m_cmdButton[int(ResultsCommand::NewExperiment)] = makeCommandButton(
+        this, tr(kCmdCaption[int(ResultsCommand::NewExperiment)]), 2280, 5505, 1935, 735);
     for (int i = 0; i < kCommandCount; ++i)
         connect(m_cmdButton[i], &QPushButton::clicked, this,
                 [this, i] { Cmd_Button_Click(ResultsCommand(i)); });
@@ -108,9 +113,7 @@ void ResultsWindow::nameControlsForScreenReaders()
 void ResultsWindow::describeStem(std::int16_t lengthTwips)
 {
     // The height a pupil would read off the ruler, for one who cannot see it.
-    m_stem->setAccessibleDescription(
-        tr("%1 units tall on the ruler")
-            .arg(translations::textLocale().toString(rulerReading(lengthTwips), 'f', 1)));
+    m_stem->setAccessibleDescription(tr("%1 units tall on the ruler").arg(rulerUnits(lengthTwips)));
 }
 
 QPushButton* ResultsWindow::Cmd_Button(ResultsCommand command) const

@@ -34,6 +34,8 @@ public:
 
     // A button's caption in the pupil's language, as the button shows it, for the help.
     static QString commandCaption(ResultsCommand Index);
+    // A length as the ruler reads it, in the numbers of the pupil's language ("9.4" in English).
+    static QString rulerUnits(int lengthTwips);
 
     // Handlers, named after the control and the event they answer. Coordinates are twips.
     void Form_Load();

@@ -10,7 +10,6 @@
 #include "results/rules/ruler_rules.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
@@ -73,7 +72,7 @@ void TestHelp::shortageAsItGrows()
     help::fillDocument(document, help::HelpTopic::Minerals, 2.0);
     const QString text = document.toPlainText();
     const QString entry = text.mid(text.indexOf(mineralCaption(missing) + QLatin1Char('\n')));
-    const QString units = QLocale().toString(rulerReading(grownTwips), 'f', 1);
+    const QString units = QString::number(rulerReading(grownTwips), 'f', 1);
     QVERIFY2(
         entry.contains(
             QStringLiteral("stem %1 units long and %2 leaves").arg(units).arg(grownLeaves.size())),
@@ -193,6 +192,10 @@ void TestHelp::everyCommandIsExplained()
     };
     check(f.design(), help::HelpTopic::DesignScreen);
     check(f.results(), help::HelpTopic::ResultsScreen);
+    // Numbers as the pupil's language writes them: 9,4 in German.
+    QTextDocument results;
+    help::fillDocument(results, help::HelpTopic::ResultsScreen, 1.0);
+    QVERIFY(results.toPlainText().contains(translations::textLocale().toString(9.4, 'f', 1)));
     if (language.isEmpty()) {
         QVERIFY(f.design().accessibleDescription().endsWith(QStringLiteral("Press F1 for help.")));
         QVERIFY(f.results().accessibleDescription().endsWith(QStringLiteral("Press F1 for help.")));
