@@ -1,6 +1,8 @@
 // The Help window: a table of contents beside rich text that screen readers can read.
 #include "help/help_window.h"
 
+#include "pictures/drawings.h"
+
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFont>
@@ -26,6 +28,8 @@ constexpr QSize kStartSizePixels(860, 680);
 HelpWindow::HelpWindow()
 {
     setWindowTitle(QCoreApplication::translate("HelpWindow", "Quorvel Help"));
+    // Made on the first F1, long after start-up, so drawing the icon delays no screen.
+    setWindowIcon(drawings::programIcon());
     QFont readable = font();
     readable.setPointSize(kTextPointSize);
     setFont(readable);

@@ -22,6 +22,8 @@ DESIGN_TITLE = "Quorvel - Designing your experiment"
 RESULTS_TITLE = "Quorvel - Your results"
 QUIT_BOX_TITLE = "Talvessa"
 QUIT_QUESTION = "Do you really want to quit?"
+HELP_TITLE = "Quorvel Help"
+HELP_HINT = "Press F1 for help."
 
 
 class Failure(Exception):
@@ -106,6 +108,16 @@ def window(app, title):
     return None
 
 
+def key(keysym):
+    """Types a key into the window that has the keyboard focus."""
+    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+
+
+def text_of(accessible):
+    text = accessible.queryText()
+    return text.getText(0, text.characterCount)
+
+
 def press(accessible):
     action = accessible.queryAction()
     for i in range(action.nActions):
@@ -158,6 +170,8 @@ def run(program):
             (a for a in desktop if a is not None and a.get_process_id() == process.pid), None))
 
         design = wait_until("the Design window", lambda: window(app, DESIGN_TITLE))
+        checks.check("the Design screen tells where help is",
+                     (design.description or "").endswith(HELP_HINT), design.description)
         checks.check("the Design window is a frame named by its title",
                      design.getRoleName() == "frame" and "showing" in states(design))
         check_every_control_named(checks, design)
@@ -210,6 +224,21 @@ def run(program):
         checks.eventually("the Design window is hidden",
                           lambda: "showing" not in states(design))
         check_every_control_named(checks, results)
+        checks.check("the Results screen tells where help is",
+                     (results.description or "").endswith(HELP_HINT), results.description)
+
+        # F1 opens Help as text a screen reader reads; Escape closes it, and the screen stays.
+        key(0xFFBE)  # F1
+        help_window = wait_until("the Help window", lambda: window(app, HELP_TITLE))
+        checks.eventually("F1: the Help window shows, on the Results screen's topic",
+                          lambda: "showing" in states(help_window)
+                          and "Measure the stem with the ruler" in
+                          text_of(find(help_window, "Help text")))
+        key(0xFF1B)  # Escape
+        checks.eventually("Escape: Help closes, and the Results screen stays, without asking",
+                          lambda: "showing" not in states(help_window)
+                          and window(app, QUIT_BOX_TITLE) is None
+                          and "showing" in states(results))
         checks.check("the results table copies the record",
                      find(results, "Nitrogen added: Yes", "label") is not None
                      and find(results, "Potassium added: No", "label") is not None)

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QRubberBand>
 #include <QScreen>
+#include <QTextBrowser>
 #include <QTextStream>
 #include <QTimerEvent>
 #include <QWindow>
@@ -163,7 +164,8 @@ QString RandomPupil::tally() const
     const PupilModel::Tally& t = m_model.tally;
     return QStringLiteral("seed %1: %2 actions; %3 doses, %4 growth runs (%5 random mixtures), "
                           "ruler placed %6 and dropped %7 times, %8 quits answered No, "
-                          "%9 access keys not typed (window inactive); %10 s")
+                          "%9 keys not typed (window inactive), Help opened and closed %10 "
+                          "times; %11 s")
         .arg(m_seed)
         .arg(m_actions.size())
         .arg(t.doses)
@@ -173,6 +175,7 @@ QString RandomPupil::tally() const
         .arg(t.drops)
         .arg(t.quitsAnswered)
         .arg(m_inactiveWindows)
+        .arg(m_helpVisits)
         .arg(m_clock.elapsed() / 1000.0, 0, 'f', 1);
 }
 
@@ -209,20 +212,32 @@ void RandomPupil::act()
         closeWindow();
     else if (roll < 960)
         windowActivation();
-    else if (roll < 975)
+    else if (roll < 970)
         switchScreen();
-    else if (roll < 985)
-        resizeWindow();
-    else if (roll < 990)
-        toggleFullScreen();
-    else if (roll < 977)
+    else if (roll < 973)
         look();
-    else if (roll == 977 && chance(0.2))
+    else if (roll < 974 && chance(0.2))
         waitForTick();
-    else if (roll >= 990)
+    else if (roll < 974)
+        click(false);
+    else if (roll < 983)
+        resizeWindow();
+    else if (roll < 988)
+        toggleFullScreen();
+    else if (roll < 993)
         openAndCloseHelp();
     else
         click(false);
+}
+
+bool RandomPupil::bringToFront(QWidget& window)
+{
+    window.activateWindow();
+    if (QTest::qWaitForWindowActive(&window, 1000))
+        return true;
+    m_actions.last() += QStringLiteral(" (skipped: the window never became active)");
+    ++m_inactiveWindows;
+    return false;
 }
 
 QWidget& RandomPupil::visibleWindow()
@@ -383,12 +398,8 @@ void RandomPupil::accessKey(const AccessKey& key)
     const bool onResults = m_model.screen == Screen::Results;
     log(QStringLiteral("Alt+%1").arg(QKeySequence(key.key).toString()));
     // The pupil types into the window in front of them.
-    window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window, 1000)) {
-        m_actions.last() += QStringLiteral(" (skipped: the window never became active)");
-        ++m_inactiveWindows;
+    if (!bringToFront(window))
         return;
-    }
     QTest::keyClick(&window, key.key, Qt::AltModifier);
     finishAnimatedClicks(window);
     if (key.id < 0)
@@ -532,12 +543,8 @@ void RandomPupil::toggleFullScreen()
         return resizeWindow();
     QWidget& window = visibleWindow();
     log(QStringLiteral("F11"));
-    window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window, 1000)) {
-        m_actions.last() += QStringLiteral(" (skipped: the window never became active)");
-        ++m_inactiveWindows;
+    if (!bringToFront(window))
         return;
-    }
     QTest::keyClick(&window, Qt::Key_F11);
     QCoreApplication::processEvents();
     if (m_model.fullScreen) {
@@ -584,24 +591,21 @@ void RandomPupil::openAndCloseHelp()
     // Help is no screen: pressing F1 and closing it again changes nothing the model knows.
     QWidget& window = visibleWindow();
     log(QStringLiteral("F1, then closes Help"));
-    window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window, 1000)) {
-        m_actions.last() += QStringLiteral(" (skipped: the window never became active)");
-        ++m_inactiveWindows;
+    if (!bringToFront(window))
         return;
-    }
     QTest::keyClick(&window, Qt::Key_F1);
     quorvel::HelpWindow* help = m_fixture.shell->helpWindow();
     if (!help || !help->isVisible()) {
         m_model.drawError = QStringLiteral("F1 opened no Help");
         return;
     }
-    if (chance(0.5))
-        QTest::mouseClick(help->closeButton(), Qt::LeftButton);
+    if (chance(0.5) && QTest::qWaitForWindowActive(help, 1000))
+        QTest::keyClick(help->browser(), Qt::Key_Escape);
     else
-        help->close();
+        QTest::mouseClick(help->closeButton(), Qt::LeftButton);
     if (help->isVisible())
         m_model.drawError = QStringLiteral("Help stayed open after closing");
+    ++m_helpVisits;
 }
 
 void RandomPupil::quitWithYes()

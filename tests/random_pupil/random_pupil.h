@@ -45,6 +45,9 @@ private:
     void waitForTick();
     void look();
     void openAndCloseHelp();
+    // Activates the window for keys; false, with the action marked skipped, when it never became
+    // active.
+    bool bringToFront(QWidget& window);
     void quitWithYes();
 
     QString check() const;
@@ -68,6 +71,7 @@ private:
     std::deque<int> m_plan; // Design buttons of a whole experiment, pressed one per action
     QElapsedTimer m_clock;
     int m_inactiveWindows = 0;
+    int m_helpVisits = 0;
     bool m_movedScreens = false;
 };
 
