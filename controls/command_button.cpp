@@ -34,10 +34,10 @@ QString shownCaption(const QString& caption)
     return shown;
 }
 
-QPushButton* makeCommandButton(QWidget* parent, const QString& caption, double left, double top,
-                               double width, double height)
+QPushButton* makeCommandButton(QWidget* parent, const QString& caption, const ButtonPlace& place)
 {
-    return new CommandButton(caption, parent, QRectF(left, top, width, height));
+    return new CommandButton(caption, parent,
+                             QRectF(place.left, place.top, place.width, place.height));
 }
 
 } // namespace quorvel

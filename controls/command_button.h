@@ -23,7 +23,14 @@ private:
 // The caption as the pupil reads it on the button: the access key's & left out, && kept as &.
 QString shownCaption(const QString& caption);
 
-QPushButton* makeCommandButton(QWidget* parent, const QString& caption, double left, double top,
-                               double width, double height);
+// A button's caption, marked for translation, and its place in twips, as a screen's tables hold
+// them.
+struct ButtonPlace {
+    const char* caption;
+    int left, top, width, height;
+};
+
+// The button with the translated caption at the place.
+QPushButton* makeCommandButton(QWidget* parent, const QString& caption, const ButtonPlace& place);
 
 } // namespace quorvel

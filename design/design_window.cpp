@@ -21,10 +21,6 @@ constexpr int kOuterWidthTwips = 9690;
 constexpr int kOuterHeightTwips = 7290;
 constexpr int kAniTimerIntervalMs = 500;
 
-struct ButtonPlace {
-    const char* caption;
-    int left, top, width, height;
-};
 // Row by row the mineral buttons read in index order; index 0 is unused.
 constexpr std::array<ButtonPlace, 8> kAddZelcor = {{
     {"", 0, 0, 0, 0},
@@ -93,14 +89,12 @@ DesignWindow::DesignWindow(Shell& shell)
 
     for (int i = 1; i <= kWaterButton; ++i) {
         const ButtonPlace& place = kAddZelcor[i];
-        m_addZelcor[i] = makeCommandButton(this, tr(place.caption), place.left, place.top,
-                                           place.width, place.height);
+        m_addZelcor[i] = makeCommandButton(this, tr(place.caption), place);
         connect(m_addZelcor[i], &QPushButton::clicked, this, [this, i] { AddZelcor_Click(i); });
     }
     for (int i = 0; i < kCommandCount; ++i) {
         const ButtonPlace& place = kCmdButton[i];
-        m_cmdButton[i] = makeCommandButton(this, tr(place.caption), place.left, place.top,
-                                           place.width, place.height);
+        m_cmdButton[i] = makeCommandButton(this, tr(place.caption), place);
         connect(m_cmdButton[i], &QPushButton::clicked, this,
                 [this, i] { Cmd_Button_Click(DesignCommand(i)); });
     }

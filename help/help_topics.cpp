@@ -23,6 +23,14 @@ namespace quorvel::help {
 
 namespace {
 
+// What a cutting given water grows when exactly the minerals whose bit (index - 1) is set are
+// missing. The random mixture draws only for two or more of nitrogen, potassium, magnesium and
+// iron, which the help never shows.
+Outcome grownWithWater(unsigned missingBits)
+{
+    return outcomeOf(recordMissing(missingBits), true, [] { return 0.0f; });
+}
+
 // A text marked in one of the tables below.
 QString translated(const char* text)
 {
@@ -150,7 +158,7 @@ QString resultsHtml()
                    "then click where the top of the ruler should go. Read the number beside the "
                    "top of the stem. A cutting given water and every mineral reaches %2."),
                ResultsWindow::commandCaption(ResultsCommand::MoveRuler),
-               ResultsWindow::rulerUnits(fullStemTwips())) +
+               ResultsWindow::rulerUnits(grownWithWater(0).stemTwips)) +
            paragraphNaming(QCoreApplication::translate(
                                "HelpWindow",
                                "%1 takes you back to plan the next one, with an empty tube. %2 "
@@ -162,7 +170,7 @@ QString resultsHtml()
 
 QString mineralsHtml(QTextDocument& document, qreal devicePixelRatio)
 {
-    const Outcome full = outcomeOf(recordMissing(0), true, [] { return 0.0f; });
+    const Outcome full = grownWithWater(0);
     QString html = heading(1, topicTitle(HelpTopic::Minerals)) +
                    paragraph(QCoreApplication::translate(
                                  "HelpWindow",
@@ -188,13 +196,13 @@ QString mineralsHtml(QTextDocument& document, qreal devicePixelRatio)
                               .arg(ResultsWindow::rulerUnits(facts.stemTwips),
                                    descriptions::leaf(facts.symptomPicture)));
         const QString name = leafResourceName(facts.symptomPicture);
+        const QPixmap& leaf = store.Leaf(facts.symptomPicture);
         document.addResource(QTextDocument::ImageResource, QUrl(name),
-                             catalogue::sharp(store.Leaf(facts.symptomPicture), devicePixelRatio));
-        const QSize size = store.Leaf(facts.symptomPicture).size();
+                             catalogue::sharp(leaf, devicePixelRatio));
         html += QStringLiteral("<p><img src=\"%1\" width=\"%2\" height=\"%3\" alt=\"%4\"></p>")
                     .arg(name)
-                    .arg(size.width())
-                    .arg(size.height())
+                    .arg(leaf.width())
+                    .arg(leaf.height())
                     .arg(descriptions::leaf(facts.symptomPicture).toHtmlEscaped());
     }
     return html;
@@ -222,9 +230,8 @@ QString aboutHtml()
 
 ShortageFacts shortageFacts(Mineral missing)
 {
-    const Outcome outcome =
-        outcomeOf(recordMissing(1u << (index(missing) - 1)), true, [] { return 0.0f; });
-    ShortageFacts facts{missing, outcome.stemTwips, outcome.leaves, -1};
+    const Outcome outcome = grownWithWater(1u << (index(missing) - 1));
+    ShortageFacts facts{outcome.stemTwips, outcome.leaves, -1};
     // Even and odd pictures are mirror images; 0 and 1 are the healthy leaf.
     for (int picture : outcome.leaves) {
         if (picture >= 2) {
@@ -233,11 +240,6 @@ ShortageFacts shortageFacts(Mineral missing)
         }
     }
     return facts;
-}
-
-int fullStemTwips()
-{
-    return outcomeOf(recordMissing(0), true, [] { return 0.0f; }).stemTwips;
 }
 
 QString topicTitle(HelpTopic topic)

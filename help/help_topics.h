@@ -20,14 +20,11 @@ constexpr int kTopicCount = 4;
 
 // What a cutting with water and every mineral but one grows, as the rules decide it.
 struct ShortageFacts {
-    Mineral missing;
     int stemTwips;
     std::vector<int> leafPictures; // the leaves that grow, from the bottom up
     int symptomPicture;            // the first leaf that shows the shortage
 };
 ShortageFacts shortageFacts(Mineral missing);
-// The stem of a plant given everything.
-int fullStemTwips();
 
 QString topicTitle(HelpTopic topic);
 // The accessible description of the screen the topic belongs to, ending with the F1 hint.

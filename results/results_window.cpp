@@ -29,11 +29,11 @@ constexpr std::array<LeafPlace, ResultsWindow::kLeafCount> kLeafAtCreation = {
     {{6360, 120}, {6480, 0}, {6480, 120}, {6480, 0}, {5985, 2520}, {7080, 2520}}};
 
 // By ResultsCommand.
-constexpr std::array<const char*, ResultsWindow::kCommandCount> kCmdCaption = {
-    QT_TRANSLATE_NOOP("quorvel::ResultsWindow", "&Quit"),
-    QT_TRANSLATE_NOOP("quorvel::ResultsWindow", "&Move ruler"),
-    QT_TRANSLATE_NOOP("quorvel::ResultsWindow", "&New experiment"),
-};
+constexpr std::array<ButtonPlace, ResultsWindow::kCommandCount> kCmdButton = {{
+    {QT_TRANSLATE_NOOP("quorvel::ResultsWindow", "&Quit"), 4440, 5505, 1335, 735},
+    {QT_TRANSLATE_NOOP("quorvel::ResultsWindow", "&Move ruler"), 720, 5520, 1335, 735},
+    {QT_TRANSLATE_NOOP("quorvel::ResultsWindow", "&New experiment"), 2280, 5505, 1935, 735},
+}};
 
 } // namespace
 
@@ -44,7 +44,7 @@ QString ResultsWindow::rulerUnits(int lengthTwips)
 
 QString ResultsWindow::commandCaption(ResultsCommand Index)
 {
-    return shownCaption(tr(kCmdCaption[std::size_t(Index)]));
+    return shownCaption(tr(kCmdButton[std::size_t(Index)].caption));
 }
 
 ResultsWindow::ResultsWindow(Shell& shell)
@@ -77,15 +77,11 @@ ResultsWindow::ResultsWindow(Shell& shell)
         connect(m_leaf[k], &ImageControl::mouseMoved, this, [this, k] { Leaf_MouseMove(k); });
     }
 
-    m_cmdButton[int(ResultsCommand::Quit)] =
-        makeCommandButton(this, tr(kCmdCaption[int(ResultsCommand::Quit)]), 4440, 5505, 1335, 735);
-    m_cmdButton[int(ResultsCommand::MoveRuler)] = makeCommandButton(
-        this, tr(kCmdCaption[int(ResultsCommand::MoveRuler)]), 720, 5520, 1335, 735);
-    m_cmdButton[int(ResultsCommand::NewExperiment)] = makeCommandButton(
-        this, tr(kCmdCaption[int(ResultsCommand::NewExperiment)]), 2280, 5505, 1935, 735);
-    for (int i = 0; i < kCommandCount; ++i)
+    for (int i = 0; i < kCommandCount; ++i) {
+        m_cmdButton[i] = makeCommandButton(this, tr(kCmdButton[i].caption), kCmdButton[i]);
         connect(m_cmdButton[i], &QPushButton::clicked, this,
                 [this, i] { Cmd_Button_Click(ResultsCommand(i)); });
+    }
     // Quit first, then Move ruler and New experiment. The leaves take no keyboard focus: a
     // focused leaf would show nothing and do nothing.
     setTabOrder(m_cmdButton[0], m_cmdButton[1]);

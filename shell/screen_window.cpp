@@ -153,21 +153,20 @@ void ScreenWindow::loadGeometry()
     applyOuterSize();
 }
 
-QSize ScreenWindow::defaultClientSizeFor(const QMargins& frame) const
+void ScreenWindow::adoptFrame(const QMargins& frame)
 {
-    return QSize(twipsToPixels(m_outerWidthTwips) - frame.left() - frame.right(),
-                 twipsToPixels(m_outerHeightTwips) - frame.top() - frame.bottom());
+    m_appliedFrame = frame;
+    m_defaultClientSize = QSize(twipsToPixels(m_outerWidthTwips) - frame.left() - frame.right(),
+                                twipsToPixels(m_outerHeightTwips) - frame.top() - frame.bottom());
+    // Smaller than half the layout the captions could not be read; larger has no limit.
+    setMinimumSize(m_defaultClientSize / 2);
 }
 
 void ScreenWindow::applyOuterSize()
 {
     // The outer size includes the frame where the window system reports one; without a frame
     // (or before it is known) the whole size is client area.
-    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    m_appliedFrame = frame;
-    m_defaultClientSize = defaultClientSizeFor(frame);
-    // Smaller than half the layout the captions could not be read; larger has no limit.
-    setMinimumSize(m_defaultClientSize / 2);
+    adoptFrame(windowHandle() ? windowHandle()->frameMargins() : QMargins());
     resize(m_defaultClientSize);
     scaleToWindow();
 
@@ -196,9 +195,7 @@ void ScreenWindow::moveEvent(QMoveEvent* event)
         applyOuterSize();
         return;
     }
-    m_appliedFrame = windowHandle()->frameMargins();
-    m_defaultClientSize = defaultClientSizeFor(m_appliedFrame);
-    setMinimumSize(m_defaultClientSize / 2);
+    adoptFrame(windowHandle()->frameMargins());
     scaleToWindow();
 }
 

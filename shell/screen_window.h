@@ -49,7 +49,9 @@ private:
     void rememberNormalGeometry();
     // Where the window sits in the normal state, or would come back to from a filling one.
     QRect viewGeometry() const;
-    QSize defaultClientSizeFor(const QMargins& frame) const;
+    // The frame the outer size is taken with: the client size the layout is made for, and the
+    // smallest the window may become.
+    void adoptFrame(const QMargins& frame);
     void scaleToWindow();
 
     int m_outerWidthTwips;

@@ -60,30 +60,25 @@ void Shell::start()
 
 void Shell::showResults()
 {
-    ResultsWindow& screen = results();
-    if (m_design)
-        screen.showInViewOf(*m_design);
-    else
-        screen.show();
-    screen.raise();
-    screen.activateWindow();
-    screen.Form_Activate();
-    if (m_design)
-        m_design->hide();
+    switchTo(results(), m_design.get());
 }
 
 void Shell::showDesign()
 {
-    DesignWindow& screen = design();
-    if (m_results)
-        screen.showInViewOf(*m_results);
+    switchTo(design(), m_results.get());
+}
+
+void Shell::switchTo(ScreenWindow& screen, ScreenWindow* replaced)
+{
+    if (replaced)
+        screen.showInViewOf(*replaced);
     else
         screen.show();
     screen.raise();
     screen.activateWindow();
     screen.Form_Activate();
-    if (m_results)
-        m_results->hide();
+    if (replaced)
+        replaced->hide();
 }
 
 int Shell::ConfirmQuit()

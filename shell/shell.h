@@ -68,6 +68,9 @@ private:
     // F1, the command tooltips and the hint in the screen's description: nothing that moves a
     // control or changes a pixel of the screen.
     void offerHelp(ScreenWindow& screen, help::HelpTopic topic);
+    // Shows the screen in the view of the one it replaces (if any), activates it, then hides
+    // the replaced one.
+    void switchTo(ScreenWindow& screen, ScreenWindow* replaced);
 
     Options m_options;
     RandomSource m_randomSource;

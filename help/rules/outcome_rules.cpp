@@ -20,8 +20,8 @@ Outcome outcomeOf(const AddedCaptions& added, bool waterAdded,
     Outcome outcome;
     LeafSymptomRules rules;
     const LeafChoice choice = rules.choose(added, nextRandom);
-    outcome.growth = computeGrowth(added, kGrowthLimitTable, toBoolean16(waterAdded));
-    outcome.stemTwips = stemLength(std::int16_t(outcome.growth));
+    outcome.stemTwips =
+        stemLength(computeGrowth(added, kGrowthLimitTable, toBoolean16(waterAdded)));
     if (!waterAdded)
         return outcome;
     // The stem passes a trigger height on its way up exactly when its top ends at or above it.

@@ -11,7 +11,6 @@
 namespace quorvel {
 
 struct Outcome {
-    int growth = 0;
     int stemTwips = 0;
     // The pictures of the leaves that grow, from the bottom up; kLeafUnchanged for a leaf whose
     // rule keeps the picture an earlier run gave it.
