@@ -45,7 +45,7 @@ void CaptionLabel::applyFrame(const TwipsFrame& frame)
 {
     setFont(screenFont(frame.scale));
     if (!m_twips.isNull())
-        setGeometry(frame.rect(m_twips.x(), m_twips.y(), m_twips.width(), m_twips.height()));
+        setGeometry(frame.rect(m_twips));
 }
 
 void CaptionLabel::setRecord(const std::string& word)

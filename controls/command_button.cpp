@@ -20,7 +20,7 @@ CommandButton::CommandButton(const QString& caption, QWidget* parent, const QRec
 void CommandButton::applyFrame(const TwipsFrame& frame)
 {
     setFont(screenFont(frame.scale));
-    setGeometry(frame.rect(m_twips.x(), m_twips.y(), m_twips.width(), m_twips.height()));
+    setGeometry(frame.rect(m_twips));
 }
 
 QString shownCaption(const QString& caption)

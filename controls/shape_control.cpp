@@ -20,7 +20,7 @@ ShapeControl::ShapeControl(QWidget* parent, const QColor& fill, double left, dou
 void ShapeControl::applyFrame(const TwipsFrame& frame)
 {
     m_borderPixels = frame.lineWidth(1);
-    setGeometry(frame.rect(m_twips.x(), m_twips.y(), m_twips.width(), m_twips.height()));
+    setGeometry(frame.rect(m_twips));
     update();
 }
 

@@ -3,6 +3,7 @@
 
 #include <QPointF>
 #include <QRect>
+#include <QRectF>
 #include <algorithm>
 #include <cmath>
 
@@ -43,6 +44,10 @@ struct TwipsFrame {
     QRect rect(double left, double top, double width, double height) const
     {
         return {x(left), y(top), length(width), length(height)};
+    }
+    QRect rect(const QRectF& twips) const
+    {
+        return rect(twips.x(), twips.y(), twips.width(), twips.height());
     }
     // A line or border of the given width at 1x: round(s) times as wide, at least 1 pixel.
     int lineWidth(int pixelsAtOne) const

@@ -19,7 +19,7 @@ VectorImage::VectorImage(QWidget* parent, Drawing drawing, double left, double t
 
 void VectorImage::applyFrame(const TwipsFrame& frame)
 {
-    setGeometry(frame.rect(m_twips.x(), m_twips.y(), m_twips.width(), m_twips.height()));
+    setGeometry(frame.rect(m_twips));
 }
 
 void VectorImage::paintEvent(QPaintEvent*)
