@@ -165,10 +165,7 @@ void TestHelp::confirmedQuitEndsHelpToo()
 
 void TestHelp::everyCommandIsExplained_data()
 {
-    QTest::addColumn<QString>("language");
-    QTest::newRow("en") << QString();
-    for (const QString& language : translations::available())
-        QTest::newRow(qPrintable(language)) << language;
+    testing::addLanguageRows(testing::WithEnglish::Yes);
 }
 
 void TestHelp::everyCommandIsExplained()

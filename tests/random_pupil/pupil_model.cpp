@@ -1,7 +1,7 @@
 // The reference model of both screens.
 #include "pupil_model.h"
 
-#include "../support/screen_fixture.h"
+#include "../support/scaled_fit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,15 +47,9 @@ void PupilModel::setClientSize(QSize size)
 {
     // The layout drawn as one picture at the largest scale that fits, centred.
     clientSize = size;
-    if (size == laidOut) {
-        scale = 1.0;
-        origin = QPoint();
-        return;
-    }
-    scale =
-        std::min(double(size.width()) / laidOut.width(), double(size.height()) / laidOut.height());
-    origin = QPoint((size.width() - int(std::lround(laidOut.width() * scale))) / 2,
-                    (size.height() - int(std::lround(laidOut.height() * scale))) / 2);
+    const testing::ScaledFit fit = testing::scaledFit(laidOut, size);
+    scale = fit.scale;
+    origin = fit.origin;
 }
 
 int PupilModel::length(double twips) const
@@ -233,7 +227,7 @@ void PupilModel::leafSymptoms()
             if (rule.picture[std::size_t(k)] >= 0)
                 leafPicture[std::size_t(k)] = rule.picture[std::size_t(k)];
         if (!draws.empty())
-            drawError = QStringLiteral("the generator was drawn outside the random mixture");
+            wrongTurn = QStringLiteral("the generator was drawn outside the random mixture");
         draws.clear();
         return;
     }
@@ -243,7 +237,7 @@ void PupilModel::leafSymptoms()
         int picked = 0;
         do {
             if (draws.empty()) {
-                drawError = QStringLiteral("the random mixture drew fewer values than it needs");
+                wrongTurn = QStringLiteral("the random mixture drew fewer values than it needs");
                 return;
             }
             const double r = draws.front();
@@ -262,7 +256,7 @@ void PupilModel::leafSymptoms()
         }
     }
     if (!draws.empty())
-        drawError = QStringLiteral("the random mixture drew more values than it needs");
+        wrongTurn = QStringLiteral("the random mixture drew more values than it needs");
     draws.clear();
 }
 

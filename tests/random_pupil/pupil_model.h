@@ -71,7 +71,9 @@ public:
 
     // The generator's values that the program drew and the model has not yet accounted for.
     std::deque<float> draws;
-    QString drawError; // set when the program drew too few or too many values
+    // Set when the program did what no model state explains: drew too few or too many values, or
+    // left Help open or unopened.
+    QString wrongTurn;
 
     // Design screen.
     std::int16_t tubeState = 0;

@@ -596,7 +596,7 @@ void RandomPupil::openAndCloseHelp()
     QTest::keyClick(&window, Qt::Key_F1);
     quorvel::HelpWindow* help = m_fixture.shell->helpWindow();
     if (!help || !help->isVisible()) {
-        m_model.drawError = QStringLiteral("F1 opened no Help");
+        m_model.wrongTurn = QStringLiteral("F1 opened no Help");
         return;
     }
     if (chance(0.5) && QTest::qWaitForWindowActive(help, 1000))
@@ -604,7 +604,7 @@ void RandomPupil::openAndCloseHelp()
     else
         QTest::mouseClick(help->closeButton(), Qt::LeftButton);
     if (help->isVisible())
-        m_model.drawError = QStringLiteral("Help stayed open after closing");
+        m_model.wrongTurn = QStringLiteral("Help stayed open after closing");
     ++m_helpVisits;
 }
 
@@ -698,8 +698,8 @@ QString RandomPupil::check() const
         expect(ok, QStringLiteral("pointer shape %1 while placing").arg(int(pointer)));
     }
 
-    if (!m.drawError.isEmpty())
-        wrong.append(m.drawError);
+    if (!m.wrongTurn.isEmpty())
+        wrong.append(m.wrongTurn);
     if (!m.resultsLoaded)
         return wrong.join(QStringLiteral("; "));
 

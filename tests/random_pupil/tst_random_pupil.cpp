@@ -7,8 +7,6 @@
 // A failure names its seed; the same seed replays the same actions.
 #include "random_pupil.h"
 
-#include "shell/translations.h"
-
 #include <QApplication>
 #include <QDebug>
 #include <QElapsedTimer>
@@ -109,9 +107,8 @@ void TestRandomPupil::pupil()
 
 void TestRandomPupil::pupilInGerman()
 {
-    QVERIFY(quorvel::translations::install(QStringLiteral("de")));
+    const testing::Language german(QStringLiteral("de"));
     runPupil(1, kDefaultActions);
-    quorvel::translations::install(QString());
 }
 
 void TestRandomPupil::runPupil(quint64 seed, int actions)

@@ -1,5 +1,6 @@
 // Resized, maximised or full screen, each screen is its layout drawn as one picture: every control
 // at s times its place, centred, with s the largest scale that fits the window.
+#include "../support/scaled_fit.h"
 #include "../support/screen_fixture.h"
 
 #include <QTest>
@@ -127,10 +128,7 @@ void TestScaledLayout::everyControlAtScale()
     QCoreApplication::processEvents();
     QCOMPARE(window.size(), size);
 
-    const double s =
-        std::min(double(size.width()) / laidOut.width(), double(size.height()) / laidOut.height());
-    const QPoint origin((size.width() - int(std::lround(laidOut.width() * s))) / 2,
-                        (size.height() - int(std::lround(laidOut.height() * s))) / 2);
+    const auto [s, origin] = testing::scaledFit(laidOut, size);
     const auto px = [s](int twips) { return twips * s / 15.0; };
     for (const Place& place : results ? resultsPlaces() : designPlaces()) {
         const QRect shown = place.control(f)->geometry();

@@ -44,6 +44,18 @@ struct Language {
     Language& operator=(const Language&) = delete;
 };
 
+// A test's "language" column: a row for each language the program speaks, after an "en" row for
+// English (an empty name) when asked.
+enum class WithEnglish { No, Yes };
+inline void addLanguageRows(WithEnglish english)
+{
+    QTest::addColumn<QString>("language");
+    if (english == WithEnglish::Yes)
+        QTest::newRow("en") << QString();
+    for (const QString& language : quorvel::translations::available())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
 struct ScreenFixture {
     ScreenFixture();
     ~ScreenFixture();

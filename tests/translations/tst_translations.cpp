@@ -108,9 +108,7 @@ private Q_SLOTS:
 
 void TestTranslations::everyTextIsTranslated_data()
 {
-    QTest::addColumn<QString>("language");
-    for (const QString& language : translations::available())
-        QTest::newRow(qPrintable(language)) << language;
+    testing::addLanguageRows(testing::WithEnglish::No);
 }
 
 void TestTranslations::everyTextIsTranslated()
@@ -164,10 +162,7 @@ void TestTranslations::everyTextIsTranslated()
 
 void TestTranslations::everythingFits_data()
 {
-    QTest::addColumn<QString>("language");
-    QTest::newRow("en") << QString();
-    for (const QString& language : translations::available())
-        QTest::newRow(qPrintable(language)) << language;
+    testing::addLanguageRows(testing::WithEnglish::Yes);
 }
 
 void TestTranslations::everythingFits()
@@ -185,9 +180,7 @@ void TestTranslations::everythingFits()
 
 void TestTranslations::theRecordGrowsTheSamePlant_data()
 {
-    QTest::addColumn<QString>("language");
-    for (const QString& language : translations::available())
-        QTest::newRow(qPrintable(language)) << language;
+    testing::addLanguageRows(testing::WithEnglish::No);
 }
 
 void TestTranslations::theRecordGrowsTheSamePlant()
