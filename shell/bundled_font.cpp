@@ -9,14 +9,11 @@ namespace quorvel {
 
 void registerBundledFont()
 {
-    static const bool registered = [] {
-        // Stored uncompressed, so the font database reads the program's own memory in place.
-        const QResource font(QStringLiteral(":/quorvel/fonts/LiberationSans-Regular.ttf"));
-        if (!font.isValid())
-            return false;
-        return QFontDatabase::addApplicationFontFromData(font.uncompressedData()) != -1;
-    }();
-    Q_UNUSED(registered);
+    // Stored uncompressed, so the font database reads the program's own memory in place. Without
+    // the resource the data is empty and nothing is registered.
+    static const int id = QFontDatabase::addApplicationFontFromData(
+        QResource(QStringLiteral(":/quorvel/fonts/LiberationSans-Regular.ttf")).uncompressedData());
+    Q_UNUSED(id);
 }
 
 } // namespace quorvel

@@ -5,6 +5,10 @@
 #include <QTranslator>
 #include <memory>
 
+#ifndef QUORVEL_LANGUAGES
+#error "QUORVEL_LANGUAGES comes from the list in translations/CMakeLists.txt"
+#endif
+
 namespace quorvel::translations {
 
 namespace {
@@ -25,14 +29,8 @@ Installed& installed()
 
 void removeInstalled()
 {
-    Installed& state = installed();
-    if (state.program)
-        QCoreApplication::removeTranslator(state.program.get());
-    if (state.qt)
-        QCoreApplication::removeTranslator(state.qt.get());
-    state.program.reset();
-    state.qt.reset();
-    state.language.clear();
+    // A translator takes itself out of the application as it is destroyed.
+    installed() = Installed();
 }
 
 // gettext's rule, which every desktop program on these systems follows: in the C or POSIX locale
@@ -57,8 +55,7 @@ bool inPlainLocale()
 
 QStringList available()
 {
-    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
-            QStringLiteral("pt_BR"), QStringLiteral("nl")};
+    return QString::fromLatin1(QUORVEL_LANGUAGES).split(QLatin1Char(','));
 }
 
 bool install(const QString& language)
@@ -91,7 +88,7 @@ QString installForDesktop()
     // A build for finding controls that would clip: every text longer, with accented capitals.
     install(QStringLiteral("pseudo"));
     return installed().language;
-#endif
+#else
     removeInstalled();
     if (inPlainLocale())
         return QString();
@@ -108,6 +105,7 @@ QString installForDesktop()
         }
     }
     return QString();
+#endif
 }
 
 QLocale textLocale()
