@@ -35,15 +35,6 @@ long long nowNs()
         .count();
 }
 
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0.0;
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
-}
-
 // The value at share q (0 to 1) of the sorted values, between neighbours where it falls between.
 double quantile(std::vector<double> values, double q)
 {
@@ -54,6 +45,11 @@ double quantile(std::vector<double> values, double q)
     const std::size_t below = std::size_t(at);
     const std::size_t above = std::min(below + 1, values.size() - 1);
     return values[below] + (values[above] - values[below]) * (at - double(below));
+}
+
+double median(std::vector<double> values)
+{
+    return quantile(std::move(values), 0.5);
 }
 
 // Runs the probe once and returns what it printed, as name -> value.

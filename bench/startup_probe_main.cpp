@@ -17,6 +17,7 @@
 #include "controls/twips.h"
 #include "design/design_window.h"
 #include "pictures/graphics.h"
+#include "pictures/palette.h"
 #include "shell/shell.h"
 
 #include <QApplication>
@@ -161,7 +162,6 @@ constexpr std::array<Place, 11> kButtons = {{
 constexpr std::array<const char*, 7> kMinerals = {"Mineral", "Nitrogen",   "Potassium", "Magnesium",
                                                   "Iron",    "Phosphorus", "Calcium"};
 constexpr std::array<int, 7> kRowTopTwips = {1080, 1680, 2160, 2640, 3120, 3600, 4080};
-constexpr int kPaleYellow = 0xffff80;
 
 QWidget* colouredBox(QWidget* parent, int left, int top, int width, int height, bool framed)
 {
@@ -169,7 +169,8 @@ QWidget* colouredBox(QWidget* parent, int left, int top, int width, int height, 
     box->setFrameShape(framed ? QFrame::Box : QFrame::NoFrame);
     box->setAutoFillBackground(true);
     QPalette colours = box->palette();
-    colours.setColor(QPalette::Window, framed ? QColor(QRgb(kPaleYellow)) : QColor(Qt::black));
+    colours.setColor(QPalette::Window,
+                     framed ? QColor(quorvel::palette::kPaleYellow) : QColor(Qt::black));
     colours.setColor(QPalette::WindowText, Qt::black);
     box->setPalette(colours);
     quorvel::placeInTwips(box, left, top, width, height);
@@ -185,7 +186,7 @@ QLabel* caption(QWidget* parent, const char* text, Qt::Alignment alignment, int 
     label->setAlignment(alignment | Qt::AlignTop);
     label->setAutoFillBackground(true);
     QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, QColor(QRgb(kPaleYellow)));
+    colours.setColor(QPalette::Window, QColor(quorvel::palette::kPaleYellow));
     colours.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(colours);
     quorvel::placeInTwips(label, left, top, width, height);

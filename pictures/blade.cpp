@@ -105,11 +105,11 @@ double Blade::halfWidthAt(double along) const
     const double t = shareAlong(along);
     if (t <= 0.0 || t >= 1.0)
         return 0.0;
-    // Rounded towards the stalk, drawn out to a point at the tip, widest halfway.
-    const double swell = std::sin(std::numbers::pi * t);
-    double width = m_halfWidth * std::pow(swell, t < 0.5 ? 0.6 : 2.0);
+    // Rounded towards the stalk, drawn out to a point at the tip, widest halfway; the bounds are
+    // worked out from the same two functions.
+    double width = m_halfWidth * swellAt(t);
     if (m_margin == Margin::Wavy)
-        width *= 1.0 + kWaveDepth * std::sin(2.0 * std::numbers::pi * kWaves * t);
+        width *= waveAt(t);
     return width;
 }
 

@@ -91,11 +91,10 @@ private:
     std::vector<unsigned char> m_inside;
 };
 
-// Colours the covered pixels with fill (if given) and the covered pixels that touch the outside
-// across a side with edge (if given), giving a closed edge one picture unit wide.
+// Colours the covered pixels that touch the outside across a side with edge, giving a closed edge
+// one picture unit wide, and the other covered pixels with fill (if given).
 template <typename Inside>
-void draw(QImage& image, const QRectF& bounds, const Inside& inside, const QRgb* fill,
-          const QRgb* edge)
+void draw(QImage& image, const QRectF& bounds, const Inside& inside, const QRgb* fill, QRgb edge)
 {
     const Coverage coverage(image, bounds, inside);
     const QRect& box = coverage.box();
@@ -105,12 +104,12 @@ void draw(QImage& image, const QRectF& bounds, const Inside& inside, const QRgb*
             if (!coverage.at(x, y))
                 continue;
             // The neighbours one picture unit away, so the edge keeps its width at any scale.
-            const bool onEdge = edge && (!coverage.neighbour(inside, x, y, -1, 0) ||
-                                         !coverage.neighbour(inside, x, y, 1, 0) ||
-                                         !coverage.neighbour(inside, x, y, 0, -1) ||
-                                         !coverage.neighbour(inside, x, y, 0, 1));
+            const bool onEdge = !coverage.neighbour(inside, x, y, -1, 0) ||
+                                !coverage.neighbour(inside, x, y, 1, 0) ||
+                                !coverage.neighbour(inside, x, y, 0, -1) ||
+                                !coverage.neighbour(inside, x, y, 0, 1);
             if (onEdge)
-                pixels[x] = 0xff000000u | *edge;
+                pixels[x] = 0xff000000u | edge;
             else if (fill)
                 pixels[x] = 0xff000000u | *fill;
         }
@@ -139,14 +138,14 @@ void fill(QImage& image, const QRectF& bounds, const Inside& inside, QRgb colour
 template <typename Inside>
 void outline(QImage& image, const QRectF& bounds, const Inside& inside, QRgb colour)
 {
-    detail::draw(image, bounds, inside, nullptr, &colour);
+    detail::draw(image, bounds, inside, nullptr, colour);
 }
 
 // A fill and then its outline, testing each pixel centre once.
 template <typename Inside>
 void fillOutlined(QImage& image, const QRectF& bounds, const Inside& inside, QRgb fill, QRgb edge)
 {
-    detail::draw(image, bounds, inside, &fill, &edge);
+    detail::draw(image, bounds, inside, &fill, edge);
 }
 
 // Colours every pixel with the colour that colourAt gives for its centre.

@@ -82,10 +82,18 @@ float drawOfAMissingMineral(unsigned bits)
     return (float(std::countr_zero(bits & 0xFu)) + 0.5f) / 4.0f;
 }
 
-// Every leaf the outcome can show, over every pair of draws the random mixture can make.
-std::vector<std::set<std::string>> possibleLeaves(unsigned bits, bool water, bool& random)
-{
+// What an experiment can grow, over every pair of draws the random mixture can make: every leaf
+// each place can show, whether the mixture drew at all, and the stem (which no draw changes).
+struct Possible {
     std::vector<std::set<std::string>> leaves;
+    bool random = false;
+    int stemTwips = 0;
+};
+
+Possible possibleOutcomes(unsigned bits, bool water)
+{
+    Possible possible;
+    std::vector<std::set<std::string>>& leaves = possible.leaves;
     int draws = 0;
     for (int first = 1; first <= 4; ++first) {
         for (int second = 1; second <= 4; ++second) {
@@ -104,13 +112,14 @@ std::vector<std::set<std::string>> possibleLeaves(unsigned bits, bool water, boo
             if (impossible)
                 continue;
             draws = std::max(draws, asked);
+            possible.stemTwips = outcome.stemTwips;
             leaves.resize(outcome.leaves.size());
             for (std::size_t k = 0; k < outcome.leaves.size(); ++k)
                 leaves[k].insert(look(outcome.leaves[k]));
         }
     }
-    random = draws > 0;
-    return leaves;
+    possible.random = draws > 0;
+    return possible;
 }
 
 std::string table()
@@ -123,18 +132,11 @@ std::string table()
         for (unsigned bits = 0; bits < (1u << kMineralCount); ++bits) {
             if (std::popcount(bits) != count)
                 continue;
-            bool random = false;
-            bool dry = false;
-            const auto wet = possibleLeaves(bits, true, random);
-            const auto none = possibleLeaves(bits, false, dry);
-            const auto stem = [bits](bool water) {
-                return outcomeOf(recordMissing(bits), water,
-                                 [bits] { return drawOfAMissingMineral(bits); })
-                    .stemTwips;
-            };
-            out << "| " << missingText(bits) << " | " << units(stem(true)) << " | "
-                << (random ? "random: " : "") << leavesText(wet) << " | " << units(stem(false))
-                << " | " << leavesText(none) << " |\n";
+            const Possible wet = possibleOutcomes(bits, true);
+            const Possible dry = possibleOutcomes(bits, false);
+            out << "| " << missingText(bits) << " | " << units(wet.stemTwips) << " | "
+                << (wet.random ? "random: " : "") << leavesText(wet.leaves) << " | "
+                << units(dry.stemTwips) << " | " << leavesText(dry.leaves) << " |\n";
         }
     }
     return out.str();
