@@ -3,10 +3,10 @@
 //
 //   quorvel_bench [--runs N]    (run it through tools/bench.sh)
 #include "design/design_window.h"
+#include "model/experiment_state.h"
 #include "pictures/drawings.h"
 #include "pictures/graphics.h"
 #include "results/results_window.h"
-#include "shell/rules/experiment_state.h"
 #include "shell/shell.h"
 #include "tests/support/paint_counter.h"
 

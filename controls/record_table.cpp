@@ -1,8 +1,8 @@
 // The record table's labels, shared by the Design and Results screens.
 #include "controls/record_table.h"
 
+#include "model/record.h"
 #include "pictures/palette.h"
-#include "shell/rules/record.h"
 
 #include <QCoreApplication>
 

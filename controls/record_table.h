@@ -2,7 +2,7 @@
 #pragma once
 
 #include "controls/caption_label.h"
-#include "shell/rules/experiment_state.h"
+#include "model/experiment_state.h"
 
 #include <array>
 

@@ -4,15 +4,14 @@
 #include "controls/command_button.h"
 #include "controls/record_table.h"
 #include "controls/twips.h"
-#include "design/rules/drip_rules.h"
-#include "design/rules/tube_rules.h"
+#include "model/drip_rules.h"
+#include "model/record.h"
+#include "model/tube_rules.h"
 #include "pictures/descriptions.h"
 #include "pictures/drawings.h"
 #include "pictures/graphics.h"
 #include "pictures/palette.h"
 #include "pictures/picture_catalogue.h"
-#include "shell/rules/record.h"
-#include "shell/shell.h"
 
 namespace quorvel {
 
@@ -56,8 +55,8 @@ QString DesignWindow::commandCaption(DesignCommand Index)
     return shownCaption(tr(kCmdButton[std::size_t(Index)].caption));
 }
 
-DesignWindow::DesignWindow(Shell& shell)
-    : ScreenWindow(shell, tr("Quorvel - Designing your experiment"), kOuterWidthTwips,
+DesignWindow::DesignWindow(ScreenHost& host)
+    : ScreenWindow(host, tr("Quorvel - Designing your experiment"), kOuterWidthTwips,
                    kOuterHeightTwips)
 {
     // Children are created back to front, so later ones are drawn over earlier ones.
@@ -193,10 +192,10 @@ void DesignWindow::Cmd_Button_Click(DesignCommand Index)
 {
     switch (Index) {
     case DesignCommand::SeeResults:
-        m_shell.showResults();
+        m_host.showResults();
         break;
     case DesignCommand::Quit:
-        m_shell.quitIfConfirmed();
+        m_host.quitIfConfirmed();
         break;
     case DesignCommand::StartAgain:
         ResetExperiment();

@@ -4,10 +4,10 @@
 #include "controls/caption_label.h"
 #include "controls/image_control.h"
 #include "controls/line_control.h"
+#include "controls/screen_window.h"
 #include "controls/shape_control.h"
 #include "controls/vector_image.h"
-#include "shell/rules/experiment_state.h"
-#include "shell/screen_window.h"
+#include "model/experiment_state.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -30,7 +30,7 @@ public:
     static constexpr int kWaterButton = 7;
     static constexpr int kCommandCount = 4;
 
-    explicit DesignWindow(Shell& shell);
+    explicit DesignWindow(ScreenHost& host);
 
     // The buttons' captions in the pupil's language, as the buttons show them, for the help.
     static QString fillingCaption(int Index);

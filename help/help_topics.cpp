@@ -4,7 +4,7 @@
 
 #include "controls/record_table.h"
 #include "design/design_window.h"
-#include "help/rules/outcome_rules.h"
+#include "model/outcome_rules.h"
 #include "pictures/descriptions.h"
 #include "pictures/graphics.h"
 #include "pictures/picture_catalogue.h"

@@ -1,7 +1,7 @@
 // The help's topics as rich text, their facts taken from the program's own rules and pictures.
 #pragma once
 
-#include "shell/rules/experiment_state.h"
+#include "model/experiment_state.h"
 
 #include <QString>
 #include <vector>

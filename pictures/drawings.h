@@ -26,7 +26,7 @@ QImage blackedOutTube(double scale = 1.0); // 58 x 177, the tube outline filled 
 QImage cuttingInTube(double scale = 1.0);  // 154 x 296, the blacked-out tube at (47, 115) with
                                            // a cutting in it
 QImage ruler(double scale = 1.0);          // 31 x 351, zero of the scale at the top edge; its
-                                           // unit is kRulerUnitPixels (results/rules/ruler_rules.h)
+                                           // unit is kRulerUnitPixels (model/ruler_rules.h)
 QImage programIconImage(int sizePx = 32);  // transparent background
 QIcon programIcon();
 // The icon's shapes drawn into a sizePx square from the painter's origin: the same drawing for the

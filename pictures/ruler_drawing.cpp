@@ -1,9 +1,9 @@
 // The wooden ruler that pupils hold against a shoot to measure it.
 #include "pictures/drawings.h"
 
+#include "model/ruler_rules.h"
 #include "pictures/palette.h"
 #include "pictures/raster.h"
-#include "results/rules/ruler_rules.h"
 
 #include <QString>
 #include <cmath>

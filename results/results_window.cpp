@@ -5,13 +5,11 @@
 #include "controls/pointer_shape.h"
 #include "controls/record_table.h"
 #include "controls/twips.h"
-#include "design/design_window.h"
 #include "pictures/graphics.h"
 #include "pictures/palette.h"
 #include "pictures/picture_catalogue.h"
-#include "shell/shell.h"
-#include "shell/translations.h"
 
+#include <QLocale>
 #include <QMouseEvent>
 #include <QRubberBand>
 
@@ -39,7 +37,7 @@ constexpr std::array<ButtonPlace, ResultsWindow::kCommandCount> kCmdButton = {{
 
 QString ResultsWindow::rulerUnits(int lengthTwips)
 {
-    return translations::textLocale().toString(rulerReading(lengthTwips), 'f', 1);
+    return QLocale().toString(rulerReading(lengthTwips), 'f', 1);
 }
 
 QString ResultsWindow::commandCaption(ResultsCommand Index)
@@ -47,8 +45,8 @@ QString ResultsWindow::commandCaption(ResultsCommand Index)
     return shownCaption(tr(kCmdButton[std::size_t(Index)].caption));
 }
 
-ResultsWindow::ResultsWindow(Shell& shell)
-    : ScreenWindow(shell, tr("Quorvel - Your results"), kOuterWidthTwips, kOuterHeightTwips)
+ResultsWindow::ResultsWindow(ScreenHost& host)
+    : ScreenWindow(host, tr("Quorvel - Your results"), kOuterWidthTwips, kOuterHeightTwips)
 {
     setMouseTracking(true);
     // Children are created back to front: the windowless controls, then the leaves, whose boxes
@@ -183,9 +181,9 @@ void ResultsWindow::RunGrowth()
 
 void ResultsWindow::CopyExperiment()
 {
-    const DesignWindow& design = m_shell.design();
+    const AddedCaptions record = m_host.designRecord();
     for (int i = 1; i <= kMineralCount; ++i)
-        m_added[i]->setRecord(design.Added(i)->record());
+        m_added[i]->setRecord(record[i]);
 }
 
 AddedCaptions ResultsWindow::addedCaptions() const
@@ -204,7 +202,7 @@ std::int16_t ResultsWindow::ComputeGrowth() const
 void ResultsWindow::ShowLeafSymptoms()
 {
     const LeafChoice choice =
-        m_leafRules.choose(addedCaptions(), [this] { return m_shell.nextRandom(); });
+        m_leafRules.choose(addedCaptions(), [this] { return m_host.nextRandom(); });
     const Graphics& graphics = Graphics::instance();
     for (int k = 0; k < kLeafCount; ++k) {
         if (choice[k] != kLeafUnchanged)
@@ -216,7 +214,7 @@ void ResultsWindow::Cmd_Button_Click(ResultsCommand Index)
 {
     switch (Index) {
     case ResultsCommand::Quit:
-        m_shell.quitIfConfirmed();
+        m_host.quitIfConfirmed();
         break;
     case ResultsCommand::MoveRuler:
         BeginRulerPlacing();
@@ -226,7 +224,7 @@ void ResultsWindow::Cmd_Button_Click(ResultsCommand Index)
         // A crosshair left from an unfinished placing would follow the pupil to the Design screen.
         if (m_placingRuler)
             setPointerShape(PointerShape::Default);
-        m_shell.showDesign();
+        m_host.showDesign();
         break;
     default:
         break;

@@ -4,11 +4,11 @@
 #include "controls/caption_label.h"
 #include "controls/image_control.h"
 #include "controls/line_control.h"
+#include "controls/screen_window.h"
 #include "controls/shape_control.h"
-#include "results/rules/growth_rules.h"
-#include "results/rules/leaf_rules.h"
-#include "results/rules/ruler_rules.h"
-#include "shell/screen_window.h"
+#include "model/growth_rules.h"
+#include "model/leaf_rules.h"
+#include "model/ruler_rules.h"
 
 #include <QPushButton>
 #include <array>
@@ -30,11 +30,12 @@ public:
     static constexpr int kCommandCount = 3;
     static constexpr int kLeafCount = 6;
 
-    explicit ResultsWindow(Shell& shell);
+    explicit ResultsWindow(ScreenHost& host);
 
     // A button's caption in the pupil's language, as the button shows it, for the help.
     static QString commandCaption(ResultsCommand Index);
-    // A length as the ruler reads it, in the numbers of the pupil's language ("9.4" in English).
+    // A length as the ruler reads it, in the numbers of the pupil's language ("9.4" in English):
+    // the default locale, which choosing the language sets.
     static QString rulerUnits(int lengthTwips);
 
     // Handlers, named after the control and the event they answer. Coordinates are twips.

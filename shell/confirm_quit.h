@@ -1,15 +1,13 @@
 // The one confirmation that every way of quitting passes through.
 #pragma once
 
+#include "model/quit_answer.h"
+
 #include <functional>
 
 class QWidget;
 
 namespace quorvel {
-
-// The platform's message-box result codes, which the callers compare against.
-constexpr int kAnswerYes = 6;
-constexpr int kAnswerNo = 7;
 
 using ConfirmQuitFunction = std::function<int()>;
 

@@ -81,6 +81,14 @@ void Shell::switchTo(ScreenWindow& screen, ScreenWindow* replaced)
         replaced->hide();
 }
 
+AddedCaptions Shell::designRecord()
+{
+    AddedCaptions record;
+    for (int i = 1; i <= kMineralCount; ++i)
+        record[i] = design().Added(i)->record();
+    return record;
+}
+
 int Shell::ConfirmQuit()
 {
     if (m_options.confirmQuit)

@@ -2,8 +2,9 @@
 // quit.
 #pragma once
 
+#include "controls/screen_host.h"
+#include "model/random_source.h"
 #include "shell/confirm_quit.h"
-#include "shell/rules/random_source.h"
 
 #include <QObject>
 #include <functional>
@@ -19,7 +20,7 @@ namespace help {
 enum class HelpTopic : int;
 }
 
-class Shell : public QObject {
+class Shell : public QObject, public ScreenHost {
     Q_OBJECT
 public:
     struct Options {
@@ -44,15 +45,15 @@ public:
     ResultsWindow& results();
     bool resultsLoaded() const { return m_results != nullptr; }
 
-    // "See Results": show (and so activate) the Results screen, then hide the Design screen.
-    void showResults();
-    // "New experiment": show (and so activate) the Design screen, then hide the Results screen.
-    void showDesign();
+    // What the screens ask of the program (ScreenHost).
+    void showResults() override;
+    void showDesign() override;
+    int quitIfConfirmed() override;
+    AddedCaptions designRecord() override;
+    float nextRandom() override { return m_options.random(); }
 
     // The one confirmation every way of quitting passes through: 6 Yes, 7 No.
     int ConfirmQuit();
-    // The quit rule: asks, and on Yes ends the program at once. Returns the answer.
-    int quitIfConfirmed();
     // Every screen goes away at once and the program ends; no close handling runs.
     void endProgramAtOnce();
     bool ended() const { return m_ended; }
@@ -60,9 +61,6 @@ public:
     // Opens the one Help window on the topic, without activating any screen. Created on first use.
     void showHelp(help::HelpTopic topic);
     HelpWindow* helpWindow() const { return m_help.get(); }
-
-    // The next value of the program's one generator.
-    float nextRandom() { return m_options.random(); }
 
 private:
     // F1, the command tooltips and the hint in the screen's description: nothing that moves a

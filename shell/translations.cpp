@@ -31,6 +31,7 @@ void removeInstalled()
 {
     // A translator takes itself out of the application as it is destroyed.
     installed() = Installed();
+    QLocale::setDefault(QLocale::c());
 }
 
 // gettext's rule, which every desktop program on these systems follows: in the C or POSIX locale
@@ -79,6 +80,7 @@ bool install(const QString& language)
         state.qt = std::move(qt);
     }
     state.language = language;
+    QLocale::setDefault(QLocale(language));
     return true;
 }
 
@@ -110,10 +112,7 @@ QString installForDesktop()
 
 QLocale textLocale()
 {
-    const QString& language = installed().language;
-    if (language.isEmpty() || language == QLatin1String("pseudo"))
-        return QLocale::c();
-    return QLocale(language);
+    return QLocale();
 }
 
 } // namespace quorvel::translations

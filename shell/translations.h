@@ -20,7 +20,8 @@ QString installForDesktop();
 // one the program does not speak gives English. Returns whether that language is now installed.
 bool install(const QString& language);
 
-// The locale the texts write their numbers in: C (a point before the decimals) for English.
+// The locale the texts write their numbers in: C (a point before the decimals) for English. It is
+// the application's default locale, set with the language, so the screens need not know this file.
 QLocale textLocale();
 
 } // namespace quorvel::translations

@@ -1,9 +1,9 @@
 // Writes the teacher's guide's outcome table from the rules themselves, or checks that a guide's
 // table is still what they give:  quorvel_outcome_table [--check docs/teachers-guide.md]
-#include "help/rules/outcome_rules.h"
+#include "model/leaf_rules.h"
+#include "model/outcome_rules.h"
+#include "model/ruler_rules.h"
 #include "pictures/descriptions.h"
-#include "results/rules/leaf_rules.h"
-#include "results/rules/ruler_rules.h"
 
 #include <array>
 #include <bit>

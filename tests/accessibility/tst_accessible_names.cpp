@@ -1,7 +1,7 @@
 // What a screen reader is told about each control, and that it follows the screens' state.
 #include "../support/screen_fixture.h"
 
-#include "shell/rules/experiment_state.h"
+#include "model/experiment_state.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>

@@ -1,8 +1,8 @@
 // Filling the tube, the syringe dose and its drop, the cutting, and the reset.
 #include "../support/screen_fixture.h"
 
+#include "model/experiment_state.h"
 #include "pictures/graphics.h"
-#include "shell/rules/experiment_state.h"
 
 using namespace quorvel;
 using testing::ScreenFixture;

@@ -6,8 +6,8 @@
 #include "controls/record_table.h"
 #include "help/help_topics.h"
 #include "help/help_window.h"
+#include "model/ruler_rules.h"
 #include "pictures/descriptions.h"
-#include "results/rules/ruler_rules.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -3,8 +3,8 @@
 
 #include "controls/pointer_shape.h"
 #include "help/help_window.h"
+#include "model/experiment_state.h"
 #include "pictures/graphics.h"
-#include "shell/rules/experiment_state.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>

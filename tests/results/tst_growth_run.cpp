@@ -3,8 +3,8 @@
 #include "../support/paint_counter.h"
 #include "../support/screen_fixture.h"
 
+#include "model/experiment_state.h"
 #include "pictures/graphics.h"
-#include "shell/rules/experiment_state.h"
 
 using namespace quorvel;
 using testing::ScreenFixture;

@@ -2,7 +2,7 @@
 #include "../support/screen_fixture.h"
 
 #include "controls/pointer_shape.h"
-#include "shell/rules/experiment_state.h"
+#include "model/experiment_state.h"
 
 #include <QRubberBand>
 

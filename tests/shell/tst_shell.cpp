@@ -1,8 +1,8 @@
 // The quit rule on both screens, the real confirmation box, and what counts as an activation.
 #include "../support/screen_fixture.h"
 
+#include "model/experiment_state.h"
 #include "pictures/graphics.h"
-#include "shell/rules/experiment_state.h"
 
 #include <QApplication>
 #include <QMessageBox>

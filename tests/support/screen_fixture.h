@@ -2,9 +2,9 @@
 #pragma once
 
 #include "design/design_window.h"
+#include "model/random_source.h"
 #include "pictures/graphics.h"
 #include "results/results_window.h"
-#include "shell/rules/random_source.h"
 #include "shell/shell.h"
 #include "shell/translations.h"
 

@@ -1,7 +1,7 @@
 // The ruler's drag arithmetic and its scale.
-#include "results/rules/ruler_rules.h"
+#include "model/ruler_rules.h"
 
-#include "shell/rules/integer16.h"
+#include "model/integer16.h"
 
 namespace quorvel {
 

@@ -1,5 +1,5 @@
 // The program's one pseudo-random generator.
-#include "shell/rules/random_source.h"
+#include "model/random_source.h"
 
 namespace quorvel {
 

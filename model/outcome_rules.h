@@ -2,8 +2,8 @@
 // the teacher's outcome table.
 #pragma once
 
-#include "shell/rules/experiment_state.h"
-#include "shell/rules/record.h"
+#include "model/experiment_state.h"
+#include "model/record.h"
 
 #include <functional>
 #include <vector>

@@ -1,5 +1,5 @@
 // The leaf symptom rules, tried in order, and their random mixture.
-#include "results/rules/leaf_rules.h"
+#include "model/leaf_rules.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 // Which leaf pictures the plant gets from the minerals it was given.
 #pragma once
 
-#include "shell/rules/experiment_state.h"
-#include "shell/rules/record.h"
+#include "model/experiment_state.h"
+#include "model/record.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // An experiment's outcome from the growth and leaf rules, as the Results screen grows it.
-#include "help/rules/outcome_rules.h"
+#include "model/outcome_rules.h"
 
-#include "results/rules/growth_rules.h"
-#include "results/rules/leaf_rules.h"
+#include "model/growth_rules.h"
+#include "model/leaf_rules.h"
 
 namespace quorvel {
 

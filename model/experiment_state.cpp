@@ -1,5 +1,5 @@
 // Storage for the shared experiment state.
-#include "shell/rules/experiment_state.h"
+#include "model/experiment_state.h"
 
 namespace quorvel::ZELCOR1 {
 std::int16_t TubeState = 0;

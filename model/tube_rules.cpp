@@ -1,7 +1,7 @@
 // The tube's transitions.
-#include "design/rules/tube_rules.h"
+#include "model/tube_rules.h"
 
-#include "shell/rules/experiment_state.h"
+#include "model/experiment_state.h"
 
 namespace quorvel {
 

@@ -2,20 +2,19 @@
 // on close, and the whole layout scaled as one picture when the window is resized.
 #pragma once
 
+#include "controls/screen_host.h"
 #include "controls/twips_window.h"
-#include "shell/rules/experiment_state.h"
+#include "model/experiment_state.h"
 
 #include <QMargins>
 #include <QSize>
 
 namespace quorvel {
 
-class Shell;
-
 class ScreenWindow : public TwipsWindow {
     Q_OBJECT
 public:
-    ScreenWindow(Shell& shell, const QString& title, int outerWidthTwips, int outerHeightTwips);
+    ScreenWindow(ScreenHost& host, const QString& title, int outerWidthTwips, int outerHeightTwips);
 
     // The screen becoming the active one among the program's own screens. Raised by the shell when
     // it switches screens, never by the window system (returning from another application,
@@ -42,7 +41,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-    Shell& m_shell;
+    ScreenHost& m_host;
 
 private:
     void applyOuterSize();

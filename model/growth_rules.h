@@ -1,8 +1,8 @@
 // How tall the plant grows from what was left out, and where its leaves sit on the stem.
 #pragma once
 
-#include "shell/rules/experiment_state.h"
-#include "shell/rules/record.h"
+#include "model/experiment_state.h"
+#include "model/record.h"
 
 #include <array>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // The rules that need no widget: rounding, the random pick, tube changes, growth and leaf choice.
-#include "design/rules/drip_rules.h"
-#include "results/rules/growth_rules.h"
-#include "results/rules/leaf_rules.h"
-#include "results/rules/ruler_rules.h"
-#include "shell/rules/integer16.h"
-#include "shell/rules/random_source.h"
+#include "model/drip_rules.h"
+#include "model/growth_rules.h"
+#include "model/integer16.h"
+#include "model/leaf_rules.h"
+#include "model/random_source.h"
+#include "model/ruler_rules.h"
 
 #include "../support/experiment_oracle.h"
 
@@ -26,7 +26,7 @@ AddedCaptions captionsFor(oracle::Given given)
 }
 } // namespace
 
-class TestRules : public QObject {
+class TestModel : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void roundsHalfToEven_data();
@@ -48,7 +48,7 @@ private Q_SLOTS:
     void rulerReadsTheStemInUnits();
 };
 
-void TestRules::roundsHalfToEven_data()
+void TestModel::roundsHalfToEven_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<int>("expected");
@@ -62,14 +62,14 @@ void TestRules::roundsHalfToEven_data()
     QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << 0;
 }
 
-void TestRules::roundsHalfToEven()
+void TestModel::roundsHalfToEven()
 {
     QFETCH(double, value);
     QFETCH(int, expected);
     QCOMPARE(int(toInteger16(value)), expected);
 }
 
-void TestRules::picksOnlyMineralsOneToFour_data()
+void TestModel::picksOnlyMineralsOneToFour_data()
 {
     QTest::addColumn<float>("r");
     QTest::addColumn<int>("mineral");
@@ -86,14 +86,14 @@ void TestRules::picksOnlyMineralsOneToFour_data()
     QTest::newRow("nan") << std::numeric_limits<float>::quiet_NaN() << 1;
 }
 
-void TestRules::picksOnlyMineralsOneToFour()
+void TestModel::picksOnlyMineralsOneToFour()
 {
     QFETCH(float, r);
     QFETCH(int, mineral);
     QCOMPARE(int(pickMineral(r)), mineral);
 }
 
-void TestRules::generatorStaysBelowOneAndRepeats()
+void TestModel::generatorStaysBelowOneAndRepeats()
 {
     RandomSource first;
     RandomSource second;
@@ -109,7 +109,7 @@ void TestRules::generatorStaysBelowOneAndRepeats()
     QVERIFY(highest > 0.999f);
 }
 
-void TestRules::dropFallsToTheRightLimit_data()
+void TestModel::dropFallsToTheRightLimit_data()
 {
     QTest::addColumn<int>("state");
     QTest::addColumn<int>("positions");
@@ -121,7 +121,7 @@ void TestRules::dropFallsToTheRightLimit_data()
     QTest::newRow("water and minerals") << 3 << 17 << 2480;
 }
 
-void TestRules::dropFallsToTheRightLimit()
+void TestModel::dropFallsToTheRightLimit()
 {
     QFETCH(int, state);
     QFETCH(int, positions);
@@ -134,7 +134,7 @@ void TestRules::dropFallsToTheRightLimit()
         QCOMPARE(tops[i] - tops[i - 1], 50);
 }
 
-void TestRules::growthFollowsWhatWasLeftOut_data()
+void TestModel::growthFollowsWhatWasLeftOut_data()
 {
     QTest::addColumn<unsigned>("bits");
     QTest::addColumn<bool>("water");
@@ -144,7 +144,7 @@ void TestRules::growthFollowsWhatWasLeftOut_data()
     }
 }
 
-void TestRules::growthFollowsWhatWasLeftOut()
+void TestModel::growthFollowsWhatWasLeftOut()
 {
     QFETCH(unsigned, bits);
     QFETCH(bool, water);
@@ -154,7 +154,7 @@ void TestRules::growthFollowsWhatWasLeftOut()
     QCOMPARE(int(stemLength(g)), oracle::stemLength(g));
 }
 
-void TestRules::captionsOtherThanYesOrNo()
+void TestModel::captionsOtherThanYesOrNo()
 {
     // Only the exact texts count: "no" is not missing for growth, and matches no leaf rule.
     AddedCaptions captions = captionsFor(oracle::Given(0b111111));
@@ -166,7 +166,7 @@ void TestRules::captionsOtherThanYesOrNo()
         QCOMPARE(picture, kLeafUnchanged);
 }
 
-void TestRules::leafChoiceFollowsWhatWasLeftOut_data()
+void TestModel::leafChoiceFollowsWhatWasLeftOut_data()
 {
     QTest::addColumn<unsigned>("bits");
     for (unsigned bits = 0; bits < 64; ++bits) {
@@ -176,7 +176,7 @@ void TestRules::leafChoiceFollowsWhatWasLeftOut_data()
     }
 }
 
-void TestRules::leafChoiceFollowsWhatWasLeftOut()
+void TestModel::leafChoiceFollowsWhatWasLeftOut()
 {
     QFETCH(unsigned, bits);
     const oracle::Given given(bits);
@@ -190,7 +190,7 @@ void TestRules::leafChoiceFollowsWhatWasLeftOut()
         QCOMPARE(choice[k], expected.picture[k]);
 }
 
-void TestRules::mixtureDrawsOnlyMissingMinerals()
+void TestModel::mixtureDrawsOnlyMissingMinerals()
 {
     RandomSource random;
     for (unsigned bits = 0; bits < 64; ++bits) {
@@ -227,7 +227,7 @@ void TestRules::mixtureDrawsOnlyMissingMinerals()
     }
 }
 
-void TestRules::rulerDropKeepsTheGrabbedPoint_data()
+void TestModel::rulerDropKeepsTheGrabbedPoint_data()
 {
     QTest::addColumn<float>("grabX");
     QTest::addColumn<float>("grabY");
@@ -243,7 +243,7 @@ void TestRules::rulerDropKeepsTheGrabbedPoint_data()
         << 400.0f << 5000.0f << 10.0f << 10.0f << -390.0f << -4990.0f;
 }
 
-void TestRules::rulerDropKeepsTheGrabbedPoint()
+void TestModel::rulerDropKeepsTheGrabbedPoint()
 {
     QFETCH(float, grabX);
     QFETCH(float, grabY);
@@ -256,7 +256,7 @@ void TestRules::rulerDropKeepsTheGrabbedPoint()
     QCOMPARE(place.top, top);
 }
 
-void TestRules::rulerReadsTheStemInUnits_data()
+void TestModel::rulerReadsTheStemInUnits_data()
 {
     QTest::addColumn<int>("lengthTwips");
     QTest::addColumn<double>("units");
@@ -267,12 +267,12 @@ void TestRules::rulerReadsTheStemInUnits_data()
     QTest::newRow("full plant") << 2690 << 2690 / 285.0;
 }
 
-void TestRules::rulerReadsTheStemInUnits()
+void TestModel::rulerReadsTheStemInUnits()
 {
     QFETCH(int, lengthTwips);
     QFETCH(double, units);
     QCOMPARE(rulerReading(lengthTwips), units);
 }
 
-QTEST_APPLESS_MAIN(TestRules)
-#include "tst_rules.moc"
+QTEST_APPLESS_MAIN(TestModel)
+#include "tst_model.moc"

@@ -1,7 +1,7 @@
 // The drop's fall.
-#include "design/rules/drip_rules.h"
+#include "model/drip_rules.h"
 
-#include "shell/rules/experiment_state.h"
+#include "model/experiment_state.h"
 
 namespace quorvel {
 

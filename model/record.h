@@ -1,7 +1,7 @@
 // The "Yes"/"No" record of what was given, as both screens' Added labels hold it.
 #pragma once
 
-#include "shell/rules/experiment_state.h"
+#include "model/experiment_state.h"
 
 #include <array>
 #include <string>

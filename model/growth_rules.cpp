@@ -1,7 +1,7 @@
 // Growth value, stem length and leaf triggers.
-#include "results/rules/growth_rules.h"
+#include "model/growth_rules.h"
 
-#include "shell/rules/integer16.h"
+#include "model/integer16.h"
 
 namespace quorvel {
 

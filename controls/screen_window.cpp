@@ -1,9 +1,9 @@
 // Window behaviour shared by the Design and Results screens.
-#include "shell/screen_window.h"
+#include "controls/screen_window.h"
 
 #include "controls/twips.h"
+#include "model/quit_answer.h"
 #include "pictures/drawings.h"
-#include "shell/shell.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -64,12 +64,12 @@ private:
 
 } // namespace
 
-ScreenWindow::ScreenWindow(Shell& shell, const QString& title, int outerWidthTwips,
+ScreenWindow::ScreenWindow(ScreenHost& host, const QString& title, int outerWidthTwips,
                            int outerHeightTwips)
     : TwipsWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                                Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
-    , m_shell(shell)
+    , m_host(host)
     , m_outerWidthTwips(outerWidthTwips)
     , m_outerHeightTwips(outerHeightTwips)
 {
@@ -232,7 +232,7 @@ void ScreenWindow::scaleToWindow()
 
 void ScreenWindow::Form_Unload(Boolean16& Cancel)
 {
-    if (m_shell.quitIfConfirmed() == kAnswerNo)
+    if (m_host.quitIfConfirmed() == kAnswerNo)
         Cancel = kTrue;
 }
 
