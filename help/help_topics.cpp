@@ -11,12 +11,17 @@
 #include "results/results_window.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <QTextDocument>
 #include <QUrl>
 #include <array>
+#include <optional>
 
 #ifndef QUORVEL_VERSION
 #error "QUORVEL_VERSION comes from the project's version in CMakeLists.txt"
+#endif
+#ifndef QUORVEL_GUIDE_DIR
+#error "QUORVEL_GUIDE_DIR comes from the install layout in CMakeLists.txt"
 #endif
 
 namespace quorvel::help {
@@ -44,31 +49,58 @@ constexpr std::array<const char*, kTopicCount> kTopicTitles = {
     QT_TRANSLATE_NOOP("HelpWindow", "About Quorvel"),
 };
 
-// What a real plant uses each mineral for, by mineral index.
+// What a real plant uses each mineral for and how its deficiency shows, by mineral index.
 constexpr std::array<const char*, kMineralCount + 1> kMineralUses = {
     "",
     QT_TRANSLATE_NOOP("HelpWindow",
-                      "A plant needs nitrogen to grow new stems and leaves and to make the green "
-                      "colour of its leaves. Without it the plant stays small, and its older, "
-                      "lower leaves turn pale and yellow first."),
+                      "A plant needs nitrogen to build new stems and leaves (it is part of every "
+                      "protein) and to make chlorophyll. Without enough nitrogen the plant stays "
+                      "small and pale. Its older, lower leaves turn pale yellow first, because "
+                      "the plant moves their nitrogen to its new leaves."),
     QT_TRANSLATE_NOOP("HelpWindow",
-                      "Potassium helps a plant use water well, make strong leaves and fight "
-                      "illness. Without it the leaves turn yellow and get brown spots and edges."),
+                      "Potassium helps a plant control its water: it opens and closes the tiny "
+                      "holes in the leaves that let water out. It also helps the plant fight "
+                      "disease. Without enough potassium the older leaves turn yellow and then "
+                      "brown, starting at their edges and tips, and may get brown spots."),
     QT_TRANSLATE_NOOP("HelpWindow",
-                      "Magnesium is part of the green colour in leaves that catches sunlight, so "
-                      "that the plant can make its food. Without it the leaves turn pale yellow."),
+                      "Magnesium is part of chlorophyll itself, so a plant needs it to catch "
+                      "sunlight. When it runs short, the plant moves its magnesium to the new "
+                      "leaves, so the older, lower leaves show it first: they turn yellow between "
+                      "their veins, while the veins stay green."),
     QT_TRANSLATE_NOOP("HelpWindow",
-                      "A plant needs a tiny amount of iron to make the green colour of its "
-                      "leaves. Without it the new leaves turn white or pale, and only their veins "
-                      "stay green."),
+                      "A plant needs only a tiny amount of iron, but it cannot make chlorophyll "
+                      "without it. Without enough iron the youngest leaves, at the top, turn pale "
+                      "yellow or even white between their veins, while the veins stay green."),
     QT_TRANSLATE_NOOP("HelpWindow",
-                      "Phosphorus helps a plant grow strong roots and move the energy from "
-                      "sunlight around inside it. Without it the plant stays very small and its "
-                      "leaves turn dark and purple."),
+                      "Phosphorus helps a plant move the energy from sunlight around inside it, "
+                      "and grow roots, flowers and seeds. Without enough phosphorus the plant "
+                      "stays small, and its older leaves often turn dark green with a purple or "
+                      "reddish tinge, first underneath. Not every kind of plant turns purple. "
+                      "Quorvel paints its leaf bright purple all over, so that it is easy to "
+                      "see."),
     QT_TRANSLATE_NOOP("HelpWindow",
-                      "Calcium builds strong walls for the tiny cells a plant is made of, most of "
-                      "all at the tips where it grows. Without it the plant stays very small and "
-                      "its new leaves grow narrow, with wavy, crinkled edges."),
+                      "Calcium builds the walls of the tiny cells a plant is made of, most of all "
+                      "where it grows: at the tips of its shoots and roots. A plant cannot move "
+                      "calcium from old leaves to new ones, so a deficiency shows on the youngest "
+                      "leaves first: they grow small, narrow and crinkled, and the tip of the "
+                      "shoot may die."),
+};
+
+// Where the model is simpler than a real plant, one point per item.
+const char* const kSimplificationsTitle =
+    QT_TRANSLATE_NOOP("HelpWindow", "How Quorvel keeps it simple");
+constexpr std::array<const char*, 4> kSimplifications = {
+    QT_TRANSLATE_NOOP("HelpWindow",
+                      "A real cutting takes weeks to show a deficiency. Quorvel grows it at once."),
+    QT_TRANSLATE_NOOP("HelpWindow",
+                      "Quorvel paints each leaf in one strong colour. Real leaves change slowly "
+                      "and unevenly, and real deficiencies often look alike."),
+    QT_TRANSLATE_NOOP("HelpWindow",
+                      "When more than one mineral is missing, Quorvel shows the leaves of only "
+                      "some of them, and sometimes picks which ones at random."),
+    QT_TRANSLATE_NOOP("HelpWindow",
+                      "Quorvel's heights are set by the model, not measured on real plants, and "
+                      "its ruler counts in its own units, not in centimetres."),
 };
 
 constexpr std::array<const char*, 2> kKeys = {
@@ -89,6 +121,14 @@ QString heading(int level, const QString& text)
 QString paragraph(const QString& text)
 {
     return QStringLiteral("<p>") + text.toHtmlEscaped() + QStringLiteral("</p>");
+}
+
+QString list(const QStringList& items)
+{
+    QString html = QStringLiteral("<ul>");
+    for (const QString& item : items)
+        html += QStringLiteral("<li>") + item.toHtmlEscaped() + QStringLiteral("</li>");
+    return html + QStringLiteral("</ul>");
 }
 
 QString keysSection()
@@ -148,15 +188,17 @@ QString resultsHtml()
                "HelpWindow",
                "This screen shows how your cutting grew. The table reminds you which "
                "minerals you gave it. How tall did the stem grow? Are the leaves green "
-               "and healthy, or pale, spotted, purple or crinkled? Without water a "
-               "cutting hardly grows and grows no leaves at all.")) +
+               "and healthy, or pale yellow, white, spotted, purple or crinkled? Without "
+               "water a cutting hardly grows and grows no leaves at all.")) +
            paragraphNaming(
                QCoreApplication::translate(
                    "HelpWindow",
                    "Measure the stem with the ruler. There are two ways. Drag it: press the "
                    "mouse button on the ruler, move it beside the stem and let go. Or click %1, "
                    "then click where the top of the ruler should go. Read the number beside the "
-                   "top of the stem. A cutting given water and every mineral reaches %2."),
+                   "top of the stem: that is its height in the ruler's units, which are "
+                   "Quorvel's own and not centimetres. A cutting given water and every mineral "
+                   "grows %2 units tall."),
                ResultsWindow::commandCaption(ResultsCommand::MoveRuler),
                ResultsWindow::rulerUnits(grownWithWater(0).stemTwips)) +
            paragraphNaming(QCoreApplication::translate(
@@ -168,44 +210,79 @@ QString resultsHtml()
            keysSection();
 }
 
+// The other mineral whose shortage alone grows the same symptom leaf, if there is one.
+std::optional<Mineral> sameLeafAs(Mineral mineral)
+{
+    const int picture = shortageFacts(mineral).symptomPicture;
+    for (Mineral other : kMinerals)
+        if (other != mineral && shortageFacts(other).symptomPicture == picture)
+            return other;
+    return std::nullopt;
+}
+
 QString mineralsHtml(QTextDocument& document, qreal devicePixelRatio)
 {
     const Outcome full = grownWithWater(0);
     QString html = heading(1, topicTitle(HelpTopic::Minerals)) +
                    paragraph(QCoreApplication::translate(
+                       "HelpWindow",
+                       "Green plants make their own food. In their leaves they use the energy of "
+                       "sunlight to turn water, and carbon dioxide from the air, into sugar: this "
+                       "is called photosynthesis. The green substance in leaves that catches the "
+                       "sunlight is called chlorophyll.")) +
+                   paragraph(QCoreApplication::translate(
+                       "HelpWindow",
+                       "To build chlorophyll and the rest of its body, a plant also needs small "
+                       "amounts of minerals. Its roots take them up from the soil, as mineral "
+                       "salts dissolved in water. That is where its nitrogen comes from too: the "
+                       "air is mostly nitrogen gas, but a plant cannot use it from the air.")) +
+                   paragraph(QCoreApplication::translate(
+                       "HelpWindow",
+                       "When a plant gets too little of a mineral, it has a deficiency of that "
+                       "mineral. It grows less, and its leaves often change colour or shape. The "
+                       "leaves give you a clue, not an answer: different deficiencies can look "
+                       "alike. That is why scientists test one mineral at a time.")) +
+                   paragraph(QCoreApplication::translate(
                                  "HelpWindow",
-                                 "A plant makes its food from water, air and sunlight, but it also "
-                                 "needs a little of some minerals, which its roots take up with "
-                                 "the water. Each mineral has its own job. When one is missing, "
-                                 "the plant grows less, and its leaves show which one it is. A "
-                                 "cutting given water and all six minerals grows a stem %1 units "
-                                 "long on the ruler, with %n healthy leaves.",
+                                 "In Quorvel, a cutting given water and all six minerals grows a "
+                                 "stem %1 units long on the ruler, with %n healthy leaves.",
                                  nullptr, int(full.leaves.size()))
                                  .arg(ResultsWindow::rulerUnits(full.stemTwips)));
     const Graphics& store = Graphics::instance();
     for (Mineral mineral : kMinerals) {
         const ShortageFacts facts = shortageFacts(mineral);
+        const QString look = descriptions::leaf(facts.symptomPicture);
         html += heading(2, mineralCaption(mineral)) +
                 paragraph(translated(kMineralUses[index(mineral)])) +
                 paragraph(QCoreApplication::translate(
                               "HelpWindow",
                               "In Quorvel, a cutting given water and every mineral except this "
-                              "one grows a stem %1 units long and %n leaves. Look for this "
-                              "leaf: %2.",
+                              "one grows a stem %1 units long and %n leaves. Look for this leaf:",
                               nullptr, int(facts.leafPictures.size()))
-                              .arg(ResultsWindow::rulerUnits(facts.stemTwips),
-                                   descriptions::leaf(facts.symptomPicture)));
+                              .arg(ResultsWindow::rulerUnits(facts.stemTwips)));
         const QString name = leafResourceName(facts.symptomPicture);
         const QPixmap& leaf = store.Leaf(facts.symptomPicture);
         document.addResource(QTextDocument::ImageResource, QUrl(name),
                              catalogue::sharp(leaf, devicePixelRatio));
-        html += QStringLiteral("<p><img src=\"%1\" width=\"%2\" height=\"%3\" alt=\"%4\"></p>")
+        html += QStringLiteral("<p><img src=\"%1\" width=\"%2\" height=\"%3\" alt=\"%4\"><br>"
+                               "<i>%4</i></p>")
                     .arg(name)
                     .arg(leaf.width())
                     .arg(leaf.height())
-                    .arg(descriptions::leaf(facts.symptomPicture).toHtmlEscaped());
+                    .arg(look.toHtmlEscaped());
+        if (const std::optional<Mineral> other = sameLeafAs(mineral))
+            html += paragraphNaming(QCoreApplication::translate(
+                                        "HelpWindow",
+                                        "In Quorvel, a cutting without %1 grows this same leaf, "
+                                        "so the leaf alone cannot tell you which of the two is "
+                                        "missing."),
+                                    mineralCaption(*other));
     }
-    return html;
+    html += heading(2, translated(kSimplificationsTitle));
+    QStringList points;
+    for (const char* point : kSimplifications)
+        points << translated(point);
+    return html + list(points);
 }
 
 QString aboutHtml()
@@ -222,6 +299,12 @@ QString aboutHtml()
                "Quorvel is free software under the GNU General Public License, version "
                "3 or any later version (GPL-3.0-or-later). You may share and change it "
                "under that licence. It comes with no warranty.")) +
+           paragraph(QCoreApplication::translate(
+                         "HelpWindow",
+                         "For teachers, a guide with a lesson plan, questions with answers and "
+                         "every result of the experiment comes with Quorvel, in each language it "
+                         "speaks. On Linux it is in the folder %1.")
+                         .arg(QStringLiteral(QUORVEL_GUIDE_DIR))) +
            paragraph(QCoreApplication::translate(
                "HelpWindow", "Made by the Quorvel developers, for pupils and their teachers."));
 }

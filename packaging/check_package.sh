@@ -38,7 +38,10 @@ done
 expect "the scalable icon" 'holds share/icons/hicolor/scalable/apps/quorvel.svg'
 expect "the manual page" 'holds share/man/man1/quorvel.1.gz'
 expect "the copyright file" 'holds share/doc/quorvel/copyright'
-expect "the teacher's guide" 'holds share/doc/quorvel/teachers-guide.md'
+# Every teacher's guide of the sources, in each language it is written in.
+for guide in "$(dirname "$0")"/../docs/teachers-guide*.md; do
+    expect "the teacher's guide $(basename "$guide")" "holds share/doc/quorvel/$(basename "$guide")"
+done
 expect "the changelog" 'holds share/doc/quorvel/changelog.gz'
 expect "depends on Qt's widget library, found by dpkg-shlibdeps" \
     'grep -q "libqt6widgets6" <<<"$depends"'

@@ -24,16 +24,17 @@ template <std::size_t N> QString pick(const std::array<const char*, N>& texts, i
 
 QString leaf(int index)
 {
-    // Even and odd leaves are mirror images of each other and look the same to a listener.
+    // Even and odd leaves are mirror images of each other and look the same to a listener. These
+    // words are the leaves' only description: the Help and the teacher's guide take them from here.
     static constexpr std::array<const char*, 8> kLooks = {
         QT_TRANSLATE_NOOP("PictureDescriptions", "healthy green leaf"),
         QT_TRANSLATE_NOOP("PictureDescriptions", "pale yellow leaf"),
         QT_TRANSLATE_NOOP("PictureDescriptions", "white leaf with green veins"),
-        QT_TRANSLATE_NOOP("PictureDescriptions", "small and crinkled green leaf"),
-        QT_TRANSLATE_NOOP("PictureDescriptions", "yellow leaf with brown spots"),
+        QT_TRANSLATE_NOOP("PictureDescriptions", "narrow green leaf with a wavy, crinkled edge"),
+        QT_TRANSLATE_NOOP("PictureDescriptions", "pale yellow leaf with brown spots"),
         QT_TRANSLATE_NOOP("PictureDescriptions", "purple leaf"),
         QT_TRANSLATE_NOOP("PictureDescriptions", "healthy green leaf, hanging down"),
-        QT_TRANSLATE_NOOP("PictureDescriptions", "small purple leaf with a wavy edge")};
+        QT_TRANSLATE_NOOP("PictureDescriptions", "narrow purple leaf with a wavy edge")};
     static_assert(kLooks.size() * 2 == drawings::kLeafCount);
     return index >= 0 ? pick(kLooks, index / 2) : QString();
 }

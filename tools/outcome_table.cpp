@@ -1,13 +1,18 @@
-// Writes the teacher's guide's outcome table from the rules themselves, or checks that a guide's
-// table is still what they give:  quorvel_outcome_table [--check docs/teachers-guide.md]
+// Writes a teacher's guide's leaf key and outcome table from the rules themselves, in the words of
+// one of the program's languages, or checks that a guide's tables are still what they give:
+//   quorvel_outcome_table [--language CODE] [--check teachers-guide.CODE.md]
+// No --language (or an empty one) is English.
+#include "controls/record_table.h"
+#include "help/help_topics.h"
 #include "model/leaf_rules.h"
 #include "model/outcome_rules.h"
-#include "model/ruler_rules.h"
 #include "pictures/descriptions.h"
+#include "results/results_window.h"
+#include "shell/translations.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <bit>
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <set>
@@ -19,58 +24,81 @@ using namespace quorvel;
 
 namespace {
 
-const std::string kBegin = "<!-- outcome table: written by quorvel_outcome_table -->";
-const std::string kEnd = "<!-- end of outcome table -->";
-constexpr std::array<const char*, kMineralCount + 1> kNames = {
-    "", "nitrogen", "potassium", "magnesium", "iron", "phosphorus", "calcium"};
+// A guide holds each block that this tool writes between its two markers, which stay English in
+// every language.
+struct Block {
+    std::string begin;
+    std::string end;
+    std::string (*write)();
+};
+
+// The table's own words; the minerals, the leaves and the numbers are the program's.
+std::string say(const char* text)
+{
+    return QCoreApplication::translate("OutcomeTable", text).toStdString();
+}
 
 std::string look(int picture)
 {
     if (picture == kLeafUnchanged)
-        return "the picture an earlier run left";
+        return say(QT_TRANSLATE_NOOP("OutcomeTable", "the picture an earlier run left"));
     return descriptions::leaf(picture).toStdString();
+}
+
+std::string none()
+{
+    return say(QT_TRANSLATE_NOOP("OutcomeTable", "none"));
 }
 
 std::string missingText(unsigned bits)
 {
     if (bits == 0)
-        return "none";
+        return none();
     if (std::popcount(bits) == kMineralCount)
-        return "all six";
+        return say(QT_TRANSLATE_NOOP("OutcomeTable", "all six"));
     std::string text;
-    for (int i = 1; i <= kMineralCount; ++i) {
-        if (bits & (1u << (i - 1))) {
+    for (Mineral mineral : kMinerals) {
+        if (bits & (1u << (index(mineral) - 1))) {
             if (!text.empty())
                 text += ", ";
-            text += kNames[std::size_t(i)];
+            text += mineralCaption(mineral).toStdString();
         }
     }
     return text;
 }
 
+// As the Help and the stem's spoken description write a height: 9.4, or 9,4 in German.
 std::string units(int twips)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "%.1f", rulerReading(twips));
-    return text;
+    return ResultsWindow::rulerUnits(twips).toStdString();
 }
 
 // Bottom to top, a run of equal leaves told once with its count.
 std::string leavesText(const std::vector<std::set<std::string>>& leaves)
 {
     if (leaves.empty())
-        return "none";
+        return none();
     std::string text;
     for (std::size_t k = 0; k < leaves.size();) {
         std::size_t same = k + 1;
         while (same < leaves.size() && leaves[same] == leaves[k])
             ++same;
-        std::string looks;
-        for (const std::string& one : leaves[k])
-            looks += (looks.empty() ? "" : " or ") + one;
+        QString looks;
+        for (const std::string& one : leaves[k]) {
+            const QString leaf = QString::fromStdString(one);
+            looks = looks.isEmpty() ? leaf
+                                    : QCoreApplication::translate("OutcomeTable", "%1 or %2",
+                                                                  "one leaf or another")
+                                          .arg(looks, leaf);
+        }
+        if (same - k > 1)
+            looks = QCoreApplication::translate("OutcomeTable", "%1 x%2",
+                                                "a leaf, and how many in a row grow like it")
+                        .arg(looks)
+                        .arg(same - k);
         if (!text.empty())
             text += "; ";
-        text += looks + (same - k > 1 ? " x" + std::to_string(same - k) : "");
+        text += looks.toStdString();
         k = same;
     }
     return text;
@@ -125,9 +153,16 @@ Possible possibleOutcomes(unsigned bits, bool water)
 std::string table()
 {
     std::ostringstream out;
-    out << "| Minerals left out | With water: stem (ruler units) | With water: leaves, bottom to "
-           "top | Without water: stem (ruler units) | Without water: leaves |\n"
-        << "|---|---|---|---|---|\n";
+    static constexpr std::array<const char*, 5> kHeadings = {
+        QT_TRANSLATE_NOOP("OutcomeTable", "Minerals left out"),
+        QT_TRANSLATE_NOOP("OutcomeTable", "With water: stem (ruler units)"),
+        QT_TRANSLATE_NOOP("OutcomeTable", "With water: leaves, bottom to top"),
+        QT_TRANSLATE_NOOP("OutcomeTable", "Without water: stem (ruler units)"),
+        QT_TRANSLATE_NOOP("OutcomeTable", "Without water: leaves")};
+    out << "|";
+    for (const char* heading : kHeadings)
+        out << " " << say(heading) << " |";
+    out << "\n|---|---|---|---|---|\n";
     for (int count = 0; count <= kMineralCount; ++count) {
         for (unsigned bits = 0; bits < (1u << kMineralCount); ++bits) {
             if (std::popcount(bits) != count)
@@ -135,55 +170,116 @@ std::string table()
             const Possible wet = possibleOutcomes(bits, true);
             const Possible dry = possibleOutcomes(bits, false);
             out << "| " << missingText(bits) << " | " << units(wet.stemTwips) << " | "
-                << (wet.random ? "random: " : "") << leavesText(wet.leaves) << " | "
-                << units(dry.stemTwips) << " | " << leavesText(dry.leaves) << " |\n";
+                << (wet.random ? QCoreApplication::translate(
+                                     "OutcomeTable", "random: %1",
+                                     "every leaf the random mixture can give, place by place")
+                                     .arg(QString::fromStdString(leavesText(wet.leaves)))
+                                     .toStdString()
+                               : leavesText(wet.leaves))
+                << " | " << units(dry.stemTwips) << " | " << leavesText(dry.leaves) << " |\n";
         }
     }
     return out.str();
+}
+
+// Each mineral left out alone, with the leaf the Help tells the pupil to look for.
+std::string leafKey()
+{
+    std::ostringstream out;
+    out << "| " << say(QT_TRANSLATE_NOOP("OutcomeTable", "Mineral left out")) << " | "
+        << say(QT_TRANSLATE_NOOP("OutcomeTable", "Stem (ruler units)")) << " | "
+        << say(QT_TRANSLATE_NOOP("OutcomeTable", "The leaf to look for")) << " |\n"
+        << "|---|---|---|\n";
+    out << "| " << none() << " | " << units(possibleOutcomes(0, true).stemTwips) << " | " << look(0)
+        << " |\n";
+    for (Mineral mineral : kMinerals) {
+        const help::ShortageFacts facts = help::shortageFacts(mineral);
+        out << "| " << mineralCaption(mineral).toStdString() << " | " << units(facts.stemTwips)
+            << " | " << look(facts.symptomPicture) << " |\n";
+    }
+    return out.str();
+}
+
+const std::array<Block, 2> kBlocks = {
+    Block{"<!-- leaf key: written by quorvel_outcome_table -->", "<!-- end of leaf key -->",
+          &leafKey},
+    Block{"<!-- outcome table: written by quorvel_outcome_table -->",
+          "<!-- end of outcome table -->", &table},
+};
+
+// Whether the guide's block is what the rules give; if not, says where it first differs.
+bool blockMatches(const std::string& text, const Block& block, const char* guideName,
+                  const std::string& language)
+{
+    const std::string written = block.write();
+    const std::size_t begin = text.find(block.begin);
+    const std::size_t end = text.find(block.end);
+    if (begin == std::string::npos || end == std::string::npos || end < begin) {
+        std::cerr << guideName << ": nothing between " << block.begin << " and " << block.end
+                  << "\n";
+        return false;
+    }
+    const std::size_t start = begin + block.begin.size() + 1;
+    const std::string found = text.substr(start, end - start);
+    if (found == written)
+        return true;
+    std::istringstream a(found), b(written);
+    std::string lineA, lineB;
+    for (int line = 1;; ++line) {
+        const bool moreA = bool(std::getline(a, lineA));
+        const bool moreB = bool(std::getline(b, lineB));
+        if (!moreA && !moreB)
+            break;
+        if (lineA != lineB || moreA != moreB) {
+            std::cerr << guideName << ": the block after " << block.begin
+                      << " differs from the rules at its line " << line
+                      << "\n  guide: " << (moreA ? lineA : "(nothing)")
+                      << "\n  rules: " << (moreB ? lineB : "(nothing)")
+                      << "\nWrite it again with quorvel_outcome_table"
+                      << (language.empty() ? "" : " --language " + language) << ".\n";
+            break;
+        }
+    }
+    return false;
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    const std::string written = table();
-    if (argc == 1) {
-        std::cout << kBegin << "\n" << written << kEnd << "\n";
-        return 0;
+    QCoreApplication application(argc, argv);
+    std::string language;
+    std::string guidePath;
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "--language" && i + 1 < argc) {
+            language = argv[++i];
+        } else if (option == "--check" && i + 1 < argc) {
+            guidePath = argv[++i];
+        } else {
+            std::cerr << "usage: quorvel_outcome_table [--language CODE] [--check GUIDE.md]\n";
+            return 2;
+        }
     }
-    if (argc != 3 || std::string(argv[1]) != "--check") {
-        std::cerr << "usage: quorvel_outcome_table [--check teachers-guide.md]\n";
+    // The same translations the program speaks, so the table says what the pupil sees.
+    if (!language.empty() && !translations::install(QString::fromStdString(language))) {
+        std::cerr << "quorvel_outcome_table: Quorvel does not speak \"" << language << "\"\n";
         return 2;
     }
-    std::ifstream guide(argv[2]);
+    if (guidePath.empty()) {
+        for (const Block& block : kBlocks)
+            std::cout << block.begin << "\n" << block.write() << block.end << "\n\n";
+        return 0;
+    }
+    std::ifstream guide(guidePath);
     std::stringstream whole;
     whole << guide.rdbuf();
-    const std::string text = whole.str();
-    const std::size_t begin = text.find(kBegin);
-    const std::size_t end = text.find(kEnd);
-    if (!guide || begin == std::string::npos || end == std::string::npos || end < begin) {
-        std::cerr << argv[2] << ": no outcome table between its markers\n";
+    if (!guide) {
+        std::cerr << guidePath << ": cannot be read\n";
         return 1;
     }
-    const std::size_t start = begin + kBegin.size() + 1;
-    const std::string found = text.substr(start, end - start);
-    if (found != written) {
-        std::istringstream a(found), b(written);
-        std::string lineA, lineB;
-        for (int line = 1;; ++line) {
-            const bool moreA = bool(std::getline(a, lineA));
-            const bool moreB = bool(std::getline(b, lineB));
-            if (!moreA && !moreB)
-                break;
-            if (lineA != lineB || moreA != moreB) {
-                std::cerr << argv[2] << ": the outcome table differs from the rules at its line "
-                          << line << "\n  guide: " << (moreA ? lineA : "(nothing)")
-                          << "\n  rules: " << (moreB ? lineB : "(nothing)")
-                          << "\nWrite it again with quorvel_outcome_table.\n";
-                break;
-            }
-        }
-        return 1;
-    }
-    return 0;
+    bool matches = true;
+    for (const Block& block : kBlocks)
+        matches = blockMatches(whole.str(), block, guidePath.c_str(), language) && matches;
+    return matches ? 0 : 1;
 }

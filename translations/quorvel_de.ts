@@ -75,30 +75,6 @@
         <translation>Über Quorvel</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to grow new stems and leaves and to make the green colour of its leaves. Without it the plant stays small, and its older, lower leaves turn pale and yellow first.</source>
-        <translation>Eine Pflanze braucht Stickstoff, damit neue Stängel und Blätter wachsen und damit sie ihr Blattgrün bilden kann. Ohne Stickstoff bleibt die Pflanze klein. Ihre älteren, unteren Blätter werden zuerst blass und gelb.</translation>
-    </message>
-    <message>
-        <source>Potassium helps a plant use water well, make strong leaves and fight illness. Without it the leaves turn yellow and get brown spots and edges.</source>
-        <translation>Kalium hilft einer Pflanze, Wasser gut zu nutzen, kräftige Blätter zu bilden und sich gegen Krankheiten zu wehren. Ohne Kalium werden die Blätter gelb und bekommen braune Flecken und braune Ränder.</translation>
-    </message>
-    <message>
-        <source>Magnesium is part of the green colour in leaves that catches sunlight, so that the plant can make its food. Without it the leaves turn pale yellow.</source>
-        <translation>Magnesium steckt im Blattgrün, das das Sonnenlicht einfängt. So kann die Pflanze ihre Nahrung herstellen. Ohne Magnesium werden die Blätter blassgelb.</translation>
-    </message>
-    <message>
-        <source>A plant needs a tiny amount of iron to make the green colour of its leaves. Without it the new leaves turn white or pale, and only their veins stay green.</source>
-        <translation>Eine Pflanze braucht nur ganz wenig Eisen, um ihr Blattgrün zu bilden. Ohne Eisen werden die neuen Blätter weiß oder blass, und nur ihre Adern bleiben grün.</translation>
-    </message>
-    <message>
-        <source>Phosphorus helps a plant grow strong roots and move the energy from sunlight around inside it. Without it the plant stays very small and its leaves turn dark and purple.</source>
-        <translation>Phosphor hilft einer Pflanze, kräftige Wurzeln zu bilden und die Energie aus dem Sonnenlicht in sich zu verteilen. Ohne Phosphor bleibt die Pflanze sehr klein, und ihre Blätter werden dunkel und violett.</translation>
-    </message>
-    <message>
-        <source>Calcium builds strong walls for the tiny cells a plant is made of, most of all at the tips where it grows. Without it the plant stays very small and its new leaves grow narrow, with wavy, crinkled edges.</source>
-        <translation>Calcium macht die Wände der winzigen Zellen fest, aus denen eine Pflanze besteht, vor allem an den Spitzen, wo sie wächst. Ohne Calcium bleibt die Pflanze sehr klein. Ihre neuen Blätter wachsen schmal und bekommen gewellte, gekräuselte Ränder.</translation>
-    </message>
-    <message>
         <source>Using the keyboard</source>
         <translation>Mit der Tastatur</translation>
     </message>
@@ -119,30 +95,8 @@
         <translation>Wer gut forscht, ändert immer nur eine Sache auf einmal. Lass eine Pflanze mit allem wachsen, was sie braucht, und dann eine, der nur ein einziger Mineralstoff fehlt. Vergleiche dann die beiden.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>Hier siehst du, wie dein Steckling gewachsen ist. Die Tabelle erinnert dich daran, welche Mineralstoffe du ihm gegeben hast. Wie hoch ist der Stängel gewachsen? Sind die Blätter grün und gesund, oder blass, fleckig, violett oder gekräuselt? Ohne Wasser wächst ein Steckling kaum und bekommt gar keine Blätter.</translation>
-    </message>
-    <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem. A cutting given water and every mineral reaches %2.</source>
-        <translation>Miss den Stängel mit dem Lineal. Das geht auf zwei Arten. Du kannst es ziehen: Drücke die Maustaste auf dem Lineal, schiebe es neben den Stängel und lass los. Oder klicke auf %1 und dann dorthin, wo das obere Ende des Lineals hin soll. Lies die Zahl neben der Spitze des Stängels ab. Bei einem Steckling mit Wasser und allen Mineralstoffen zeigt das Lineal %2.</translation>
-    </message>
-    <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>Mit %1 gehst du zurück und planst den nächsten Versuch, mit einem leeren Glas. Mit %2 beendest du Quorvel (vorher wirst du noch gefragt).</translation>
-    </message>
-    <message numerus="yes">
-        <source>A plant makes its food from water, air and sunlight, but it also needs a little of some minerals, which its roots take up with the water. Each mineral has its own job. When one is missing, the plant grows less, and its leaves show which one it is. A cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
-        <translation>
-            <numerusform>Eine Pflanze stellt ihre Nahrung aus Wasser, Luft und Sonnenlicht her. Sie braucht aber auch ein wenig von einigen Mineralstoffen, die ihre Wurzeln mit dem Wasser aufnehmen. Jeder Mineralstoff hat seine eigene Aufgabe. Fehlt einer, wächst die Pflanze weniger, und ihre Blätter zeigen, welcher es ist. Ein Steckling mit Wasser und allen sechs Mineralstoffen bekommt einen Stängel, der auf dem Lineal %1 Einheiten lang ist, und %n gesundes Blatt.</numerusform>
-            <numerusform>Eine Pflanze stellt ihre Nahrung aus Wasser, Luft und Sonnenlicht her. Sie braucht aber auch ein wenig von einigen Mineralstoffen, die ihre Wurzeln mit dem Wasser aufnehmen. Jeder Mineralstoff hat seine eigene Aufgabe. Fehlt einer, wächst die Pflanze weniger, und ihre Blätter zeigen, welcher es ist. Ein Steckling mit Wasser und allen sechs Mineralstoffen bekommt einen Stängel, der auf dem Lineal %1 Einheiten lang ist, und %n gesunde Blätter.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf: %2.</source>
-        <translation>
-            <numerusform>In Quorvel bekommt ein Steckling Wasser und alle Mineralstoffe außer diesem. Dann wird sein Stängel %1 Einheiten lang, und er bekommt %n Blatt. Achte auf dieses Blatt: %2.</numerusform>
-            <numerusform>In Quorvel bekommt ein Steckling Wasser und alle Mineralstoffe außer diesem. Dann wird sein Stängel %1 Einheiten lang, und er bekommt %n Blätter. Achte auf dieses Blatt: %2.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Quorvel is a science simulation for pupils: grow a plant cutting in a test tube and find out which minerals a plant needs.</source>
@@ -180,6 +134,154 @@
         <source>Help text</source>
         <translation>Hilfetext</translation>
     </message>
+    <message>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A plant needs only a tiny amount of iron, but it cannot make chlorophyll without it. Without enough iron the youngest leaves, at the top, turn pale yellow or even white between their veins, while the veins stay green.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phosphorus helps a plant move the energy from sunlight around inside it, and grow roots, flowers and seeds. Without enough phosphorus the plant stays small, and its older leaves often turn dark green with a purple or reddish tinge, first underneath. Not every kind of plant turns purple. Quorvel paints its leaf bright purple all over, so that it is easy to see.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calcium builds the walls of the tiny cells a plant is made of, most of all where it grows: at the tips of its shoots and roots. A plant cannot move calcium from old leaves to new ones, so a deficiency shows on the youngest leaves first: they grow small, narrow and crinkled, and the tip of the shoot may die.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How Quorvel keeps it simple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A real cutting takes weeks to show a deficiency. Quorvel grows it at once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvel paints each leaf in one strong colour. Real leaves change slowly and unevenly, and real deficiencies often look alike.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When more than one mineral is missing, Quorvel shows the leaves of only some of them, and sometimes picks which ones at random.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvel&apos;s heights are set by the model, not measured on real plants, and its ruler counts in its own units, not in centimetres.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When a plant gets too little of a mineral, it has a deficiency of that mineral. It grows less, and its leaves often change colour or shape. The leaves give you a clue, not an answer: different deficiencies can look alike. That is why scientists test one mineral at a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>In Quorvel, a cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>In Quorvel, a cutting without %1 grows this same leaf, so the leaf alone cannot tell you which of the two is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeTable</name>
+    <message>
+        <source>the picture an earlier run left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all six</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>one leaf or another</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x%2</source>
+        <comment>a leaf, and how many in a row grow like it</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minerals left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With water: stem (ruler units)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With water: leaves, bottom to top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without water: stem (ruler units)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without water: leaves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>random: %1</source>
+        <comment>every leaf the random mixture can give, place by place</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mineral left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stem (ruler units)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The leaf to look for</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PictureDescriptions</name>
@@ -196,24 +298,12 @@
         <translation>weißes Blatt mit grünen Adern</translation>
     </message>
     <message>
-        <source>small and crinkled green leaf</source>
-        <translation>kleines, gekräuseltes grünes Blatt</translation>
-    </message>
-    <message>
-        <source>yellow leaf with brown spots</source>
-        <translation>gelbes Blatt mit braunen Flecken</translation>
-    </message>
-    <message>
         <source>purple leaf</source>
         <translation>violettes Blatt</translation>
     </message>
     <message>
         <source>healthy green leaf, hanging down</source>
         <translation>gesundes grünes Blatt, hängt nach unten</translation>
-    </message>
-    <message>
-        <source>small purple leaf with a wavy edge</source>
-        <translation>kleines violettes Blatt mit gewelltem Rand</translation>
     </message>
     <message>
         <source>empty</source>
@@ -268,6 +358,18 @@
     <message>
         <source>a red arrow pointing down at the mineral buttons</source>
         <translation>ein roter Pfeil, der nach unten auf die Knöpfe der Mineralstoffe zeigt</translation>
+    </message>
+    <message>
+        <source>narrow green leaf with a wavy, crinkled edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pale yellow leaf with brown spots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>narrow purple leaf with a wavy edge</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

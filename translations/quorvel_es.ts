@@ -75,30 +75,6 @@
         <translation>Acerca de Quorvel</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to grow new stems and leaves and to make the green colour of its leaves. Without it the plant stays small, and its older, lower leaves turn pale and yellow first.</source>
-        <translation>Una planta necesita nitrógeno para que le crezcan tallos y hojas nuevos y para fabricar el color verde de sus hojas. Sin nitrógeno, la planta se queda pequeña, y sus hojas más viejas, las de abajo, son las primeras en ponerse pálidas y amarillas.</translation>
-    </message>
-    <message>
-        <source>Potassium helps a plant use water well, make strong leaves and fight illness. Without it the leaves turn yellow and get brown spots and edges.</source>
-        <translation>El potasio ayuda a la planta a aprovechar bien el agua, a formar hojas fuertes y a defenderse de las enfermedades. Sin potasio, las hojas se ponen amarillas y les salen manchas marrones, y los bordes también se vuelven marrones.</translation>
-    </message>
-    <message>
-        <source>Magnesium is part of the green colour in leaves that catches sunlight, so that the plant can make its food. Without it the leaves turn pale yellow.</source>
-        <translation>El magnesio forma parte del color verde de las hojas, que atrapa la luz del sol para que la planta pueda fabricar su alimento. Sin magnesio, las hojas se ponen de color amarillo pálido.</translation>
-    </message>
-    <message>
-        <source>A plant needs a tiny amount of iron to make the green colour of its leaves. Without it the new leaves turn white or pale, and only their veins stay green.</source>
-        <translation>Una planta necesita un poquito de hierro para fabricar el color verde de sus hojas. Sin hierro, las hojas nuevas se ponen blancas o pálidas, y solo sus nervios siguen verdes.</translation>
-    </message>
-    <message>
-        <source>Phosphorus helps a plant grow strong roots and move the energy from sunlight around inside it. Without it the plant stays very small and its leaves turn dark and purple.</source>
-        <translation>El fósforo ayuda a la planta a formar raíces fuertes y a llevar la energía de la luz del sol por todo su interior. Sin fósforo, la planta se queda muy pequeña y sus hojas se ponen oscuras y moradas.</translation>
-    </message>
-    <message>
-        <source>Calcium builds strong walls for the tiny cells a plant is made of, most of all at the tips where it grows. Without it the plant stays very small and its new leaves grow narrow, with wavy, crinkled edges.</source>
-        <translation>El calcio forma paredes fuertes para las células, las partes diminutas de las que está hecha la planta, sobre todo en las puntas, que es donde crece. Sin calcio, la planta se queda muy pequeña y sus hojas nuevas salen estrechas, con los bordes ondulados y arrugados.</translation>
-    </message>
-    <message>
         <source>Using the keyboard</source>
         <translation>Usar el teclado</translation>
     </message>
@@ -119,30 +95,8 @@
         <translation>Un buen científico cambia solo una cosa cada vez. Haz crecer una planta con todo lo que necesita, luego otra a la que le falte un solo mineral, y compara las dos.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>Esta pantalla muestra cómo ha crecido tu esqueje. La tabla te recuerda qué minerales le has dado. ¿Cuánto ha crecido el tallo? ¿Las hojas están verdes y sanas, o están pálidas, con manchas, moradas o arrugadas? Sin agua, un esqueje casi no crece y no le sale ninguna hoja.</translation>
-    </message>
-    <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem. A cutting given water and every mineral reaches %2.</source>
-        <translation>Mide el tallo con la regla. Hay dos maneras. Arrástrala: pulsa el botón del ratón sobre la regla, llévala al lado del tallo y suelta el botón. O haz clic en %1 y después haz clic donde quieras que quede la parte de arriba de la regla. Lee el número que hay al lado de la punta del tallo. Un esqueje con agua y todos los minerales llega hasta %2.</translation>
-    </message>
-    <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>%1 te lleva de vuelta para preparar el siguiente experimento, con el tubo vacío. %2 cierra Quorvel (antes te lo pregunta).</translation>
-    </message>
-    <message numerus="yes">
-        <source>A plant makes its food from water, air and sunlight, but it also needs a little of some minerals, which its roots take up with the water. Each mineral has its own job. When one is missing, the plant grows less, and its leaves show which one it is. A cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
-        <translation>
-            <numerusform>Una planta fabrica su alimento con agua, aire y luz del sol, pero también necesita un poco de algunos minerales, que sus raíces toman junto con el agua. Cada mineral tiene su propio trabajo. Cuando falta uno, la planta crece menos, y sus hojas muestran cuál es. Un esqueje con agua y los seis minerales echa un tallo de %1 unidades en la regla y %n hoja sana.</numerusform>
-            <numerusform>Una planta fabrica su alimento con agua, aire y luz del sol, pero también necesita un poco de algunos minerales, que sus raíces toman junto con el agua. Cada mineral tiene su propio trabajo. Cuando falta uno, la planta crece menos, y sus hojas muestran cuál es. Un esqueje con agua y los seis minerales echa un tallo de %1 unidades en la regla y %n hojas sanas.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf: %2.</source>
-        <translation>
-            <numerusform>En Quorvel, un esqueje con agua y todos los minerales menos este echa un tallo de %1 unidades y %n hoja. Busca una %2.</numerusform>
-            <numerusform>En Quorvel, un esqueje con agua y todos los minerales menos este echa un tallo de %1 unidades y %n hojas. Busca una %2.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Quorvel is a science simulation for pupils: grow a plant cutting in a test tube and find out which minerals a plant needs.</source>
@@ -180,6 +134,154 @@
         <source>Help text</source>
         <translation>Texto de la ayuda</translation>
     </message>
+    <message>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A plant needs only a tiny amount of iron, but it cannot make chlorophyll without it. Without enough iron the youngest leaves, at the top, turn pale yellow or even white between their veins, while the veins stay green.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phosphorus helps a plant move the energy from sunlight around inside it, and grow roots, flowers and seeds. Without enough phosphorus the plant stays small, and its older leaves often turn dark green with a purple or reddish tinge, first underneath. Not every kind of plant turns purple. Quorvel paints its leaf bright purple all over, so that it is easy to see.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calcium builds the walls of the tiny cells a plant is made of, most of all where it grows: at the tips of its shoots and roots. A plant cannot move calcium from old leaves to new ones, so a deficiency shows on the youngest leaves first: they grow small, narrow and crinkled, and the tip of the shoot may die.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How Quorvel keeps it simple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A real cutting takes weeks to show a deficiency. Quorvel grows it at once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvel paints each leaf in one strong colour. Real leaves change slowly and unevenly, and real deficiencies often look alike.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When more than one mineral is missing, Quorvel shows the leaves of only some of them, and sometimes picks which ones at random.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvel&apos;s heights are set by the model, not measured on real plants, and its ruler counts in its own units, not in centimetres.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When a plant gets too little of a mineral, it has a deficiency of that mineral. It grows less, and its leaves often change colour or shape. The leaves give you a clue, not an answer: different deficiencies can look alike. That is why scientists test one mineral at a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>In Quorvel, a cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>In Quorvel, a cutting without %1 grows this same leaf, so the leaf alone cannot tell you which of the two is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeTable</name>
+    <message>
+        <source>the picture an earlier run left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all six</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>one leaf or another</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x%2</source>
+        <comment>a leaf, and how many in a row grow like it</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minerals left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With water: stem (ruler units)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With water: leaves, bottom to top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without water: stem (ruler units)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without water: leaves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>random: %1</source>
+        <comment>every leaf the random mixture can give, place by place</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mineral left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stem (ruler units)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The leaf to look for</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PictureDescriptions</name>
@@ -196,24 +298,12 @@
         <translation>hoja blanca con nervios verdes</translation>
     </message>
     <message>
-        <source>small and crinkled green leaf</source>
-        <translation>hoja verde pequeña y arrugada</translation>
-    </message>
-    <message>
-        <source>yellow leaf with brown spots</source>
-        <translation>hoja amarilla con manchas marrones</translation>
-    </message>
-    <message>
         <source>purple leaf</source>
         <translation>hoja morada</translation>
     </message>
     <message>
         <source>healthy green leaf, hanging down</source>
         <translation>hoja verde y sana, que cuelga hacia abajo</translation>
-    </message>
-    <message>
-        <source>small purple leaf with a wavy edge</source>
-        <translation>hoja morada pequeña con el borde ondulado</translation>
     </message>
     <message>
         <source>empty</source>
@@ -268,6 +358,18 @@
     <message>
         <source>a red arrow pointing down at the mineral buttons</source>
         <translation>una flecha roja que apunta hacia abajo, a los botones de los minerales</translation>
+    </message>
+    <message>
+        <source>narrow green leaf with a wavy, crinkled edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pale yellow leaf with brown spots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>narrow purple leaf with a wavy edge</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

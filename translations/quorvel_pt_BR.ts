@@ -75,30 +75,6 @@
         <translation>Sobre o Quorvel</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to grow new stems and leaves and to make the green colour of its leaves. Without it the plant stays small, and its older, lower leaves turn pale and yellow first.</source>
-        <translation>A planta precisa de nitrogênio para fazer caules e folhas novos e para dar a cor verde às folhas. Sem ele, a planta fica pequena, e as folhas mais velhas, lá de baixo, são as primeiras a ficar claras e amarelas.</translation>
-    </message>
-    <message>
-        <source>Potassium helps a plant use water well, make strong leaves and fight illness. Without it the leaves turn yellow and get brown spots and edges.</source>
-        <translation>O potássio ajuda a planta a usar bem a água, a ter folhas fortes e a combater doenças. Sem ele, as folhas ficam amarelas, com manchas e bordas marrons.</translation>
-    </message>
-    <message>
-        <source>Magnesium is part of the green colour in leaves that catches sunlight, so that the plant can make its food. Without it the leaves turn pale yellow.</source>
-        <translation>O magnésio faz parte da cor verde das folhas, que capta a luz do sol para a planta poder fazer o seu alimento. Sem ele, as folhas ficam amarelo-claras.</translation>
-    </message>
-    <message>
-        <source>A plant needs a tiny amount of iron to make the green colour of its leaves. Without it the new leaves turn white or pale, and only their veins stay green.</source>
-        <translation>A planta precisa de um pouquinho de ferro para dar a cor verde às folhas. Sem ele, as folhas novas ficam brancas ou claras, e só as nervuras continuam verdes.</translation>
-    </message>
-    <message>
-        <source>Phosphorus helps a plant grow strong roots and move the energy from sunlight around inside it. Without it the plant stays very small and its leaves turn dark and purple.</source>
-        <translation>O fósforo ajuda a planta a ter raízes fortes e a levar a energia da luz do sol para todas as suas partes. Sem ele, a planta fica muito pequena, e as folhas ficam escuras e roxas.</translation>
-    </message>
-    <message>
-        <source>Calcium builds strong walls for the tiny cells a plant is made of, most of all at the tips where it grows. Without it the plant stays very small and its new leaves grow narrow, with wavy, crinkled edges.</source>
-        <translation>O cálcio deixa fortes as paredes das células, as partes minúsculas que formam a planta, principalmente nas pontas, onde ela cresce. Sem ele, a planta fica muito pequena, e as folhas novas nascem estreitas, com bordas onduladas e enrugadas.</translation>
-    </message>
-    <message>
         <source>Using the keyboard</source>
         <translation>Usando o teclado</translation>
     </message>
@@ -119,30 +95,8 @@
         <translation>Um bom cientista muda só uma coisa de cada vez. Cultive uma planta com tudo de que ela precisa, depois outra em que falta só um mineral, e compare as duas.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>Esta tela mostra como a sua muda cresceu. A tabela lembra quais minerais você deu a ela. Até que altura o caule cresceu? As folhas estão verdes e saudáveis, ou claras, manchadas, roxas ou enrugadas? Sem água, a muda quase não cresce e não ganha nenhuma folha.</translation>
-    </message>
-    <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem. A cutting given water and every mineral reaches %2.</source>
-        <translation>Meça o caule com a régua. Há dois jeitos. Arraste a régua: aperte o botão do mouse sobre ela, leve a régua até o lado do caule e solte. Ou clique em %1 e depois clique onde deve ficar a parte de cima da régua. Leia o número que fica ao lado da ponta do caule. Uma muda que recebe água e todos os minerais chega a %2 na régua.</translation>
-    </message>
-    <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>%1 leva você de volta para planejar o próximo experimento, com o tubo vazio. %2 fecha o Quorvel (mas antes pergunta se você tem certeza).</translation>
-    </message>
-    <message numerus="yes">
-        <source>A plant makes its food from water, air and sunlight, but it also needs a little of some minerals, which its roots take up with the water. Each mineral has its own job. When one is missing, the plant grows less, and its leaves show which one it is. A cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
-        <translation>
-            <numerusform>A planta faz o seu alimento com água, ar e luz do sol, mas também precisa de um pouco de alguns minerais, que as raízes absorvem junto com a água. Cada mineral tem a sua função. Quando falta um deles, a planta cresce menos, e as folhas mostram qual é. Uma muda que recebe água e os seis minerais fica com um caule de %1 unidades na régua e %n folha saudável.</numerusform>
-            <numerusform>A planta faz o seu alimento com água, ar e luz do sol, mas também precisa de um pouco de alguns minerais, que as raízes absorvem junto com a água. Cada mineral tem a sua função. Quando falta um deles, a planta cresce menos, e as folhas mostram qual é. Uma muda que recebe água e os seis minerais fica com um caule de %1 unidades na régua e %n folhas saudáveis.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf: %2.</source>
-        <translation>
-            <numerusform>No Quorvel, uma muda que recebe água e todos os minerais menos este fica com um caule de %1 unidades e %n folha. Procure esta folha: %2.</numerusform>
-            <numerusform>No Quorvel, uma muda que recebe água e todos os minerais menos este fica com um caule de %1 unidades e %n folhas. Procure esta folha: %2.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Quorvel is a science simulation for pupils: grow a plant cutting in a test tube and find out which minerals a plant needs.</source>
@@ -180,6 +134,154 @@
         <source>Help text</source>
         <translation>Texto da ajuda</translation>
     </message>
+    <message>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A plant needs only a tiny amount of iron, but it cannot make chlorophyll without it. Without enough iron the youngest leaves, at the top, turn pale yellow or even white between their veins, while the veins stay green.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phosphorus helps a plant move the energy from sunlight around inside it, and grow roots, flowers and seeds. Without enough phosphorus the plant stays small, and its older leaves often turn dark green with a purple or reddish tinge, first underneath. Not every kind of plant turns purple. Quorvel paints its leaf bright purple all over, so that it is easy to see.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calcium builds the walls of the tiny cells a plant is made of, most of all where it grows: at the tips of its shoots and roots. A plant cannot move calcium from old leaves to new ones, so a deficiency shows on the youngest leaves first: they grow small, narrow and crinkled, and the tip of the shoot may die.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How Quorvel keeps it simple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A real cutting takes weeks to show a deficiency. Quorvel grows it at once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvel paints each leaf in one strong colour. Real leaves change slowly and unevenly, and real deficiencies often look alike.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When more than one mineral is missing, Quorvel shows the leaves of only some of them, and sometimes picks which ones at random.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvel&apos;s heights are set by the model, not measured on real plants, and its ruler counts in its own units, not in centimetres.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When a plant gets too little of a mineral, it has a deficiency of that mineral. It grows less, and its leaves often change colour or shape. The leaves give you a clue, not an answer: different deficiencies can look alike. That is why scientists test one mineral at a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>In Quorvel, a cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>In Quorvel, a cutting without %1 grows this same leaf, so the leaf alone cannot tell you which of the two is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeTable</name>
+    <message>
+        <source>the picture an earlier run left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all six</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>one leaf or another</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x%2</source>
+        <comment>a leaf, and how many in a row grow like it</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minerals left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With water: stem (ruler units)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With water: leaves, bottom to top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without water: stem (ruler units)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without water: leaves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>random: %1</source>
+        <comment>every leaf the random mixture can give, place by place</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mineral left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stem (ruler units)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The leaf to look for</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PictureDescriptions</name>
@@ -196,24 +298,12 @@
         <translation>folha branca com nervuras verdes</translation>
     </message>
     <message>
-        <source>small and crinkled green leaf</source>
-        <translation>folha verde pequena e enrugada</translation>
-    </message>
-    <message>
-        <source>yellow leaf with brown spots</source>
-        <translation>folha amarela com manchas marrons</translation>
-    </message>
-    <message>
         <source>purple leaf</source>
         <translation>folha roxa</translation>
     </message>
     <message>
         <source>healthy green leaf, hanging down</source>
         <translation>folha verde e saudável, voltada para baixo</translation>
-    </message>
-    <message>
-        <source>small purple leaf with a wavy edge</source>
-        <translation>folha roxa pequena com a borda ondulada</translation>
     </message>
     <message>
         <source>empty</source>
@@ -268,6 +358,18 @@
     <message>
         <source>a red arrow pointing down at the mineral buttons</source>
         <translation>uma seta vermelha apontando para baixo, para os botões dos minerais</translation>
+    </message>
+    <message>
+        <source>narrow green leaf with a wavy, crinkled edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pale yellow leaf with brown spots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>narrow purple leaf with a wavy edge</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

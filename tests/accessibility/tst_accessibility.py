@@ -247,7 +247,7 @@ def run(program):
         shown = [leaf for leaf in leaves if leaf is not None and "showing" in states(leaf)]
         checks.check("one leaf grows, named and described",
                      len(shown) == 1 and shown[0].name == "Leaf 1"
-                     and shown[0].description == "small purple leaf with a wavy edge",
+                     and shown[0].description == "narrow purple leaf with a wavy edge",
                      ", ".join("%s: %s" % (leaf.name, leaf.description) for leaf in shown))
         stem = find(results, "Stem", "image")
         checks.check("the stem tells its height on the ruler",

@@ -166,7 +166,7 @@ void TestAccessibleNames::resultsDescribeThePlant_data()
     QTest::addColumn<QStringList>("leaves");  // descriptions of the leaves shown, in order
     QTest::addColumn<QString>("stem");
     QTest::newRow("nitrogen and iron")
-        << QList<int>{1, 4} << QStringList{QStringLiteral("small purple leaf with a wavy edge")}
+        << QList<int>{1, 4} << QStringList{QStringLiteral("narrow purple leaf with a wavy edge")}
         << QStringLiteral("2.0 units tall on the ruler");
     QStringList healthy;
     for (int k = 0; k < 6; ++k)
