@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Made by the Quorvel developers, for pupils and their teachers.</source>
-        <translation>Gemacht von den Entwicklern von Quorvel, für Schülerinnen und Schüler und ihre Lehrkräfte.</translation>
+        <translation>Gemacht von den Entwicklerinnen und Entwicklern von Quorvel, für Schülerinnen und Schüler und ihre Lehrkräfte.</translation>
     </message>
     <message>
         <source>The plant that grew from your experiment, and a ruler to measure it. Press F1 for help.</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>Phosphorus helps a plant move the energy from sunlight around inside it, and grow roots, flowers and seeds. Without enough phosphorus the plant stays small, and its older leaves often turn dark green with a purple or reddish tinge, first underneath. Not every kind of plant turns purple. Quorvel paints its leaf bright purple all over, so that it is easy to see.</source>
-        <translation>Phosphor hilft der Pflanze, die Energie aus dem Sonnenlicht in ihrem Inneren weiterzugeben, und Wurzeln, Blüten und Samen zu bilden. Bei Phosphormangel bleibt die Pflanze klein, und ihre älteren Blätter werden oft dunkelgrün mit einem violetten oder rötlichen Schimmer, zuerst auf der Unterseite. Nicht jede Pflanzenart wird violett. Quorvel malt sein Blatt ganz in kräftigem Violett, damit man es leicht erkennt.</translation>
+        <translation>Phosphor hilft der Pflanze, die Energie aus dem Sonnenlicht in ihrem Inneren weiterzugeben und Wurzeln, Blüten und Samen zu bilden. Bei Phosphormangel bleibt die Pflanze klein, und ihre älteren Blätter werden oft dunkelgrün mit einem violetten oder rötlichen Schimmer, zuerst auf der Unterseite. Nicht jede Pflanzenart wird violett. Quorvel malt das Blatt ganz in kräftigem Violett, damit man es leicht erkennt.</translation>
     </message>
     <message>
         <source>Calcium builds the walls of the tiny cells a plant is made of, most of all where it grows: at the tips of its shoots and roots. A plant cannot move calcium from old leaves to new ones, so a deficiency shows on the youngest leaves first: they grow small, narrow and crinkled, and the tip of the shoot may die.</source>
@@ -208,8 +208,8 @@
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf:</source>
         <translation>
-            <numerusform>In Quorvel bekommt ein Steckling, der Wasser und alle Mineralstoffe außer diesem erhält, einen Stängel von %1 Einheiten und %n Blatt. Achte auf dieses Blatt:</numerusform>
-            <numerusform>In Quorvel bekommt ein Steckling, der Wasser und alle Mineralstoffe außer diesem erhält, einen Stängel von %1 Einheiten und %n Blätter. Achte auf dieses Blatt:</numerusform>
+            <numerusform>In Quorvel wird ein Steckling mit Wasser und allen Mineralstoffen außer diesem %1 Einheiten hoch und bekommt %n Blatt. Achte auf dieses Blatt:</numerusform>
+            <numerusform>In Quorvel wird ein Steckling mit Wasser und allen Mineralstoffen außer diesem %1 Einheiten hoch und bekommt %n Blätter. Achte auf dieses Blatt:</numerusform>
         </translation>
     </message>
     <message>
@@ -482,7 +482,7 @@
     </message>
     <message>
         <source>Click on these minerals to add them to the tube.</source>
-        <translation>Klicke hier, um Mineralstoffe ins Reagenzglas zu geben.</translation>
+        <translation>Klicke hier, um Mineralstoffe dazuzugeben.</translation>
     </message>
     <message>
         <source>Cutting</source>
