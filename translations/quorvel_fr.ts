@@ -466,8 +466,7 @@
     </message>
     <message>
         <source>See &amp;Results</source>
-        <translation>Voir les
-ré&amp;sultats</translation>
+        <translation>Ré&amp;sultats</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -479,8 +478,7 @@ ré&amp;sultats</translation>
     </message>
     <message>
         <source>&amp;Add Cutting</source>
-        <translation>Ajouter la
-&amp;bouture</translation>
+        <translation>&amp;Bouturer</translation>
     </message>
     <message>
         <source>Click on these minerals to add them to the tube.</source>
@@ -539,8 +537,7 @@ ré&amp;sultats</translation>
     </message>
     <message>
         <source>&amp;New experiment</source>
-        <translation>&amp;Nouvelle
-expérience</translation>
+        <translation>&amp;Autre expérience</translation>
     </message>
     <message>
         <source>Test tube</source>
