@@ -168,7 +168,7 @@
     </message>
     <message>
         <source>Quorvel paints each leaf in one strong colour. Real leaves change slowly and unevenly, and real deficiencies often look alike.</source>
-        <translation>Quorvel peint chaque feuille d&apos;une seule couleur vive. Les vraies feuilles changent lentement, et pas partout en même temps, et les vraies carences se ressemblent souvent.</translation>
+        <translation>Quorvel peint chaque feuille d&apos;une seule couleur vive. Les vraies feuilles changent lentement et de façon inégale, et les vraies carences se ressemblent souvent.</translation>
     </message>
     <message>
         <source>When more than one mineral is missing, Quorvel shows the leaves of only some of them, and sometimes picks which ones at random.</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Quorvel&apos;s heights are set by the model, not measured on real plants, and its ruler counts in its own units, not in centimetres.</source>
-        <translation>Les hauteurs de Quorvel sont fixées par le modèle, et non mesurées sur de vraies plantes, et sa règle compte dans ses propres unités, pas en centimètres.</translation>
+        <translation>Les hauteurs de Quorvel sont fixées par le modèle&#xa0;: elles ne sont pas mesurées sur de vraies plantes. Sa règle compte dans ses propres unités, pas en centimètres.</translation>
     </message>
     <message>
         <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
