@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
-        <translation>%1 te lleva de vuelta, con el tubo vacío, para diseñar el siguiente. %2 cierra Quorvel (antes te lo pregunta).</translation>
+        <translation>%1 te lleva de vuelta, con el tubo vacío, para preparar el siguiente experimento. %2 cierra Quorvel (antes te lo pregunta).</translation>
     </message>
     <message>
         <source>Quorvel is a science simulation for pupils: grow a plant cutting in a test tube and find out which minerals a plant needs.</source>
@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
-        <translation>Para formar la clorofila y el resto de su cuerpo, una planta también necesita pequeñas cantidades de minerales. Sus raíces los absorben del suelo, en forma de sales minerales disueltas en agua. De ahí saca también su nitrógeno: el aire está formado sobre todo por nitrógeno, un gas, pero la planta no puede tomarlo del aire.</translation>
+        <translation>Para formar la clorofila y el resto de su cuerpo, una planta también necesita pequeñas cantidades de minerales. Sus raíces los absorben del suelo, en forma de sales minerales disueltas en agua. De ahí saca también su nitrógeno: el aire es casi todo nitrógeno, un gas, pero la planta no puede tomarlo del aire.</translation>
     </message>
     <message>
         <source>When a plant gets too little of a mineral, it has a deficiency of that mineral. It grows less, and its leaves often change colour or shape. The leaves give you a clue, not an answer: different deficiencies can look alike. That is why scientists test one mineral at a time.</source>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>&amp;New experiment</source>
-        <translation>&amp;Otro experimento</translation>
+        <translation>&amp;Diseñar otro</translation>
     </message>
     <message>
         <source>Test tube</source>
