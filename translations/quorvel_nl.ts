@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Every button has one underlined letter: hold down Alt and press that letter to click the button. Tab moves to the next button and Shift+Tab to the one before; Return or Space clicks the button that is marked. F11 fills the whole screen with Quorvel, and Escape brings back the window. F1 opens this help, and Escape closes it again.</source>
-        <translation>Op elke knop is één letter onderstreept: houd Alt ingedrukt en druk op die letter om op de knop te klikken. Met Tab ga je naar de volgende knop en met Shift+Tab naar de vorige; met Enter of de spatiebalk klik je op de knop die gemarkeerd is. Met F11 vult Quorvel het hele scherm, en met Esc krijg je het venster weer terug. Met F1 open je deze hulp, en met Esc sluit je hem weer.</translation>
+        <translation>Op elke knop is één letter onderstreept: houd Alt ingedrukt en druk op die letter om op de knop te klikken. Met Tab ga je naar de volgende knop en met Shift+Tab naar de vorige; met Enter of de spatiebalk klik je op de knop die gemarkeerd is. Met F11 vult Quorvel het hele scherm, en met Esc krijg je het venster weer terug. Met F1 open je deze Help, en met Esc sluit je hem weer.</translation>
     </message>
     <message>
         <source>On this screen you plan your experiment. A plant cutting will grow in the test tube, and you choose what it gets. Click %1 to fill the tube with water. Then click each mineral you want to give the plant: the syringe puts one drop of it into the tube, and the table shows %2 beside it. Leave out the minerals you want to test.</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>Phosphorus helps a plant move the energy from sunlight around inside it, and grow roots, flowers and seeds. Without enough phosphorus the plant stays small, and its older leaves often turn dark green with a purple or reddish tinge, first underneath. Not every kind of plant turns purple. Quorvel paints its leaf bright purple all over, so that it is easy to see.</source>
-        <translation>Fosfor helpt een plant om de energie uit zonlicht binnen in de plant te vervoeren, en om wortels, bloemen en zaden te maken. Zonder genoeg fosfor blijft de plant klein, en worden zijn oudere bladeren vaak donkergroen met een paarse of roodachtige tint, eerst aan de onderkant. Niet elke plantensoort wordt paars. Quorvel kleurt zijn blad helemaal felpaars, zodat je het goed ziet.</translation>
+        <translation>Fosfor helpt een plant om de energie uit zonlicht binnen in de plant te vervoeren, en om wortels, bloemen en zaden te maken. Zonder genoeg fosfor blijft de plant klein, en worden zijn oudere bladeren vaak donkergroen met een paarse of roodachtige tint, eerst aan de onderkant. Niet elke plantensoort wordt paars. Quorvel kleurt het blad helemaal felpaars, zodat je het goed ziet.</translation>
     </message>
     <message>
         <source>Calcium builds the walls of the tiny cells a plant is made of, most of all where it grows: at the tips of its shoots and roots. A plant cannot move calcium from old leaves to new ones, so a deficiency shows on the youngest leaves first: they grow small, narrow and crinkled, and the tip of the shoot may die.</source>
@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>When more than one mineral is missing, Quorvel shows the leaves of only some of them, and sometimes picks which ones at random.</source>
-        <translation>Als er meer dan één mineraal ontbreekt, laat Quorvel alleen de bladeren van een paar ervan zien, en soms kiest Quorvel willekeurig welke.</translation>
+        <translation>Als er meer dan één mineraal ontbreekt, laat Quorvel alleen de bladeren van sommige ervan zien, en soms kiest Quorvel willekeurig welke.</translation>
     </message>
     <message>
         <source>Quorvel&apos;s heights are set by the model, not measured on real plants, and its ruler counts in its own units, not in centimetres.</source>
@@ -208,8 +208,8 @@
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf:</source>
         <translation>
-            <numerusform>In Quorvel krijgt een stekje met water en alle mineralen behalve dit ene een stengel van %1 eenheden en %n blad. Zoek naar dit blad:</numerusform>
-            <numerusform>In Quorvel krijgt een stekje met water en alle mineralen behalve dit ene een stengel van %1 eenheden en %n bladeren. Zoek naar dit blad:</numerusform>
+            <numerusform>In Quorvel krijgt een stekje met water en alle andere mineralen een stengel van %1 eenheden en %n blad. Zoek naar dit blad:</numerusform>
+            <numerusform>In Quorvel krijgt een stekje met water en alle andere mineralen een stengel van %1 eenheden en %n bladeren. Zoek naar dit blad:</numerusform>
         </translation>
     </message>
     <message>
