@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
-        <translation>%1 leva você de volta para planejar o próximo experimento, com o tubo vazio. %2 fecha o Quorvel (mas antes pergunta se você tem certeza).</translation>
+        <translation>%1 leva você de volta à tela de planejamento, com o tubo vazio, para o próximo experimento. %2 fecha o Quorvel (mas antes pergunta se você tem certeza).</translation>
     </message>
     <message>
         <source>Quorvel is a science simulation for pupils: grow a plant cutting in a test tube and find out which minerals a plant needs.</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>Calcium builds the walls of the tiny cells a plant is made of, most of all where it grows: at the tips of its shoots and roots. A plant cannot move calcium from old leaves to new ones, so a deficiency shows on the youngest leaves first: they grow small, narrow and crinkled, and the tip of the shoot may die.</source>
-        <translation>O cálcio constrói as paredes das células minúsculas de que a planta é feita, principalmente onde ela cresce: nas pontas dos caules e das raízes. A planta não consegue levar o cálcio das folhas velhas para as novas, por isso a deficiência aparece primeiro nas folhas mais novas: elas crescem pequenas, estreitas e enrugadas, e a ponta do caule pode morrer.</translation>
+        <translation>O cálcio é usado para construir as paredes das células minúsculas que formam a planta, principalmente onde ela cresce: nas pontas dos caules e das raízes. A planta não consegue levar o cálcio das folhas velhas para as novas, por isso a deficiência aparece primeiro nas folhas mais novas: elas crescem pequenas, estreitas e enrugadas, e a ponta do caule pode morrer.</translation>
     </message>
     <message>
         <source>How Quorvel keeps it simple</source>
@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>When more than one mineral is missing, Quorvel shows the leaves of only some of them, and sometimes picks which ones at random.</source>
-        <translation>Quando falta mais de um mineral, o Quorvel mostra as folhas de só alguns deles e, às vezes, escolhe quais ao acaso.</translation>
+        <translation>Quando falta mais de um mineral, o Quorvel mostra as folhas de apenas alguns deles e, às vezes, escolhe quais ao acaso.</translation>
     </message>
     <message>
         <source>Quorvel&apos;s heights are set by the model, not measured on real plants, and its ruler counts in its own units, not in centimetres.</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
-        <translation>Para os professores, o Quorvel vem com um guia, com um plano de aula, perguntas com respostas e todos os resultados do experimento, em cada língua que o programa fala. No Linux, ele fica na pasta %1.</translation>
+        <translation>Para os professores, o Quorvel traz um guia em cada língua que fala: um plano de aula, perguntas com respostas e todos os resultados do experimento. No Linux, os guias ficam na pasta %1.</translation>
     </message>
 </context>
 <context>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>&amp;New experiment</source>
-        <translation>&amp;Novo experimento</translation>
+        <translation>&amp;Planejar outro</translation>
     </message>
     <message>
         <source>Test tube</source>
