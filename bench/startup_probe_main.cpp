@@ -13,6 +13,7 @@
 // instead times the first reference to the picture store in a fresh process ("store-ns <n>"), the
 // first use of all 25 of its pictures ("all-pictures-ns <n>"), and the same number of blank pixmaps
 // of the same sizes ("blank-pixmaps-ns <n>").
+#include "../tests/support/layout_oracle.h"
 #include "controls/screen_font.h"
 #include "controls/twips.h"
 #include "design/design_window.h"
@@ -141,29 +142,7 @@ void timeStore()
                 storeNs, allNs, slowestNs, blankNs);
 }
 
-// The Design screen's visible content without its pictures, in twips as the screen places it.
-struct Place {
-    const char* text;
-    int left, top, width, height;
-};
-constexpr std::array<Place, 11> kButtons = {{
-    {"&Nitrogen", 360, 2400, 1575, 615},
-    {"Po&tassium", 2040, 2400, 1575, 615},
-    {"&Magnesium", 360, 3120, 1575, 615},
-    {"&Iron", 2040, 3120, 1575, 615},
-    {"&Phosphorus", 360, 3840, 1575, 615},
-    {"&Calcium", 2040, 3840, 1575, 615},
-    {"Add &Water", 360, 5505, 1575, 735},
-    {"See &Results", 3960, 5505, 1575, 735},
-    {"&Quit", 7680, 5505, 1575, 735},
-    {"&Start again", 5760, 5505, 1695, 735},
-    {"&Add Cutting", 2160, 5505, 1575, 735},
-}};
-constexpr std::array<const char*, 7> kMinerals = {"Mineral", "Nitrogen",   "Potassium", "Magnesium",
-                                                  "Iron",    "Phosphorus", "Calcium"};
-constexpr std::array<int, 7> kRowTopTwips = {1080, 1680, 2160, 2640, 3120, 3600, 4080};
-
-QWidget* colouredBox(QWidget* parent, int left, int top, int width, int height, bool framed)
+QWidget* colouredBox(QWidget* parent, const layout::Twips& place, bool framed)
 {
     auto* box = new QFrame(parent);
     box->setFrameShape(framed ? QFrame::Box : QFrame::NoFrame);
@@ -173,12 +152,12 @@ QWidget* colouredBox(QWidget* parent, int left, int top, int width, int height, 
                      framed ? QColor(quorvel::palette::kPaleYellow) : QColor(Qt::black));
     colours.setColor(QPalette::WindowText, Qt::black);
     box->setPalette(colours);
-    quorvel::placeInTwips(box, left, top, width, height);
+    quorvel::placeInTwips(box, place.left, place.top, place.width, place.height);
     return box;
 }
 
-QLabel* caption(QWidget* parent, const char* text, Qt::Alignment alignment, int left, int top,
-                int width, int height)
+QLabel* caption(QWidget* parent, const char* text, Qt::Alignment alignment,
+                const layout::Twips& place)
 {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
     label->setTextFormat(Qt::PlainText);
@@ -189,7 +168,7 @@ QLabel* caption(QWidget* parent, const char* text, Qt::Alignment alignment, int 
     colours.setColor(QPalette::Window, QColor(quorvel::palette::kPaleYellow));
     colours.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(colours);
-    quorvel::placeInTwips(label, left, top, width, height);
+    quorvel::placeInTwips(label, place.left, place.top, place.width, place.height);
     return label;
 }
 
@@ -200,24 +179,29 @@ void addDesignContent(QWidget* window)
     QPalette colours = window->palette();
     colours.setColor(QPalette::Window, Qt::white);
     window->setPalette(colours);
-    colouredBox(window, 840, 240, 2295, 1335, true);
-    colouredBox(window, 6120, 840, 3135, 3855, true);
-    for (std::size_t i = 0; i < kMinerals.size(); ++i) {
-        caption(window, kMinerals[i], Qt::AlignLeft, 6360, kRowTopTwips[i], 1335, 375);
-        caption(window, i == 0 ? "Added" : "No", Qt::AlignHCenter, 7920, kRowTopTwips[i], 1095,
-                375);
+    namespace d = layout::design;
+    colouredBox(window, d::kShape2, true);
+    colouredBox(window, d::kShape1, true);
+    for (int i = 0; i < int(layout::kMineralCaptions.size()); ++i) {
+        caption(window, layout::kMineralCaptions[std::size_t(i)], Qt::AlignLeft,
+                d::kRecord.mineral(i));
+        caption(window, i == 0 ? "Added" : "No", Qt::AlignHCenter, d::kRecord.added(i));
     }
-    colouredBox(window, 7800, 840, 15, 3840, false);
-    colouredBox(window, 6120, 1560, 3120, 15, false);
-    caption(window, "Click on these minerals to add them to the tube.", Qt::AlignLeft, 1080, 420,
-            1815, 975)
-        ->setWordWrap(true);
-    for (const Place& place : kButtons) {
-        auto* button = new QPushButton(QString::fromLatin1(place.text), window);
+    // The two rules, as boxes one pixel wide.
+    colouredBox(window, {d::kLine1[0], d::kLine1[1], 15, d::kLine1[3] - d::kLine1[1]}, false);
+    colouredBox(window, {d::kLine2[0], d::kLine2[1], d::kLine2[2] - d::kLine2[0], 15}, false);
+    caption(window, d::kInstruction, Qt::AlignLeft, d::kLabel1)->setWordWrap(true);
+    const auto addButton = [window](const layout::Button& place) {
+        auto* button = new QPushButton(QString::fromLatin1(place.caption), window);
         button->setFont(quorvel::screenFont());
         button->setAutoDefault(true);
-        quorvel::placeInTwips(button, place.left, place.top, place.width, place.height);
-    }
+        quorvel::placeInTwips(button, place.place.left, place.place.top, place.place.width,
+                              place.place.height);
+    };
+    for (std::size_t i = 1; i < d::kAddZelcor.size(); ++i)
+        addButton(d::kAddZelcor[i]);
+    for (const layout::Button& place : d::kCmdButton)
+        addButton(place);
 }
 
 } // namespace

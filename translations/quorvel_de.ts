@@ -5,27 +5,27 @@
     <name>CommandTips</name>
     <message>
         <source>Give the plant nitrogen: one drop goes into the tube.</source>
-        <translation>Gib der Pflanze Stickstoff: Ein Tropfen kommt ins Glas.</translation>
+        <translation>Gib der Pflanze Stickstoff: Ein Tropfen kommt ins Reagenzglas.</translation>
     </message>
     <message>
         <source>Give the plant potassium: one drop goes into the tube.</source>
-        <translation>Gib der Pflanze Kalium: Ein Tropfen kommt ins Glas.</translation>
+        <translation>Gib der Pflanze Kalium: Ein Tropfen kommt ins Reagenzglas.</translation>
     </message>
     <message>
         <source>Give the plant magnesium: one drop goes into the tube.</source>
-        <translation>Gib der Pflanze Magnesium: Ein Tropfen kommt ins Glas.</translation>
+        <translation>Gib der Pflanze Magnesium: Ein Tropfen kommt ins Reagenzglas.</translation>
     </message>
     <message>
         <source>Give the plant iron: one drop goes into the tube.</source>
-        <translation>Gib der Pflanze Eisen: Ein Tropfen kommt ins Glas.</translation>
+        <translation>Gib der Pflanze Eisen: Ein Tropfen kommt ins Reagenzglas.</translation>
     </message>
     <message>
         <source>Give the plant phosphorus: one drop goes into the tube.</source>
-        <translation>Gib der Pflanze Phosphor: Ein Tropfen kommt ins Glas.</translation>
+        <translation>Gib der Pflanze Phosphor: Ein Tropfen kommt ins Reagenzglas.</translation>
     </message>
     <message>
         <source>Give the plant calcium: one drop goes into the tube.</source>
-        <translation>Gib der Pflanze Calcium: Ein Tropfen kommt ins Glas.</translation>
+        <translation>Gib der Pflanze Calcium: Ein Tropfen kommt ins Reagenzglas.</translation>
     </message>
     <message>
         <source>Fill the test tube with water.</source>
@@ -41,11 +41,11 @@
     </message>
     <message>
         <source>Empty the tube and plan a new experiment.</source>
-        <translation>Leere das Glas und plane einen neuen Versuch.</translation>
+        <translation>Leere das Reagenzglas und plane einen neuen Versuch.</translation>
     </message>
     <message>
         <source>Put the plant cutting into the tube. Nothing more can go in after it.</source>
-        <translation>Setze den Steckling ins Glas. Danach kann nichts mehr hinein.</translation>
+        <translation>Setze den Steckling ins Reagenzglas. Danach kann nichts mehr hinein.</translation>
     </message>
     <message>
         <source>Move the ruler: click next, where its top should go, to measure the stem.</source>
@@ -84,11 +84,11 @@
     </message>
     <message>
         <source>On this screen you plan your experiment. A plant cutting will grow in the test tube, and you choose what it gets. Click %1 to fill the tube with water. Then click each mineral you want to give the plant: the syringe puts one drop of it into the tube, and the table shows %2 beside it. Leave out the minerals you want to test.</source>
-        <translation>Hier planst du deinen Versuch. Im Reagenzglas soll ein Steckling wachsen, und du bestimmst, was er bekommt. Klicke auf %1, um das Glas mit Wasser zu füllen. Klicke dann auf jeden Mineralstoff, den du der Pflanze geben willst: Die Spritze gibt einen Tropfen davon ins Glas, und die Tabelle zeigt daneben %2. Lass die Mineralstoffe weg, die du testen willst.</translation>
+        <translation>Hier planst du deinen Versuch. Im Reagenzglas soll ein Steckling wachsen, und du bestimmst, was er bekommt. Klicke auf %1, um das Reagenzglas mit Wasser zu füllen. Klicke dann auf jeden Mineralstoff, den du der Pflanze geben willst: Die Spritze gibt einen Tropfen davon ins Reagenzglas, und die Tabelle zeigt daneben %2. Lass die Mineralstoffe weg, die du untersuchen willst.</translation>
     </message>
     <message>
         <source>When the tube is ready, click %1 to put the plant cutting in. After that nothing more can go in. Click %2 to see how the plant grows. %3 empties the tube so that you can plan a new experiment, and %4 ends Quorvel (it asks you first).</source>
-        <translation>Wenn das Glas fertig ist, klicke auf %1, um den Steckling einzusetzen. Danach kann nichts mehr hinein. Klicke auf %2, um zu sehen, wie die Pflanze wächst. Mit %3 leerst du das Glas und kannst einen neuen Versuch planen. Mit %4 beendest du Quorvel (vorher wirst du noch gefragt).</translation>
+        <translation>Wenn das Reagenzglas fertig ist, klicke auf %1, um den Steckling einzusetzen. Danach kann nichts mehr hinein. Klicke auf %2, um zu sehen, wie die Pflanze wächst. Mit %3 leerst du das Reagenzglas und kannst einen neuen Versuch planen. Mit %4 beendest du Quorvel (vorher wirst du noch gefragt).</translation>
     </message>
     <message>
         <source>A good scientist changes only one thing at a time. Grow one plant with everything it needs, then one with a single mineral left out, and compare the two.</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
-        <translation>Mit %1 gehst du zurück und planst den nächsten Versuch, mit einem leeren Glas. Mit %2 beendest du Quorvel (vorher wirst du noch gefragt).</translation>
+        <translation>Mit %1 gehst du zurück und planst den nächsten Versuch, mit einem leeren Reagenzglas. Mit %2 beendest du Quorvel (vorher wirst du noch gefragt).</translation>
     </message>
     <message>
         <source>Quorvel is a science simulation for pupils: grow a plant cutting in a test tube and find out which minerals a plant needs.</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Made by the Quorvel developers, for pupils and their teachers.</source>
-        <translation>Gemacht von den Entwicklern von Quorvel, für Schülerinnen und Schüler und ihre Lehrkräfte.</translation>
+        <translation>Gemacht von den Entwicklerinnen und Entwicklern von Quorvel, für Schülerinnen und Schüler und ihre Lehrkräfte.</translation>
     </message>
     <message>
         <source>The plant that grew from your experiment, and a ruler to measure it. Press F1 for help.</source>
@@ -136,89 +136,89 @@
     </message>
     <message>
         <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Pflanze braucht Stickstoff, um neue Stängel und Blätter aufzubauen (er steckt in jedem Eiweiß) und um Chlorophyll herzustellen. Bei Stickstoffmangel bleibt die Pflanze klein und blass. Ihre älteren, unteren Blätter werden zuerst blassgelb, weil die Pflanze deren Stickstoff in ihre neuen Blätter verlagert.</translation>
     </message>
     <message>
         <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalium hilft der Pflanze, ihren Wasserhaushalt zu regeln: Es öffnet und schließt die winzigen Spaltöffnungen in den Blättern, durch die Wasser verdunstet. Außerdem hilft es der Pflanze, sich gegen Krankheiten zu wehren. Bei Kaliummangel werden die älteren Blätter erst gelb und dann braun, zuerst am Rand und an der Spitze, und sie können braune Flecken bekommen.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnesium ist ein Baustein des Chlorophylls selbst, deshalb braucht die Pflanze es, um Sonnenlicht einzufangen. Wird es knapp, verlagert die Pflanze ihr Magnesium in die neuen Blätter. Deshalb zeigen die älteren, unteren Blätter den Mangel zuerst: Sie werden zwischen den Blattadern gelb, während die Adern grün bleiben.</translation>
     </message>
     <message>
         <source>A plant needs only a tiny amount of iron, but it cannot make chlorophyll without it. Without enough iron the youngest leaves, at the top, turn pale yellow or even white between their veins, while the veins stay green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Pflanze braucht nur eine winzige Menge Eisen, aber ohne Eisen kann sie kein Chlorophyll herstellen. Bei Eisenmangel werden die jüngsten Blätter oben an der Pflanze zwischen den Blattadern blassgelb oder sogar weiß, während die Adern grün bleiben.</translation>
     </message>
     <message>
         <source>Phosphorus helps a plant move the energy from sunlight around inside it, and grow roots, flowers and seeds. Without enough phosphorus the plant stays small, and its older leaves often turn dark green with a purple or reddish tinge, first underneath. Not every kind of plant turns purple. Quorvel paints its leaf bright purple all over, so that it is easy to see.</source>
-        <translation type="unfinished"></translation>
+        <translation>Phosphor hilft der Pflanze, die Energie aus dem Sonnenlicht in ihrem Inneren weiterzugeben und Wurzeln, Blüten und Samen zu bilden. Bei Phosphormangel bleibt die Pflanze klein, und ihre älteren Blätter werden oft dunkelgrün mit einem violetten oder rötlichen Schimmer, zuerst auf der Unterseite. Nicht jede Pflanzenart wird violett. Quorvel malt das Blatt ganz in kräftigem Violett, damit man es leicht erkennt.</translation>
     </message>
     <message>
         <source>Calcium builds the walls of the tiny cells a plant is made of, most of all where it grows: at the tips of its shoots and roots. A plant cannot move calcium from old leaves to new ones, so a deficiency shows on the youngest leaves first: they grow small, narrow and crinkled, and the tip of the shoot may die.</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcium baut die Zellwände auf, also die Wände der winzigen Zellen, aus denen eine Pflanze besteht. Am meisten braucht die Pflanze es dort, wo sie wächst: an den Spitzen von Spross und Wurzeln. Eine Pflanze kann Calcium nicht aus alten Blättern in neue verlagern, deshalb zeigt sich ein Mangel zuerst an den jüngsten Blättern: Sie bleiben klein und schmal und wachsen gekräuselt, und die Spitze des Sprosses kann absterben.</translation>
     </message>
     <message>
         <source>How Quorvel keeps it simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo Quorvel vereinfacht</translation>
     </message>
     <message>
         <source>A real cutting takes weeks to show a deficiency. Quorvel grows it at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei einem echten Steckling dauert es Wochen, bis man einen Mangel sieht. Quorvel lässt ihn sofort wachsen.</translation>
     </message>
     <message>
         <source>Quorvel paints each leaf in one strong colour. Real leaves change slowly and unevenly, and real deficiencies often look alike.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel malt jedes Blatt in einer einzigen kräftigen Farbe. Echte Blätter verändern sich langsam und ungleichmäßig, und echte Mangelerscheinungen sehen sich oft ähnlich.</translation>
     </message>
     <message>
         <source>When more than one mineral is missing, Quorvel shows the leaves of only some of them, and sometimes picks which ones at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn mehr als ein Mineralstoff fehlt, zeigt Quorvel nur die Blätter von einigen davon und wählt manchmal zufällig aus, welche.</translation>
     </message>
     <message>
         <source>Quorvel&apos;s heights are set by the model, not measured on real plants, and its ruler counts in its own units, not in centimetres.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Höhen in Quorvel legt das Modell fest, sie sind nicht an echten Pflanzen gemessen. Und das Lineal zählt in Quorvels eigenen Einheiten, nicht in Zentimetern.</translation>
     </message>
     <message>
         <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Bildschirm zeigt, wie dein Steckling gewachsen ist. Die Tabelle erinnert dich daran, welche Mineralstoffe du ihm gegeben hast. Wie hoch ist der Stängel gewachsen? Sind die Blätter grün und gesund, oder sind sie blassgelb, weiß, gefleckt, violett oder gekräuselt? Ohne Wasser wächst ein Steckling kaum und bekommt überhaupt keine Blätter.</translation>
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Miss den Stängel mit dem Lineal. Das geht auf zwei Arten. Ziehen: Drücke auf dem Lineal die Maustaste, schiebe es neben den Stängel und lass los. Oder klicke auf %1 und dann dorthin, wo das obere Ende des Lineals hin soll. Lies die Zahl neben der Spitze des Stängels ab: Das ist seine Höhe in den Einheiten des Lineals. Diese Einheiten gibt es nur in Quorvel, es sind keine Zentimeter. Ein Steckling mit Wasser und allen Mineralstoffen wird %2 Einheiten hoch.</translation>
     </message>
     <message>
         <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grüne Pflanzen stellen ihre Nahrung selbst her. In ihren Blättern verwandeln sie mit der Energie des Sonnenlichts Wasser und Kohlenstoffdioxid aus der Luft in Zucker: Das nennt man Fotosynthese. Der grüne Farbstoff in den Blättern, der das Sonnenlicht einfängt, heißt Chlorophyll (Blattgrün).</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um Chlorophyll und alles andere aufzubauen, woraus sie besteht, braucht eine Pflanze außerdem kleine Mengen an Mineralstoffen. Ihre Wurzeln nehmen sie aus dem Boden auf, als Mineralsalze, die im Wasser gelöst sind. Auch ihren Stickstoff bekommt die Pflanze so: Die Luft besteht zwar größtenteils aus Stickstoff, aber diesen Stickstoff aus der Luft kann eine Pflanze nicht nutzen.</translation>
     </message>
     <message>
         <source>When a plant gets too little of a mineral, it has a deficiency of that mineral. It grows less, and its leaves often change colour or shape. The leaves give you a clue, not an answer: different deficiencies can look alike. That is why scientists test one mineral at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekommt eine Pflanze zu wenig von einem Mineralstoff, hat sie einen Mangel an diesem Mineralstoff. Sie wächst schlechter, und ihre Blätter verändern oft Farbe oder Form. Die Blätter geben dir einen Hinweis, aber keine sichere Antwort: Der Mangel an verschiedenen Mineralstoffen kann ähnlich aussehen. Deshalb untersucht man in der Forschung immer nur einen Mineralstoff auf einmal.</translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>In Quorvel wird ein Steckling mit Wasser und allen sechs Mineralstoffen auf dem Lineal %1 Einheiten hoch und bekommt %n gesundes Blatt.</numerusform>
+            <numerusform>In Quorvel wird ein Steckling mit Wasser und allen sechs Mineralstoffen auf dem Lineal %1 Einheiten hoch und bekommt %n gesunde Blätter.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>In Quorvel wird ein Steckling mit Wasser und allen Mineralstoffen außer diesem %1 Einheiten hoch und bekommt %n Blatt. Achte auf dieses Blatt:</numerusform>
+            <numerusform>In Quorvel wird ein Steckling mit Wasser und allen Mineralstoffen außer diesem %1 Einheiten hoch und bekommt %n Blätter. Achte auf dieses Blatt:</numerusform>
         </translation>
     </message>
     <message>
         <source>In Quorvel, a cutting without %1 grows this same leaf, so the leaf alone cannot tell you which of the two is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>In Quorvel wächst bei einem Steckling ohne %1 genau dasselbe Blatt. Am Blatt allein kannst du also nicht erkennen, welcher der beiden Mineralstoffe fehlt.</translation>
     </message>
     <message>
         <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Lehrkräfte gehört zu Quorvel eine Handreichung mit einem Stundenverlauf, Fragen mit Antworten und allen Ergebnissen des Versuchs, in jeder Sprache, die Quorvel spricht. Unter Linux liegt sie im Ordner %1.</translation>
     </message>
     <message>
         <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
@@ -233,62 +233,62 @@
     <name>OutcomeTable</name>
     <message>
         <source>the picture an earlier run left</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild, das ein früherer Durchgang hinterlassen hat</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>all six</source>
-        <translation type="unfinished"></translation>
+        <translation>alle sechs</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <comment>one leaf or another</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>%1 x%2</source>
         <comment>a leaf, and how many in a row grow like it</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2-mal)</translation>
     </message>
     <message>
         <source>Minerals left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Weggelassene Mineralstoffe</translation>
     </message>
     <message>
         <source>With water: stem (ruler units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Wasser: Stängel (Lineal-Einheiten)</translation>
     </message>
     <message>
         <source>With water: leaves, bottom to top</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Wasser: Blätter, von unten nach oben</translation>
     </message>
     <message>
         <source>Without water: stem (ruler units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Wasser: Stängel (Lineal-Einheiten)</translation>
     </message>
     <message>
         <source>Without water: leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Wasser: Blätter</translation>
     </message>
     <message>
         <source>random: %1</source>
         <comment>every leaf the random mixture can give, place by place</comment>
-        <translation type="unfinished"></translation>
+        <translation>zufällig: %1</translation>
     </message>
     <message>
         <source>Mineral left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Weggelassener Mineralstoff</translation>
     </message>
     <message>
         <source>Stem (ruler units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stängel (Lineal-Einheiten)</translation>
     </message>
     <message>
         <source>The leaf to look for</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Blatt, auf das man achtet</translation>
     </message>
 </context>
 <context>
@@ -369,15 +369,15 @@
     </message>
     <message>
         <source>narrow green leaf with a wavy, crinkled edge</source>
-        <translation type="unfinished"></translation>
+        <translation>schmales grünes Blatt mit gewelltem, gekräuseltem Rand</translation>
     </message>
     <message>
         <source>pale yellow leaf with brown spots</source>
-        <translation type="unfinished"></translation>
+        <translation>blassgelbes Blatt mit braunen Flecken</translation>
     </message>
     <message>
         <source>narrow purple leaf with a wavy edge</source>
-        <translation type="unfinished"></translation>
+        <translation>schmales violettes Blatt mit gewelltem Rand</translation>
     </message>
 </context>
 <context>
@@ -486,11 +486,11 @@
     </message>
     <message>
         <source>&amp;Add Cutting</source>
-        <translation>E&amp;inpflanzen</translation>
+        <translation>E&amp;insetzen</translation>
     </message>
     <message>
         <source>Click on these minerals to add them to the tube.</source>
-        <translation>Klicke hier, um Mineralstoffe ins Glas zu geben.</translation>
+        <translation>Klicke hier, um Mineralstoffe dazuzugeben.</translation>
     </message>
     <message>
         <source>Cutting</source>

@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
-        <translation>%1 te lleva de vuelta para preparar el siguiente experimento, con el tubo vacío. %2 cierra Quorvel (antes te lo pregunta).</translation>
+        <translation>%1 te lleva de vuelta, con el tubo vacío, para preparar el siguiente experimento. %2 cierra Quorvel (antes te lo pregunta).</translation>
     </message>
     <message>
         <source>Quorvel is a science simulation for pupils: grow a plant cutting in a test tube and find out which minerals a plant needs.</source>
@@ -136,89 +136,89 @@
     </message>
     <message>
         <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una planta necesita nitrógeno para formar tallos y hojas nuevos (forma parte de todas las proteínas) y para fabricar clorofila. Si no tiene suficiente nitrógeno, la planta se queda pequeña y pálida. Sus hojas más viejas, las de abajo, son las primeras que se ponen de color amarillo pálido, porque la planta lleva su nitrógeno a las hojas nuevas.</translation>
     </message>
     <message>
         <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation type="unfinished"></translation>
+        <translation>El potasio ayuda a la planta a controlar su agua: abre y cierra los poros diminutos de las hojas por los que sale el agua. También ayuda a la planta a defenderse de las enfermedades. Si no tiene suficiente potasio, las hojas más viejas se vuelven amarillas y después marrones, empezando por los bordes y las puntas, y pueden salirles manchas marrones.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
-        <translation type="unfinished"></translation>
+        <translation>El magnesio forma parte de la propia clorofila, así que la planta lo necesita para captar la luz del sol. Cuando le falta, la planta lleva su magnesio a las hojas nuevas, y por eso las primeras en notarlo son las hojas más viejas, las de abajo: se vuelven amarillas entre los nervios, mientras los nervios siguen verdes.</translation>
     </message>
     <message>
         <source>A plant needs only a tiny amount of iron, but it cannot make chlorophyll without it. Without enough iron the youngest leaves, at the top, turn pale yellow or even white between their veins, while the veins stay green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una planta necesita muy poco hierro, pero sin él no puede fabricar clorofila. Si no tiene suficiente hierro, las hojas más jóvenes, las de arriba, se vuelven de color amarillo pálido o incluso blancas entre los nervios, mientras los nervios siguen verdes.</translation>
     </message>
     <message>
         <source>Phosphorus helps a plant move the energy from sunlight around inside it, and grow roots, flowers and seeds. Without enough phosphorus the plant stays small, and its older leaves often turn dark green with a purple or reddish tinge, first underneath. Not every kind of plant turns purple. Quorvel paints its leaf bright purple all over, so that it is easy to see.</source>
-        <translation type="unfinished"></translation>
+        <translation>El fósforo ayuda a la planta a llevar por dentro, de un sitio a otro, la energía de la luz del sol, y a formar raíces, flores y semillas. Si no tiene suficiente fósforo, la planta se queda pequeña, y sus hojas más viejas a menudo se vuelven de color verde oscuro con un tono morado o rojizo, primero por el envés (la cara de abajo de la hoja). No todas las plantas se ponen moradas. Quorvel pinta su hoja entera de un morado intenso, para que se vea bien.</translation>
     </message>
     <message>
         <source>Calcium builds the walls of the tiny cells a plant is made of, most of all where it grows: at the tips of its shoots and roots. A plant cannot move calcium from old leaves to new ones, so a deficiency shows on the youngest leaves first: they grow small, narrow and crinkled, and the tip of the shoot may die.</source>
-        <translation type="unfinished"></translation>
+        <translation>El calcio sirve para formar las paredes de las diminutas células de las que está hecha la planta (las paredes celulares), sobre todo donde crece: en las puntas de sus brotes y de sus raíces. La planta no puede llevar el calcio de las hojas viejas a las nuevas, así que una carencia de calcio se nota primero en las hojas más jóvenes: crecen pequeñas, estrechas y arrugadas, y la punta del brote puede morir.</translation>
     </message>
     <message>
         <source>How Quorvel keeps it simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo simplifica Quorvel las cosas</translation>
     </message>
     <message>
         <source>A real cutting takes weeks to show a deficiency. Quorvel grows it at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un esqueje de verdad tarda semanas en mostrar una carencia. Quorvel lo hace crecer al instante.</translation>
     </message>
     <message>
         <source>Quorvel paints each leaf in one strong colour. Real leaves change slowly and unevenly, and real deficiencies often look alike.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel pinta cada hoja de un solo color intenso. Las hojas de verdad cambian poco a poco y de forma desigual, y muchas veces carencias distintas se parecen.</translation>
     </message>
     <message>
         <source>When more than one mineral is missing, Quorvel shows the leaves of only some of them, and sometimes picks which ones at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando falta más de un mineral, Quorvel solo muestra las hojas de algunos de ellos, y a veces elige cuáles al azar.</translation>
     </message>
     <message>
         <source>Quorvel&apos;s heights are set by the model, not measured on real plants, and its ruler counts in its own units, not in centimetres.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las alturas de Quorvel las fija el modelo, no se han medido en plantas de verdad, y su regla cuenta en sus propias unidades, no en centímetros.</translation>
     </message>
     <message>
         <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta pantalla muestra cómo ha crecido tu esqueje. La tabla te recuerda qué minerales le has dado. ¿Cuánto ha crecido el tallo? ¿Las hojas son verdes y sanas, o de color amarillo pálido, blancas, con manchas, moradas o arrugadas? Sin agua, un esqueje casi no crece y no le sale ninguna hoja.</translation>
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mide el tallo con la regla. Hay dos maneras. Arrástrala: pulsa el botón del ratón sobre la regla, llévala junto al tallo y suéltala. O haz clic en %1 y después haz clic donde quieras que quede la parte de arriba de la regla. Lee el número que hay junto a la punta del tallo: es su altura en unidades de la regla, que son propias de Quorvel y no centímetros. Un esqueje con agua y todos los minerales alcanza %2 unidades de alto.</translation>
     </message>
     <message>
         <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las plantas verdes fabrican su propio alimento. En sus hojas usan la energía de la luz del sol para transformar agua, y dióxido de carbono del aire, en azúcar: esto se llama fotosíntesis. La sustancia verde de las hojas que capta la luz del sol se llama clorofila.</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para formar la clorofila y el resto de su cuerpo, una planta también necesita pequeñas cantidades de minerales. Sus raíces los absorben del suelo, en forma de sales minerales disueltas en agua. De ahí saca también su nitrógeno: el aire es casi todo nitrógeno, un gas, pero la planta no puede tomarlo del aire.</translation>
     </message>
     <message>
         <source>When a plant gets too little of a mineral, it has a deficiency of that mineral. It grows less, and its leaves often change colour or shape. The leaves give you a clue, not an answer: different deficiencies can look alike. That is why scientists test one mineral at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando una planta recibe muy poca cantidad de un mineral, tiene una carencia de ese mineral. Crece menos, y sus hojas a menudo cambian de color o de forma. Las hojas te dan una pista, no la respuesta: carencias distintas pueden parecerse. Por eso los científicos estudian los minerales de uno en uno.</translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>En Quorvel, un esqueje con agua y los seis minerales echa un tallo que mide %1 unidades en la regla, con %n hoja sana.</numerusform>
+            <numerusform>En Quorvel, un esqueje con agua y los seis minerales echa un tallo que mide %1 unidades en la regla, con %n hojas sanas.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>En Quorvel, un esqueje con agua y todos los minerales menos este echa un tallo que mide %1 unidades, con %n hoja. Busca esta hoja:</numerusform>
+            <numerusform>En Quorvel, un esqueje con agua y todos los minerales menos este echa un tallo que mide %1 unidades, con %n hojas. Busca esta hoja:</numerusform>
         </translation>
     </message>
     <message>
         <source>In Quorvel, a cutting without %1 grows this same leaf, so the leaf alone cannot tell you which of the two is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>En Quorvel, un esqueje sin %1 echa esta misma hoja, así que la hoja sola no te puede decir cuál de los dos falta.</translation>
     </message>
     <message>
         <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para el profesorado, Quorvel trae una guía con un plan de clase, preguntas con sus respuestas y todos los resultados del experimento, en cada uno de los idiomas que habla. En Linux está en la carpeta %1.</translation>
     </message>
     <message>
         <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
@@ -233,62 +233,62 @@
     <name>OutcomeTable</name>
     <message>
         <source>the picture an earlier run left</source>
-        <translation type="unfinished"></translation>
+        <translation>hoja que dejó el experimento anterior</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nada</translation>
     </message>
     <message>
         <source>all six</source>
-        <translation type="unfinished"></translation>
+        <translation>los seis</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <comment>one leaf or another</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 u %2</translation>
     </message>
     <message>
         <source>%1 x%2</source>
         <comment>a leaf, and how many in a row grow like it</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 x%2</translation>
     </message>
     <message>
         <source>Minerals left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Minerales que faltan</translation>
     </message>
     <message>
         <source>With water: stem (ruler units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Con agua: tallo (unidades de la regla)</translation>
     </message>
     <message>
         <source>With water: leaves, bottom to top</source>
-        <translation type="unfinished"></translation>
+        <translation>Con agua: hojas, de abajo arriba</translation>
     </message>
     <message>
         <source>Without water: stem (ruler units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin agua: tallo (unidades de la regla)</translation>
     </message>
     <message>
         <source>Without water: leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin agua: hojas</translation>
     </message>
     <message>
         <source>random: %1</source>
         <comment>every leaf the random mixture can give, place by place</comment>
-        <translation type="unfinished"></translation>
+        <translation>al azar: %1</translation>
     </message>
     <message>
         <source>Mineral left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Mineral que falta</translation>
     </message>
     <message>
         <source>Stem (ruler units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallo (unidades de la regla)</translation>
     </message>
     <message>
         <source>The leaf to look for</source>
-        <translation type="unfinished"></translation>
+        <translation>La hoja que hay que buscar</translation>
     </message>
 </context>
 <context>
@@ -320,15 +320,15 @@
     </message>
     <message>
         <source>minerals only</source>
-        <translation>solo sales minerales</translation>
+        <translation>solo minerales</translation>
     </message>
     <message>
         <source>water and minerals</source>
-        <translation>agua y sales minerales</translation>
+        <translation>agua y minerales</translation>
     </message>
     <message>
         <source>clear water</source>
-        <translation>agua limpia</translation>
+        <translation>solo agua</translation>
     </message>
     <message>
         <source>empty</source>
@@ -353,11 +353,11 @@
     </message>
     <message>
         <source>test tube, blacked out</source>
-        <translation>tubo de ensayo, tapado de negro</translation>
+        <translation>tubo de ensayo, forrado de negro</translation>
     </message>
     <message>
         <source>a plant cutting with two leaves, standing in a blacked-out test tube</source>
-        <translation>un esqueje con dos hojas, metido en un tubo de ensayo tapado de negro</translation>
+        <translation>un esqueje con dos hojas, metido en un tubo de ensayo forrado de negro</translation>
     </message>
     <message>
         <source>a ruler marked from 0 at the top to 17</source>
@@ -369,15 +369,15 @@
     </message>
     <message>
         <source>narrow green leaf with a wavy, crinkled edge</source>
-        <translation type="unfinished"></translation>
+        <translation>hoja verde y estrecha, con el borde ondulado y arrugado</translation>
     </message>
     <message>
         <source>pale yellow leaf with brown spots</source>
-        <translation type="unfinished"></translation>
+        <translation>hoja de color amarillo pálido con manchas marrones</translation>
     </message>
     <message>
         <source>narrow purple leaf with a wavy edge</source>
-        <translation type="unfinished"></translation>
+        <translation>hoja morada y estrecha, con el borde ondulado</translation>
     </message>
 </context>
 <context>
@@ -561,7 +561,7 @@
     </message>
     <message>
         <source>&amp;New experiment</source>
-        <translation>&amp;Nueva prueba</translation>
+        <translation>&amp;Diseñar otro</translation>
     </message>
     <message>
         <source>Test tube</source>

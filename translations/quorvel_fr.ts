@@ -136,89 +136,89 @@
     </message>
     <message>
         <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une plante a besoin d&apos;azote pour construire de nouvelles tiges et de nouvelles feuilles (l&apos;azote fait partie de toutes les protéines) et pour fabriquer sa chlorophylle. Sans assez d&apos;azote, la plante reste petite et pâle. Ses feuilles âgées, en bas, deviennent jaune pâle en premier, parce que la plante envoie leur azote vers ses nouvelles feuilles.</translation>
     </message>
     <message>
         <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le potassium aide une plante à gérer son eau&#xa0;: il ouvre et ferme les minuscules trous des feuilles par où l&apos;eau sort. Il aide aussi la plante à se défendre contre les maladies. Sans assez de potassium, les feuilles âgées jaunissent puis brunissent, en commençant par leurs bords et leur pointe, et peuvent se couvrir de taches brunes.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le magnésium fait partie de la chlorophylle elle-même&#xa0;: une plante en a donc besoin pour capter la lumière du soleil. Quand il vient à manquer, la plante envoie son magnésium vers ses nouvelles feuilles. Ce sont donc les feuilles âgées, en bas, qui le montrent en premier&#xa0;: elles jaunissent entre leurs nervures, alors que les nervures restent vertes.</translation>
     </message>
     <message>
         <source>A plant needs only a tiny amount of iron, but it cannot make chlorophyll without it. Without enough iron the youngest leaves, at the top, turn pale yellow or even white between their veins, while the veins stay green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une plante n&apos;a besoin que d&apos;une toute petite quantité de fer, mais sans fer elle ne peut pas fabriquer de chlorophylle. Sans assez de fer, les plus jeunes feuilles, en haut, deviennent jaune pâle ou même blanches entre leurs nervures, alors que les nervures restent vertes.</translation>
     </message>
     <message>
         <source>Phosphorus helps a plant move the energy from sunlight around inside it, and grow roots, flowers and seeds. Without enough phosphorus the plant stays small, and its older leaves often turn dark green with a purple or reddish tinge, first underneath. Not every kind of plant turns purple. Quorvel paints its leaf bright purple all over, so that it is easy to see.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le phosphore aide une plante à faire circuler en elle l&apos;énergie de la lumière du soleil, et à faire pousser ses racines, ses fleurs et ses graines. Sans assez de phosphore, la plante reste petite, et ses feuilles âgées deviennent souvent vert foncé, teintées de violet ou de rouge, d&apos;abord sur leur face du dessous. Les plantes ne deviennent pas toutes violettes&#xa0;: cela dépend de l&apos;espèce. Quorvel peint sa feuille tout entière en violet vif, pour qu&apos;on la voie bien.</translation>
     </message>
     <message>
         <source>Calcium builds the walls of the tiny cells a plant is made of, most of all where it grows: at the tips of its shoots and roots. A plant cannot move calcium from old leaves to new ones, so a deficiency shows on the youngest leaves first: they grow small, narrow and crinkled, and the tip of the shoot may die.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calcium construit les parois des minuscules cellules qui forment la plante, surtout là où elle pousse&#xa0;: au bout de ses tiges et de ses racines. Une plante ne peut pas déplacer le calcium de ses feuilles âgées vers ses nouvelles feuilles&#xa0;; une carence en calcium se voit donc d&apos;abord sur les plus jeunes feuilles&#xa0;: elles poussent petites, étroites et crispées, et le bout de la tige peut mourir.</translation>
     </message>
     <message>
         <source>How Quorvel keeps it simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que Quorvel simplifie</translation>
     </message>
     <message>
         <source>A real cutting takes weeks to show a deficiency. Quorvel grows it at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une vraie bouture met des semaines à montrer une carence. Quorvel la fait pousser tout de suite.</translation>
     </message>
     <message>
         <source>Quorvel paints each leaf in one strong colour. Real leaves change slowly and unevenly, and real deficiencies often look alike.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel peint chaque feuille d&apos;une seule couleur vive. Les vraies feuilles changent lentement et de façon inégale, et les vraies carences se ressemblent souvent.</translation>
     </message>
     <message>
         <source>When more than one mineral is missing, Quorvel shows the leaves of only some of them, and sometimes picks which ones at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand il manque plus d&apos;un sel minéral, Quorvel ne montre les feuilles que de certains d&apos;entre eux, et choisit parfois lesquels au hasard.</translation>
     </message>
     <message>
         <source>Quorvel&apos;s heights are set by the model, not measured on real plants, and its ruler counts in its own units, not in centimetres.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les hauteurs de Quorvel sont fixées par le modèle&#xa0;: elles ne sont pas mesurées sur de vraies plantes. Sa règle compte dans ses propres unités, pas en centimètres.</translation>
     </message>
     <message>
         <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet écran montre comment ta bouture a poussé. Le tableau te rappelle quels sels minéraux tu lui as donnés. Quelle hauteur la tige a-t-elle atteinte&#xa0;? Les feuilles sont-elles vertes et en bonne santé, ou bien jaune pâle, blanches, tachées, violettes ou crispées&#xa0;? Sans eau, une bouture pousse à peine et ne fait aucune feuille.</translation>
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesure la tige avec la règle. Il y a deux façons de faire. Fais-la glisser&#xa0;: appuie sur la règle avec le bouton de la souris, amène-la à côté de la tige et lâche. Ou bien clique sur %1, puis clique là où tu veux mettre le haut de la règle. Lis le nombre qui se trouve à côté du haut de la tige&#xa0;: c&apos;est sa hauteur en unités de la règle, des unités propres à Quorvel, qui ne sont pas des centimètres. Une bouture qui reçoit de l&apos;eau et tous les sels minéraux atteint %2&#xa0;unités de haut.</translation>
     </message>
     <message>
         <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les plantes vertes fabriquent elles-mêmes leur nourriture. Dans leurs feuilles, elles utilisent l&apos;énergie de la lumière du soleil pour transformer de l&apos;eau, et du dioxyde de carbone pris dans l&apos;air, en sucre&#xa0;: c&apos;est ce qu&apos;on appelle la photosynthèse. La substance verte des feuilles qui capte la lumière du soleil s&apos;appelle la chlorophylle.</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour fabriquer sa chlorophylle et tout ce dont elle est faite, une plante a aussi besoin de petites quantités de sels minéraux. Ses racines les absorbent dans le sol, dissous dans l&apos;eau. C&apos;est aussi de là que vient son azote&#xa0;: l&apos;air est surtout fait d&apos;azote, un gaz, mais une plante ne peut pas utiliser l&apos;azote de l&apos;air.</translation>
     </message>
     <message>
         <source>When a plant gets too little of a mineral, it has a deficiency of that mineral. It grows less, and its leaves often change colour or shape. The leaves give you a clue, not an answer: different deficiencies can look alike. That is why scientists test one mineral at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand une plante reçoit trop peu d&apos;un sel minéral, on dit qu&apos;elle a une carence en ce sel minéral (une carence en azote, par exemple). Elle pousse moins, et ses feuilles changent souvent de couleur ou de forme. Les feuilles te donnent un indice, pas une réponse&#xa0;: des carences différentes peuvent se ressembler. C&apos;est pour cela que les scientifiques ne testent qu&apos;un seul sel minéral à la fois.</translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dans Quorvel, une bouture qui reçoit de l&apos;eau et les six sels minéraux fait une tige de %1&#xa0;unités de long sur la règle, avec %n&#xa0;feuille en bonne santé.</numerusform>
+            <numerusform>Dans Quorvel, une bouture qui reçoit de l&apos;eau et les six sels minéraux fait une tige de %1&#xa0;unités de long sur la règle, avec %n&#xa0;feuilles en bonne santé.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dans Quorvel, une bouture qui reçoit de l&apos;eau et tous les sels minéraux sauf celui-ci fait une tige de %1&#xa0;unités de long et %n&#xa0;feuille. Cherche cette feuille&#xa0;:</numerusform>
+            <numerusform>Dans Quorvel, une bouture qui reçoit de l&apos;eau et tous les sels minéraux sauf celui-ci fait une tige de %1&#xa0;unités de long et %n&#xa0;feuilles. Cherche cette feuille&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
         <source>In Quorvel, a cutting without %1 grows this same leaf, so the leaf alone cannot tell you which of the two is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans Quorvel, une bouture sans %1 donne cette même feuille&#xa0;: la feuille seule ne peut donc pas te dire lequel des deux manque.</translation>
     </message>
     <message>
         <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour les enseignants, un guide est fourni avec Quorvel, dans chacune des langues qu&apos;il parle&#xa0;: un déroulé de séance, des questions avec leurs réponses et tous les résultats de l&apos;expérience. Sous Linux, il se trouve dans le dossier %1.</translation>
     </message>
     <message>
         <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
@@ -233,62 +233,62 @@
     <name>OutcomeTable</name>
     <message>
         <source>the picture an earlier run left</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image laissée par l&apos;expérience précédente</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>rien</translation>
     </message>
     <message>
         <source>all six</source>
-        <translation type="unfinished"></translation>
+        <translation>les six</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <comment>one leaf or another</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>%1 x%2</source>
         <comment>a leaf, and how many in a row grow like it</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 x%2</translation>
     </message>
     <message>
         <source>Minerals left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Sels minéraux laissés de côté</translation>
     </message>
     <message>
         <source>With water: stem (ruler units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec de l&apos;eau : tige (unités de la règle)</translation>
     </message>
     <message>
         <source>With water: leaves, bottom to top</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec de l&apos;eau : feuilles, de bas en haut</translation>
     </message>
     <message>
         <source>Without water: stem (ruler units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans eau : tige (unités de la règle)</translation>
     </message>
     <message>
         <source>Without water: leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans eau : feuilles</translation>
     </message>
     <message>
         <source>random: %1</source>
         <comment>every leaf the random mixture can give, place by place</comment>
-        <translation type="unfinished"></translation>
+        <translation>au hasard : %1</translation>
     </message>
     <message>
         <source>Mineral left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Sel minéral laissé de côté</translation>
     </message>
     <message>
         <source>Stem (ruler units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tige (unités de la règle)</translation>
     </message>
     <message>
         <source>The leaf to look for</source>
-        <translation type="unfinished"></translation>
+        <translation>La feuille à chercher</translation>
     </message>
 </context>
 <context>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>a plant cutting with two leaves, standing in a blacked-out test tube</source>
-        <translation>une bouture à deux feuilles, plantée dans un tube à essai noirci</translation>
+        <translation>une bouture à deux feuilles, placée dans un tube à essai noirci</translation>
     </message>
     <message>
         <source>a ruler marked from 0 at the top to 17</source>
@@ -369,15 +369,15 @@
     </message>
     <message>
         <source>narrow green leaf with a wavy, crinkled edge</source>
-        <translation type="unfinished"></translation>
+        <translation>feuille verte étroite au bord ondulé et crispé</translation>
     </message>
     <message>
         <source>pale yellow leaf with brown spots</source>
-        <translation type="unfinished"></translation>
+        <translation>feuille jaune pâle avec des taches brunes</translation>
     </message>
     <message>
         <source>narrow purple leaf with a wavy edge</source>
-        <translation type="unfinished"></translation>
+        <translation>feuille violette étroite au bord ondulé</translation>
     </message>
 </context>
 <context>
@@ -486,7 +486,7 @@
     </message>
     <message>
         <source>&amp;Add Cutting</source>
-        <translation>&amp;Bouture</translation>
+        <translation>&amp;Bouturer</translation>
     </message>
     <message>
         <source>Click on these minerals to add them to the tube.</source>
@@ -561,7 +561,7 @@
     </message>
     <message>
         <source>&amp;New experiment</source>
-        <translation>&amp;Nouvel essai</translation>
+        <translation>&amp;Autre expérience</translation>
     </message>
     <message>
         <source>Test tube</source>

@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Every button has one underlined letter: hold down Alt and press that letter to click the button. Tab moves to the next button and Shift+Tab to the one before; Return or Space clicks the button that is marked. F11 fills the whole screen with Quorvel, and Escape brings back the window. F1 opens this help, and Escape closes it again.</source>
-        <translation>Op elke knop is één letter onderstreept: houd Alt ingedrukt en druk op die letter om op de knop te klikken. Met Tab ga je naar de volgende knop en met Shift+Tab naar de vorige; met Enter of de spatiebalk klik je op de knop die gemarkeerd is. Met F11 vult Quorvel het hele scherm, en met Esc krijg je het venster weer terug. Met F1 open je deze hulp, en met Esc sluit je hem weer.</translation>
+        <translation>Op elke knop is één letter onderstreept: houd Alt ingedrukt en druk op die letter om op de knop te klikken. Met Tab ga je naar de volgende knop en met Shift+Tab naar de vorige; met Enter of de spatiebalk klik je op de knop die gemarkeerd is. Met F11 vult Quorvel het hele scherm, en met Esc krijg je het venster weer terug. Met F1 open je deze Help, en met Esc sluit je hem weer.</translation>
     </message>
     <message>
         <source>On this screen you plan your experiment. A plant cutting will grow in the test tube, and you choose what it gets. Click %1 to fill the tube with water. Then click each mineral you want to give the plant: the syringe puts one drop of it into the tube, and the table shows %2 beside it. Leave out the minerals you want to test.</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Made by the Quorvel developers, for pupils and their teachers.</source>
-        <translation>Gemaakt door de ontwikkelaars van Quorvel, voor leerlingen en hun leerkrachten.</translation>
+        <translation>Gemaakt door de ontwikkelaars van Quorvel, voor leerlingen en hun docenten.</translation>
     </message>
     <message>
         <source>The plant that grew from your experiment, and a ruler to measure it. Press F1 for help.</source>
@@ -136,89 +136,89 @@
     </message>
     <message>
         <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een plant heeft stikstof nodig om nieuwe stengels en bladeren te bouwen (het zit in elk eiwit) en om bladgroen te maken. Zonder genoeg stikstof blijft de plant klein en bleek. Zijn oudere, onderste bladeren worden het eerst bleekgeel, omdat de plant hun stikstof naar zijn nieuwe bladeren brengt.</translation>
     </message>
     <message>
         <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalium helpt een plant om zijn water te regelen: het opent en sluit de piepkleine openingen in de bladeren waardoor water naar buiten gaat (de huidmondjes). Het helpt de plant ook tegen ziekten. Zonder genoeg kalium worden de oudere bladeren geel en daarna bruin, te beginnen bij de randen en de punten, en ze kunnen bruine vlekken krijgen.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnesium is een onderdeel van het bladgroen zelf, dus een plant heeft het nodig om zonlicht op te vangen. Als er te weinig is, brengt de plant zijn magnesium naar de nieuwe bladeren. Daarom zie je het tekort het eerst aan de oudere, onderste bladeren: die worden geel tussen hun nerven, terwijl de nerven groen blijven.</translation>
     </message>
     <message>
         <source>A plant needs only a tiny amount of iron, but it cannot make chlorophyll without it. Without enough iron the youngest leaves, at the top, turn pale yellow or even white between their veins, while the veins stay green.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een plant heeft maar heel weinig ijzer nodig, maar zonder ijzer kan hij geen bladgroen maken. Zonder genoeg ijzer worden de jongste bladeren, bovenaan, bleekgeel of zelfs wit tussen hun nerven, terwijl de nerven groen blijven.</translation>
     </message>
     <message>
         <source>Phosphorus helps a plant move the energy from sunlight around inside it, and grow roots, flowers and seeds. Without enough phosphorus the plant stays small, and its older leaves often turn dark green with a purple or reddish tinge, first underneath. Not every kind of plant turns purple. Quorvel paints its leaf bright purple all over, so that it is easy to see.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fosfor helpt een plant om de energie uit zonlicht binnen in de plant te vervoeren, en om wortels, bloemen en zaden te maken. Zonder genoeg fosfor blijft de plant klein, en worden zijn oudere bladeren vaak donkergroen met een paarse of roodachtige tint, eerst aan de onderkant. Niet elke plantensoort wordt paars. Quorvel kleurt het blad helemaal felpaars, zodat je het goed ziet.</translation>
     </message>
     <message>
         <source>Calcium builds the walls of the tiny cells a plant is made of, most of all where it grows: at the tips of its shoots and roots. A plant cannot move calcium from old leaves to new ones, so a deficiency shows on the youngest leaves first: they grow small, narrow and crinkled, and the tip of the shoot may die.</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcium bouwt de wanden van de piepkleine cellen waaruit een plant bestaat (de celwanden), vooral waar de plant groeit: in de toppen van de stengels en de wortels. Een plant kan calcium niet van oude naar nieuwe bladeren brengen, dus een tekort zie je het eerst aan de jongste bladeren: die blijven klein en smal en worden gerimpeld, en de top van de stengel kan afsterven.</translation>
     </message>
     <message>
         <source>How Quorvel keeps it simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe Quorvel het eenvoudig houdt</translation>
     </message>
     <message>
         <source>A real cutting takes weeks to show a deficiency. Quorvel grows it at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij een echt stekje duurt het weken voordat je een tekort ziet. In Quorvel groeit het meteen.</translation>
     </message>
     <message>
         <source>Quorvel paints each leaf in one strong colour. Real leaves change slowly and unevenly, and real deficiencies often look alike.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel kleurt elk blad in één felle kleur. Echte bladeren verkleuren langzaam en ongelijk, en echte tekorten lijken vaak op elkaar.</translation>
     </message>
     <message>
         <source>When more than one mineral is missing, Quorvel shows the leaves of only some of them, and sometimes picks which ones at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als er meer dan één mineraal ontbreekt, laat Quorvel alleen de bladeren van sommige ervan zien, en soms kiest Quorvel willekeurig welke.</translation>
     </message>
     <message>
         <source>Quorvel&apos;s heights are set by the model, not measured on real plants, and its ruler counts in its own units, not in centimetres.</source>
-        <translation type="unfinished"></translation>
+        <translation>De hoogtes in Quorvel komen uit het model en zijn niet gemeten aan echte planten. De liniaal telt in eigen eenheden, niet in centimeters.</translation>
     </message>
     <message>
         <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit scherm laat zien hoe je stekje is gegroeid. De tabel laat nog eens zien welke mineralen je het hebt gegeven. Hoe hoog is de stengel geworden? Zijn de bladeren groen en gezond, of bleekgeel, wit, gevlekt, paars of gerimpeld? Zonder water groeit een stekje bijna niet, en het krijgt helemaal geen bladeren.</translation>
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meet de stengel met de liniaal. Dat kan op twee manieren. Slepen: wijs de liniaal aan met de muis, houd de muisknop ingedrukt, schuif de liniaal naast de stengel en laat los. Of klik op %1 en klik daarna op de plek waar de bovenkant van de liniaal moet komen. Lees het getal af naast de top van de stengel: dat is de hoogte in eenheden van de liniaal. Die eenheden zijn van Quorvel zelf, het zijn geen centimeters. Een stekje met water en alle mineralen wordt %2 eenheden hoog.</translation>
     </message>
     <message>
         <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation type="unfinished"></translation>
+        <translation>Groene planten maken hun eigen voedsel. In hun bladeren maken ze met de energie van zonlicht suiker uit water en koolstofdioxide, een gas uit de lucht. Dat heet fotosynthese. De groene stof in bladeren die het zonlicht opvangt, heet bladgroen (of chlorofyl).</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Om bladgroen en de rest van zijn lichaam te bouwen, heeft een plant ook kleine hoeveelheden mineralen nodig. Zijn wortels nemen die op uit de bodem, als minerale zouten die in water zijn opgelost. Ook zijn stikstof komt daarvandaan: de lucht bestaat grotendeels uit stikstofgas, maar dat kan een plant niet uit de lucht gebruiken.</translation>
     </message>
     <message>
         <source>When a plant gets too little of a mineral, it has a deficiency of that mineral. It grows less, and its leaves often change colour or shape. The leaves give you a clue, not an answer: different deficiencies can look alike. That is why scientists test one mineral at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als een plant te weinig van een mineraal krijgt, heeft hij een tekort aan dat mineraal. Hij groeit minder, en zijn bladeren krijgen vaak een andere kleur of vorm. De bladeren geven je een aanwijzing, geen antwoord: verschillende tekorten kunnen op elkaar lijken. Daarom onderzoeken wetenschappers één mineraal tegelijk.</translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>In Quorvel krijgt een stekje met water en alle zes mineralen een stengel van %1 eenheden op de liniaal, met %n gezond blad.</numerusform>
+            <numerusform>In Quorvel krijgt een stekje met water en alle zes mineralen een stengel van %1 eenheden op de liniaal, met %n gezonde bladeren.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>In Quorvel krijgt een stekje met water en alle andere mineralen een stengel van %1 eenheden en %n blad. Zoek naar dit blad:</numerusform>
+            <numerusform>In Quorvel krijgt een stekje met water en alle andere mineralen een stengel van %1 eenheden en %n bladeren. Zoek naar dit blad:</numerusform>
         </translation>
     </message>
     <message>
         <source>In Quorvel, a cutting without %1 grows this same leaf, so the leaf alone cannot tell you which of the two is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>In Quorvel krijgt een stekje zonder %1 precies hetzelfde blad. Aan het blad alleen kun je dus niet zien welke van de twee ontbreekt.</translation>
     </message>
     <message>
         <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor docenten hoort bij Quorvel een handleiding met een lesplan, vragen met antwoorden en alle uitkomsten van de proef, in elke taal die Quorvel spreekt. Op Linux staat die in de map %1.</translation>
     </message>
     <message>
         <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
@@ -233,62 +233,62 @@
     <name>OutcomeTable</name>
     <message>
         <source>the picture an earlier run left</source>
-        <translation type="unfinished"></translation>
+        <translation>het plaatje dat een eerdere keer liet staan</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>geen</translation>
     </message>
     <message>
         <source>all six</source>
-        <translation type="unfinished"></translation>
+        <translation>alle zes</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <comment>one leaf or another</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 of %2</translation>
     </message>
     <message>
         <source>%1 x%2</source>
         <comment>a leaf, and how many in a row grow like it</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 x%2</translation>
     </message>
     <message>
         <source>Minerals left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Weggelaten mineralen</translation>
     </message>
     <message>
         <source>With water: stem (ruler units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Met water: stengel (liniaaleenheden)</translation>
     </message>
     <message>
         <source>With water: leaves, bottom to top</source>
-        <translation type="unfinished"></translation>
+        <translation>Met water: bladeren, van onder naar boven</translation>
     </message>
     <message>
         <source>Without water: stem (ruler units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonder water: stengel (liniaaleenheden)</translation>
     </message>
     <message>
         <source>Without water: leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonder water: bladeren</translation>
     </message>
     <message>
         <source>random: %1</source>
         <comment>every leaf the random mixture can give, place by place</comment>
-        <translation type="unfinished"></translation>
+        <translation>willekeurig: %1</translation>
     </message>
     <message>
         <source>Mineral left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Weggelaten mineraal</translation>
     </message>
     <message>
         <source>Stem (ruler units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stengel (liniaaleenheden)</translation>
     </message>
     <message>
         <source>The leaf to look for</source>
-        <translation type="unfinished"></translation>
+        <translation>Het blad om naar te zoeken</translation>
     </message>
 </context>
 <context>
@@ -299,7 +299,7 @@
     </message>
     <message>
         <source>pale yellow leaf</source>
-        <translation>lichtgeel blad</translation>
+        <translation>bleekgeel blad</translation>
     </message>
     <message>
         <source>white leaf with green veins</source>
@@ -353,11 +353,11 @@
     </message>
     <message>
         <source>test tube, blacked out</source>
-        <translation>reageerbuis, zwart gemaakt</translation>
+        <translation>reageerbuis, verduisterd</translation>
     </message>
     <message>
         <source>a plant cutting with two leaves, standing in a blacked-out test tube</source>
-        <translation>een stekje met twee blaadjes in een zwart gemaakte reageerbuis</translation>
+        <translation>een stekje met twee bladeren, in een verduisterde reageerbuis</translation>
     </message>
     <message>
         <source>a ruler marked from 0 at the top to 17</source>
@@ -369,15 +369,15 @@
     </message>
     <message>
         <source>narrow green leaf with a wavy, crinkled edge</source>
-        <translation type="unfinished"></translation>
+        <translation>smal groen blad met een golvende, gerimpelde rand</translation>
     </message>
     <message>
         <source>pale yellow leaf with brown spots</source>
-        <translation type="unfinished"></translation>
+        <translation>bleekgeel blad met bruine vlekken</translation>
     </message>
     <message>
         <source>narrow purple leaf with a wavy edge</source>
-        <translation type="unfinished"></translation>
+        <translation>smal paars blad met een golvende rand</translation>
     </message>
 </context>
 <context>
@@ -388,7 +388,7 @@
     </message>
     <message>
         <source>Do you really want to quit?</source>
-        <translation>Wil je echt stoppen?</translation>
+        <translation>Wil je Quorvel echt afsluiten?</translation>
     </message>
 </context>
 <context>
@@ -478,7 +478,7 @@
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation>S&amp;toppen</translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Start again</source>
@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation>S&amp;toppen</translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Move ruler</source>

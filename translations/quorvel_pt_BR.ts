@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Put the plant cutting into the tube. Nothing more can go in after it.</source>
-        <translation>Ponha a muda no tubo. Depois dela, nada mais pode entrar.</translation>
+        <translation>Ponha a estaca no tubo. Depois dela, nada mais pode entrar.</translation>
     </message>
     <message>
         <source>Move the ruler: click next, where its top should go, to measure the stem.</source>
@@ -84,11 +84,11 @@
     </message>
     <message>
         <source>On this screen you plan your experiment. A plant cutting will grow in the test tube, and you choose what it gets. Click %1 to fill the tube with water. Then click each mineral you want to give the plant: the syringe puts one drop of it into the tube, and the table shows %2 beside it. Leave out the minerals you want to test.</source>
-        <translation>Nesta tela, você planeja o seu experimento. Uma muda vai crescer no tubo de ensaio, e você escolhe o que ela recebe. Clique em %1 para encher o tubo com água. Depois, clique em cada mineral que você quer dar à planta: a seringa põe uma gota dele no tubo, e a tabela mostra %2 ao lado do nome dele. Deixe de fora os minerais que você quer testar.</translation>
+        <translation>Nesta tela, você planeja o seu experimento. Uma estaca vai crescer no tubo de ensaio, e você escolhe o que ela recebe. Clique em %1 para encher o tubo com água. Depois, clique em cada mineral que você quer dar à planta: a seringa põe uma gota dele no tubo, e a tabela mostra %2 ao lado do nome dele. Deixe de fora os minerais que você quer investigar.</translation>
     </message>
     <message>
         <source>When the tube is ready, click %1 to put the plant cutting in. After that nothing more can go in. Click %2 to see how the plant grows. %3 empties the tube so that you can plan a new experiment, and %4 ends Quorvel (it asks you first).</source>
-        <translation>Quando o tubo estiver pronto, clique em %1, e a muda vai para dentro do tubo. Depois disso, nada mais pode entrar. Clique em %2 para ver como a planta cresce. %3 esvazia o tubo para você planejar um novo experimento, e %4 fecha o Quorvel (mas antes pergunta se você tem certeza).</translation>
+        <translation>Quando o tubo estiver pronto, clique em %1 para colocar a estaca no tubo. Depois disso, nada mais pode entrar. Clique em %2 para ver como a planta cresce. %3 esvazia o tubo para você planejar um novo experimento, e %4 fecha o Quorvel (mas antes pergunta se você tem certeza).</translation>
     </message>
     <message>
         <source>A good scientist changes only one thing at a time. Grow one plant with everything it needs, then one with a single mineral left out, and compare the two.</source>
@@ -96,11 +96,11 @@
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
-        <translation>%1 leva você de volta para planejar o próximo experimento, com o tubo vazio. %2 fecha o Quorvel (mas antes pergunta se você tem certeza).</translation>
+        <translation>%1 leva você de volta à tela de planejamento, com o tubo vazio, para o próximo experimento. %2 fecha o Quorvel (mas antes pergunta se você tem certeza).</translation>
     </message>
     <message>
         <source>Quorvel is a science simulation for pupils: grow a plant cutting in a test tube and find out which minerals a plant needs.</source>
-        <translation>O Quorvel é uma simulação de ciências para alunos: cultive uma muda num tubo de ensaio e descubra de quais minerais uma planta precisa.</translation>
+        <translation>O Quorvel é uma simulação de ciências para alunos: cultive uma estaca num tubo de ensaio e descubra de quais minerais uma planta precisa.</translation>
     </message>
     <message>
         <source>Version %1, running on Qt %2.</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>Plan your experiment: fill the test tube with water and minerals and put a plant cutting in. Press F1 for help.</source>
-        <translation>Planeje o seu experimento: encha o tubo de ensaio com água e minerais e ponha uma muda dentro dele. Aperte F1 para ver a ajuda.</translation>
+        <translation>Planeje o seu experimento: encha o tubo de ensaio com água e minerais e ponha uma estaca dentro dele. Aperte F1 para ver a ajuda.</translation>
     </message>
     <message>
         <source>Quorvel Help</source>
@@ -136,89 +136,89 @@
     </message>
     <message>
         <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>A planta precisa de nitrogênio para formar caules e folhas novos (ele faz parte de todas as proteínas) e para produzir clorofila. Sem nitrogênio suficiente, a planta fica pequena e pálida. As folhas mais velhas, as de baixo, são as primeiras a ficar amarelo-pálidas, porque a planta leva o nitrogênio delas para as folhas mais novas.</translation>
     </message>
     <message>
         <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation type="unfinished"></translation>
+        <translation>O potássio ajuda a planta a controlar a sua água: ele abre e fecha os poros minúsculos das folhas, por onde a água sai. Ele também ajuda a planta a resistir a doenças. Sem potássio suficiente, as folhas mais velhas ficam amarelas e depois marrons, começando pelas bordas e pelas pontas, e podem ganhar manchas marrons.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
-        <translation type="unfinished"></translation>
+        <translation>O magnésio faz parte da própria clorofila, por isso a planta precisa dele para captar a luz do sol. Quando ele começa a faltar, a planta leva o seu magnésio para as folhas mais novas, e por isso as folhas mais velhas, as de baixo, mostram a deficiência primeiro: elas ficam amarelas entre as nervuras, enquanto as nervuras continuam verdes.</translation>
     </message>
     <message>
         <source>A plant needs only a tiny amount of iron, but it cannot make chlorophyll without it. Without enough iron the youngest leaves, at the top, turn pale yellow or even white between their veins, while the veins stay green.</source>
-        <translation type="unfinished"></translation>
+        <translation>A planta precisa só de uma quantidade muito pequena de ferro, mas sem ele não consegue produzir clorofila. Sem ferro suficiente, as folhas mais novas, as de cima, ficam amarelo-pálidas ou até brancas entre as nervuras, enquanto as nervuras continuam verdes.</translation>
     </message>
     <message>
         <source>Phosphorus helps a plant move the energy from sunlight around inside it, and grow roots, flowers and seeds. Without enough phosphorus the plant stays small, and its older leaves often turn dark green with a purple or reddish tinge, first underneath. Not every kind of plant turns purple. Quorvel paints its leaf bright purple all over, so that it is easy to see.</source>
-        <translation type="unfinished"></translation>
+        <translation>O fósforo ajuda a planta a levar a energia da luz do sol de um lugar para outro dentro dela e a formar raízes, flores e sementes. Sem fósforo suficiente, a planta fica pequena, e as folhas mais velhas muitas vezes ficam verde-escuras com um tom roxo ou avermelhado, que aparece primeiro na parte de baixo da folha. Nem todos os tipos de planta ficam roxos. O Quorvel pinta a folha inteira de roxo vivo, para que seja fácil de ver.</translation>
     </message>
     <message>
         <source>Calcium builds the walls of the tiny cells a plant is made of, most of all where it grows: at the tips of its shoots and roots. A plant cannot move calcium from old leaves to new ones, so a deficiency shows on the youngest leaves first: they grow small, narrow and crinkled, and the tip of the shoot may die.</source>
-        <translation type="unfinished"></translation>
+        <translation>O cálcio é usado para construir as paredes das células minúsculas que formam a planta, principalmente onde ela cresce: nas pontas dos caules e das raízes. A planta não consegue levar o cálcio das folhas velhas para as novas, por isso a deficiência aparece primeiro nas folhas mais novas: elas crescem pequenas, estreitas e enrugadas, e a ponta do caule pode morrer.</translation>
     </message>
     <message>
         <source>How Quorvel keeps it simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Como o Quorvel simplifica as coisas</translation>
     </message>
     <message>
         <source>A real cutting takes weeks to show a deficiency. Quorvel grows it at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma estaca de verdade leva semanas para mostrar uma deficiência. O Quorvel faz a estaca crescer na hora.</translation>
     </message>
     <message>
         <source>Quorvel paints each leaf in one strong colour. Real leaves change slowly and unevenly, and real deficiencies often look alike.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Quorvel pinta cada folha de uma só cor forte. As folhas de verdade mudam devagar e por partes, e deficiências diferentes muitas vezes se parecem.</translation>
     </message>
     <message>
         <source>When more than one mineral is missing, Quorvel shows the leaves of only some of them, and sometimes picks which ones at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando falta mais de um mineral, o Quorvel mostra as folhas de apenas alguns deles e, às vezes, escolhe quais ao acaso.</translation>
     </message>
     <message>
         <source>Quorvel&apos;s heights are set by the model, not measured on real plants, and its ruler counts in its own units, not in centimetres.</source>
-        <translation type="unfinished"></translation>
+        <translation>As alturas do Quorvel vêm do modelo, não de medidas em plantas de verdade, e a régua dele conta em unidades próprias, não em centímetros.</translation>
     </message>
     <message>
         <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta tela mostra como a sua estaca cresceu. A tabela lembra quais minerais você deu a ela. Até que altura o caule cresceu? As folhas estão verdes e saudáveis, ou amarelo-pálidas, brancas, manchadas, roxas ou enrugadas? Sem água, uma estaca quase não cresce e não forma nenhuma folha.</translation>
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meça o caule com a régua. Há dois jeitos. Arraste a régua: aperte o botão do mouse em cima dela, leve-a para o lado do caule e solte. Ou clique em %1 e depois clique onde deve ficar a parte de cima da régua. Leia o número ao lado da ponta do caule: essa é a altura dele nas unidades da régua, que são do próprio Quorvel e não centímetros. Uma estaca que recebe água e todos os minerais chega a %2 unidades de altura.</translation>
     </message>
     <message>
         <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation type="unfinished"></translation>
+        <translation>As plantas verdes produzem o próprio alimento. Nas folhas, elas usam a energia da luz do sol para transformar água e gás carbônico do ar em açúcar: isso se chama fotossíntese. A substância verde das folhas que capta a luz do sol se chama clorofila.</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para formar a clorofila e o resto do corpo, a planta também precisa de pequenas quantidades de minerais. As raízes absorvem esses minerais do solo, na forma de sais minerais dissolvidos na água. É daí que vem também o nitrogênio da planta: o ar é formado principalmente por gás nitrogênio, mas a planta não consegue usar esse gás do ar.</translation>
     </message>
     <message>
         <source>When a plant gets too little of a mineral, it has a deficiency of that mineral. It grows less, and its leaves often change colour or shape. The leaves give you a clue, not an answer: different deficiencies can look alike. That is why scientists test one mineral at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando uma planta recebe pouco de um mineral, ela tem uma deficiência desse mineral. Ela cresce menos, e as folhas muitas vezes mudam de cor ou de forma. As folhas dão uma pista, não uma resposta: deficiências diferentes podem ser parecidas. É por isso que os cientistas investigam um mineral de cada vez.</translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No Quorvel, uma estaca que recebe água e os seis minerais forma um caule de %1 unidades na régua, com %n folha saudável.</numerusform>
+            <numerusform>No Quorvel, uma estaca que recebe água e os seis minerais forma um caule de %1 unidades na régua, com %n folhas saudáveis.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No Quorvel, uma estaca que recebe água e todos os minerais menos este forma um caule de %1 unidades e %n folha. Procure esta folha:</numerusform>
+            <numerusform>No Quorvel, uma estaca que recebe água e todos os minerais menos este forma um caule de %1 unidades e %n folhas. Procure esta folha:</numerusform>
         </translation>
     </message>
     <message>
         <source>In Quorvel, a cutting without %1 grows this same leaf, so the leaf alone cannot tell you which of the two is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>No Quorvel, uma estaca sem %1 forma esta mesma folha, então só pela folha não dá para saber qual dos dois minerais está faltando.</translation>
     </message>
     <message>
         <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para os professores, o Quorvel traz um guia em cada língua que fala: um plano de aula, perguntas com respostas e todos os resultados do experimento. No Linux, os guias ficam na pasta %1.</translation>
     </message>
     <message>
         <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
@@ -233,62 +233,62 @@
     <name>OutcomeTable</name>
     <message>
         <source>the picture an earlier run left</source>
-        <translation type="unfinished"></translation>
+        <translation>a figura que o experimento anterior deixou</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum</translation>
     </message>
     <message>
         <source>all six</source>
-        <translation type="unfinished"></translation>
+        <translation>todos os seis</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <comment>one leaf or another</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>%1 x%2</source>
         <comment>a leaf, and how many in a row grow like it</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 x%2</translation>
     </message>
     <message>
         <source>Minerals left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Minerais deixados de fora</translation>
     </message>
     <message>
         <source>With water: stem (ruler units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Com água: caule (unidades da régua)</translation>
     </message>
     <message>
         <source>With water: leaves, bottom to top</source>
-        <translation type="unfinished"></translation>
+        <translation>Com água: folhas, de baixo para cima</translation>
     </message>
     <message>
         <source>Without water: stem (ruler units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem água: caule (unidades da régua)</translation>
     </message>
     <message>
         <source>Without water: leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem água: folhas</translation>
     </message>
     <message>
         <source>random: %1</source>
         <comment>every leaf the random mixture can give, place by place</comment>
-        <translation type="unfinished"></translation>
+        <translation>ao acaso: %1</translation>
     </message>
     <message>
         <source>Mineral left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Mineral deixado de fora</translation>
     </message>
     <message>
         <source>Stem (ruler units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Caule (unidades da régua)</translation>
     </message>
     <message>
         <source>The leaf to look for</source>
-        <translation type="unfinished"></translation>
+        <translation>A folha a procurar</translation>
     </message>
 </context>
 <context>
@@ -299,7 +299,7 @@
     </message>
     <message>
         <source>pale yellow leaf</source>
-        <translation>folha amarelo-clara</translation>
+        <translation>folha amarelo-pálida</translation>
     </message>
     <message>
         <source>white leaf with green veins</source>
@@ -320,15 +320,15 @@
     </message>
     <message>
         <source>minerals only</source>
-        <translation>só sais minerais</translation>
+        <translation>só minerais</translation>
     </message>
     <message>
         <source>water and minerals</source>
-        <translation>água e sais minerais</translation>
+        <translation>água e minerais</translation>
     </message>
     <message>
         <source>clear water</source>
-        <translation>água limpa</translation>
+        <translation>só água</translation>
     </message>
     <message>
         <source>empty</source>
@@ -353,11 +353,11 @@
     </message>
     <message>
         <source>test tube, blacked out</source>
-        <translation>tubo de ensaio, pintado de preto</translation>
+        <translation>tubo de ensaio, encapado de preto</translation>
     </message>
     <message>
         <source>a plant cutting with two leaves, standing in a blacked-out test tube</source>
-        <translation>uma muda com duas folhas, dentro de um tubo de ensaio pintado de preto</translation>
+        <translation>uma estaca com duas folhas, dentro de um tubo de ensaio encapado de preto</translation>
     </message>
     <message>
         <source>a ruler marked from 0 at the top to 17</source>
@@ -369,15 +369,15 @@
     </message>
     <message>
         <source>narrow green leaf with a wavy, crinkled edge</source>
-        <translation type="unfinished"></translation>
+        <translation>folha verde e estreita, com borda ondulada e enrugada</translation>
     </message>
     <message>
         <source>pale yellow leaf with brown spots</source>
-        <translation type="unfinished"></translation>
+        <translation>folha amarelo-pálida com manchas marrons</translation>
     </message>
     <message>
         <source>narrow purple leaf with a wavy edge</source>
-        <translation type="unfinished"></translation>
+        <translation>folha roxa e estreita, com borda ondulada</translation>
     </message>
 </context>
 <context>
@@ -486,7 +486,7 @@
     </message>
     <message>
         <source>&amp;Add Cutting</source>
-        <translation>Pôr a m&amp;uda</translation>
+        <translation>Pôr a es&amp;taca</translation>
     </message>
     <message>
         <source>Click on these minerals to add them to the tube.</source>
@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>Cutting</source>
-        <translation>Muda</translation>
+        <translation>Estaca</translation>
     </message>
     <message>
         <source>Test tube</source>
@@ -561,7 +561,7 @@
     </message>
     <message>
         <source>&amp;New experiment</source>
-        <translation>&amp;Novo teste</translation>
+        <translation>&amp;Planejar outro</translation>
     </message>
     <message>
         <source>Test tube</source>

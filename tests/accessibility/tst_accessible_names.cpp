@@ -188,13 +188,10 @@ void TestAccessibleNames::resultsDescribeThePlant()
     QFETCH(QStringList, leaves);
     QFETCH(QString, stem);
     ScreenFixture f;
-    DesignWindow& w = f.design();
-    perform(w, Water);
+    oracle::Given given;
     for (const int mineral : minerals)
-        ScreenFixture::click(w.AddZelcor(mineral));
-    perform(w, Cutting);
-    ScreenFixture::click(w.Cmd_Button(DesignCommand::SeeResults));
-    ResultsWindow& r = f.results();
+        given.set(std::size_t(mineral - 1));
+    ResultsWindow& r = f.grow(given);
     QStringList shown;
     for (int k = 0; k < 6; ++k) {
         QCOMPARE(name(r.Leaf(k)), QStringLiteral("Leaf %1").arg(k + 1));

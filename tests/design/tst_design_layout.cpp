@@ -64,52 +64,35 @@ void TestDesignLayout::control_data()
     auto cmd = [](DesignCommand c) {
         return Pick([c](DesignWindow& w) { return w.Cmd_Button(c); });
     };
-    QTest::newRow("AddZelcor(1) Nitrogen")
-        << zelcor(1) << "&Nitrogen" << twips(360, 2400, 1575, 615);
-    QTest::newRow("AddZelcor(2) Potassium")
-        << zelcor(2) << "Po&tassium" << twips(2040, 2400, 1575, 615);
-    QTest::newRow("AddZelcor(3) Magnesium")
-        << zelcor(3) << "&Magnesium" << twips(360, 3120, 1575, 615);
-    QTest::newRow("AddZelcor(4) Iron") << zelcor(4) << "&Iron" << twips(2040, 3120, 1575, 615);
-    QTest::newRow("AddZelcor(5) Phosphorus")
-        << zelcor(5) << "&Phosphorus" << twips(360, 3840, 1575, 615);
-    QTest::newRow("AddZelcor(6) Calcium")
-        << zelcor(6) << "&Calcium" << twips(2040, 3840, 1575, 615);
-    QTest::newRow("AddZelcor(7) water")
-        << zelcor(DesignWindow::kWaterButton) << "Add &Water" << twips(360, 5505, 1575, 735);
-    QTest::newRow("SeeResults") << cmd(DesignCommand::SeeResults) << "See &Results"
-                                << twips(3960, 5505, 1575, 735);
-    QTest::newRow("Quit") << cmd(DesignCommand::Quit) << "&Quit" << twips(7680, 5505, 1575, 735);
-    QTest::newRow("StartAgain") << cmd(DesignCommand::StartAgain) << "&Start again"
-                                << twips(5760, 5505, 1695, 735);
-    QTest::newRow("AddCutting") << cmd(DesignCommand::AddCutting) << "&Add Cutting"
-                                << twips(2160, 5505, 1575, 735);
-
-    const char* minerals[] = {"Mineral", "Nitrogen",   "Potassium", "Magnesium",
-                              "Iron",    "Phosphorus", "Calcium"};
-    const int tops[] = {1080, 1680, 2160, 2640, 3120, 3600, 4080};
+    namespace d = layout::design;
+    for (int i = 1; i < int(d::kAddZelcor.size()); ++i)
+        QTest::addRow("AddZelcor(%d)", i) << zelcor(i) << d::kAddZelcor[std::size_t(i)].caption
+                                          << twips(d::kAddZelcor[std::size_t(i)].place);
+    for (int i = 0; i < int(d::kCmdButton.size()); ++i)
+        QTest::addRow("Cmd_Button(%d)", i)
+            << cmd(DesignCommand(i)) << d::kCmdButton[std::size_t(i)].caption
+            << twips(d::kCmdButton[std::size_t(i)].place);
     for (int i = 0; i <= 6; ++i) {
-        QTest::addRow("Mineral(%d)", i) << Pick([i](DesignWindow& w) { return w.Mineral(i); })
-                                        << minerals[i] << twips(6360, tops[i], 1335, 375);
-        QTest::addRow("Added(%d)", i)
-            << Pick([i](DesignWindow& w) { return w.Added(i); }) << (i == 0 ? "Added" : "No")
-            << twips(7920, tops[i], 1095, 375);
+        QTest::addRow("Mineral(%d)", i)
+            << Pick([i](DesignWindow& w) { return w.Mineral(i); })
+            << layout::kMineralCaptions[std::size_t(i)] << twips(d::kRecord.mineral(i));
+        QTest::addRow("Added(%d)", i) << Pick([i](DesignWindow& w) { return w.Added(i); })
+                                      << (i == 0 ? "Added" : "No") << twips(d::kRecord.added(i));
     }
     QTest::newRow("Shape1") << Pick([](DesignWindow& w) { return w.Shape1(); }) << ""
-                            << twips(6120, 840, 3135, 3855);
+                            << twips(d::kShape1);
     QTest::newRow("Shape2") << Pick([](DesignWindow& w) { return w.Shape2(); }) << ""
-                            << twips(840, 240, 2295, 1335);
-    QTest::newRow("Label1") << Pick([](DesignWindow& w) { return w.Label1(); })
-                            << "Click on these minerals to add them to the tube."
-                            << twips(1080, 420, 1815, 975);
+                            << twips(d::kShape2);
+    QTest::newRow("Label1") << Pick([](DesignWindow& w) { return w.Label1(); }) << d::kInstruction
+                            << twips(d::kLabel1);
     QTest::newRow("Image1") << Pick([](DesignWindow& w) { return w.Image1(); }) << ""
-                            << twips(1440, 1680, 1080, 600);
+                            << twips(d::kImage1);
     QTest::newRow("Syringe") << Pick([](DesignWindow& w) { return w.Syringe(); }) << ""
-                             << twips(4440, 600, 1260, 1200);
+                             << twips(d::kSyringe);
     QTest::newRow("TTube") << Pick([](DesignWindow& w) { return w.TTube(); }) << ""
-                           << twips(4200, 1920, 870, 2655);
+                           << twips(d::kTTube);
     QTest::newRow("Start") << Pick([](DesignWindow& w) { return w.Start(); }) << ""
-                           << twips(3480, 180, 2310, 4440);
+                           << twips(d::kStart);
 }
 
 void TestDesignLayout::control()
@@ -134,12 +117,14 @@ void TestDesignLayout::linesAndCreationPictures()
 {
     ScreenFixture f;
     DesignWindow& w = f.design();
-    QCOMPARE(QRectF(QPointF(w.Line1()->x1(), w.Line1()->y1()),
-                    QPointF(w.Line1()->x2(), w.Line1()->y2())),
-             QRectF(QPointF(7800, 840), QPointF(7800, 4680)));
-    QCOMPARE(QRectF(QPointF(w.Line2()->x1(), w.Line2()->y1()),
-                    QPointF(w.Line2()->x2(), w.Line2()->y2())),
-             QRectF(QPointF(6120, 1560), QPointF(9240, 1560)));
+    const auto ends = [](LineControl* line) {
+        return std::array<float, 4>{line->x1(), line->y1(), line->x2(), line->y2()};
+    };
+    const auto expected = [](std::array<int, 4> ends) {
+        return std::array<float, 4>{float(ends[0]), float(ends[1]), float(ends[2]), float(ends[3])};
+    };
+    QCOMPARE(ends(w.Line1()), expected(layout::design::kLine1));
+    QCOMPARE(ends(w.Line2()), expected(layout::design::kLine2));
     // Controls outside the arrays do not exist.
     QVERIFY(!w.AddZelcor(0) && !w.AddZelcor(8) && !w.Cmd_Button(DesignCommand(4)) && !w.Added(7));
     // After the first activation: full syringe, empty tube, no drop, no cutting.

@@ -48,13 +48,7 @@ void TestHelp::shortageAsItGrows()
     QFETCH(Mineral, missing);
     // What the Results screen really grows for water and every mineral but this one.
     ScreenFixture f;
-    ScreenFixture::click(f.design().AddZelcor(DesignWindow::kWaterButton));
-    for (Mineral given : kMinerals)
-        if (given != missing)
-            ScreenFixture::click(f.design().AddZelcor(given));
-    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::AddCutting));
-    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
-    ResultsWindow& r = f.results();
+    ResultsWindow& r = f.grow(oracle::Given(0b111111).reset(std::size_t(index(missing) - 1)));
     const int grownTwips = int(r.Stem()->y2() - r.Stem()->y1());
     std::vector<int> grownLeaves;
     for (int k = 0; k < ResultsWindow::kLeafCount; ++k)
@@ -100,12 +94,11 @@ void TestHelp::f1LeavesTheExperimentAlone()
     ScreenFixture f;
     // A half-done experiment, and on the Results screen a ruler about to be placed: an
     // activation would reset the one and disarm the other.
-    ScreenFixture::click(f.design().AddZelcor(DesignWindow::kWaterButton));
-    ScreenFixture::click(f.design().AddZelcor(Mineral::Iron));
     QWidget* screen = &f.design();
-    if (onResults) {
-        ScreenFixture::click(f.design().Cmd_Button(DesignCommand::AddCutting));
-        ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
+    if (!onResults) {
+        f.fill(oracle::Given().set(oracle::Fe - 1), true, false);
+    } else {
+        f.grow(oracle::Given().set(oracle::Fe - 1));
         ScreenFixture::click(f.results().Cmd_Button(ResultsCommand::MoveRuler));
         screen = &f.results();
     }

@@ -1,6 +1,7 @@
 // The reference model of both screens.
 #include "pupil_model.h"
 
+#include "../support/layout_oracle.h"
 #include "../support/scaled_fit.h"
 
 #include <algorithm>
@@ -10,36 +11,25 @@ namespace pupil {
 
 namespace {
 
-// Where the controls of the two screens sit, in twips.
-constexpr std::array<TwipsRect, 14> kDesignButtons = {{
-    {},                      // no id 0
-    {360, 2400, 1575, 615},  // 1 Nitrogen
-    {2040, 2400, 1575, 615}, // 2 Potassium
-    {360, 3120, 1575, 615},  // 3 Magnesium
-    {2040, 3120, 1575, 615}, // 4 Iron
-    {360, 3840, 1575, 615},  // 5 Phosphorus
-    {2040, 3840, 1575, 615}, // 6 Calcium
-    {360, 5505, 1575, 735},  // 7 Add Water
-    {},
-    {},
-    {3960, 5505, 1575, 735}, // 10 See Results
-    {7680, 5505, 1575, 735}, // 11 Quit
-    {5760, 5505, 1695, 735}, // 12 Start again
-    {2160, 5505, 1575, 735}, // 13 Add Cutting
-}};
-constexpr std::array<TwipsRect, 3> kResultsButtons = {{
-    {4440, 5505, 1335, 735}, // Quit
-    {720, 5520, 1335, 735},  // Move ruler
-    {2280, 5505, 1935, 735}, // New experiment
-}};
-constexpr std::array<int, 7> kRowTops = {1080, 1680, 2160, 2640, 3120, 3600, 4080};
-constexpr TwipsRect kResultsTube = {6600, 3960, 870, 2655};
-constexpr int kRulerWidth = 465, kRulerHeight = 5265;
-constexpr int kLeafSize = 1050;
-constexpr std::array<QPointF, 6> kLeafAtCreation = {
-    {{6360, 120}, {6480, 0}, {6480, 120}, {6480, 0}, {5985, 2520}, {7080, 2520}}};
-constexpr std::array<int, 6> kTriggers = {3900, 3355, 2850, 2305, 1800, 1255};
-constexpr int kStemBase = 3945;
+namespace design = layout::design;
+namespace results = layout::results;
+
+TwipsRect rect(const layout::Twips& t)
+{
+    return {double(t.left), double(t.top), double(t.width), double(t.height)};
+}
+
+// A Design button by the model's id, or an empty place for an id that is no button.
+TwipsRect designButton(int id)
+{
+    if (DesignButton::isFilling(id))
+        return rect(design::kAddZelcor[std::size_t(id)].place);
+    const int cmd = id - DesignButton::kCmd;
+    if (cmd >= 0 && cmd < int(design::kCmdButton.size()))
+        return rect(design::kCmdButton[std::size_t(cmd)].place);
+    return {};
+}
+constexpr int kLastDesignButton = DesignButton::kCmd + int(design::kCmdButton.size()) - 1;
 
 } // namespace
 
@@ -80,7 +70,8 @@ PupilModel::PupilModel()
     for (int i = 1; i <= 6; ++i)
         resultsAdded[std::size_t(i)] = QStringLiteral("No");
     resultsAdded[0] = QStringLiteral("Added");
-    leafAt = kLeafAtCreation;
+    for (std::size_t k = 0; k < leafAt.size(); ++k)
+        leafAt[k] = QPointF(results::kLeafAtCreation[k][0], results::kLeafAtCreation[k][1]);
     leafPicture.fill(-1);
 }
 
@@ -212,12 +203,12 @@ void PupilModel::growthRun()
     leafSymptoms();
     const int g = oracle::growth(given, water);
     growth = g;
-    stemTop = kStemBase - oracle::stemLength(g);
+    stemTop = results::kStemBase - oracle::stemLength(g);
     const int shown = water ? oracle::leavesShown(g) : 0;
     for (int k = 0; k < shown; ++k) {
         leafShown[std::size_t(k)] = true;
-        leafAt[std::size_t(k)] =
-            QPointF(k % 2 == 0 ? 5985 : 7080, kTriggers[std::size_t(k)] - 1050);
+        leafAt[std::size_t(k)] = QPointF(
+            k % 2 == 0 ? 5985 : 7080, results::kLeafTriggers[std::size_t(k)] - results::kLeafSize);
     }
 }
 
@@ -264,13 +255,14 @@ void PupilModel::leafSymptoms()
 
 QRect PupilModel::rulerRect() const
 {
-    return toPixels({rulerLeft, rulerTop, kRulerWidth, kRulerHeight});
+    return toPixels(
+        {rulerLeft, rulerTop, double(results::kRuler.width), double(results::kRuler.height)});
 }
 
 QRect PupilModel::leafRect(int k) const
 {
     const QPointF at = leafAt[std::size_t(k)];
-    return toPixels({at.x(), at.y(), kLeafSize, kLeafSize});
+    return toPixels({at.x(), at.y(), double(results::kLeafSize), double(results::kLeafSize)});
 }
 
 Hit PupilModel::designAt(QPoint p) const
@@ -278,9 +270,8 @@ Hit PupilModel::designAt(QPoint p) const
     if (!QRect(QPoint(), clientSize).contains(p))
         return {Hit::Kind::Outside, -1};
     // Every button lies above every other control.
-    for (int id = 1; id < int(kDesignButtons.size()); ++id) {
-        if (kDesignButtons[std::size_t(id)].width > 0 &&
-            toPixels(kDesignButtons[std::size_t(id)]).contains(p))
+    for (int id = 1; id <= kLastDesignButton; ++id) {
+        if (designButton(id).width > 0 && toPixels(designButton(id)).contains(p))
             return {Hit::Kind::Button, id};
     }
     return {Hit::Kind::Other, -1};
@@ -294,7 +285,7 @@ Hit PupilModel::resultsAt(QPoint p) const
     // controls that take a press: the ruler once brought to the front, the labels, the ruler in
     // its place from the layout, the tube. The stem, rules and rectangle take none.
     for (int i = 0; i < 3; ++i)
-        if (toPixels(kResultsButtons[std::size_t(i)]).contains(p))
+        if (toPixels(rect(results::kCmdButton[std::size_t(i)].place)).contains(p))
             return {Hit::Kind::Button, i};
     for (int k = 5; k >= 0; --k)
         if (leafShown[std::size_t(k)] && leafRect(k).contains(p))
@@ -302,14 +293,13 @@ Hit PupilModel::resultsAt(QPoint p) const
     if (rulerShown && rulerInFront && rulerRect().contains(p))
         return {Hit::Kind::Ruler, -1};
     for (int i = 0; i <= 6; ++i) {
-        const double top = kRowTops[std::size_t(i)];
-        if (toPixels({1920, top, 1335, 375}).contains(p) ||
-            toPixels({3480, top, 1095, 375}).contains(p))
+        if (toPixels(rect(results::kRecord.mineral(i))).contains(p) ||
+            toPixels(rect(results::kRecord.added(i))).contains(p))
             return {Hit::Kind::Label, i};
     }
     if (rulerShown && !rulerInFront && rulerRect().contains(p))
         return {Hit::Kind::Ruler, -1};
-    if (toPixels(kResultsTube).contains(p))
+    if (toPixels(rect(results::kTube)).contains(p))
         return {Hit::Kind::Tube, -1};
     return {Hit::Kind::Surface, -1};
 }
@@ -318,20 +308,20 @@ std::vector<QRect> PupilModel::targets() const
 {
     std::vector<QRect> rects;
     if (screen == Screen::Design) {
-        for (const TwipsRect& button : kDesignButtons)
-            if (button.width > 0)
-                rects.push_back(toPixels(button));
+        for (int id = 1; id <= kLastDesignButton; ++id)
+            if (designButton(id).width > 0)
+                rects.push_back(toPixels(designButton(id)));
         return rects;
     }
-    for (const TwipsRect& button : kResultsButtons)
-        rects.push_back(toPixels(button));
+    for (const layout::Button& button : results::kCmdButton)
+        rects.push_back(toPixels(rect(button.place)));
     for (int k = 0; k < 6; ++k)
         if (leafShown[std::size_t(k)])
             rects.push_back(leafRect(k));
     if (rulerShown)
         rects.push_back(rulerRect());
     rects.push_back(toPixels({1920, 1080, 2655, 3375})); // the table
-    rects.push_back(toPixels(kResultsTube));
+    rects.push_back(toPixels(rect(results::kTube)));
     rects.push_back(toPixels({7020, 1200, 60, 2760})); // along the stem
     return rects;
 }

@@ -10,17 +10,6 @@ using namespace quorvel;
 using testing::ScreenFixture;
 
 namespace {
-void design(DesignWindow& w, oracle::Given given, bool water, bool cutting = true)
-{
-    if (water)
-        ScreenFixture::click(w.AddZelcor(DesignWindow::kWaterButton));
-    for (int i = 1; i <= 6; ++i)
-        if (given.test(i - 1))
-            ScreenFixture::click(w.AddZelcor(i));
-    if (cutting)
-        ScreenFixture::click(w.Cmd_Button(DesignCommand::AddCutting));
-}
-
 int leafPictureIndex(const QPixmap& shown)
 {
     return testing::storeIndex(&Graphics::Leaf, Graphics::kLeafCount, shown);
@@ -54,9 +43,7 @@ void TestGrowthRun::everyExperiment()
     QFETCH(bool, water);
     const oracle::Given given(bits);
     ScreenFixture f;
-    design(f.design(), given, water);
-    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
-    ResultsWindow& w = f.results();
+    ResultsWindow& w = f.grow(given, water);
 
     const int g = oracle::growth(given, water);
     QCOMPARE(int(w.lastGrowth()), g);
@@ -118,15 +105,12 @@ void TestGrowthRun::theRoadOfOneExperiment()
 void TestGrowthRun::withoutACuttingNothingGrows()
 {
     ScreenFixture f;
-    design(f.design(), oracle::Given(0b111111), true);
-    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
-    ResultsWindow& w = f.results();
+    ResultsWindow& w = f.grow(oracle::Given(0b111111));
     QCOMPARE(w.Leaf(5)->isVisible(), true);
     ScreenFixture::click(w.Cmd_Button(ResultsCommand::NewExperiment));
 
     // Water and some minerals, but no cutting: the stem hides, the table keeps the last run.
-    design(f.design(), oracle::Given(0b000001), true, false);
-    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
+    f.grow(oracle::Given(0b000001), true, false);
     QVERIFY(!w.Stem()->isVisible());
     for (int k = 0; k < 6; ++k)
         QVERIFY(!w.Leaf(k)->isVisible());
@@ -137,23 +121,19 @@ void TestGrowthRun::withoutACuttingNothingGrows()
 void TestGrowthRun::leavesOfAnEarlierRunStayHidden()
 {
     ScreenFixture f;
-    design(f.design(), oracle::Given(0b111111), true);
-    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
-    ResultsWindow& w = f.results();
+    ResultsWindow& w = f.grow(oracle::Given(0b111111));
     ScreenFixture::click(w.Cmd_Button(ResultsCommand::NewExperiment));
     for (int k = 0; k < 6; ++k)
         QVERIFY(!w.Leaf(k)->isVisible());
     // Only phosphorus missing: two leaves; the four higher ones keep their old places, hidden.
-    design(f.design(), oracle::Given(0b101111), true);
-    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
+    f.grow(oracle::Given(0b101111));
     QVERIFY(w.Leaf(0)->isVisible() && w.Leaf(1)->isVisible());
     for (int k = 2; k < 6; ++k)
         QVERIFY(!w.Leaf(k)->isVisible());
     QCOMPARE(w.Leaf(5)->top(), 205.0f);
     // Without water the stem passes the first trigger and still shows no leaf.
     ScreenFixture::click(w.Cmd_Button(ResultsCommand::NewExperiment));
-    design(f.design(), oracle::Given(0b111111), false);
-    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
+    f.grow(oracle::Given(0b111111), false);
     QCOMPARE(w.Stem()->y1(), float(3945 - 192));
     for (int k = 0; k < 6; ++k)
         QVERIFY(!w.Leaf(k)->isVisible());
@@ -166,8 +146,7 @@ void TestGrowthRun::sameExperimentsGiveTheSameMixtures()
         QList<int> seen;
         ScreenFixture f;
         for (int i = 0; i < 12; ++i) {
-            design(f.design(), oracle::Given(0b110000), true);
-            ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
+            f.grow(oracle::Given(0b110000));
             for (int k = 0; k < 6; ++k)
                 seen << leafPictureIndex(f.results().Leaf(k)->picture());
             ScreenFixture::click(f.results().Cmd_Button(ResultsCommand::NewExperiment));
@@ -182,9 +161,7 @@ void TestGrowthRun::sameExperimentsGiveTheSameMixtures()
 void TestGrowthRun::aFullPlantCostsOneRepaint()
 {
     ScreenFixture f;
-    design(f.design(), oracle::Given(0b111111), true);
-    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
-    ResultsWindow& w = f.results();
+    ResultsWindow& w = f.grow(oracle::Given(0b111111));
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCoreApplication::processEvents();
 

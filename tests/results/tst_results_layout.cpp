@@ -34,40 +34,37 @@ void TestResultsLayout::controls()
     ScreenFixture f;
     ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
     ResultsWindow& w = f.results();
-    QCOMPARE(w.Cmd_Button(ResultsCommand::Quit)->text(), QStringLiteral("&Quit"));
-    QCOMPARE(w.Cmd_Button(ResultsCommand::Quit)->geometry(), twips(4440, 5505, 1335, 735));
-    QCOMPARE(w.Cmd_Button(ResultsCommand::MoveRuler)->text(), QStringLiteral("&Move ruler"));
-    QCOMPARE(w.Cmd_Button(ResultsCommand::MoveRuler)->geometry(), twips(720, 5520, 1335, 735));
-    QCOMPARE(w.Cmd_Button(ResultsCommand::NewExperiment)->text(),
-             QStringLiteral("&New experiment"));
-    QCOMPARE(w.Cmd_Button(ResultsCommand::NewExperiment)->geometry(), twips(2280, 5505, 1935, 735));
-    const char* minerals[] = {"Mineral", "Nitrogen",   "Potassium", "Magnesium",
-                              "Iron",    "Phosphorus", "Calcium"};
-    const int tops[] = {1080, 1680, 2160, 2640, 3120, 3600, 4080};
+    namespace r = layout::results;
+    for (int i = 0; i < ResultsWindow::kCommandCount; ++i) {
+        QCOMPARE(w.Cmd_Button(ResultsCommand(i))->text(),
+                 QString::fromLatin1(r::kCmdButton[std::size_t(i)].caption));
+        QCOMPARE(w.Cmd_Button(ResultsCommand(i))->geometry(),
+                 twips(r::kCmdButton[std::size_t(i)].place));
+    }
     for (int i = 0; i <= 6; ++i) {
-        QCOMPARE(w.Mineral(i)->text(), QString::fromLatin1(minerals[i]));
-        QCOMPARE(w.Mineral(i)->geometry(), twips(1920, tops[i], 1335, 375));
-        QCOMPARE(w.Added(i)->geometry(), twips(3480, tops[i], 1095, 375));
+        QCOMPARE(w.Mineral(i)->text(),
+                 QString::fromLatin1(layout::kMineralCaptions[std::size_t(i)]));
+        QCOMPARE(w.Mineral(i)->geometry(), twips(r::kRecord.mineral(i)));
+        QCOMPARE(w.Added(i)->geometry(), twips(r::kRecord.added(i)));
         QCOMPARE(w.Added(i)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     }
     QCOMPARE(w.Added(0)->text(), QStringLiteral("Added"));
-    QCOMPARE(w.Shape1()->geometry(), twips(1680, 840, 3135, 3855));
-    QCOMPARE(w.Tube()->geometry(), twips(6600, 3960, 870, 2655));
+    QCOMPARE(w.Shape1()->geometry(), twips(r::kShape1));
+    QCOMPARE(w.Tube()->geometry(), twips(r::kTube));
     QCOMPARE(w.Tube()->picture().size(), QSize(58, 177));
-    QCOMPARE(w.Ruler()->geometry(), twips(8640, 240, 465, 5265));
+    QCOMPARE(w.Ruler()->geometry(), twips(r::kRuler));
     QCOMPARE(w.Ruler()->picture().size(), QSize(31, 351));
-    QCOMPARE(w.Line1()->x1(), 3360.0f);
-    QCOMPARE(w.Line2()->y1(), 1560.0f);
+    QCOMPARE(w.Line1()->x1(), float(r::kLineColumnX));
+    QCOMPARE(w.Line2()->y1(), float(r::kLineHeadingY));
     // Without a cutting the stem is hidden and no leaf shows.
     QVERIFY(!w.Stem()->isVisible());
     for (int k = 0; k < 6; ++k) {
         QVERIFY(!w.Leaf(k)->isVisible());
-        QCOMPARE(w.Leaf(k)->size(), QSize(70, 70));
+        const auto [left, top] = r::kLeafAtCreation[std::size_t(k)];
+        QCOMPARE(w.Leaf(k)->geometry(), twips(left, top, r::kLeafSize, r::kLeafSize));
     }
-    QCOMPARE(w.Stem()->x1(), 7080.0f); // never grown: as created
-    QCOMPARE(w.Stem()->y1(), 4035.0f);
-    QCOMPARE(w.Leaf(3)->geometry(), twips(6480, 0, 1050, 1050));
-    QCOMPARE(w.Leaf(1)->geometry(), w.Leaf(3)->geometry());
+    QCOMPARE(w.Stem()->x1(), float(r::kStemX)); // never grown: as created
+    QCOMPARE(w.Stem()->y1(), float(r::kStemY1AtCreation));
     QVERIFY(!w.Cmd_Button(ResultsCommand(3)) && !w.Leaf(6) && !w.Added(7));
 }
 

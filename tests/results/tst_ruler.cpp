@@ -14,13 +14,7 @@ namespace {
 // A full plant, so that leaves stand beside the stem.
 ResultsWindow& grownPlant(ScreenFixture& f)
 {
-    DesignWindow& d = f.design();
-    ScreenFixture::click(d.AddZelcor(DesignWindow::kWaterButton));
-    for (int i = 1; i <= 6; ++i)
-        ScreenFixture::click(d.AddZelcor(i));
-    ScreenFixture::click(d.Cmd_Button(DesignCommand::AddCutting));
-    ScreenFixture::click(d.Cmd_Button(DesignCommand::SeeResults));
-    return f.results();
+    return f.grow(oracle::Given(0b111111));
 }
 
 QPoint pixels(float x, float y)
@@ -217,8 +211,12 @@ void TestRuler::newExperimentHidesLeavesAndKeepsTheRuler()
         QVERIFY(!w.Leaf(k)->isVisibleTo(&w));
     QCOMPARE(w.Stem()->y1(), stemTop); // left as it was until the next growth run
     QCOMPARE(w.Ruler()->left(), 5400.0f);
-    w.Cmd_Button_Click(ResultsCommand(3)); // no such command
-    QVERIFY(!w.isVisible());
+    // A command index without a branch does nothing: no question, no switch, no reset.
+    ScreenFixture::click(f.design().AddZelcor(DesignWindow::kWaterButton));
+    w.Cmd_Button_Click(ResultsCommand(3));
+    QCOMPARE(f.asked, 0);
+    QCOMPARE(int(ZELCOR1::TubeState), int(kTubeWaterOnly));
+    QVERIFY(f.design().isVisible() && !w.isVisible());
 }
 
 void TestRuler::placingByKeyboard_data()

@@ -18,67 +18,69 @@ struct Place {
     QRect twips; // left, top, width, height as the layout states them
 };
 
+QRect rect(const layout::Twips& t)
+{
+    return QRect(t.left, t.top, t.width, t.height);
+}
+
 std::vector<Place> designPlaces()
 {
-    const auto d = [](auto pick) {
+    namespace d = layout::design;
+    const auto on = [](auto pick) {
         return [pick](ScreenFixture& f) -> QWidget* { return pick(f.design()); };
     };
     std::vector<Place> places = {
-        {"Nitrogen",
-         d([](DesignWindow& w) { return w.AddZelcor(Mineral::Nitrogen); }),
-         {360, 2400, 1575, 615}},
-        {"Calcium",
-         d([](DesignWindow& w) { return w.AddZelcor(Mineral::Calcium); }),
-         {2040, 3840, 1575, 615}},
-        {"Add Water",
-         d([](DesignWindow& w) { return w.AddZelcor(DesignWindow::kWaterButton); }),
-         {360, 5505, 1575, 735}},
-        {"Start again",
-         d([](DesignWindow& w) { return w.Cmd_Button(DesignCommand::StartAgain); }),
-         {5760, 5505, 1695, 735}},
-        {"Quit",
-         d([](DesignWindow& w) { return w.Cmd_Button(DesignCommand::Quit); }),
-         {7680, 5505, 1575, 735}},
-        {"Label1", d([](DesignWindow& w) { return w.Label1(); }), {1080, 420, 1815, 975}},
-        {"Shape1", d([](DesignWindow& w) { return w.Shape1(); }), {6120, 840, 3135, 3855}},
-        {"Image1", d([](DesignWindow& w) { return w.Image1(); }), {1440, 1680, 1080, 600}},
-        {"Syringe", d([](DesignWindow& w) { return w.Syringe(); }), {4440, 600, 1260, 1200}},
-        {"TTube", d([](DesignWindow& w) { return w.TTube(); }), {4200, 1920, 870, 2655}},
-        {"Start", d([](DesignWindow& w) { return w.Start(); }), {3480, 180, 2310, 4440}},
+        {"Label1", on([](DesignWindow& w) { return w.Label1(); }), rect(d::kLabel1)},
+        {"Shape1", on([](DesignWindow& w) { return w.Shape1(); }), rect(d::kShape1)},
+        {"Image1", on([](DesignWindow& w) { return w.Image1(); }), rect(d::kImage1)},
+        {"Syringe", on([](DesignWindow& w) { return w.Syringe(); }), rect(d::kSyringe)},
+        {"TTube", on([](DesignWindow& w) { return w.TTube(); }), rect(d::kTTube)},
+        {"Start", on([](DesignWindow& w) { return w.Start(); }), rect(d::kStart)},
     };
-    const int tops[] = {1080, 1680, 2160, 2640, 3120, 3600, 4080};
+    for (int i = 1; i < int(d::kAddZelcor.size()); ++i)
+        places.push_back({d::kAddZelcor[std::size_t(i)].caption,
+                          on([i](DesignWindow& w) { return w.AddZelcor(i); }),
+                          rect(d::kAddZelcor[std::size_t(i)].place)});
+    for (int i = 0; i < int(d::kCmdButton.size()); ++i)
+        places.push_back({d::kCmdButton[std::size_t(i)].caption,
+                          on([i](DesignWindow& w) { return w.Cmd_Button(DesignCommand(i)); }),
+                          rect(d::kCmdButton[std::size_t(i)].place)});
     for (int i = 0; i <= kMineralCount; ++i) {
-        places.push_back({"Mineral",
-                          d([i](DesignWindow& w) { return w.Mineral(i); }),
-                          {6360, tops[i], 1335, 375}});
+        places.push_back({"Mineral", on([i](DesignWindow& w) { return w.Mineral(i); }),
+                          rect(d::kRecord.mineral(i))});
         places.push_back(
-            {"Added", d([i](DesignWindow& w) { return w.Added(i); }), {7920, tops[i], 1095, 375}});
+            {"Added", on([i](DesignWindow& w) { return w.Added(i); }), rect(d::kRecord.added(i))});
     }
     return places;
 }
 
 std::vector<Place> resultsPlaces()
 {
-    const auto r = [](auto pick) {
+    namespace r = layout::results;
+    const auto on = [](auto pick) {
         return [pick](ScreenFixture& f) -> QWidget* { return pick(f.results()); };
     };
-    return {
-        {"Quit",
-         r([](ResultsWindow& w) { return w.Cmd_Button(ResultsCommand::Quit); }),
-         {4440, 5505, 1335, 735}},
-        {"Move ruler",
-         r([](ResultsWindow& w) { return w.Cmd_Button(ResultsCommand::MoveRuler); }),
-         {720, 5520, 1335, 735}},
-        {"New experiment",
-         r([](ResultsWindow& w) { return w.Cmd_Button(ResultsCommand::NewExperiment); }),
-         {2280, 5505, 1935, 735}},
-        {"Shape1", r([](ResultsWindow& w) { return w.Shape1(); }), {1680, 840, 3135, 3855}},
-        {"Tube", r([](ResultsWindow& w) { return w.Tube(); }), {6600, 3960, 870, 2655}},
-        {"Ruler", r([](ResultsWindow& w) { return w.Ruler(); }), {8640, 240, 465, 5265}},
-        {"Mineral(6)", r([](ResultsWindow& w) { return w.Mineral(6); }), {1920, 4080, 1335, 375}},
-        {"Added(0)", r([](ResultsWindow& w) { return w.Added(0); }), {3480, 1080, 1095, 375}},
-        {"Leaf(3)", r([](ResultsWindow& w) { return w.Leaf(3); }), {6480, 0, 1050, 1050}},
+    std::vector<Place> places = {
+        {"Shape1", on([](ResultsWindow& w) { return w.Shape1(); }), rect(r::kShape1)},
+        {"Tube", on([](ResultsWindow& w) { return w.Tube(); }), rect(r::kTube)},
+        {"Ruler", on([](ResultsWindow& w) { return w.Ruler(); }), rect(r::kRuler)},
     };
+    for (int i = 0; i < int(r::kCmdButton.size()); ++i)
+        places.push_back({r::kCmdButton[std::size_t(i)].caption,
+                          on([i](ResultsWindow& w) { return w.Cmd_Button(ResultsCommand(i)); }),
+                          rect(r::kCmdButton[std::size_t(i)].place)});
+    for (int i = 0; i <= kMineralCount; ++i) {
+        places.push_back({"Mineral", on([i](ResultsWindow& w) { return w.Mineral(i); }),
+                          rect(r::kRecord.mineral(i))});
+        places.push_back(
+            {"Added", on([i](ResultsWindow& w) { return w.Added(i); }), rect(r::kRecord.added(i))});
+    }
+    for (int k = 0; k < ResultsWindow::kLeafCount; ++k) {
+        const auto [left, top] = r::kLeafAtCreation[std::size_t(k)];
+        places.push_back({"Leaf", on([k](ResultsWindow& w) { return w.Leaf(k); }),
+                          QRect(left, top, r::kLeafSize, r::kLeafSize)});
+    }
+    return places;
 }
 
 } // namespace

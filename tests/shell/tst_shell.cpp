@@ -64,13 +64,11 @@ void TestShell::quitRule()
     QFETCH(int, answer);
     ScreenFixture f;
     // A half-designed experiment that a No must leave exactly as it is.
-    ScreenFixture::click(f.design().AddZelcor(DesignWindow::kWaterButton));
-    ScreenFixture::click(f.design().AddZelcor(Mineral::Potassium));
-    if (onResults) {
-        ScreenFixture::click(f.design().Cmd_Button(DesignCommand::AddCutting));
-        ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
-        QVERIFY(f.results().isVisible());
-    }
+    const oracle::Given potassium = oracle::Given().set(oracle::K - 1);
+    if (onResults)
+        QVERIFY(f.grow(potassium).isVisible());
+    else
+        f.fill(potassium, true, false);
     QWidget* screen = onResults ? static_cast<QWidget*>(&f.results()) : &f.design();
     const std::int16_t tubeState = ZELCOR1::TubeState;
     const qint64 tubePicture = f.design().TTube()->picture().cacheKey();
@@ -181,10 +179,7 @@ void TestShell::windowSystemActivationIsNoActivation()
 void TestShell::screensSwitchAndKeepTheirState()
 {
     ScreenFixture f;
-    ScreenFixture::click(f.design().AddZelcor(DesignWindow::kWaterButton));
-    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::AddCutting));
-    ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
-    QVERIFY(f.results().isVisible());
+    QVERIFY(f.grow(oracle::Given()).isVisible());
     QVERIFY(!f.design().isVisible());
     // While results are shown the Design screen keeps the record it handed over.
     QCOMPARE(ZELCOR1::CuttingAdded, kTrue);

@@ -40,6 +40,25 @@ int storeIndex(StorePicture array, int count, const QPixmap& shown)
     return -1;
 }
 
+void ScreenFixture::fill(oracle::Given given, bool water, bool cutting)
+{
+    quorvel::DesignWindow& w = design();
+    if (water)
+        click(w.AddZelcor(quorvel::DesignWindow::kWaterButton));
+    for (int i = 1; i <= quorvel::kMineralCount; ++i)
+        if (given.test(std::size_t(i - 1)))
+            click(w.AddZelcor(i));
+    if (cutting)
+        click(w.Cmd_Button(quorvel::DesignCommand::AddCutting));
+}
+
+quorvel::ResultsWindow& ScreenFixture::grow(oracle::Given given, bool water, bool cutting)
+{
+    fill(given, water, cutting);
+    click(design().Cmd_Button(quorvel::DesignCommand::SeeResults));
+    return results();
+}
+
 void ScreenFixture::click(QWidget* button)
 {
     QTest::mouseClick(button, Qt::LeftButton);

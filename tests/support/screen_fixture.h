@@ -1,6 +1,9 @@
 // A shell wired for tests: scripted quit answers, a recorded end of the program, a fresh generator.
 #pragma once
 
+#include "experiment_oracle.h"
+#include "layout_oracle.h"
+
 #include "design/design_window.h"
 #include "model/random_source.h"
 #include "pictures/graphics.h"
@@ -26,6 +29,11 @@ inline int pixelsOf(double twips)
 inline QRect twips(int left, int top, int width, int height)
 {
     return QRect(pixelsOf(left), pixelsOf(top), pixelsOf(width), pixelsOf(height));
+}
+
+inline QRect twips(const layout::Twips& place)
+{
+    return twips(place.left, place.top, place.width, place.height);
 }
 
 // Which picture of a store array a control shows (the same shared image), or -1 for none of them.
@@ -62,6 +70,11 @@ struct ScreenFixture {
 
     quorvel::DesignWindow& design() { return shell->design(); }
     quorvel::ResultsWindow& results() { return shell->results(); }
+
+    // The one way the tests grow an experiment, each step a click as the pupil's: water if asked,
+    // the minerals given in index order, the cutting if asked; grow() then presses "See Results".
+    void fill(oracle::Given given, bool water = true, bool cutting = true);
+    quorvel::ResultsWindow& grow(oracle::Given given, bool water = true, bool cutting = true);
 
     // Clicks a button as the pupil would, with the mouse.
     static void click(QWidget* button);

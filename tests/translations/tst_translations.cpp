@@ -192,14 +192,8 @@ void TestTranslations::theRecordGrowsTheSamePlant()
         Language installed(in);
         ScreenFixture f;
         QList<qint64> plants;
-        for (int given = 0; given < 64; ++given) {
-            DesignWindow& d = f.design();
-            ScreenFixture::click(d.AddZelcor(DesignWindow::kWaterButton));
-            for (int i = 1; i <= kMineralCount; ++i)
-                if (given & (1 << (i - 1)))
-                    ScreenFixture::click(d.AddZelcor(i));
-            ScreenFixture::click(d.Cmd_Button(DesignCommand::AddCutting));
-            ResultsWindow& r = resultsOf(f);
+        for (unsigned given = 0; given < 64; ++given) {
+            ResultsWindow& r = f.grow(oracle::Given(given));
             plants << qint64(r.Stem()->y1());
             for (int k = 0; k < ResultsWindow::kLeafCount; ++k)
                 plants << (r.Leaf(k)->isVisibleTo(&r) ? r.Leaf(k)->picture().cacheKey() : -1);
