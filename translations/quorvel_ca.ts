@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>When the tube is ready, click %1 to put the plant cutting in. After that nothing more can go in. Click %2 to see how the plant grows. %3 empties the tube so that you can plan a new experiment, and %4 ends Quorvel (it asks you first).</source>
-        <translation>Quan el tub estigui a punt, fes clic a %1 per posar-hi l&apos;esqueix. Després ja no s&apos;hi pot afegir res més. Fes clic a %2 per veure com creix la planta. %3 buida el tub perquè puguis planificar un experiment nou, i %4 surt de Quorvel (abans et pregunta si n&apos;estàs segur).</translation>
+        <translation>Quan el tub estigui a punt, fes clic a %1 per posar-hi l&apos;esqueix. Després ja no s&apos;hi pot afegir res més. Fes clic a %2 per veure com creix la planta. %3 buida el tub perquè puguis planificar un experiment nou, i %4 tanca Quorvel (abans et pregunta si n&apos;estàs segur).</translation>
     </message>
     <message>
         <source>A good scientist changes only one thing at a time. Grow one plant with everything it needs, then one with a single mineral left out, and compare the two.</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>Aquesta pantalla mostra com ha crescut el teu esqueix. La taula et recorda quins minerals li has donat. Quina altura ha assolit la tija? Les fulles són verdes i sanes, o bé són de color groc pàl·lid, blanques, tacades, morades o arrugades? Sense aigua, un esqueix gairebé no creix i no fa cap fulla.</translation>
+        <translation>Aquesta pantalla mostra com ha crescut el teu esqueix. La taula et recorda quins minerals li has donat. Fins a quina altura ha crescut la tija? Les fulles són verdes i sanes, o bé són de color groc pàl·lid, blanques, tacades, morades o arrugades? Sense aigua, un esqueix gairebé no creix i no fa cap fulla.</translation>
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
-        <translation>%1 et torna enrere per planificar l&apos;experiment següent, amb el tub buit. %2 surt de Quorvel (abans et pregunta si n&apos;estàs segur).</translation>
+        <translation>%1 et torna enrere per planificar l&apos;experiment següent, amb el tub buit. %2 tanca Quorvel (abans et pregunta si n&apos;estàs segur).</translation>
     </message>
     <message>
         <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>When a plant gets too little of a mineral, it has a deficiency of that mineral. It grows less, and its leaves often change colour or shape. The leaves give you a clue, not an answer: different deficiencies can look alike. That is why scientists test one mineral at a time.</source>
-        <translation>Quan una planta rep massa poc d&apos;un mineral, diem que té una deficiència d&apos;aquest mineral (per exemple, una deficiència de nitrogen). Creix menys, i sovint les fulles li canvien de color o de forma. Les fulles et donen una pista, no una resposta: deficiències diferents es poden assemblar. Per això els científics investiguen els minerals d&apos;un en un.</translation>
+        <translation>Quan una planta rep massa poca quantitat d&apos;un mineral, diem que té una deficiència d&apos;aquest mineral (per exemple, una deficiència de nitrogen). Creix menys, i sovint les fulles li canvien de color o de forma. Les fulles et donen una pista, no una resposta: deficiències diferents es poden assemblar. Per això els científics investiguen els minerals d&apos;un en un.</translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
@@ -482,7 +482,7 @@
     </message>
     <message>
         <source>Click on these minerals to add them to the tube.</source>
-        <translation>Fes clic en aquests minerals per afegir-los al tub.</translation>
+        <translation>Fes clic en un mineral per afegir-lo al tub.</translation>
     </message>
     <message>
         <source>Cutting</source>
