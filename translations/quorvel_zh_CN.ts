@@ -480,7 +480,7 @@
     </message>
     <message>
         <source>Click on these minerals to add them to the tube.</source>
-        <translation>点击这些无机盐，把它们加入试管。</translation>
+        <translation>点一下无机盐，把它加入试管。</translation>
     </message>
     <message>
         <source>Cutting</source>
