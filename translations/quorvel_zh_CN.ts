@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Calcium builds the walls of the tiny cells a plant is made of, most of all where it grows: at the tips of its shoots and roots. A plant cannot move calcium from old leaves to new ones, so a deficiency shows on the youngest leaves first: they grow small, narrow and crinkled, and the tip of the shoot may die.</source>
-        <translation>植物体由微小的细胞构成，钙是构成细胞壁的材料，在植物生长的部位需要得最多，也就是茎尖和根尖。植物不能把钙从老叶转移到新叶，所以缺钙的症状最先出现在最上面的新叶上：新叶长得又小又窄，叶缘皱缩，茎尖还可能枯死。</translation>
+        <translation>植物体由微小的细胞构成，钙参与构成这些细胞的细胞壁，在植物生长的部位需要得最多，也就是茎尖和根尖。植物不能把钙从老叶转移到新叶，所以缺钙的症状最先出现在最上面的新叶上：新叶长得又小又窄，叶缘皱缩，茎尖还可能枯死。</translation>
     </message>
     <message>
         <source>How Quorvel keeps it simple</source>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>用直尺测量茎的高度，有两种方法。一是拖动：在直尺上按住鼠标键，把直尺移到茎的旁边再松开。二是先点击%1按钮，再点击直尺顶端要放的位置。读出茎顶端旁边的数字，这就是茎的高度。它用的是直尺的单位，这种单位是 Quorvel 自己的，不是厘米。加了水和全部无机盐的插条能长到 %2 个单位高。</translation>
+        <translation>用直尺测量茎的高度，有两种方法。一是拖动：在直尺上按住鼠标键，把直尺移到茎的旁边再松开。二是先点击%1按钮，再点击直尺顶端要放的位置。读出茎顶端旁边的数字，这就是茎的高度。它的单位是 Quorvel 直尺自己的单位，不是厘米。加了水和全部无机盐的插条能长到 %2 个单位高。</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
@@ -165,18 +165,18 @@
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
         <translation>
-            <numerusform>在 Quorvel 中，加了水和全部六种无机盐的插条，茎在直尺上长到 %1 个单位，长出 %n 片健康的叶片。</numerusform>
+            <numerusform>在 Quorvel 中，加了水和全部六种无机盐的插条，茎在直尺上长到 %1 个单位，长出 %n 片健康的叶子。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf:</source>
         <translation>
-            <numerusform>在 Quorvel 中，加了水和除这种以外全部无机盐的插条，茎长到 %1 个单位，长出 %n 片叶片。请注意找这样的叶片：</numerusform>
+            <numerusform>在 Quorvel 中，只缺这种无机盐（加了水和其他所有无机盐）的插条，茎长到 %1 个单位，长出 %n 片叶子。要注意找这样的叶子：</numerusform>
         </translation>
     </message>
     <message>
         <source>In Quorvel, a cutting without %1 grows this same leaf, so the leaf alone cannot tell you which of the two is missing.</source>
-        <translation>在 Quorvel 中，缺%1的插条也长出同样的叶片，所以只看叶片，无法判断缺的是这两种中的哪一种。</translation>
+        <translation>在 Quorvel 中，缺%1的插条也长出同样的叶子，所以只看叶子，无法判断缺的是这两种中的哪一种。</translation>
     </message>
     <message>
         <source>Quorvel is a science simulation for pupils: grow a plant cutting in a test tube and find out which minerals a plant needs.</source>
@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
-        <translation>Quorvel 附有一份教师指南，内有教学设计、问题及答案和实验的全部结果，Quorvel 支持的每种语言都有一份。在 Linux 上，它在文件夹 %1 中。</translation>
+        <translation>Quorvel 附有给教师的指南，内有教学设计、问题及答案和实验的全部结果，Quorvel 支持的每种语言都有。在 Linux 上，指南在文件夹 %1 中。</translation>
     </message>
     <message>
         <source>Made by the Quorvel developers, for pupils and their teachers.</source>
