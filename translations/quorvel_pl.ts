@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>A real cutting takes weeks to show a deficiency. Quorvel grows it at once.</source>
-        <translation>U prawdziwej sadzonki niedobór widać dopiero po kilku tygodniach. Quorvel wyhoduje ją od razu.</translation>
+        <translation>U prawdziwej sadzonki niedobór widać dopiero po kilku tygodniach. Quorvel hoduje ją od razu.</translation>
     </message>
     <message>
         <source>Quorvel paints each leaf in one strong colour. Real leaves change slowly and unevenly, and real deficiencies often look alike.</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Every button has one underlined letter: hold down Alt and press that letter to click the button. Tab moves to the next button and Shift+Tab to the one before; Return or Space clicks the button that is marked. F11 fills the whole screen with Quorvel, and Escape brings back the window. F1 opens this help, and Escape closes it again.</source>
-        <translation>Każdy przycisk ma jedną podkreśloną literę: przytrzymaj Alt i naciśnij tę literę, a przycisk zostanie kliknięty. Tab przechodzi do następnego przycisku, a Shift+Tab do poprzedniego; Enter albo spacja klika zaznaczony przycisk. F11 wyświetla Quorvel na całym ekranie, a Esc przywraca okno. F1 otwiera tę pomoc, a Esc znowu ją zamyka.</translation>
+        <translation>Każdy przycisk ma jedną podkreśloną literę: przytrzymaj Alt i naciśnij tę literę, a przycisk zostanie kliknięty. Tab przechodzi do następnego przycisku, a Shift+Tab do poprzedniego; Enter albo spacja klika zaznaczony przycisk. F11 wyświetla program Quorvel na całym ekranie, a Esc przywraca okno. F1 otwiera tę pomoc, a Esc znowu ją zamyka.</translation>
     </message>
     <message>
         <source>On this screen you plan your experiment. A plant cutting will grow in the test tube, and you choose what it gets. Click %1 to fill the tube with water. Then click each mineral you want to give the plant: the syringe puts one drop of it into the tube, and the table shows %2 beside it. Leave out the minerals you want to test.</source>
