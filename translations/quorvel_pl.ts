@@ -136,11 +136,11 @@
     </message>
     <message>
         <source>A good scientist changes only one thing at a time. Grow one plant with everything it needs, then one with a single mineral left out, and compare the two.</source>
-        <translation>W dobrym doświadczeniu zmienia się tylko jedną rzecz naraz. Wyhoduj jedną roślinę, która dostała wszystko, czego potrzebuje, potem drugą, której brakuje tylko jednego składnika mineralnego, i porównaj obie.</translation>
+        <translation>W dobrym doświadczeniu zmieniamy tylko jedną rzecz naraz. Wyhoduj jedną roślinę, która dostała wszystko, czego potrzebuje, potem drugą, której brakuje tylko jednego składnika mineralnego, i porównaj obie.</translation>
     </message>
     <message>
         <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>Ten ekran pokazuje, jak wyrosła twoja sadzonka. Tabela przypomina, jakie składniki mineralne dostała. Jak wysoka urosła łodyga? Czy liście są zielone i zdrowe, czy może bladożółte, białe, w plamy, fioletowe albo pomarszczone? Bez wody sadzonka prawie nie rośnie i nie wypuszcza żadnych liści.</translation>
+        <translation>Ten ekran pokazuje, jak wyrosła twoja sadzonka. Tabela przypomina, jakie składniki mineralne dostała sadzonka. Jak wysoka urosła łodyga? Czy liście są zielone i zdrowe, czy może bladożółte, białe, w plamy, fioletowe albo pomarszczone? Bez wody sadzonka prawie nie rośnie i nie wypuszcza żadnych liści.</translation>
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
@@ -160,22 +160,22 @@
     </message>
     <message>
         <source>When a plant gets too little of a mineral, it has a deficiency of that mineral. It grows less, and its leaves often change colour or shape. The leaves give you a clue, not an answer: different deficiencies can look alike. That is why scientists test one mineral at a time.</source>
-        <translation>Gdy roślina dostaje za mało jakiegoś składnika mineralnego, ma niedobór tego składnika. Rośnie słabiej, a jej liście często zmieniają kolor lub kształt. Liście dają ci wskazówkę, a nie pewną odpowiedź: niedobory różnych składników mogą wyglądać podobnie. Dlatego naukowcy badają jeden składnik mineralny naraz.</translation>
+        <translation>Gdy roślina dostaje za mało jakiegoś składnika mineralnego, ma niedobór tego składnika. Rośnie słabiej, a jej liście często zmieniają kolor lub kształt. Liście dają ci wskazówkę, a nie pewną odpowiedź: niedobory różnych składników mogą wyglądać podobnie. Dlatego naukowcy badają naraz tylko jeden składnik mineralny.</translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
         <translation>
-            <numerusform>W programie Quorvel sadzonka, która dostała wodę i wszystkie sześć składników mineralnych, wypuszcza łodygę o długości %1 jednostki na linijce i %n zdrowy liść.</numerusform>
-            <numerusform>W programie Quorvel sadzonka, która dostała wodę i wszystkie sześć składników mineralnych, wypuszcza łodygę o długości %1 jednostki na linijce i %n zdrowe liście.</numerusform>
-            <numerusform>W programie Quorvel sadzonka, która dostała wodę i wszystkie sześć składników mineralnych, wypuszcza łodygę o długości %1 jednostki na linijce i %n zdrowych liści.</numerusform>
+            <numerusform>W programie Quorvel łodyga sadzonki, która dostała wodę i wszystkie sześć składników mineralnych, dorasta na linijce do %1 jednostki, a na niej wyrasta %n zdrowy liść.</numerusform>
+            <numerusform>W programie Quorvel łodyga sadzonki, która dostała wodę i wszystkie sześć składników mineralnych, dorasta na linijce do %1 jednostki, a na niej wyrastają %n zdrowe liście.</numerusform>
+            <numerusform>W programie Quorvel łodyga sadzonki, która dostała wodę i wszystkie sześć składników mineralnych, dorasta na linijce do %1 jednostki, a na niej wyrasta %n zdrowych liści.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf:</source>
         <translation>
-            <numerusform>W programie Quorvel sadzonka, która dostała wodę i wszystkie składniki mineralne oprócz tego, wypuszcza łodygę o długości %1 jednostki i %n liść. Szukaj takiego liścia:</numerusform>
-            <numerusform>W programie Quorvel sadzonka, która dostała wodę i wszystkie składniki mineralne oprócz tego, wypuszcza łodygę o długości %1 jednostki i %n liście. Szukaj takiego liścia:</numerusform>
-            <numerusform>W programie Quorvel sadzonka, która dostała wodę i wszystkie składniki mineralne oprócz tego, wypuszcza łodygę o długości %1 jednostki i %n liści. Szukaj takiego liścia:</numerusform>
+            <numerusform>W programie Quorvel łodyga sadzonki, która dostała wodę i wszystkie składniki mineralne oprócz tego, dorasta do %1 jednostki, a na niej wyrasta %n liść. Szukaj takiego liścia:</numerusform>
+            <numerusform>W programie Quorvel łodyga sadzonki, która dostała wodę i wszystkie składniki mineralne oprócz tego, dorasta do %1 jednostki, a na niej wyrastają %n liście. Szukaj takiego liścia:</numerusform>
+            <numerusform>W programie Quorvel łodyga sadzonki, która dostała wodę i wszystkie składniki mineralne oprócz tego, dorasta do %1 jednostki, a na niej wyrasta %n liści. Szukaj takiego liścia:</numerusform>
         </translation>
     </message>
     <message>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>healthy green leaf, hanging down</source>
-        <translation>zdrowy zielony liść, zwisający w dół</translation>
+        <translation>zdrowy zielony liść, zwisający</translation>
     </message>
     <message>
         <source>narrow purple leaf with a wavy edge</source>
