@@ -466,7 +466,7 @@
     </message>
     <message>
         <source>Add &amp;Water</source>
-        <translation>أضف الماء (&amp;W)</translation>
+        <translation>أضف ماء (&amp;W)</translation>
     </message>
     <message>
         <source>See &amp;Results</source>
@@ -478,7 +478,7 @@
     </message>
     <message>
         <source>&amp;Start again</source>
-        <translation>من جديد (&amp;S)</translation>
+        <translation>ابدأ مجددًا (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Add Cutting</source>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>&amp;Move ruler</source>
-        <translation>حرّك المسطرة (&amp;M)</translation>
+        <translation>قِس (&amp;M)</translation>
     </message>
     <message>
         <source>&amp;New experiment</source>
