@@ -198,11 +198,11 @@
     </message>
     <message>
         <source>Quorvel is free software under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). You may share and change it under that licence. It comes with no warranty.</source>
-        <translation>برنامج Quorvel برنامج حرّ، يخضع لرخصة جنو العمومية (GNU General Public License)، الإصدار ٣ أو أي إصدار لاحق (GPL-3.0-or-later). يحقّ لك أن تنشره وأن تعدّله وفق هذه الرخصة. ولا يأتي معه أي ضمان.</translation>
+        <translation>إنّ Quorvel برنامج حرّ، يخضع لرخصة جنو العمومية (GNU General Public License)، الإصدار ٣ أو أي إصدار لاحق (GPL-3.0-or-later). يحقّ لك أن تنشره وأن تعدّله وفق هذه الرخصة. ولا يأتي معه أي ضمان.</translation>
     </message>
     <message>
         <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
-        <translation>للمعلّمين: يأتي مع برنامج Quorvel دليل فيه خطة درس، وأسئلة مع إجاباتها، وكل نتائج التجربة، بكل لغة يتكلّمها البرنامج. في نظام Linux تجده في المجلد %1.</translation>
+        <translation>للمعلّمين: يأتي مع برنامج Quorvel دليل فيه خطة درس، وأسئلة مع إجاباتها، وكل نتائج التجربة، بكل لغة يتكلّمها البرنامج. في نظام Linux تجده في المجلد &#x200e;%1&#x200e;.</translation>
     </message>
     <message>
         <source>Made by the Quorvel developers, for pupils and their teachers.</source>
