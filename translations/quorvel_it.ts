@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Every button has one underlined letter: hold down Alt and press that letter to click the button. Tab moves to the next button and Shift+Tab to the one before; Return or Space clicks the button that is marked. F11 fills the whole screen with Quorvel, and Escape brings back the window. F1 opens this help, and Escape closes it again.</source>
-        <translation>Ogni pulsante ha una lettera sottolineata: tieni premuto Alt e premi quella lettera per cliccare il pulsante. Tab passa al pulsante successivo e Maiusc+Tab a quello precedente; Invio o Spazio cliccano il pulsante evidenziato. F11 mostra Quorvel a schermo intero, ed Esc riporta la finestra. F1 apre questo aiuto, ed Esc lo richiude.</translation>
+        <translation>Ogni pulsante ha una lettera sottolineata: tieni premuto Alt e premi quella lettera per cliccare il pulsante. Tab passa al pulsante successivo e Maiusc+Tab a quello precedente; Invio o Spazio premono il pulsante evidenziato. F11 mostra Quorvel a schermo intero, ed Esc lo rimette nella sua finestra. F1 apre questo aiuto, ed Esc lo richiude.</translation>
     </message>
     <message>
         <source>On this screen you plan your experiment. A plant cutting will grow in the test tube, and you choose what it gets. Click %1 to fill the tube with water. Then click each mineral you want to give the plant: the syringe puts one drop of it into the tube, and the table shows %2 beside it. Leave out the minerals you want to test.</source>
@@ -165,20 +165,20 @@
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
         <translation>
-            <numerusform>In Quorvel una talea che riceve acqua e tutti e sei i sali minerali fa crescere un fusto lungo %1 unità sul righello, con %n foglia sana.</numerusform>
-            <numerusform>In Quorvel una talea che riceve acqua e tutti e sei i sali minerali fa crescere un fusto lungo %1 unità sul righello, con %n foglie sane.</numerusform>
+            <numerusform>In Quorvel una talea che riceve acqua e tutti e sei i sali minerali sviluppa un fusto lungo %1 unità sul righello, con %n foglia sana.</numerusform>
+            <numerusform>In Quorvel una talea che riceve acqua e tutti e sei i sali minerali sviluppa un fusto lungo %1 unità sul righello, con %n foglie sane.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf:</source>
         <translation>
-            <numerusform>In Quorvel una talea che riceve acqua e tutti i sali minerali tranne questo fa crescere un fusto lungo %1 unità e %n foglia. Cerca questa foglia:</numerusform>
-            <numerusform>In Quorvel una talea che riceve acqua e tutti i sali minerali tranne questo fa crescere un fusto lungo %1 unità e %n foglie. Cerca questa foglia:</numerusform>
+            <numerusform>In Quorvel una talea che riceve acqua e tutti i sali minerali tranne questo sviluppa un fusto lungo %1 unità e %n foglia. Cerca questa foglia:</numerusform>
+            <numerusform>In Quorvel una talea che riceve acqua e tutti i sali minerali tranne questo sviluppa un fusto lungo %1 unità e %n foglie. Cerca questa foglia:</numerusform>
         </translation>
     </message>
     <message>
         <source>In Quorvel, a cutting without %1 grows this same leaf, so the leaf alone cannot tell you which of the two is missing.</source>
-        <translation>In Quorvel anche una talea senza %1 fa crescere questa stessa foglia: la foglia da sola non può dirti quale dei due manca.</translation>
+        <translation>In Quorvel anche una talea senza %1 produce questa stessa foglia: la foglia da sola non può dirti quale dei due manca.</translation>
     </message>
     <message>
         <source>Quorvel is a science simulation for pupils: grow a plant cutting in a test tube and find out which minerals a plant needs.</source>
