@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>What each mineral does</source>
-        <translation>A che cosa serve ogni sale minerale</translation>
+        <translation>A che cosa serve ogni minerale</translation>
     </message>
     <message>
         <source>About Quorvel</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>When more than one mineral is missing, Quorvel shows the leaves of only some of them, and sometimes picks which ones at random.</source>
-        <translation>Quando manca più di un sale minerale, Quorvel mostra le foglie solo di alcuni, e a volte sceglie a caso quali.</translation>
+        <translation>Quando manca più di un minerale, Quorvel mostra le foglie solo di alcuni, e a volte sceglie a caso quali.</translation>
     </message>
     <message>
         <source>Quorvel&apos;s heights are set by the model, not measured on real plants, and its ruler counts in its own units, not in centimetres.</source>
@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>On this screen you plan your experiment. A plant cutting will grow in the test tube, and you choose what it gets. Click %1 to fill the tube with water. Then click each mineral you want to give the plant: the syringe puts one drop of it into the tube, and the table shows %2 beside it. Leave out the minerals you want to test.</source>
-        <translation>In questa schermata progetti il tuo esperimento. Nella provetta crescerà una talea, e sei tu a scegliere che cosa riceve. Clicca su %1 per riempire d&apos;acqua la provetta. Poi clicca su ogni sale minerale che vuoi dare alla pianta: la siringa ne mette una goccia nella provetta, e la tabella mostra %2 accanto al suo nome. Non aggiungere i sali minerali che vuoi mettere alla prova.</translation>
+        <translation>In questa schermata progetti il tuo esperimento. Nella provetta crescerà una talea, e sei tu a scegliere che cosa riceve. Clicca su %1 per riempire d&apos;acqua la provetta. Poi clicca su ogni minerale che vuoi dare alla pianta: la siringa ne mette una goccia nella provetta, e la tabella mostra %2 accanto al suo nome. Non aggiungere i minerali che vuoi mettere alla prova.</translation>
     </message>
     <message>
         <source>When the tube is ready, click %1 to put the plant cutting in. After that nothing more can go in. Click %2 to see how the plant grows. %3 empties the tube so that you can plan a new experiment, and %4 ends Quorvel (it asks you first).</source>
@@ -136,15 +136,15 @@
     </message>
     <message>
         <source>A good scientist changes only one thing at a time. Grow one plant with everything it needs, then one with a single mineral left out, and compare the two.</source>
-        <translation>Un bravo scienziato cambia una sola cosa alla volta. Fai crescere una pianta con tutto ciò di cui ha bisogno, poi una a cui manca un solo sale minerale, e confronta le due.</translation>
+        <translation>Un bravo scienziato cambia una sola cosa alla volta. Fai crescere una pianta con tutto ciò di cui ha bisogno, poi una a cui manca un solo minerale, e confronta le due.</translation>
     </message>
     <message>
         <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>Questa schermata mostra come è cresciuta la tua talea. La tabella ti ricorda quali sali minerali le hai dato. Quanto è cresciuto il fusto? Le foglie sono verdi e sane, oppure giallo pallido, bianche, macchiate, viola o increspate? Senz&apos;acqua una talea cresce appena e non mette nessuna foglia.</translation>
+        <translation>Questa schermata mostra come è cresciuta la tua talea. La tabella ti ricorda quali minerali le hai dato. Quanto è cresciuto il fusto? Le foglie sono verdi e sane, oppure giallo pallido, bianche, macchiate, viola o increspate? Senz&apos;acqua una talea cresce appena e non mette nessuna foglia.</translation>
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Misura il fusto con il righello. Ci sono due modi. Puoi trascinarlo: premi il tasto del mouse sul righello, spostalo accanto al fusto e lascialo andare. Oppure clicca su %1, poi clicca dove vuoi mettere la parte alta del righello. Leggi il numero accanto alla cima del fusto: è la sua altezza in unità del righello, che sono unità di Quorvel e non centimetri. Una talea che riceve acqua e tutti i sali minerali diventa alta %2 unità.</translation>
+        <translation>Misura il fusto con il righello. Ci sono due modi. Puoi trascinarlo: premi il tasto del mouse sul righello, spostalo accanto al fusto e lascialo andare. Oppure clicca su %1, poi clicca dove vuoi mettere la parte alta del righello. Leggi il numero accanto alla cima del fusto: è la sua altezza in unità del righello, che sono unità di Quorvel e non centimetri. Una talea che riceve acqua e tutti i minerali diventa alta %2 unità.</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
@@ -156,24 +156,24 @@
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
-        <translation>Per costruire la clorofilla e il resto del suo corpo, una pianta ha bisogno anche di piccole quantità di sali minerali. Le radici li assorbono dal terreno, disciolti nell&apos;acqua. Anche il suo azoto arriva da lì: l&apos;aria è fatta soprattutto di azoto, un gas, ma la pianta non può usare l&apos;azoto dell&apos;aria.</translation>
+        <translation>Per costruire la clorofilla e il resto del suo corpo, una pianta ha bisogno anche di piccole quantità di minerali. Le radici li assorbono dal terreno, sotto forma di sali minerali disciolti nell&apos;acqua. Anche il suo azoto arriva da lì: l&apos;aria è fatta soprattutto di azoto, un gas, ma la pianta non può usare l&apos;azoto dell&apos;aria.</translation>
     </message>
     <message>
         <source>When a plant gets too little of a mineral, it has a deficiency of that mineral. It grows less, and its leaves often change colour or shape. The leaves give you a clue, not an answer: different deficiencies can look alike. That is why scientists test one mineral at a time.</source>
-        <translation>Quando una pianta riceve troppo poco di un sale minerale, ha una carenza di quel sale minerale (per esempio una carenza di azoto). Cresce meno, e spesso le sue foglie cambiano colore o forma. Le foglie ti danno un indizio, non una risposta: carenze diverse possono somigliarsi. Per questo gli scienziati mettono alla prova un sale minerale alla volta.</translation>
+        <translation>Quando una pianta riceve troppo poco di un minerale, ha una carenza di quel minerale (per esempio una carenza di azoto). Cresce meno, e spesso le sue foglie cambiano colore o forma. Le foglie ti danno un indizio, non una risposta: carenze diverse possono somigliarsi. Per questo gli scienziati mettono alla prova un minerale alla volta.</translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
         <translation>
-            <numerusform>In Quorvel una talea che riceve acqua e tutti e sei i sali minerali sviluppa un fusto lungo %1 unità sul righello, con %n foglia sana.</numerusform>
-            <numerusform>In Quorvel una talea che riceve acqua e tutti e sei i sali minerali sviluppa un fusto lungo %1 unità sul righello, con %n foglie sane.</numerusform>
+            <numerusform>In Quorvel una talea che riceve acqua e tutti e sei i minerali sviluppa un fusto lungo %1 unità sul righello, con %n foglia sana.</numerusform>
+            <numerusform>In Quorvel una talea che riceve acqua e tutti e sei i minerali sviluppa un fusto lungo %1 unità sul righello, con %n foglie sane.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf:</source>
         <translation>
-            <numerusform>In Quorvel una talea che riceve acqua e tutti i sali minerali tranne questo sviluppa un fusto lungo %1 unità e %n foglia. Cerca questa foglia:</numerusform>
-            <numerusform>In Quorvel una talea che riceve acqua e tutti i sali minerali tranne questo sviluppa un fusto lungo %1 unità e %n foglie. Cerca questa foglia:</numerusform>
+            <numerusform>In Quorvel una talea che riceve acqua e tutti i minerali tranne questo sviluppa un fusto lungo %1 unità e %n foglia. Cerca questa foglia:</numerusform>
+            <numerusform>In Quorvel una talea che riceve acqua e tutti i minerali tranne questo sviluppa un fusto lungo %1 unità e %n foglie. Cerca questa foglia:</numerusform>
         </translation>
     </message>
     <message>
@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>Quorvel is a science simulation for pupils: grow a plant cutting in a test tube and find out which minerals a plant needs.</source>
-        <translation>Quorvel è una simulazione scientifica per alunni: fai crescere una talea in una provetta e scopri di quali sali minerali ha bisogno una pianta.</translation>
+        <translation>Quorvel è una simulazione scientifica per alunni: fai crescere una talea in una provetta e scopri di quali minerali ha bisogno una pianta.</translation>
     </message>
     <message>
         <source>Version %1, running on Qt %2.</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Plan your experiment: fill the test tube with water and minerals and put a plant cutting in. Press F1 for help.</source>
-        <translation>Progetta il tuo esperimento: riempi la provetta con acqua e sali minerali e mettici una talea. Premi F1 per l&apos;aiuto.</translation>
+        <translation>Progetta il tuo esperimento: riempi la provetta con acqua e minerali e mettici una talea. Premi F1 per l&apos;aiuto.</translation>
     </message>
     <message>
         <source>Quorvel Help</source>
@@ -247,7 +247,7 @@
     </message>
     <message>
         <source>Minerals left out</source>
-        <translation>Sali minerali esclusi</translation>
+        <translation>Minerali esclusi</translation>
     </message>
     <message>
         <source>With water: stem (ruler units)</source>
@@ -272,7 +272,7 @@
     </message>
     <message>
         <source>Mineral left out</source>
-        <translation>Sale minerale escluso</translation>
+        <translation>Minerale escluso</translation>
     </message>
     <message>
         <source>Stem (ruler units)</source>
@@ -324,11 +324,11 @@
     </message>
     <message>
         <source>minerals only</source>
-        <translation>solo sali minerali</translation>
+        <translation>solo minerali</translation>
     </message>
     <message>
         <source>water and minerals</source>
-        <translation>acqua e sali minerali</translation>
+        <translation>acqua e minerali</translation>
     </message>
     <message>
         <source>clear water</source>
@@ -369,7 +369,7 @@
     </message>
     <message>
         <source>a red arrow pointing down at the mineral buttons</source>
-        <translation>una freccia rossa che punta in basso, verso i pulsanti dei sali minerali</translation>
+        <translation>una freccia rossa che punta in basso, verso i pulsanti dei minerali</translation>
     </message>
 </context>
 <context>
@@ -387,7 +387,7 @@
     <name>RecordTable</name>
     <message>
         <source>Mineral</source>
-        <translation>Sale minerale</translation>
+        <translation>Minerale</translation>
     </message>
     <message>
         <source>Nitrogen</source>
@@ -458,7 +458,7 @@
     </message>
     <message>
         <source>Add &amp;Water</source>
-        <translation>Aggiungi ac&amp;qua</translation>
+        <translation>Metti l&apos;ac&amp;qua</translation>
     </message>
     <message>
         <source>See &amp;Results</source>
@@ -474,7 +474,7 @@
     </message>
     <message>
         <source>&amp;Add Cutting</source>
-        <translation>Aggiungi &amp;talea</translation>
+        <translation>Metti la &amp;talea</translation>
     </message>
     <message>
         <source>Quorvel - Designing your experiment</source>
@@ -482,7 +482,7 @@
     </message>
     <message>
         <source>Click on these minerals to add them to the tube.</source>
-        <translation>Clicca su questi sali minerali per aggiungerli alla provetta.</translation>
+        <translation>Clicca sui minerali da dare alla pianta.</translation>
     </message>
     <message>
         <source>Cutting</source>
@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>&amp;New experiment</source>
-        <translation>&amp;Nuovo esperimento</translation>
+        <translation>&amp;Progetta ancora</translation>
     </message>
     <message>
         <source>Quorvel - Your results</source>
