@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Quorvel&apos;s heights are set by the model, not measured on real plants, and its ruler counts in its own units, not in centimetres.</source>
-        <translation>Le altezze di Quorvel sono stabilite dal modello, non misurate su piante vere, e il suo righello conta in unità sue, non in centimetri.</translation>
+        <translation>Le altezze di Quorvel sono stabilite dal modello, non misurate su piante vere, e il suo righello conta in unità proprie, non in centimetri.</translation>
     </message>
     <message>
         <source>Using the keyboard</source>
@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>On this screen you plan your experiment. A plant cutting will grow in the test tube, and you choose what it gets. Click %1 to fill the tube with water. Then click each mineral you want to give the plant: the syringe puts one drop of it into the tube, and the table shows %2 beside it. Leave out the minerals you want to test.</source>
-        <translation>In questa schermata progetti il tuo esperimento. Nella provetta crescerà una talea, e sei tu a scegliere che cosa riceve. Clicca su %1 per riempire d&apos;acqua la provetta. Poi clicca su ogni minerale che vuoi dare alla pianta: la siringa ne mette una goccia nella provetta, e la tabella mostra %2 accanto al suo nome. Non aggiungere i minerali che vuoi mettere alla prova.</translation>
+        <translation>In questa schermata progetti il tuo esperimento. Nella provetta crescerà una talea, e sei tu a scegliere che cosa riceve. Clicca su %1 per riempire d&apos;acqua la provetta. Poi clicca su ogni minerale che vuoi dare alla pianta: la siringa ne mette una goccia nella provetta, e la tabella mostra %2 accanto al suo nome. Non aggiungere i minerali che vuoi studiare.</translation>
     </message>
     <message>
         <source>When the tube is ready, click %1 to put the plant cutting in. After that nothing more can go in. Click %2 to see how the plant grows. %3 empties the tube so that you can plan a new experiment, and %4 ends Quorvel (it asks you first).</source>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Misura il fusto con il righello. Ci sono due modi. Puoi trascinarlo: premi il tasto del mouse sul righello, spostalo accanto al fusto e lascialo andare. Oppure clicca su %1, poi clicca dove vuoi mettere la parte alta del righello. Leggi il numero accanto alla cima del fusto: è la sua altezza in unità del righello, che sono unità di Quorvel e non centimetri. Una talea che riceve acqua e tutti i minerali diventa alta %2 unità.</translation>
+        <translation>Misura il fusto con il righello. Ci sono due modi. Puoi trascinarlo: premi il tasto del mouse sul righello, spostalo accanto al fusto e lascialo andare. Oppure clicca su %1, poi clicca dove vuoi mettere la parte alta del righello. Metti lo 0 all&apos;altezza della cima del fusto e leggi il numero accanto alla base del fusto, dove esce dalla provetta: è la sua altezza in unità del righello, che sono unità di Quorvel e non centimetri. Una talea che riceve acqua e tutti i minerali diventa alta %2 unità.</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>When a plant gets too little of a mineral, it has a deficiency of that mineral. It grows less, and its leaves often change colour or shape. The leaves give you a clue, not an answer: different deficiencies can look alike. That is why scientists test one mineral at a time.</source>
-        <translation>Quando una pianta riceve troppo poco di un minerale, ha una carenza di quel minerale (per esempio una carenza di azoto). Cresce meno, e spesso le sue foglie cambiano colore o forma. Le foglie ti danno un indizio, non una risposta: carenze diverse possono somigliarsi. Per questo gli scienziati mettono alla prova un minerale alla volta.</translation>
+        <translation>Quando una pianta riceve troppo poco di un minerale, ha una carenza di quel minerale (per esempio una carenza di azoto). Cresce meno, e spesso le sue foglie cambiano colore o forma. Le foglie ti danno un indizio, non una risposta: carenze diverse possono somigliarsi. Per questo gli scienziati studiano un minerale alla volta.</translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
-        <translation>Per gli insegnanti, insieme a Quorvel c&apos;è una guida, in ogni lingua che Quorvel parla, con un piano di lezione, domande con le risposte e tutti i risultati dell&apos;esperimento. Su Linux si trova nella cartella %1.</translation>
+        <translation>Per gli insegnanti, con Quorvel c&apos;è una guida in ogni lingua che parla: un piano di lezione, domande con le risposte e tutti i risultati dell&apos;esperimento. Su Linux si trova nella cartella %1.</translation>
     </message>
     <message>
         <source>Made by the Quorvel developers, for pupils and their teachers.</source>
