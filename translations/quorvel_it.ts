@@ -222,11 +222,11 @@
     </message>
     <message>
         <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per misurare con la tastiera, clicca su %1: quando premi un tasto freccia compare il contorno del righello, e ogni freccia lo sposta di poco. Maiusc con una freccia lo sposta di tre tacche del righello, e si ferma dove il suo zero è all&apos;altezza della cima del fusto. Invio o Spazio mettono lì il righello, se non c&apos;è niente di mezzo; Esc lo rimette dov&apos;era.</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chi usa un lettore di schermo sente che cosa è cambiato a ogni passo: il minerale aggiunto e ciò che segna la tabella, che cosa contiene la provetta, la talea, quanto è cresciuto il fusto e come sono le sue foglie, dove si trova il contorno del righello e quanto misura il fusto sul righello.</translation>
     </message>
 </context>
 <context>
@@ -530,19 +530,19 @@
     </message>
     <message>
         <source>%1 added: the record says %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aggiunto: la tabella segna %2.</translation>
     </message>
     <message>
         <source>Water added: the tube holds %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Acqua aggiunta: la provetta contiene %1.</translation>
     </message>
     <message>
         <source>Started again: the tube is empty and every mineral says %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si ricomincia: la provetta è vuota e la tabella segna %1 per ogni minerale.</translation>
     </message>
     <message>
         <source>The cutting is in; the tube takes nothing more.</source>
-        <translation type="unfinished"></translation>
+        <translation>La talea è nella provetta; non si può aggiungere più niente.</translation>
     </message>
 </context>
 <context>
@@ -597,63 +597,63 @@
     </message>
     <message>
         <source>Nothing grew: there was no cutting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è cresciuto niente: non c&apos;era la talea.</translation>
     </message>
     <message>
         <source>The stem grew %1 units, with no leaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il fusto è diventato alto %1 unità, senza foglie.</translation>
     </message>
     <message>
         <source>The stem grew %1 units. Leaves: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il fusto è diventato alto %1 unità. Foglie: %2.</translation>
     </message>
     <message>
         <source>Placing the ruler: arrows move it, Return puts it down, Escape stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stai spostando il righello: le frecce lo muovono, Invio lo mette giù, Esc annulla.</translation>
     </message>
     <message>
         <source>The ruler cannot go there: %1 is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il righello non può andare lì: c&apos;è di mezzo %1.</translation>
     </message>
     <message>
         <source>Placing stopped; the ruler is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spostamento annullato: il righello è tornato dov&apos;era.</translation>
     </message>
     <message>
         <source>Near the top of the stem</source>
-        <translation type="unfinished"></translation>
+        <translation>Vicino alla cima del fusto</translation>
     </message>
     <message>
         <source>Near the stem</source>
-        <translation type="unfinished"></translation>
+        <translation>Vicino al fusto</translation>
     </message>
     <message>
         <source>Near leaf %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vicino alla foglia %1</translation>
     </message>
     <message>
         <source>Near the tube</source>
-        <translation type="unfinished"></translation>
+        <translation>Vicino alla provetta</translation>
     </message>
     <message>
         <source>%1, zero mark level with the stem&apos;s top</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, lo zero all&apos;altezza della cima del fusto</translation>
     </message>
     <message>
         <source>%1, zero mark %2 units above the stem&apos;s top</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, lo zero %2 unità sopra la cima del fusto</translation>
     </message>
     <message>
         <source>%1, zero mark %2 units below the stem&apos;s top</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, lo zero %2 unità sotto la cima del fusto</translation>
     </message>
     <message>
         <source>Ruler placed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il righello è al suo posto.</translation>
     </message>
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il righello è al suo posto: sulla sua scala il fusto va da %1 a %2.</translation>
     </message>
 </context>
 </TS>
