@@ -230,11 +230,11 @@
     </message>
     <message>
         <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>لتقيس بلوحة المفاتيح، انقر على %1: يظهر إطار المسطرة عندما تضغط أحد مفاتيح الأسهم، وكل ضغطة على سهم تحرّكه قليلًا. ومفتاح Shift مع سهم يحرّكه ثلاث علامات من علامات المسطرة، ويتوقّف حيث تكون علامة الصفر بمحاذاة قمة الساق. مفتاح Enter أو مفتاح المسافة يضع المسطرة هناك، إلا إذا كان في طريقها شيء؛ ومفتاح Esc يعيدها إلى حيث كانت.</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
-        <translation type="unfinished"></translation>
+        <translation>يقول قارئ الشاشة ما غيّرته كل خطوة: العنصر المعدني المضاف وما يعرضه الجدول، وما في الأنبوب، والعقلة، وكم بلغ طول الساق وما تُظهره أوراقها، وأين إطار المسطرة، وقراءة الساق على المسطرة.</translation>
     </message>
 </context>
 <context>
@@ -538,19 +538,19 @@
     </message>
     <message>
         <source>%1 added: the record says %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>أُضيف %1: يعرض الجدول «%2».</translation>
     </message>
     <message>
         <source>Water added: the tube holds %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>أُضيف الماء: في الأنبوب %1.</translation>
     </message>
     <message>
         <source>Started again: the tube is empty and every mineral says %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>بدأت مجددًا: الأنبوب فارغ، ويعرض الجدول «%1» أمام كل عنصر معدني.</translation>
     </message>
     <message>
         <source>The cutting is in; the tube takes nothing more.</source>
-        <translation type="unfinished"></translation>
+        <translation>وُضعت العقلة في الأنبوب؛ لا يمكن أن يُضاف إليه أي شيء آخر.</translation>
     </message>
 </context>
 <context>
@@ -605,63 +605,63 @@
     </message>
     <message>
         <source>Nothing grew: there was no cutting.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم ينمُ شيء: لم تكن في الأنبوب عقلة.</translation>
     </message>
     <message>
         <source>The stem grew %1 units, with no leaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>بلغ طول الساق %1 وحدة، وليس لها أوراق.</translation>
     </message>
     <message>
         <source>The stem grew %1 units. Leaves: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>بلغ طول الساق %1 وحدة. الأوراق: %2.</translation>
     </message>
     <message>
         <source>Placing the ruler: arrows move it, Return puts it down, Escape stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع المسطرة: مفاتيح الأسهم تحرّكها، ومفتاح Enter يضعها، ومفتاح Esc يُنهي الوضع.</translation>
     </message>
     <message>
         <source>The ruler cannot go there: %1 is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن وضع المسطرة هنا: في طريقها %1.</translation>
     </message>
     <message>
         <source>Placing stopped; the ruler is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>توقّف وضع المسطرة؛ عادت المسطرة إلى مكانها.</translation>
     </message>
     <message>
         <source>Near the top of the stem</source>
-        <translation type="unfinished"></translation>
+        <translation>قرب قمة الساق</translation>
     </message>
     <message>
         <source>Near the stem</source>
-        <translation type="unfinished"></translation>
+        <translation>قرب الساق</translation>
     </message>
     <message>
         <source>Near leaf %1</source>
-        <translation type="unfinished"></translation>
+        <translation>قرب الورقة %1</translation>
     </message>
     <message>
         <source>Near the tube</source>
-        <translation type="unfinished"></translation>
+        <translation>قرب الأنبوب</translation>
     </message>
     <message>
         <source>%1, zero mark level with the stem&apos;s top</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، وعلامة الصفر بمحاذاة قمة الساق</translation>
     </message>
     <message>
         <source>%1, zero mark %2 units above the stem&apos;s top</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، وعلامة الصفر فوق قمة الساق بمقدار %2 وحدة</translation>
     </message>
     <message>
         <source>%1, zero mark %2 units below the stem&apos;s top</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، وعلامة الصفر تحت قمة الساق بمقدار %2 وحدة</translation>
     </message>
     <message>
         <source>Ruler placed.</source>
-        <translation type="unfinished"></translation>
+        <translation>وُضعت المسطرة.</translation>
     </message>
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
-        <translation type="unfinished"></translation>
+        <translation>وُضعت المسطرة: تمتدّ الساق من %1 إلى %2 على تدريجها.</translation>
     </message>
 </context>
 </TS>
