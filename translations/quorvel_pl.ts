@@ -224,11 +224,11 @@
     </message>
     <message>
         <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aby zmierzyć łodygę za pomocą klawiatury, kliknij %1: gdy naciśniesz klawisz strzałki, pojawi się zarys linijki, a każda strzałka przesuwa go trochę. Strzałka z wciśniętym klawiszem Shift przesuwa go o trzy kreski podziałki i zatrzymuje go tam, gdzie kreska zera linijki jest na wysokości wierzchołka łodygi. Enter albo spacja kładzie tam linijkę, chyba że coś przeszkadza; Esc przywraca linijkę tam, gdzie była.</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
-        <translation type="unfinished"></translation>
+        <translation>Czytnik ekranu mówi, co zmienił każdy krok: jaki składnik mineralny dodano i co pokazuje tabela, co jest w probówce, że wstawiono sadzonkę, jak wysoka urosła łodyga i jak wyglądają jej liście, gdzie jest zarys linijki i ile łodyga mierzy na linijce.</translation>
     </message>
 </context>
 <context>
@@ -532,19 +532,19 @@
     </message>
     <message>
         <source>%1 added: the record says %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – dodano: tabela pokazuje %2.</translation>
     </message>
     <message>
         <source>Water added: the tube holds %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodano wodę. Zawartość probówki: %1.</translation>
     </message>
     <message>
         <source>Started again: the tube is empty and every mineral says %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Od nowa: probówka jest pusta, a przy każdym składniku mineralnym tabela pokazuje %1.</translation>
     </message>
     <message>
         <source>The cutting is in; the tube takes nothing more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sadzonka jest w probówce; nic więcej nie da się już dodać.</translation>
     </message>
 </context>
 <context>
@@ -599,63 +599,63 @@
     </message>
     <message>
         <source>Nothing grew: there was no cutting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic nie wyrosło: w probówce nie było sadzonki.</translation>
     </message>
     <message>
         <source>The stem grew %1 units, with no leaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Łodyga urosła do %1 jednostki i nie ma żadnych liści.</translation>
     </message>
     <message>
         <source>The stem grew %1 units. Leaves: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Łodyga urosła do %1 jednostki. Liście: %2.</translation>
     </message>
     <message>
         <source>Placing the ruler: arrows move it, Return puts it down, Escape stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kładzenie linijki: strzałki ją przesuwają, Enter ją kładzie, Esc przerywa.</translation>
     </message>
     <message>
         <source>The ruler cannot go there: %1 is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linijki nie można tam położyć: przeszkadza %1.</translation>
     </message>
     <message>
         <source>Placing stopped; the ruler is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przerwano kładzenie linijki; linijka wróciła na swoje miejsce.</translation>
     </message>
     <message>
         <source>Near the top of the stem</source>
-        <translation type="unfinished"></translation>
+        <translation>Przy wierzchołku łodygi</translation>
     </message>
     <message>
         <source>Near the stem</source>
-        <translation type="unfinished"></translation>
+        <translation>Przy łodydze</translation>
     </message>
     <message>
         <source>Near leaf %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Przy liściu %1</translation>
     </message>
     <message>
         <source>Near the tube</source>
-        <translation type="unfinished"></translation>
+        <translation>Przy probówce</translation>
     </message>
     <message>
         <source>%1, zero mark level with the stem&apos;s top</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, kreska zera na wysokości wierzchołka łodygi</translation>
     </message>
     <message>
         <source>%1, zero mark %2 units above the stem&apos;s top</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, kreska zera %2 jednostki nad wierzchołkiem łodygi</translation>
     </message>
     <message>
         <source>%1, zero mark %2 units below the stem&apos;s top</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, kreska zera %2 jednostki pod wierzchołkiem łodygi</translation>
     </message>
     <message>
         <source>Ruler placed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linijka położona.</translation>
     </message>
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linijka położona: łodyga sięga na podziałce od %1 do %2.</translation>
     </message>
 </context>
 </TS>
