@@ -222,11 +222,11 @@
     </message>
     <message>
         <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per mesurar amb el teclat, fes clic a %1: quan prems una tecla de fletxa, apareix el contorn del regle, i cada fletxa el mou una mica. Maj amb una fletxa el mou tres marques del regle, i s&apos;atura on la marca del zero queda a l&apos;altura de la part de dalt de la tija. Retorn o la barra d&apos;espai hi deixen el regle, tret que hi hagi alguna cosa que hi faci nosa; Esc el torna a posar on era.</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
-        <translation type="unfinished"></translation>
+        <translation>Amb un lector de pantalla, sents què ha canviat a cada pas: el mineral afegit i el que diu la taula, què hi ha al tub, l&apos;esqueix, fins a quina altura ha crescut la tija i com són les fulles, on és el contorn del regle i què marca el regle a la tija.</translation>
     </message>
 </context>
 <context>
@@ -530,19 +530,19 @@
     </message>
     <message>
         <source>%1 added: the record says %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 afegit: la taula diu %2.</translation>
     </message>
     <message>
         <source>Water added: the tube holds %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aigua afegida: al tub hi ha %1.</translation>
     </message>
     <message>
         <source>Started again: the tube is empty and every mineral says %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Has tornat a començar: el tub està buit i la taula diu %1 a tots els minerals.</translation>
     </message>
     <message>
         <source>The cutting is in; the tube takes nothing more.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;esqueix ja és al tub; ja no s&apos;hi pot afegir res més.</translation>
     </message>
 </context>
 <context>
@@ -597,63 +597,63 @@
     </message>
     <message>
         <source>Nothing grew: there was no cutting.</source>
-        <translation type="unfinished"></translation>
+        <translation>No ha crescut res: no hi havia cap esqueix.</translation>
     </message>
     <message>
         <source>The stem grew %1 units, with no leaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tija ha crescut %1 unitats, sense cap fulla.</translation>
     </message>
     <message>
         <source>The stem grew %1 units. Leaves: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tija ha crescut %1 unitats. Fulles: %2.</translation>
     </message>
     <message>
         <source>Placing the ruler: arrows move it, Return puts it down, Escape stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>Col·locació del regle: les fletxes el mouen, Retorn el deixa i Esc ho cancel·la.</translation>
     </message>
     <message>
         <source>The ruler cannot go there: %1 is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>El regle no hi pot anar: %1 hi fa nosa.</translation>
     </message>
     <message>
         <source>Placing stopped; the ruler is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Col·locació cancel·lada; el regle torna a ser on era.</translation>
     </message>
     <message>
         <source>Near the top of the stem</source>
-        <translation type="unfinished"></translation>
+        <translation>A prop de la part de dalt de la tija</translation>
     </message>
     <message>
         <source>Near the stem</source>
-        <translation type="unfinished"></translation>
+        <translation>A prop de la tija</translation>
     </message>
     <message>
         <source>Near leaf %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A prop de la fulla %1</translation>
     </message>
     <message>
         <source>Near the tube</source>
-        <translation type="unfinished"></translation>
+        <translation>A prop del tub</translation>
     </message>
     <message>
         <source>%1, zero mark level with the stem&apos;s top</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, marca del zero a l&apos;altura de la part de dalt de la tija</translation>
     </message>
     <message>
         <source>%1, zero mark %2 units above the stem&apos;s top</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, marca del zero %2 unitats per sobre de la part de dalt de la tija</translation>
     </message>
     <message>
         <source>%1, zero mark %2 units below the stem&apos;s top</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, marca del zero %2 unitats per sota de la part de dalt de la tija</translation>
     </message>
     <message>
         <source>Ruler placed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regle col·locat.</translation>
     </message>
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regle col·locat: a l&apos;escala del regle, la tija queda entre %1 i %2.</translation>
     </message>
 </context>
 </TS>
