@@ -220,11 +220,11 @@
     </message>
     <message>
         <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>要用键盘测量，先点击%1按钮：按下方向键时会出现直尺的轮廓，每按一次方向键，轮廓就移动一点。按住 Shift 键再按方向键，轮廓一次移动三格刻度，但到了零刻度线与茎的顶端齐平的位置就会停下。按回车键或空格键就把直尺放在那里，除非有东西挡住；按 Esc 键让直尺回到原来的位置。</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
-        <translation type="unfinished"></translation>
+        <translation>使用屏幕阅读器时，每一步改变了什么都会读出来：加入了哪种无机盐和表格中的记录、试管里有什么、插条已插入、茎长了多高和叶片是什么样子、直尺的轮廓在哪里，以及茎在直尺上的读数。</translation>
     </message>
 </context>
 <context>
@@ -528,19 +528,19 @@
     </message>
     <message>
         <source>%1 added: the record says %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1已加入：记录为“%2”。</translation>
     </message>
     <message>
         <source>Water added: the tube holds %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>已加水：试管里现在是%1。</translation>
     </message>
     <message>
         <source>Started again: the tube is empty and every mineral says %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>已重新开始：试管空了，每种无机盐都显示“%1”。</translation>
     </message>
     <message>
         <source>The cutting is in; the tube takes nothing more.</source>
-        <translation type="unfinished"></translation>
+        <translation>插条已插入，试管里不能再加东西了。</translation>
     </message>
 </context>
 <context>
@@ -595,63 +595,63 @@
     </message>
     <message>
         <source>Nothing grew: there was no cutting.</source>
-        <translation type="unfinished"></translation>
+        <translation>什么也没长出来：试管里没有插条。</translation>
     </message>
     <message>
         <source>The stem grew %1 units, with no leaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>茎长到 %1 个单位高，没有叶片。</translation>
     </message>
     <message>
         <source>The stem grew %1 units. Leaves: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>茎长到 %1 个单位高。叶片：%2。</translation>
     </message>
     <message>
         <source>Placing the ruler: arrows move it, Return puts it down, Escape stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>放置直尺：按方向键移动，按回车键放下，按 Esc 键停止。</translation>
     </message>
     <message>
         <source>The ruler cannot go there: %1 is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>直尺放不到那里：被%1挡住了。</translation>
     </message>
     <message>
         <source>Placing stopped; the ruler is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止放置，直尺回到了原处。</translation>
     </message>
     <message>
         <source>Near the top of the stem</source>
-        <translation type="unfinished"></translation>
+        <translation>靠近茎的顶端</translation>
     </message>
     <message>
         <source>Near the stem</source>
-        <translation type="unfinished"></translation>
+        <translation>靠近茎</translation>
     </message>
     <message>
         <source>Near leaf %1</source>
-        <translation type="unfinished"></translation>
+        <translation>靠近第 %1 片叶</translation>
     </message>
     <message>
         <source>Near the tube</source>
-        <translation type="unfinished"></translation>
+        <translation>靠近试管</translation>
     </message>
     <message>
         <source>%1, zero mark level with the stem&apos;s top</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，零刻度线与茎的顶端齐平</translation>
     </message>
     <message>
         <source>%1, zero mark %2 units above the stem&apos;s top</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，零刻度线在茎的顶端上方 %2 个单位</translation>
     </message>
     <message>
         <source>%1, zero mark %2 units below the stem&apos;s top</source>
-        <translation type="unfinished"></translation>
+        <translation>%1，零刻度线在茎的顶端下方 %2 个单位</translation>
     </message>
     <message>
         <source>Ruler placed.</source>
-        <translation type="unfinished"></translation>
+        <translation>直尺已放好。</translation>
     </message>
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
-        <translation type="unfinished"></translation>
+        <translation>直尺已放好：茎在直尺上从刻度 %1 到刻度 %2。</translation>
     </message>
 </context>
 </TS>
