@@ -218,6 +218,14 @@
         <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
         <translation>[Ƒöŕ ţéåçĥéŕš, å ĝûîđé ŵîţĥ å ĺéššöñ þĺåñ, ǫûéšţîöñš ŵîţĥ åñšŵéŕš åñđ éṽéŕý ŕéšûĺţ öƒ ţĥé éẋþéŕîɱéñţ çöɱéš ŵîţĥ Ǫûöŕṽéĺ, îñ éåçĥ ĺåñĝûåĝé îţ šþéåķš. Öñ Ĺîñûẋ îţ îš îñ ţĥé ƒöĺđéŕ %1. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</translation>
     </message>
+    <message>
+        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <translation>[Ţö ɱéåšûŕé ŵîţĥ ţĥé ķéýƀöåŕđ, çĺîçķ %1: åñ öûţĺîñé öƒ ţĥé ŕûĺéŕ åþþéåŕš ŵĥéñ ýöû þŕéšš åñ åŕŕöŵ ķéý, åñđ éåçĥ åŕŕöŵ ɱöṽéš îţ å ĺîţţĺé. Šĥîƒţ ŵîţĥ åñ åŕŕöŵ ɱöṽéš îţ ţĥŕéé ɱåŕķš öƒ ţĥé ŕûĺéŕ, åñđ šţöþš ŵĥéŕé îţš žéŕö ɱåŕķ îš ĺéṽéĺ ŵîţĥ ţĥé ţöþ öƒ ţĥé šţéɱ. Ŕéţûŕñ öŕ Šþåçé þûţš ţĥé ŕûĺéŕ ţĥéŕé, ûñĺéšš šöɱéţĥîñĝ îš îñ ţĥé ŵåý; Éšçåþé þûţš îţ ƀåçķ ŵĥéŕé îţ ŵåš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
+        <translation>[Å šçŕééñ ŕéåđéŕ ĥéåŕš ŵĥåţ éåçĥ šţéþ çĥåñĝéđ: ţĥé ɱîñéŕåĺ åđđéđ åñđ ţĥé ŕéçöŕđ, ŵĥåţ ţĥé ţûƀé ĥöĺđš, ţĥé çûţţîñĝ, ĥöŵ ţåĺĺ ţĥé šţéɱ ĝŕéŵ åñđ ŵĥåţ îţš ĺéåṽéš šĥöŵ, ŵĥéŕé ţĥé ŕûĺéŕ&apos;š öûţĺîñé îš, åñđ ŵĥåţ ţĥé šţéɱ ŕéåđš öñ ţĥé ŕûĺéŕ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -529,6 +537,22 @@
         <source>Line under the table&apos;s headings</source>
         <translation>[Ĺîñé ûñđéŕ ţĥé ţåƀĺé&apos;š ĥéåđîñĝš ~~~~ ~~~~~]</translation>
     </message>
+    <message>
+        <source>%1 added: the record says %2.</source>
+        <translation>[%1 åđđéđ: ţĥé ŕéçöŕđ šåýš %2. ~~~~ ~~~~]</translation>
+    </message>
+    <message>
+        <source>Water added: the tube holds %1.</source>
+        <translation>[Ŵåţéŕ åđđéđ: ţĥé ţûƀé ĥöĺđš %1. ~~~~ ~~~~~]</translation>
+    </message>
+    <message>
+        <source>Started again: the tube is empty and every mineral says %1.</source>
+        <translation>[Šţåŕţéđ åĝåîñ: ţĥé ţûƀé îš éɱþţý åñđ éṽéŕý ɱîñéŕåĺ šåýš %1. ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>The cutting is in; the tube takes nothing more.</source>
+        <translation>[Ţĥé çûţţîñĝ îš îñ; ţĥé ţûƀé ţåķéš ñöţĥîñĝ ɱöŕé. ~~~~ ~~~~ ~~~~ ~]</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ResultsWindow</name>
@@ -579,6 +603,66 @@
     <message>
         <source>%1 units tall on the ruler</source>
         <translation>[%1 ûñîţš ţåĺĺ öñ ţĥé ŕûĺéŕ ~~~~ ~~~]</translation>
+    </message>
+    <message>
+        <source>Nothing grew: there was no cutting.</source>
+        <translation>[Ñöţĥîñĝ ĝŕéŵ: ţĥéŕé ŵåš ñö çûţţîñĝ. ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>The stem grew %1 units, with no leaves.</source>
+        <translation>[Ţĥé šţéɱ ĝŕéŵ %1 ûñîţš, ŵîţĥ ñö ĺéåṽéš. ~~~~ ~~~~ ~~~]</translation>
+    </message>
+    <message>
+        <source>The stem grew %1 units. Leaves: %2.</source>
+        <translation>[Ţĥé šţéɱ ĝŕéŵ %1 ûñîţš. Ĺéåṽéš: %2. ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>Placing the ruler: arrows move it, Return puts it down, Escape stops.</source>
+        <translation>[Þĺåçîñĝ ţĥé ŕûĺéŕ: åŕŕöŵš ɱöṽé îţ, Ŕéţûŕñ þûţš îţ đöŵñ, Éšçåþé šţöþš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~~]</translation>
+    </message>
+    <message>
+        <source>The ruler cannot go there: %1 is in the way.</source>
+        <translation>[Ţĥé ŕûĺéŕ çåññöţ ĝö ţĥéŕé: %1 îš îñ ţĥé ŵåý. ~~~~ ~~~~ ~~~~~]</translation>
+    </message>
+    <message>
+        <source>Placing stopped; the ruler is back.</source>
+        <translation>[Þĺåçîñĝ šţöþþéđ; ţĥé ŕûĺéŕ îš ƀåçķ. ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>Near the top of the stem</source>
+        <translation>[Ñéåŕ ţĥé ţöþ öƒ ţĥé šţéɱ ~~~~ ~~]</translation>
+    </message>
+    <message>
+        <source>Near the stem</source>
+        <translation>[Ñéåŕ ţĥé šţéɱ ~~~]</translation>
+    </message>
+    <message>
+        <source>Near leaf %1</source>
+        <translation>[Ñéåŕ ĺéåƒ %1 ~~]</translation>
+    </message>
+    <message>
+        <source>Near the tube</source>
+        <translation>[Ñéåŕ ţĥé ţûƀé ~~~]</translation>
+    </message>
+    <message>
+        <source>%1, zero mark level with the stem&apos;s top</source>
+        <translation>[%1, žéŕö ɱåŕķ ĺéṽéĺ ŵîţĥ ţĥé šţéɱ&apos;š ţöþ ~~~~ ~~~~ ~~~]</translation>
+    </message>
+    <message>
+        <source>%1, zero mark %2 units above the stem&apos;s top</source>
+        <translation>[%1, žéŕö ɱåŕķ %2 ûñîţš åƀöṽé ţĥé šţéɱ&apos;š ţöþ ~~~~ ~~~~ ~~~~~]</translation>
+    </message>
+    <message>
+        <source>%1, zero mark %2 units below the stem&apos;s top</source>
+        <translation>[%1, žéŕö ɱåŕķ %2 ûñîţš ƀéĺöŵ ţĥé šţéɱ&apos;š ţöþ ~~~~ ~~~~ ~~~~~]</translation>
+    </message>
+    <message>
+        <source>Ruler placed.</source>
+        <translation>[Ŕûĺéŕ þĺåçéđ. ~~~]</translation>
+    </message>
+    <message>
+        <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
+        <translation>[Ŕûĺéŕ þĺåçéđ: ţĥé šţéɱ ŕûñš ƒŕöɱ %1 ţö %2 öñ îţš šçåĺé. ~~~~ ~~~~ ~~~~ ~~~~]</translation>
     </message>
 </context>
 </TS>
