@@ -8,9 +8,12 @@ cd "$(dirname "$0")"
 
 mode=${1:-run}
 # fonts-liberation2 gives the font the program carries; qt6-wayland runs it natively on Wayland;
-# the Qt tools compile the translations, and Qt's own translations name the standard buttons.
+# the Qt tools compile the translations, and Qt's own translations name the standard buttons;
+# the Noto fonts and fontTools give the Chinese and Arabic fonts the program carries, cut down to
+# the characters of their translations.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
-          fonts-liberation2 qt6-wayland qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+          fonts-liberation2 qt6-wayland qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+          fonts-noto-cjk fonts-noto-core python3-fonttools)
 # For the tests only: an X server, D-Bus and the AT-SPI bus with its client for the screen-reader
 # test, the desktop-entry and AppStream validators, and dpkg-shlibdeps for the .deb.
 test_packages=(xvfb dbus at-spi2-core python3-pyatspi desktop-file-utils appstream dpkg-dev file)

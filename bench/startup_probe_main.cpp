@@ -1,7 +1,7 @@
 // A start-up probe: starts the real program (or an empty window) and reports when its first frame
 // has been painted.
 //
-//   quorvel_startup_probe design|empty|text|same [launch-time-ns]
+//   quorvel_startup_probe design|empty|text|same [launch-time-ns [language]]
 //   quorvel_startup_probe store
 //
 // launch-time-ns is std::chrono::steady_clock's count when the parent started this process; the
@@ -12,7 +12,8 @@
 // lines as plain Qt widgets, in the same font, size and title, with no pictures. "store"
 // instead times the first reference to the picture store in a fresh process ("store-ns <n>"), the
 // first use of all 25 of its pictures ("all-pictures-ns <n>"), and the same number of blank pixmaps
-// of the same sizes ("blank-pixmaps-ns <n>").
+// of the same sizes ("blank-pixmaps-ns <n>"). A language (zh_CN) starts the program in it, as the
+// desktop's language would, with whatever font its script needs.
 #include "../tests/support/layout_oracle.h"
 #include "controls/screen_font.h"
 #include "controls/twips.h"
@@ -20,6 +21,7 @@
 #include "pictures/graphics.h"
 #include "pictures/palette.h"
 #include "shell/shell.h"
+#include "shell/translations.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -236,6 +238,8 @@ int main(int argc, char* argv[])
         new FirstFrame(emptyWindow.get(), launched);
         emptyWindow->show();
     } else {
+        if (argc > 3)
+            quorvel::translations::install(QString::fromLocal8Bit(argv[3]));
         shell = std::make_unique<quorvel::Shell>();
         new FirstFrame(&shell->design(), launched);
         shell->start();

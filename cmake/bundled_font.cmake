@@ -24,3 +24,63 @@ function(quorvel_bundle_font target)
     OPTIONS --no-compress
     FILES ${copy})
 endfunction()
+
+# The scripts Liberation Sans lacks, each from a Noto font of Debian's (SIL OFL 1.1), cut down at
+# build time to the characters its language's translation uses (subset_font.py), and built into
+# the resources as ":/quorvel/fonts/<language>.otf". The program registers one only when its
+# language is chosen. Rows: language, font file, face number in the file, name of the subset.
+set(QUORVEL_SCRIPT_FONTS
+  "zh_CN|/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc|2|Quorvel Noto Sans SC"
+  "ar|/usr/share/fonts/truetype/noto/NotoSansArabic-Regular.ttf|0|Quorvel Noto Sans Arabic")
+# Besides the translation's own characters: the printable ASCII that numbers, names and signs
+# inside a translated text are written in, and for Arabic the digits, separators and direction
+# marks that its locale writes numbers with.
+set(QUORVEL_SCRIPT_FONT_KEEP_zh_CN "20-7E")
+set(QUORVEL_SCRIPT_FONT_KEEP_ar "20-7E,60C,61B,61C,61F,660-66C,200E,200F")
+
+# A Python with fontTools (Debian: python3-fonttools), which a Python of the user's own may lack.
+if(NOT QUORVEL_FONTTOOLS_PYTHON)
+  find_package(Python3 COMPONENTS Interpreter)
+  foreach(candidate IN ITEMS ${Python3_EXECUTABLE} /usr/bin/python3)
+    execute_process(COMMAND ${candidate} -c "import fontTools.subset"
+                    RESULT_VARIABLE missing OUTPUT_QUIET ERROR_QUIET)
+    if(missing EQUAL 0)
+      set(QUORVEL_FONTTOOLS_PYTHON ${candidate} CACHE FILEPATH "A Python that has fontTools")
+      break()
+    endif()
+  endforeach()
+  if(NOT QUORVEL_FONTTOOLS_PYTHON)
+    message(FATAL_ERROR "No Python with fontTools found (Debian: python3-fonttools)")
+  endif()
+endif()
+
+function(quorvel_bundle_script_fonts target translations_dir)
+  set(subsets)
+  foreach(row IN LISTS QUORVEL_SCRIPT_FONTS)
+    string(REPLACE "|" ";" fields "${row}")
+    list(GET fields 0 language)
+    list(GET fields 1 font)
+    list(GET fields 2 number)
+    list(GET fields 3 family)
+    if(NOT EXISTS "${font}")
+      message(FATAL_ERROR "${font} not found (Debian: fonts-noto-cjk and fonts-noto-core)")
+    endif()
+    set(ts ${translations_dir}/quorvel_${language}.ts)
+    set(subset ${CMAKE_CURRENT_BINARY_DIR}/fonts/${language}.otf)
+    add_custom_command(
+      OUTPUT ${subset}
+      COMMAND ${QUORVEL_FONTTOOLS_PYTHON} ${PROJECT_SOURCE_DIR}/cmake/subset_font.py ${font}
+              --number ${number} --family ${family} --ts ${ts}
+              --keep ${QUORVEL_SCRIPT_FONT_KEEP_${language}} --output ${subset}
+      DEPENDS ${font} ${ts} ${PROJECT_SOURCE_DIR}/cmake/subset_font.py
+      COMMENT "Cutting ${family} down to the characters of the ${language} translation"
+      VERBATIM)
+    set_source_files_properties(${subset} PROPERTIES QT_RESOURCE_ALIAS ${language}.otf)
+    list(APPEND subsets ${subset})
+  endforeach()
+  qt_add_resources(${target} quorvel_script_fonts
+    PREFIX /quorvel/fonts
+    BASE ${CMAKE_CURRENT_BINARY_DIR}/fonts
+    OPTIONS --no-compress
+    FILES ${subsets})
+endfunction()

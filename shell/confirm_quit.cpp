@@ -6,6 +6,14 @@
 
 namespace quorvel {
 
+namespace {
+// The box's Yes and No are Qt's standard buttons, named by Qt's own translations, which Debian
+// ships for most languages but not for all (Swedish, Greek). The program's translations carry the
+// two words too; Qt's translation is installed after the program's, so where it exists it wins.
+[[maybe_unused]] constexpr const char* kStandardButtonWords[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"), QT_TRANSLATE_NOOP("QPlatformTheme", "&No")};
+} // namespace
+
 int askToQuit(QWidget* parent)
 {
     QMessageBox box(QMessageBox::Question, QCoreApplication::translate("QuitBox", "Talvessa"),

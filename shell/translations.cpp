@@ -1,7 +1,10 @@
 // Choosing and installing the pupil's language.
 #include "shell/translations.h"
 
+#include "shell/bundled_font.h"
+
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTranslator>
 #include <memory>
 
@@ -27,11 +30,22 @@ Installed& installed()
     return state;
 }
 
+// What follows the language beyond its texts: the font for its script and the direction it reads
+// in. Qt takes the direction from its own translation as well (QT_LAYOUT_DIRECTION), but only once
+// the event loop runs, after the first screen has been laid out.
+void followLanguage(const QString& language)
+{
+    useScriptFont(language);
+    QGuiApplication::setLayoutDirection(language.isEmpty() ? Qt::LeftToRight
+                                                           : QLocale(language).textDirection());
+}
+
 void removeInstalled()
 {
     // A translator takes itself out of the application as it is destroyed.
     installed() = Installed();
     QLocale::setDefault(QLocale::c());
+    followLanguage(QString());
 }
 
 // gettext's rule, which every desktop program on these systems follows: in the C or POSIX locale
@@ -81,6 +95,7 @@ bool install(const QString& language)
     }
     state.language = language;
     QLocale::setDefault(QLocale(language));
+    followLanguage(language);
     return true;
 }
 

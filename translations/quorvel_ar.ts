@@ -389,6 +389,17 @@
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;نعم</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;لا</translation>
+    </message>
+</context>
+<context>
     <name>QuitBox</name>
     <message>
         <source>Talvessa</source>
