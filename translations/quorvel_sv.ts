@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Phosphorus helps a plant move the energy from sunlight around inside it, and grow roots, flowers and seeds. Without enough phosphorus the plant stays small, and its older leaves often turn dark green with a purple or reddish tinge, first underneath. Not every kind of plant turns purple. Quorvel paints its leaf bright purple all over, so that it is easy to see.</source>
-        <translation>Fosfor hjälper växten att föra energin från solljuset vidare inuti sig och att bilda rötter, blommor och frön. Utan tillräckligt med fosfor förblir växten liten, och dess äldre blad blir ofta mörkgröna med en lila eller rödaktig skiftning, först på undersidan. Alla sorters växter blir inte lila. Quorvel målar sitt blad klart lila över hela ytan, så att det syns tydligt.</translation>
+        <translation>Fosfor hjälper växten att flytta runt energin från solljuset inne i växten, och att bilda rötter, blommor och frön. Utan tillräckligt med fosfor förblir växten liten, och dess äldre blad blir ofta mörkgröna med en lila eller rödaktig skiftning, först på undersidan. Alla sorters växter blir inte lila. Quorvel målar bladet klarlila över hela ytan, så att det syns tydligt.</translation>
     </message>
     <message>
         <source>Calcium builds the walls of the tiny cells a plant is made of, most of all where it grows: at the tips of its shoots and roots. A plant cannot move calcium from old leaves to new ones, so a deficiency shows on the youngest leaves first: they grow small, narrow and crinkled, and the tip of the shoot may die.</source>
@@ -172,8 +172,8 @@
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf:</source>
         <translation>
-            <numerusform>I Quorvel får en stickling med vatten och alla mineraler utom det här en stjälk som är %1 enheter lång, och %n blad. Titta efter det här bladet:</numerusform>
-            <numerusform>I Quorvel får en stickling med vatten och alla mineraler utom det här en stjälk som är %1 enheter lång, och %n blad. Titta efter det här bladet:</numerusform>
+            <numerusform>I Quorvel får en stickling med vatten och alla mineraler utom just det här en stjälk som är %1 enheter lång, och %n blad. Titta efter det här bladet:</numerusform>
+            <numerusform>I Quorvel får en stickling med vatten och alla mineraler utom just det här en stjälk som är %1 enheter lång, och %n blad. Titta efter det här bladet:</numerusform>
         </translation>
     </message>
     <message>
@@ -243,7 +243,7 @@
     <message>
         <source>%1 x%2</source>
         <comment>a leaf, and how many in a row grow like it</comment>
-        <translation>%1 x%2</translation>
+        <translation>%1 (%2 st.)</translation>
     </message>
     <message>
         <source>Minerals left out</source>
@@ -474,7 +474,7 @@
     </message>
     <message>
         <source>&amp;Add Cutting</source>
-        <translation>&amp;Sätt i stickling</translation>
+        <translation>&amp;Stickling</translation>
     </message>
     <message>
         <source>Quorvel - Designing your experiment</source>
