@@ -19,6 +19,8 @@ test_packages=(xvfb dbus at-spi2-core python3-pyatspi desktop-file-utils appstre
 test_packages+=(lintian devscripts man-db weston)
 # valgrind runs a scripted session of the program under memcheck.
 test_packages+=(valgrind)
+# The Orca screen reader, run headless beside the program, and xdotool to press its keys.
+test_packages+=(orca xdotool)
 
 install_missing() {
     local missing=()

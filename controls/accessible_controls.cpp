@@ -1,6 +1,7 @@
 // The accessibility factory for the screens' own controls.
 #include "controls/accessible_controls.h"
 
+#include "controls/announcer.h"
 #include "controls/caption_label.h"
 #include "controls/image_control.h"
 #include "controls/line_control.h"
@@ -41,6 +42,8 @@ QAccessibleInterface* accessibleControl(const QString& className, QObject* objec
     // appears.
     if (className == QLatin1String("QWidget") && static_cast<QWidget*>(object)->isWindow())
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    if (className == QLatin1String(Announcer::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     for (const QMetaObject* graphic :
          {&ImageControl::staticMetaObject, &VectorImage::staticMetaObject,
           &ShapeControl::staticMetaObject, &LineControl::staticMetaObject}) {

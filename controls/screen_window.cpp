@@ -1,6 +1,8 @@
 // Window behaviour shared by the Design and Results screens.
 #include "controls/screen_window.h"
 
+#include "controls/announcer.h"
+#include "controls/touch_as_mouse.h"
 #include "controls/twips.h"
 #include "model/quit_answer.h"
 #include "pictures/drawings.h"
@@ -62,7 +64,25 @@ private:
     QWidget* m_window;
 };
 
+ScreenWindow::FrameProbe& frameProbe()
+{
+    static ScreenWindow::FrameProbe probe;
+    return probe;
+}
+
 } // namespace
+
+void ScreenWindow::setFrameProbe(FrameProbe probe)
+{
+    frameProbe() = std::move(probe);
+}
+
+QMargins ScreenWindow::frameMargins() const
+{
+    if (frameProbe())
+        return frameProbe()(*this);
+    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
+}
 
 ScreenWindow::ScreenWindow(ScreenHost& host, const QString& title, int outerWidthTwips,
                            int outerHeightTwips)
@@ -74,6 +94,8 @@ ScreenWindow::ScreenWindow(ScreenHost& host, const QString& title, int outerWidt
     , m_outerHeightTwips(outerHeightTwips)
 {
     setWindowTitle(title);
+    m_announcer = new Announcer(this);
+    new TouchAsMouse(this);
     setWindowIcon(QIcon(new IconBeforeFirstFrame));
     new IconAfterFirstFrame(this);
     setAutoFillBackground(true);
@@ -89,6 +111,12 @@ ScreenWindow::ScreenWindow(ScreenHost& host, const QString& title, int outerWidt
         if (isFullScreen())
             toggleFullScreen();
     });
+}
+
+void ScreenWindow::announce(const QString& text)
+{
+    m_announcer->announce(text);
+    Q_EMIT announced(text);
 }
 
 void ScreenWindow::toggleFullScreen()
@@ -118,6 +146,15 @@ void ScreenWindow::showInViewOf(const ScreenWindow& replaced)
     const Qt::WindowStates own = windowState() & kFilling;
     // Leaving the state later comes back to the replaced screen's place.
     const QRect normal = replaced.viewGeometry();
+    // Never yet framed at its own size, the window takes the frame the replaced screen has there:
+    // both are the same size, in the same window manager.
+    if (!m_frameKnown && replaced.m_frameKnown) {
+        const bool atOwnSize = size() == m_defaultClientSize;
+        m_frameKnown = true;
+        adoptFrame(replaced.m_appliedFrame);
+        if (atOwnSize)
+            resize(m_defaultClientSize);
+    }
     if (state != Qt::WindowNoState) {
         if (normal.size() != replaced.defaultClientSize() || own != Qt::WindowNoState)
             m_normalGeometry = normal;
@@ -166,7 +203,13 @@ void ScreenWindow::applyOuterSize()
 {
     // The outer size includes the frame where the window system reports one; without a frame
     // (or before it is known) the whole size is client area.
-    adoptFrame(windowHandle() ? windowHandle()->frameMargins() : QMargins());
+    // Loading is in the normal state: a frame known already (as on some window systems before
+    // the window is first shown) is the frame at the window's own size.
+    if (!m_frameKnown) {
+        m_appliedFrame = frameMargins();
+        m_frameKnown = !m_appliedFrame.isNull();
+    }
+    adoptFrame(m_appliedFrame);
     resize(m_defaultClientSize);
     scaleToWindow();
 
@@ -188,14 +231,21 @@ void ScreenWindow::moveEvent(QMoveEvent* event)
     QWidget::moveEvent(event);
     rememberNormalGeometry();
     // The frame becomes known only after the window manager has framed the window; the outer
-    // size is set again then, unless the pupil has already resized or maximised it.
-    if (!m_loaded || !windowHandle() || windowHandle()->frameMargins() == m_appliedFrame)
+    // size is set again then, unless the pupil has already resized it. It is taken once, in the
+    // normal state: the frame of a maximised or full-screen window, which may come before or
+    // after the change of state is reported, never changes the layout's size.
+    if (!m_loaded || m_frameKnown || !windowHandle() || windowState() != Qt::WindowNoState)
         return;
-    if (windowState() == Qt::WindowNoState && size() == m_defaultClientSize) {
+    const QMargins frame = frameMargins();
+    if (frame == m_appliedFrame)
+        return;
+    const bool atOwnSize = size() == m_defaultClientSize;
+    m_frameKnown = true;
+    adoptFrame(frame);
+    if (atOwnSize) {
         applyOuterSize();
         return;
     }
-    adoptFrame(windowHandle()->frameMargins());
     scaleToWindow();
 }
 

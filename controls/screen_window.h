@@ -8,8 +8,11 @@
 
 #include <QMargins>
 #include <QSize>
+#include <functional>
 
 namespace quorvel {
+
+class Announcer;
 
 class ScreenWindow : public TwipsWindow {
     Q_OBJECT
@@ -33,7 +36,18 @@ public:
     // switching screens keeps the view (a maximised or full-screen projection stays so).
     void showInViewOf(const ScreenWindow& replaced);
 
+    // Where the window's frame is read from: the window system, or a test's stand-in for a window
+    // manager (an empty function restores the window system).
+    using FrameProbe = std::function<QMargins(const QWidget& window)>;
+    static void setFrameProbe(FrameProbe probe);
+
+Q_SIGNALS:
+    // What a step of the pupil changed, in a few words, as a screen reader hears it.
+    void announced(const QString& text);
+
 protected:
+    void announce(const QString& text);
+
     // Normal window state, the outer size set, read back, and centred on the screen.
     void loadGeometry();
 
@@ -53,10 +67,16 @@ private:
     void adoptFrame(const QMargins& frame);
     void scaleToWindow();
 
+    QMargins frameMargins() const;
+
+    Announcer* m_announcer = nullptr;
     int m_outerWidthTwips;
     int m_outerHeightTwips;
     bool m_loaded = false;
     QMargins m_appliedFrame;
+    // The frame the window manager draws around the window at its own size, once known. A
+    // maximised or full-screen window often gets a thinner one; the layout's size never follows it.
+    bool m_frameKnown = false;
     QSize m_defaultClientSize;
     QRect m_normalGeometry; // the last place in the normal state, or the one taken over
 };

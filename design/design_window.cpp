@@ -178,12 +178,16 @@ void DesignWindow::AddZelcor_Click(int Index)
     if (Index >= 1 && Index < kWaterButton) {
         AddMineralDose();
         m_added[Index]->setRecord(kYes);
+        announce(tr("%1 added: the record says %2.")
+                     .arg(m_mineral[Index]->text(), m_added[Index]->text()));
     } else if (Index == kWaterButton) {
         ZELCOR1::WaterAdded = kTrue;
         m_addZelcor[kWaterButton]->setEnabled(false);
         if (const auto change = tubeAfterWater(ZELCOR1::TubeState)) {
             showTubePicture(change->picture);
             ZELCOR1::TubeState = change->state;
+            announce(
+                tr("Water added: the tube holds %1.").arg(descriptions::tube(change->picture)));
         }
     }
 }
@@ -199,6 +203,8 @@ void DesignWindow::Cmd_Button_Click(DesignCommand Index)
         break;
     case DesignCommand::StartAgain:
         ResetExperiment();
+        announce(tr("Started again: the tube is empty and every mineral says %1.")
+                     .arg(m_added[1]->text()));
         break;
     case DesignCommand::AddCutting:
         ZELCOR1::CuttingAdded = kTrue;
@@ -208,6 +214,7 @@ void DesignWindow::Cmd_Button_Click(DesignCommand Index)
         m_cmdButton[int(DesignCommand::AddCutting)]->setEnabled(false);
         for (int i = 1; i <= kWaterButton; ++i)
             m_addZelcor[i]->setEnabled(false);
+        announce(tr("The cutting is in; the tube takes nothing more."));
         break;
     default:
         break;

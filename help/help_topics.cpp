@@ -131,11 +131,6 @@ QString list(const QStringList& items)
     return html + QStringLiteral("</ul>");
 }
 
-QString keysSection()
-{
-    return heading(2, translated(kKeys[0])) + paragraph(translated(kKeys[1]));
-}
-
 // A paragraph that names buttons (or the record's words) by what the pupil sees on the screen:
 // they come from the screens themselves, in bold, so no translation can name a button wrongly.
 QString bold(const QString& caption)
@@ -148,6 +143,25 @@ QString paragraphNaming(const QString& text, const Captions&... captions)
 {
     return QStringLiteral("<p>") + text.toHtmlEscaped().arg(bold(captions)...) +
            QStringLiteral("</p>");
+}
+
+QString keysSection()
+{
+    return heading(2, translated(kKeys[0])) + paragraph(translated(kKeys[1])) +
+           paragraphNaming(
+               QCoreApplication::translate(
+                   "HelpWindow",
+                   "To measure with the keyboard, click %1: an outline of the ruler appears when "
+                   "you press an arrow key, and each arrow moves it a little. Shift with an arrow "
+                   "moves it three marks of the ruler, and stops where its zero mark is level "
+                   "with the top of the stem. Return or Space puts the ruler there, unless "
+                   "something is in the way; Escape puts it back where it was."),
+               ResultsWindow::commandCaption(ResultsCommand::MoveRuler)) +
+           paragraph(QCoreApplication::translate(
+               "HelpWindow",
+               "A screen reader hears what each step changed: the mineral added and the record, "
+               "what the tube holds, the cutting, how tall the stem grew and what its leaves "
+               "show, where the ruler's outline is, and what the stem reads on the ruler."));
 }
 
 QString designHtml()

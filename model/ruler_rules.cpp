@@ -3,6 +3,9 @@
 
 #include "model/integer16.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace quorvel {
 
 RulerGrab grabAt(float x, float y)
@@ -18,6 +21,32 @@ RulerPlace dropPlace(float x, float y, const RulerGrab& grab)
 double rulerReading(int lengthTwips)
 {
     return static_cast<double>(lengthTwips) / kRulerUnitTwips;
+}
+
+float outlineStep(float from, int direction, bool large, std::optional<float> stopAt)
+{
+    const float to =
+        from + static_cast<float>(direction * (large ? kOutlineLargeStepTwips : kOutlineStepTwips));
+    if (large && stopAt && (*stopAt - from) * static_cast<float>(direction) > 0.0f &&
+        (to - *stopAt) * static_cast<float>(direction) > 0.0f)
+        return *stopAt;
+    return to;
+}
+
+std::optional<NearPart> nearestPart(float x, float y, const std::vector<PlantBox>& parts)
+{
+    std::optional<NearPart> nearest;
+    float best = 0.0f;
+    for (const PlantBox& box : parts) {
+        const float dx = std::max({box.left - x, 0.0f, x - (box.left + box.width)});
+        const float dy = std::max({box.top - y, 0.0f, y - (box.top + box.height)});
+        const float distance = std::hypot(dx, dy);
+        if (!nearest || distance < best) {
+            nearest = NearPart{box.part, box.leaf};
+            best = distance;
+        }
+    }
+    return nearest;
 }
 
 } // namespace quorvel

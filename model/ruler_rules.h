@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace quorvel {
 
@@ -28,5 +30,31 @@ RulerPlace dropPlace(float x, float y, const RulerGrab& grab);
 
 // A stem of this length in twips, as a pupil reads it off the ruler, in units.
 double rulerReading(int lengthTwips);
+
+// Placing by keyboard: one arrow press moves the outline one pixel of the layout (15 twips), so
+// that its zero mark can stand level with anything drawn; Shift with an arrow moves it three
+// marks of the ruler's scale, and stops level with the top of the stem when it would pass it.
+// The ruler starts 3513 twips at most above any stem's top, so the large steps bring its zero
+// mark level with the top of any stem in five presses or fewer, with no plain ones.
+constexpr int kOutlineStepTwips = 15;
+constexpr int kOutlineLargeStepTwips = 3 * kRulerUnitTwips;
+
+// The outline's coordinate after one press towards smaller (direction -1) or larger (+1)
+// values; stopAt, where given, is where a large step stops on its way.
+float outlineStep(float from, int direction, bool large, std::optional<float> stopAt);
+
+// The parts of the plant a placing outline can be near.
+enum class PlantPart { StemTop, Stem, Leaf, Tube };
+struct PlantBox {
+    PlantPart part;
+    int leaf; // the leaf's index for PlantPart::Leaf
+    float left, top, width, height;
+};
+struct NearPart {
+    PlantPart part;
+    int leaf;
+};
+// The part whose box lies nearest the point (x, y), in twips; the first of equals. None for none.
+std::optional<NearPart> nearestPart(float x, float y, const std::vector<PlantBox>& parts);
 
 } // namespace quorvel

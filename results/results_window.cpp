@@ -9,6 +9,12 @@
 #include "pictures/palette.h"
 #include "pictures/picture_catalogue.h"
 
+#include "model/integer16.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QRubberBand>
@@ -85,6 +91,12 @@ ResultsWindow::ResultsWindow(ScreenHost& host)
     setTabOrder(m_cmdButton[0], m_cmdButton[1]);
     setTabOrder(m_cmdButton[1], m_cmdButton[2]);
 
+    // Keys go to the focused button; while the ruler is being placed the arrows, Return, Space
+    // and Escape place it instead.
+    for (QPushButton* button : m_cmdButton)
+        button->installEventFilter(this);
+    installEventFilter(this); // for the keys when no button has the focus
+
     connect(m_ruler, &ImageControl::pressed, this, &ResultsWindow::Ruler_MouseDown);
     connect(m_ruler, &ImageControl::mouseMoved, this, &ResultsWindow::moveDragOutline);
     connect(m_ruler, &ImageControl::released, this, &ResultsWindow::Ruler_MouseUp);
@@ -140,6 +152,7 @@ void ResultsWindow::Form_Load()
 void ResultsWindow::Form_Activate()
 {
     m_placingRuler = false;
+    hideKeyboardOutline();
     // Leaving while placing was armed hid the ruler; bring it back where it was, so the pupil is
     // never left without a ruler and without a way to place it.
     m_ruler->show();
@@ -152,6 +165,7 @@ void ResultsWindow::RunGrowth()
 {
     if (ZELCOR1::CuttingAdded == kFalse) {
         m_stem->hide();
+        announce(tr("Nothing grew: there was no cutting."));
         return;
     }
     CopyExperiment();
@@ -177,6 +191,22 @@ void ResultsWindow::RunGrowth()
     }
     describeStem(length);
     show();
+    announceGrowth(length);
+}
+
+void ResultsWindow::announceGrowth(std::int16_t lengthTwips)
+{
+    QStringList looks;
+    for (ImageControl* leaf : m_leaf) {
+        if (leaf->isVisibleTo(this) && !looks.contains(leaf->accessibleDescription()))
+            looks.append(leaf->accessibleDescription());
+    }
+    if (looks.isEmpty()) {
+        announce(tr("The stem grew %1 units, with no leaves.").arg(rulerUnits(lengthTwips)));
+        return;
+    }
+    announce(tr("The stem grew %1 units. Leaves: %2.")
+                 .arg(rulerUnits(lengthTwips), looks.join(QStringLiteral(", "))));
 }
 
 void ResultsWindow::CopyExperiment()
@@ -224,6 +254,7 @@ void ResultsWindow::Cmd_Button_Click(ResultsCommand Index)
         // A crosshair left from an unfinished placing would follow the pupil to the Design screen.
         if (m_placingRuler)
             setPointerShape(PointerShape::Default);
+        hideKeyboardOutline();
         m_host.showDesign();
         break;
     default:
@@ -239,6 +270,8 @@ void ResultsWindow::HideLeaves()
 
 void ResultsWindow::BeginRulerPlacing()
 {
+    if (!m_placingRuler)
+        announce(tr("Placing the ruler: arrows move it, Return puts it down, Escape stops."));
     m_placingRuler = true;
     m_ruler->hide();
     setPointerShape(PointerShape::Crosshair);
@@ -267,6 +300,7 @@ void ResultsWindow::Form_MouseDown(float X, float Y)
     m_ruler->show();
     setPointerShape(PointerShape::Default);
     m_placingRuler = false;
+    hideKeyboardOutline();
 }
 
 void ResultsWindow::Ruler_MouseDown(float X, float Y)
@@ -274,11 +308,16 @@ void ResultsWindow::Ruler_MouseDown(float X, float Y)
     m_grab = grabAt(X, Y);
     // A manual drag: the ruler stays put while an outline of it follows the pointer.
     m_dragging = true;
-    if (!m_dragOutline)
-        m_dragOutline = new QRubberBand(QRubberBand::Rectangle, this);
-    m_dragOutline->setGeometry(m_ruler->geometry());
+    dragOutline()->setGeometry(m_ruler->geometry());
     m_dragOutline->raise();
     m_dragOutline->show();
+}
+
+QRubberBand* ResultsWindow::dragOutline()
+{
+    if (!m_dragOutline)
+        m_dragOutline = new QRubberBand(QRubberBand::Rectangle, this);
+    return m_dragOutline;
 }
 
 QPointF ResultsWindow::pointerOnWindow(float x, float y) const
@@ -320,6 +359,210 @@ void ResultsWindow::Form_DragDrop(ImageControl* Source, float X, float Y)
     const RulerPlace place = dropPlace(X, Y, m_grab);
     Source->setLeft(place.left);
     Source->setTop(place.top);
+}
+
+std::optional<QPointF> ResultsWindow::keyboardOutline() const
+{
+    return m_keyboardCorner;
+}
+
+bool ResultsWindow::placingKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (!m_placingRuler)
+        return false;
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        moveKeyboardOutline(key, modifiers.testFlag(Qt::ShiftModifier));
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        placeAtKeyboardOutline();
+        return true;
+    case Qt::Key_Escape:
+        leavePlacing();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ResultsWindow::moveKeyboardOutline(int key, bool large)
+{
+    // The outline starts where the ruler stood.
+    QPointF corner = m_keyboardCorner.value_or(QPointF(m_ruler->left(), m_ruler->top()));
+    const int direction = key == Qt::Key_Left || key == Qt::Key_Up ? -1 : 1;
+    if (key == Qt::Key_Left || key == Qt::Key_Right)
+        corner.setX(outlineStep(float(corner.x()), direction, large, std::nullopt));
+    else
+        corner.setY(outlineStep(float(corner.y()), direction, large, stemTop()));
+    // The corner stays on the window's surface, where a press could put it.
+    const TwipsFrame& frame = twipsFrame();
+    corner.setX(std::clamp(corner.x(), frame.toTwipsX(0), frame.toTwipsX(width() - 1)));
+    corner.setY(std::clamp(corner.y(), frame.toTwipsY(0), frame.toTwipsY(height() - 1)));
+    m_keyboardCorner = corner;
+    showKeyboardOutline();
+    say(whereOutlineIs());
+}
+
+void ResultsWindow::showKeyboardOutline()
+{
+    if (!m_keyboardCorner)
+        return;
+    const TwipsFrame& frame = twipsFrame();
+    dragOutline()->setGeometry(
+        QRect(frame.point(m_keyboardCorner->x(), m_keyboardCorner->y()), m_ruler->size()));
+    m_dragOutline->raise();
+    m_dragOutline->show();
+}
+
+void ResultsWindow::hideKeyboardOutline()
+{
+    if (!m_keyboardCorner)
+        return;
+    m_keyboardCorner.reset();
+    m_dragOutline->hide();
+}
+
+void ResultsWindow::placeAtKeyboardOutline()
+{
+    const QPointF corner = m_keyboardCorner.value_or(QPointF(m_ruler->left(), m_ruler->top()));
+    // Exactly a press at the outline's corner: the pixel it is drawn at, in the press's twips.
+    const TwipsFrame& frame = twipsFrame();
+    const QPoint pixel = frame.point(corner.x(), corner.y());
+    if (!rect().contains(pixel))
+        return; // never: the arrows keep the corner on the window
+    if (const QWidget* inTheWay = childAt(pixel)) {
+        QApplication::beep();
+        QString name = inTheWay->accessibleName();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(inTheWay))
+            name = shownCaption(button->text());
+        else if (const auto* label = qobject_cast<const QLabel*>(inTheWay); label && name.isEmpty())
+            name = label->text();
+        say(tr("The ruler cannot go there: %1 is in the way.").arg(name));
+        return;
+    }
+    Form_MouseDown(float(frame.toTwipsX(pixel.x())), float(frame.toTwipsY(pixel.y())));
+    say(stemReading());
+}
+
+void ResultsWindow::leavePlacing()
+{
+    hideKeyboardOutline();
+    m_placingRuler = false;
+    m_ruler->show();
+    setPointerShape(PointerShape::Default);
+    say(tr("Placing stopped; the ruler is back."));
+}
+
+namespace {
+// A distance on the layout as the eye sees it, in whole pixels at 1x: a third of a pixel between
+// the stem's top and the zero mark is no distance at all.
+int wholePixels(double twips)
+{
+    return toInteger16(twips / kTwipsPerPixel) * kTwipsPerPixel;
+}
+} // namespace
+
+std::optional<float> ResultsWindow::stemTop() const
+{
+    if (!m_stem->isVisibleTo(this))
+        return std::nullopt;
+    return m_stem->y1();
+}
+
+std::vector<PlantBox> ResultsWindow::plantParts() const
+{
+    std::vector<PlantBox> parts;
+    if (const auto top = stemTop()) {
+        parts.push_back({PlantPart::StemTop, 0, kStemXTwips, *top, 0, 0});
+        parts.push_back({PlantPart::Stem, 0, kStemXTwips, *top, 0, kStemBaseYTwips - *top});
+    }
+    for (int k = 0; k < kLeafCount; ++k) {
+        if (m_leaf[k]->isVisibleTo(this))
+            parts.push_back({PlantPart::Leaf, k, m_leaf[k]->left(), m_leaf[k]->top(),
+                             kLeafSizeTwips, kLeafSizeTwips});
+    }
+    parts.push_back({PlantPart::Tube, 0, 6600, 3960, 870, 2655});
+    return parts;
+}
+
+QString ResultsWindow::whereOutlineIs() const
+{
+    const QPointF corner = *m_keyboardCorner;
+    QString near;
+    switch (nearestPart(float(corner.x()), float(corner.y()), plantParts())->part) {
+    case PlantPart::StemTop:
+        near = tr("Near the top of the stem");
+        break;
+    case PlantPart::Stem:
+        near = tr("Near the stem");
+        break;
+    case PlantPart::Leaf:
+        near = tr("Near leaf %1")
+                   .arg(nearestPart(float(corner.x()), float(corner.y()), plantParts())->leaf + 1);
+        break;
+    case PlantPart::Tube:
+        near = tr("Near the tube");
+        break;
+    }
+    const auto top = stemTop();
+    if (!top)
+        return near;
+    // The zero mark is the outline's top edge; positive is above the stem's top.
+    const int above = wholePixels(*top - corner.y());
+    if (above == 0)
+        return tr("%1, zero mark level with the stem's top").arg(near);
+    if (above > 0)
+        return tr("%1, zero mark %2 units above the stem's top").arg(near, rulerUnits(above));
+    return tr("%1, zero mark %2 units below the stem's top").arg(near, rulerUnits(-above));
+}
+
+QString ResultsWindow::stemReading() const
+{
+    const auto top = stemTop();
+    if (!top)
+        return tr("Ruler placed.");
+    // Where the stem's top and foot fall on the ruler's scale, which starts at its top edge.
+    const int fromTop = wholePixels(*top - m_ruler->top());
+    const int toFoot = wholePixels(kStemBaseYTwips - m_ruler->top());
+    return tr("Ruler placed: the stem runs from %1 to %2 on its scale.")
+        .arg(rulerUnits(fromTop), rulerUnits(toFoot));
+}
+
+void ResultsWindow::say(const QString& text)
+{
+    announce(text);
+}
+
+bool ResultsWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_placingRuler &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Claimed before any shortcut, so that Escape leaves placing before full screen.
+        if (event->type() == QEvent::ShortcutOverride) {
+            if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+                event->accept();
+                return true;
+            }
+            return false;
+        }
+        if (!(key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) &&
+            placingKey(key->key(), key->modifiers()))
+            return true;
+    }
+    return ScreenWindow::eventFilter(watched, event);
+}
+
+void ResultsWindow::resizeEvent(QResizeEvent* event)
+{
+    ScreenWindow::resizeEvent(event);
+    // The outline stays on the same place of the layout at the new scale.
+    showKeyboardOutline();
 }
 
 void ResultsWindow::mousePressEvent(QMouseEvent* event)

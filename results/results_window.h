@@ -12,6 +12,8 @@
 
 #include <QPushButton>
 #include <array>
+#include <optional>
+#include <vector>
 
 class QRubberBand;
 
@@ -62,18 +64,28 @@ public:
     LineControl* Line1() const { return m_columnLine; }
     LineControl* Line2() const { return m_headingLine; }
 
+    // Placing by keyboard, while "Move ruler" is armed: the arrows move the outline (Shift a
+    // larger step), Return or Space places the ruler as a press at the outline's corner would,
+    // Escape leaves placing. Returns whether the key was taken.
+    bool placingKey(int key, Qt::KeyboardModifiers modifiers);
+    // The keyboard outline's corner in twips, while it is shown.
+    std::optional<QPointF> keyboardOutline() const;
+
     bool PlacingRuler() const { return m_placingRuler; }
     bool dragging() const { return m_dragging; }
     std::int16_t lastGrowth() const { return m_lastGrowth; }
     const GrowthLimits& GrowthLimit() const { return m_growthLimit; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     void nameControlsForScreenReaders();
     void describeStem(std::int16_t lengthTwips);
+    void announceGrowth(std::int16_t lengthTwips);
     void RunGrowth();
     void CopyExperiment();
     std::int16_t ComputeGrowth() const;
@@ -81,6 +93,17 @@ private:
     void HideLeaves();
     void BeginRulerPlacing();
     void moveDragOutline(float x, float y);
+    QRubberBand* dragOutline();
+    void moveKeyboardOutline(int key, bool large);
+    void showKeyboardOutline();
+    void hideKeyboardOutline();
+    void placeAtKeyboardOutline();
+    void leavePlacing();
+    std::vector<PlantBox> plantParts() const;
+    std::optional<float> stemTop() const;
+    QString whereOutlineIs() const;
+    QString stemReading() const;
+    void say(const QString& text);
     // The pointer in twips from the window's corner, for a point in twips from the ruler's.
     QPointF pointerOnWindow(float x, float y) const;
     AddedCaptions addedCaptions() const;
@@ -101,6 +124,7 @@ private:
     LeafSymptomRules m_leafRules;
     bool m_placingRuler = false;
     bool m_dragging = false;
+    std::optional<QPointF> m_keyboardCorner; // twips, while the keyboard outline is shown
     RulerGrab m_grab; // where the last drag took hold of the ruler; zero before the first
     std::int16_t m_lastGrowth = 0;
 };

@@ -220,6 +220,14 @@
         <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
         <translation>Für Lehrkräfte gehört zu Quorvel eine Handreichung mit einem Stundenverlauf, Fragen mit Antworten und allen Ergebnissen des Versuchs, in jeder Sprache, die Quorvel spricht. Unter Linux liegt sie im Ordner %1.</translation>
     </message>
+    <message>
+        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <translation>Um mit der Tastatur zu messen, klicke auf %1: Wenn du eine Pfeiltaste drückst, erscheint ein Umriss des Lineals, und jeder Pfeil bewegt ihn ein wenig. Umschalt mit einem Pfeil bewegt ihn um drei Striche des Lineals und hält an, wo sein Nullstrich auf Höhe der Spitze des Stängels ist. Eingabe oder Leertaste legt das Lineal dorthin, außer wenn etwas im Weg ist; Esc legt es zurück, wo es war.</translation>
+    </message>
+    <message>
+        <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
+        <translation>Ein Bildschirmleser sagt, was jeder Schritt verändert hat: den gegebenen Mineralstoff und die Tabelle, was im Reagenzglas ist, den Steckling, wie hoch der Stängel gewachsen ist und was seine Blätter zeigen, wo der Umriss des Lineals ist und was der Stängel auf dem Lineal misst.</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -520,6 +528,22 @@
         <source>Line under the table&apos;s headings</source>
         <translation>Linie unter den Überschriften der Tabelle</translation>
     </message>
+    <message>
+        <source>%1 added: the record says %2.</source>
+        <translation>%1 gegeben: in der Tabelle steht %2.</translation>
+    </message>
+    <message>
+        <source>Water added: the tube holds %1.</source>
+        <translation>Wasser eingefüllt: im Reagenzglas ist %1.</translation>
+    </message>
+    <message>
+        <source>Started again: the tube is empty and every mineral says %1.</source>
+        <translation>Neu begonnen: das Reagenzglas ist leer, bei jedem Mineralstoff steht %1.</translation>
+    </message>
+    <message>
+        <source>The cutting is in; the tube takes nothing more.</source>
+        <translation>Der Steckling steht im Reagenzglas; nun kommt nichts mehr hinein.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ResultsWindow</name>
@@ -570,6 +594,66 @@
     <message>
         <source>%1 units tall on the ruler</source>
         <translation>auf dem Lineal %1 Einheiten hoch</translation>
+    </message>
+    <message>
+        <source>Nothing grew: there was no cutting.</source>
+        <translation>Nichts ist gewachsen: es gab keinen Steckling.</translation>
+    </message>
+    <message>
+        <source>The stem grew %1 units, with no leaves.</source>
+        <translation>Der Stängel ist %1 Einheiten gewachsen, ohne Blätter.</translation>
+    </message>
+    <message>
+        <source>The stem grew %1 units. Leaves: %2.</source>
+        <translation>Der Stängel ist %1 Einheiten gewachsen. Blätter: %2.</translation>
+    </message>
+    <message>
+        <source>Placing the ruler: arrows move it, Return puts it down, Escape stops.</source>
+        <translation>Lineal anlegen: Pfeiltasten bewegen es, Eingabe legt es hin, Esc bricht ab.</translation>
+    </message>
+    <message>
+        <source>The ruler cannot go there: %1 is in the way.</source>
+        <translation>Das Lineal kann nicht dorthin: %1 ist im Weg.</translation>
+    </message>
+    <message>
+        <source>Placing stopped; the ruler is back.</source>
+        <translation>Anlegen abgebrochen; das Lineal ist wieder da.</translation>
+    </message>
+    <message>
+        <source>Near the top of the stem</source>
+        <translation>Nahe der Spitze des Stängels</translation>
+    </message>
+    <message>
+        <source>Near the stem</source>
+        <translation>Nahe dem Stängel</translation>
+    </message>
+    <message>
+        <source>Near leaf %1</source>
+        <translation>Nahe Blatt %1</translation>
+    </message>
+    <message>
+        <source>Near the tube</source>
+        <translation>Nahe dem Reagenzglas</translation>
+    </message>
+    <message>
+        <source>%1, zero mark level with the stem&apos;s top</source>
+        <translation>%1, Nullstrich auf Höhe der Stängelspitze</translation>
+    </message>
+    <message>
+        <source>%1, zero mark %2 units above the stem&apos;s top</source>
+        <translation>%1, Nullstrich %2 Einheiten über der Stängelspitze</translation>
+    </message>
+    <message>
+        <source>%1, zero mark %2 units below the stem&apos;s top</source>
+        <translation>%1, Nullstrich %2 Einheiten unter der Stängelspitze</translation>
+    </message>
+    <message>
+        <source>Ruler placed.</source>
+        <translation>Lineal angelegt.</translation>
+    </message>
+    <message>
+        <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
+        <translation>Lineal angelegt: der Stängel reicht auf der Skala von %1 bis %2.</translation>
     </message>
 </context>
 </TS>

@@ -220,6 +220,14 @@
         <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
         <translation>Para el profesorado, Quorvel trae una guía con un plan de clase, preguntas con sus respuestas y todos los resultados del experimento, en cada uno de los idiomas que habla. En Linux está en la carpeta %1.</translation>
     </message>
+    <message>
+        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <translation>Para medir con el teclado, haz clic en %1: al pulsar una flecha aparece un contorno de la regla, y cada flecha lo mueve un poco. Mayús con una flecha lo mueve tres marcas de la regla, y se detiene donde su cero está a la altura de la punta del tallo. Intro o Espacio deja la regla ahí, salvo que algo esté en medio; Escape la devuelve a donde estaba.</translation>
+    </message>
+    <message>
+        <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
+        <translation>Un lector de pantalla dice lo que cambió cada paso: el mineral añadido y la tabla, lo que tiene el tubo de ensayo, el esqueje, cuánto creció el tallo y qué muestran sus hojas, dónde está el contorno de la regla y lo que mide el tallo en la regla.</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -520,6 +528,22 @@
         <source>Line under the table&apos;s headings</source>
         <translation>Línea bajo los títulos de la tabla</translation>
     </message>
+    <message>
+        <source>%1 added: the record says %2.</source>
+        <translation>%1 añadido: la tabla dice %2.</translation>
+    </message>
+    <message>
+        <source>Water added: the tube holds %1.</source>
+        <translation>Agua añadida: el tubo de ensayo tiene %1.</translation>
+    </message>
+    <message>
+        <source>Started again: the tube is empty and every mineral says %1.</source>
+        <translation>Empezamos de nuevo: el tubo de ensayo está vacío y cada mineral dice %1.</translation>
+    </message>
+    <message>
+        <source>The cutting is in; the tube takes nothing more.</source>
+        <translation>El esqueje está dentro; ya no entra nada más en el tubo de ensayo.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ResultsWindow</name>
@@ -570,6 +594,66 @@
     <message>
         <source>%1 units tall on the ruler</source>
         <translation>%1 unidades de alto en la regla</translation>
+    </message>
+    <message>
+        <source>Nothing grew: there was no cutting.</source>
+        <translation>No creció nada: no había esqueje.</translation>
+    </message>
+    <message>
+        <source>The stem grew %1 units, with no leaves.</source>
+        <translation>El tallo creció %1 unidades, sin hojas.</translation>
+    </message>
+    <message>
+        <source>The stem grew %1 units. Leaves: %2.</source>
+        <translation>El tallo creció %1 unidades. Hojas: %2.</translation>
+    </message>
+    <message>
+        <source>Placing the ruler: arrows move it, Return puts it down, Escape stops.</source>
+        <translation>Colocar la regla: las flechas la mueven, Intro la deja, Escape para.</translation>
+    </message>
+    <message>
+        <source>The ruler cannot go there: %1 is in the way.</source>
+        <translation>La regla no puede ir ahí: %1 está en medio.</translation>
+    </message>
+    <message>
+        <source>Placing stopped; the ruler is back.</source>
+        <translation>Colocación detenida; la regla ha vuelto.</translation>
+    </message>
+    <message>
+        <source>Near the top of the stem</source>
+        <translation>Cerca de la punta del tallo</translation>
+    </message>
+    <message>
+        <source>Near the stem</source>
+        <translation>Cerca del tallo</translation>
+    </message>
+    <message>
+        <source>Near leaf %1</source>
+        <translation>Cerca de la hoja %1</translation>
+    </message>
+    <message>
+        <source>Near the tube</source>
+        <translation>Cerca del tubo de ensayo</translation>
+    </message>
+    <message>
+        <source>%1, zero mark level with the stem&apos;s top</source>
+        <translation>%1, el cero a la altura de la punta del tallo</translation>
+    </message>
+    <message>
+        <source>%1, zero mark %2 units above the stem&apos;s top</source>
+        <translation>%1, el cero %2 unidades por encima de la punta del tallo</translation>
+    </message>
+    <message>
+        <source>%1, zero mark %2 units below the stem&apos;s top</source>
+        <translation>%1, el cero %2 unidades por debajo de la punta del tallo</translation>
+    </message>
+    <message>
+        <source>Ruler placed.</source>
+        <translation>Regla colocada.</translation>
+    </message>
+    <message>
+        <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
+        <translation>Regla colocada: el tallo va de %1 a %2 en su escala.</translation>
     </message>
 </context>
 </TS>

@@ -220,6 +220,14 @@
         <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
         <translation>Pour les enseignants, un guide est fourni avec Quorvel, dans chacune des langues qu&apos;il parle&#xa0;: un déroulé de séance, des questions avec leurs réponses et tous les résultats de l&apos;expérience. Sous Linux, il se trouve dans le dossier %1.</translation>
     </message>
+    <message>
+        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <translation>Pour mesurer au clavier, clique sur %1 : un contour de la règle apparaît quand tu appuies sur une flèche, et chaque flèche le déplace un peu. Maj avec une flèche le déplace de trois traits de la règle, et s&apos;arrête là où son zéro est au niveau du haut de la tige. Entrée ou Espace pose la règle là, sauf si quelque chose est dans le chemin ; Échap la remet où elle était.</translation>
+    </message>
+    <message>
+        <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
+        <translation>Un lecteur d&apos;écran dit ce que chaque étape a changé : le minéral ajouté et le tableau, ce que contient le tube à essai, la bouture, la hauteur de la tige et ce que montrent ses feuilles, où est le contour de la règle, et ce que mesure la tige sur la règle.</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -520,6 +528,22 @@
         <source>Line under the table&apos;s headings</source>
         <translation>Ligne sous les titres du tableau</translation>
     </message>
+    <message>
+        <source>%1 added: the record says %2.</source>
+        <translation>%1 ajouté : le tableau indique %2.</translation>
+    </message>
+    <message>
+        <source>Water added: the tube holds %1.</source>
+        <translation>Eau ajoutée : le tube à essai contient %1.</translation>
+    </message>
+    <message>
+        <source>Started again: the tube is empty and every mineral says %1.</source>
+        <translation>On recommence : le tube à essai est vide et chaque minéral indique %1.</translation>
+    </message>
+    <message>
+        <source>The cutting is in; the tube takes nothing more.</source>
+        <translation>La bouture est dans le tube à essai ; plus rien ne peut y entrer.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ResultsWindow</name>
@@ -570,6 +594,66 @@
     <message>
         <source>%1 units tall on the ruler</source>
         <translation>%1 unités de haut sur la règle</translation>
+    </message>
+    <message>
+        <source>Nothing grew: there was no cutting.</source>
+        <translation>Rien n&apos;a poussé : il n&apos;y avait pas de bouture.</translation>
+    </message>
+    <message>
+        <source>The stem grew %1 units, with no leaves.</source>
+        <translation>La tige a poussé de %1 unités, sans feuilles.</translation>
+    </message>
+    <message>
+        <source>The stem grew %1 units. Leaves: %2.</source>
+        <translation>La tige a poussé de %1 unités. Feuilles : %2.</translation>
+    </message>
+    <message>
+        <source>Placing the ruler: arrows move it, Return puts it down, Escape stops.</source>
+        <translation>Placer la règle : les flèches la déplacent, Entrée la pose, Échap arrête.</translation>
+    </message>
+    <message>
+        <source>The ruler cannot go there: %1 is in the way.</source>
+        <translation>La règle ne peut pas aller là : %1 est dans le chemin.</translation>
+    </message>
+    <message>
+        <source>Placing stopped; the ruler is back.</source>
+        <translation>Placement arrêté ; la règle est revenue.</translation>
+    </message>
+    <message>
+        <source>Near the top of the stem</source>
+        <translation>Près du haut de la tige</translation>
+    </message>
+    <message>
+        <source>Near the stem</source>
+        <translation>Près de la tige</translation>
+    </message>
+    <message>
+        <source>Near leaf %1</source>
+        <translation>Près de la feuille %1</translation>
+    </message>
+    <message>
+        <source>Near the tube</source>
+        <translation>Près du tube à essai</translation>
+    </message>
+    <message>
+        <source>%1, zero mark level with the stem&apos;s top</source>
+        <translation>%1, zéro au niveau du haut de la tige</translation>
+    </message>
+    <message>
+        <source>%1, zero mark %2 units above the stem&apos;s top</source>
+        <translation>%1, zéro %2 unités au-dessus du haut de la tige</translation>
+    </message>
+    <message>
+        <source>%1, zero mark %2 units below the stem&apos;s top</source>
+        <translation>%1, zéro %2 unités sous le haut de la tige</translation>
+    </message>
+    <message>
+        <source>Ruler placed.</source>
+        <translation>Règle posée.</translation>
+    </message>
+    <message>
+        <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
+        <translation>Règle posée : la tige va de %1 à %2 sur sa graduation.</translation>
     </message>
 </context>
 </TS>

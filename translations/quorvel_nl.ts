@@ -220,6 +220,14 @@
         <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
         <translation>Voor docenten hoort bij Quorvel een handleiding met een lesplan, vragen met antwoorden en alle uitkomsten van de proef, in elke taal die Quorvel spreekt. Op Linux staat die in de map %1.</translation>
     </message>
+    <message>
+        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <translation>Om met het toetsenbord te meten, klik je op %1: als je op een pijltjestoets drukt, verschijnt een omtrek van de liniaal, en elk pijltje verplaatst hem een beetje. Shift met een pijltje verplaatst hem drie streepjes van de liniaal en stopt waar de nulstreep gelijk is met de top van de stengel. Enter of spatie legt de liniaal daar neer, behalve als er iets in de weg zit; Escape legt hem terug waar hij was.</translation>
+    </message>
+    <message>
+        <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
+        <translation>Een schermlezer zegt wat elke stap veranderde: het toegevoegde mineraal en de tabel, wat de reageerbuis bevat, het stekje, hoe hoog de stengel groeide en wat zijn bladeren laten zien, waar de omtrek van de liniaal is, en wat de stengel meet op de liniaal.</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -520,6 +528,22 @@
         <source>Line under the table&apos;s headings</source>
         <translation>Lijn onder de kopjes van de tabel</translation>
     </message>
+    <message>
+        <source>%1 added: the record says %2.</source>
+        <translation>%1 toegevoegd: in de tabel staat %2.</translation>
+    </message>
+    <message>
+        <source>Water added: the tube holds %1.</source>
+        <translation>Water toegevoegd: de reageerbuis bevat %1.</translation>
+    </message>
+    <message>
+        <source>Started again: the tube is empty and every mineral says %1.</source>
+        <translation>Opnieuw begonnen: de reageerbuis is leeg en bij elk mineraal staat %1.</translation>
+    </message>
+    <message>
+        <source>The cutting is in; the tube takes nothing more.</source>
+        <translation>Het stekje staat erin; er kan niets meer in de reageerbuis.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ResultsWindow</name>
@@ -570,6 +594,66 @@
     <message>
         <source>%1 units tall on the ruler</source>
         <translation>%1 eenheden hoog op de liniaal</translation>
+    </message>
+    <message>
+        <source>Nothing grew: there was no cutting.</source>
+        <translation>Er is niets gegroeid: er was geen stekje.</translation>
+    </message>
+    <message>
+        <source>The stem grew %1 units, with no leaves.</source>
+        <translation>De stengel is %1 eenheden gegroeid, zonder bladeren.</translation>
+    </message>
+    <message>
+        <source>The stem grew %1 units. Leaves: %2.</source>
+        <translation>De stengel is %1 eenheden gegroeid. Bladeren: %2.</translation>
+    </message>
+    <message>
+        <source>Placing the ruler: arrows move it, Return puts it down, Escape stops.</source>
+        <translation>Liniaal plaatsen: pijltjes verplaatsen hem, Enter legt hem neer, Escape stopt.</translation>
+    </message>
+    <message>
+        <source>The ruler cannot go there: %1 is in the way.</source>
+        <translation>De liniaal kan daar niet heen: %1 zit in de weg.</translation>
+    </message>
+    <message>
+        <source>Placing stopped; the ruler is back.</source>
+        <translation>Plaatsen gestopt; de liniaal is terug.</translation>
+    </message>
+    <message>
+        <source>Near the top of the stem</source>
+        <translation>Bij de top van de stengel</translation>
+    </message>
+    <message>
+        <source>Near the stem</source>
+        <translation>Bij de stengel</translation>
+    </message>
+    <message>
+        <source>Near leaf %1</source>
+        <translation>Bij blad %1</translation>
+    </message>
+    <message>
+        <source>Near the tube</source>
+        <translation>Bij de reageerbuis</translation>
+    </message>
+    <message>
+        <source>%1, zero mark level with the stem&apos;s top</source>
+        <translation>%1, nulstreep gelijk met de top van de stengel</translation>
+    </message>
+    <message>
+        <source>%1, zero mark %2 units above the stem&apos;s top</source>
+        <translation>%1, nulstreep %2 eenheden boven de top van de stengel</translation>
+    </message>
+    <message>
+        <source>%1, zero mark %2 units below the stem&apos;s top</source>
+        <translation>%1, nulstreep %2 eenheden onder de top van de stengel</translation>
+    </message>
+    <message>
+        <source>Ruler placed.</source>
+        <translation>Liniaal geplaatst.</translation>
+    </message>
+    <message>
+        <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
+        <translation>Liniaal geplaatst: de stengel loopt van %1 tot %2 op de schaal.</translation>
     </message>
 </context>
 </TS>

@@ -75,30 +75,6 @@
         <translation>[Åƀöûţ Ǫûöŕṽéĺ ~~~]</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to grow new stems and leaves and to make the green colour of its leaves. Without it the plant stays small, and its older, lower leaves turn pale and yellow first.</source>
-        <translation>[Å þĺåñţ ñééđš ñîţŕöĝéñ ţö ĝŕöŵ ñéŵ šţéɱš åñđ ĺéåṽéš åñđ ţö ɱåķé ţĥé ĝŕééñ çöĺöûŕ öƒ îţš ĺéåṽéš. Ŵîţĥöûţ îţ ţĥé þĺåñţ šţåýš šɱåĺĺ, åñđ îţš öĺđéŕ, ĺöŵéŕ ĺéåṽéš ţûŕñ þåĺé åñđ ýéĺĺöŵ ƒîŕšţ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
-    </message>
-    <message>
-        <source>Potassium helps a plant use water well, make strong leaves and fight illness. Without it the leaves turn yellow and get brown spots and edges.</source>
-        <translation>[Þöţåššîûɱ ĥéĺþš å þĺåñţ ûšé ŵåţéŕ ŵéĺĺ, ɱåķé šţŕöñĝ ĺéåṽéš åñđ ƒîĝĥţ îĺĺñéšš. Ŵîţĥöûţ îţ ţĥé ĺéåṽéš ţûŕñ ýéĺĺöŵ åñđ ĝéţ ƀŕöŵñ šþöţš åñđ éđĝéš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</translation>
-    </message>
-    <message>
-        <source>Magnesium is part of the green colour in leaves that catches sunlight, so that the plant can make its food. Without it the leaves turn pale yellow.</source>
-        <translation>[Ṁåĝñéšîûɱ îš þåŕţ öƒ ţĥé ĝŕééñ çöĺöûŕ îñ ĺéåṽéš ţĥåţ çåţçĥéš šûñĺîĝĥţ, šö ţĥåţ ţĥé þĺåñţ çåñ ɱåķé îţš ƒööđ. Ŵîţĥöûţ îţ ţĥé ĺéåṽéš ţûŕñ þåĺé ýéĺĺöŵ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
-    </message>
-    <message>
-        <source>A plant needs a tiny amount of iron to make the green colour of its leaves. Without it the new leaves turn white or pale, and only their veins stay green.</source>
-        <translation>[Å þĺåñţ ñééđš å ţîñý åɱöûñţ öƒ îŕöñ ţö ɱåķé ţĥé ĝŕééñ çöĺöûŕ öƒ îţš ĺéåṽéš. Ŵîţĥöûţ îţ ţĥé ñéŵ ĺéåṽéš ţûŕñ ŵĥîţé öŕ þåĺé, åñđ öñĺý ţĥéîŕ ṽéîñš šţåý ĝŕééñ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</translation>
-    </message>
-    <message>
-        <source>Phosphorus helps a plant grow strong roots and move the energy from sunlight around inside it. Without it the plant stays very small and its leaves turn dark and purple.</source>
-        <translation>[Þĥöšþĥöŕûš ĥéĺþš å þĺåñţ ĝŕöŵ šţŕöñĝ ŕööţš åñđ ɱöṽé ţĥé éñéŕĝý ƒŕöɱ šûñĺîĝĥţ åŕöûñđ îñšîđé îţ. Ŵîţĥöûţ îţ ţĥé þĺåñţ šţåýš ṽéŕý šɱåĺĺ åñđ îţš ĺéåṽéš ţûŕñ đåŕķ åñđ þûŕþĺé. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~~]</translation>
-    </message>
-    <message>
-        <source>Calcium builds strong walls for the tiny cells a plant is made of, most of all at the tips where it grows. Without it the plant stays very small and its new leaves grow narrow, with wavy, crinkled edges.</source>
-        <translation>[Çåĺçîûɱ ƀûîĺđš šţŕöñĝ ŵåĺĺš ƒöŕ ţĥé ţîñý çéĺĺš å þĺåñţ îš ɱåđé öƒ, ɱöšţ öƒ åĺĺ åţ ţĥé ţîþš ŵĥéŕé îţ ĝŕöŵš. Ŵîţĥöûţ îţ ţĥé þĺåñţ šţåýš ṽéŕý šɱåĺĺ åñđ îţš ñéŵ ĺéåṽéš ĝŕöŵ ñåŕŕöŵ, ŵîţĥ ŵåṽý, çŕîñķĺéđ éđĝéš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</translation>
-    </message>
-    <message>
         <source>Using the keyboard</source>
         <translation>[Ûšîñĝ ţĥé ķéýƀöåŕđ ~~~~~]</translation>
     </message>
@@ -119,28 +95,8 @@
         <translation>[Å ĝööđ šçîéñţîšţ çĥåñĝéš öñĺý öñé ţĥîñĝ åţ å ţîɱé. Ĝŕöŵ öñé þĺåñţ ŵîţĥ éṽéŕýţĥîñĝ îţ ñééđš, ţĥéñ öñé ŵîţĥ å šîñĝĺé ɱîñéŕåĺ ĺéƒţ öûţ, åñđ çöɱþåŕé ţĥé ţŵö. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>[Ţĥîš šçŕééñ šĥöŵš ĥöŵ ýöûŕ çûţţîñĝ ĝŕéŵ. Ţĥé ţåƀĺé ŕéɱîñđš ýöû ŵĥîçĥ ɱîñéŕåĺš ýöû ĝåṽé îţ. Ĥöŵ ţåĺĺ đîđ ţĥé šţéɱ ĝŕöŵ? Åŕé ţĥé ĺéåṽéš ĝŕééñ åñđ ĥéåĺţĥý, öŕ þåĺé, šþöţţéđ, þûŕþĺé öŕ çŕîñķĺéđ? Ŵîţĥöûţ ŵåţéŕ å çûţţîñĝ ĥåŕđĺý ĝŕöŵš åñđ ĝŕöŵš ñö ĺéåṽéš åţ åĺĺ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</translation>
-    </message>
-    <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem. A cutting given water and every mineral reaches %2.</source>
-        <translation>[Ṁéåšûŕé ţĥé šţéɱ ŵîţĥ ţĥé ŕûĺéŕ. Ţĥéŕé åŕé ţŵö ŵåýš. Ðŕåĝ îţ: þŕéšš ţĥé ɱöûšé ƀûţţöñ öñ ţĥé ŕûĺéŕ, ɱöṽé îţ ƀéšîđé ţĥé šţéɱ åñđ ĺéţ ĝö. Öŕ çĺîçķ %1, ţĥéñ çĺîçķ ŵĥéŕé ţĥé ţöþ öƒ ţĥé ŕûĺéŕ šĥöûĺđ ĝö. Ŕéåđ ţĥé ñûɱƀéŕ ƀéšîđé ţĥé ţöþ öƒ ţĥé šţéɱ. Å çûţţîñĝ ĝîṽéñ ŵåţéŕ åñđ éṽéŕý ɱîñéŕåĺ ŕéåçĥéš %2. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</translation>
-    </message>
-    <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>[%1 ţåķéš ýöû ƀåçķ ţö þĺåñ ţĥé ñéẋţ öñé, ŵîţĥ åñ éɱþţý ţûƀé. %2 éñđš Ǫûöŕṽéĺ (îţ åšķš ýöû ƒîŕšţ). ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
-    </message>
-    <message numerus="yes">
-        <source>A plant makes its food from water, air and sunlight, but it also needs a little of some minerals, which its roots take up with the water. Each mineral has its own job. When one is missing, the plant grows less, and its leaves show which one it is. A cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
-        <translation>
-            <numerusform>[Å þĺåñţ ɱåķéš îţš ƒööđ ƒŕöɱ ŵåţéŕ, åîŕ åñđ šûñĺîĝĥţ, ƀûţ îţ åĺšö ñééđš å ĺîţţĺé öƒ šöɱé ɱîñéŕåĺš, ŵĥîçĥ îţš ŕööţš ţåķé ûþ ŵîţĥ ţĥé ŵåţéŕ. Éåçĥ ɱîñéŕåĺ ĥåš îţš öŵñ ĵöƀ. Ŵĥéñ öñé îš ɱîššîñĝ, ţĥé þĺåñţ ĝŕöŵš ĺéšš, åñđ îţš ĺéåṽéš šĥöŵ ŵĥîçĥ öñé îţ îš. Å çûţţîñĝ ĝîṽéñ ŵåţéŕ åñđ åĺĺ šîẋ ɱîñéŕåĺš ĝŕöŵš å šţéɱ %1 ûñîţš ĺöñĝ öñ ţĥé ŕûĺéŕ, ŵîţĥ %n ĥéåĺţĥý ĺéåṽéš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf: %2.</source>
-        <translation>
-            <numerusform>[Îñ Ǫûöŕṽéĺ, å çûţţîñĝ ĝîṽéñ ŵåţéŕ åñđ éṽéŕý ɱîñéŕåĺ éẋçéþţ ţĥîš öñé ĝŕöŵš å šţéɱ %1 ûñîţš ĺöñĝ åñđ %n ĺéåṽéš. Ĺööķ ƒöŕ ţĥîš ĺéåƒ: %2. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~]</numerusform>
-        </translation>
     </message>
     <message>
         <source>Quorvel is a science simulation for pupils: grow a plant cutting in a test tube and find out which minerals a plant needs.</source>
@@ -178,6 +134,160 @@
         <source>Help text</source>
         <translation>[Ĥéĺþ ţéẋţ ~]</translation>
     </message>
+    <message>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
+        <translation>[Å þĺåñţ ñééđš ñîţŕöĝéñ ţö ƀûîĺđ ñéŵ šţéɱš åñđ ĺéåṽéš (îţ îš þåŕţ öƒ éṽéŕý þŕöţéîñ) åñđ ţö ɱåķé çĥĺöŕöþĥýĺĺ. Ŵîţĥöûţ éñöûĝĥ ñîţŕöĝéñ ţĥé þĺåñţ šţåýš šɱåĺĺ åñđ þåĺé. Îţš öĺđéŕ, ĺöŵéŕ ĺéåṽéš ţûŕñ þåĺé ýéĺĺöŵ ƒîŕšţ, ƀéçåûšé ţĥé þĺåñţ ɱöṽéš ţĥéîŕ ñîţŕöĝéñ ţö îţš ñéŵ ĺéåṽéš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~~]</translation>
+    </message>
+    <message>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation>[Þöţåššîûɱ ĥéĺþš å þĺåñţ çöñţŕöĺ îţš ŵåţéŕ: îţ öþéñš åñđ çĺöšéš ţĥé ţîñý ĥöĺéš îñ ţĥé ĺéåṽéš ţĥåţ ĺéţ ŵåţéŕ öûţ. Îţ åĺšö ĥéĺþš ţĥé þĺåñţ ƒîĝĥţ đîšéåšé. Ŵîţĥöûţ éñöûĝĥ þöţåššîûɱ ţĥé öĺđéŕ ĺéåṽéš ţûŕñ ýéĺĺöŵ åñđ ţĥéñ ƀŕöŵñ, šţåŕţîñĝ åţ ţĥéîŕ éđĝéš åñđ ţîþš, åñđ ɱåý ĝéţ ƀŕöŵñ šþöţš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</translation>
+    </message>
+    <message>
+        <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
+        <translation>[Ṁåĝñéšîûɱ îš þåŕţ öƒ çĥĺöŕöþĥýĺĺ îţšéĺƒ, šö å þĺåñţ ñééđš îţ ţö çåţçĥ šûñĺîĝĥţ. Ŵĥéñ îţ ŕûñš šĥöŕţ, ţĥé þĺåñţ ɱöṽéš îţš ɱåĝñéšîûɱ ţö ţĥé ñéŵ ĺéåṽéš, šö ţĥé öĺđéŕ, ĺöŵéŕ ĺéåṽéš šĥöŵ îţ ƒîŕšţ: ţĥéý ţûŕñ ýéĺĺöŵ ƀéţŵééñ ţĥéîŕ ṽéîñš, ŵĥîĺé ţĥé ṽéîñš šţåý ĝŕééñ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~~]</translation>
+    </message>
+    <message>
+        <source>A plant needs only a tiny amount of iron, but it cannot make chlorophyll without it. Without enough iron the youngest leaves, at the top, turn pale yellow or even white between their veins, while the veins stay green.</source>
+        <translation>[Å þĺåñţ ñééđš öñĺý å ţîñý åɱöûñţ öƒ îŕöñ, ƀûţ îţ çåññöţ ɱåķé çĥĺöŕöþĥýĺĺ ŵîţĥöûţ îţ. Ŵîţĥöûţ éñöûĝĥ îŕöñ ţĥé ýöûñĝéšţ ĺéåṽéš, åţ ţĥé ţöþ, ţûŕñ þåĺé ýéĺĺöŵ öŕ éṽéñ ŵĥîţé ƀéţŵééñ ţĥéîŕ ṽéîñš, ŵĥîĺé ţĥé ṽéîñš šţåý ĝŕééñ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</translation>
+    </message>
+    <message>
+        <source>Phosphorus helps a plant move the energy from sunlight around inside it, and grow roots, flowers and seeds. Without enough phosphorus the plant stays small, and its older leaves often turn dark green with a purple or reddish tinge, first underneath. Not every kind of plant turns purple. Quorvel paints its leaf bright purple all over, so that it is easy to see.</source>
+        <translation>[Þĥöšþĥöŕûš ĥéĺþš å þĺåñţ ɱöṽé ţĥé éñéŕĝý ƒŕöɱ šûñĺîĝĥţ åŕöûñđ îñšîđé îţ, åñđ ĝŕöŵ ŕööţš, ƒĺöŵéŕš åñđ šééđš. Ŵîţĥöûţ éñöûĝĥ þĥöšþĥöŕûš ţĥé þĺåñţ šţåýš šɱåĺĺ, åñđ îţš öĺđéŕ ĺéåṽéš öƒţéñ ţûŕñ đåŕķ ĝŕééñ ŵîţĥ å þûŕþĺé öŕ ŕéđđîšĥ ţîñĝé, ƒîŕšţ ûñđéŕñéåţĥ. Ñöţ éṽéŕý ķîñđ öƒ þĺåñţ ţûŕñš þûŕþĺé. Ǫûöŕṽéĺ þåîñţš îţš ĺéåƒ ƀŕîĝĥţ þûŕþĺé åĺĺ öṽéŕ, šö ţĥåţ îţ îš éåšý ţö šéé. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~]</translation>
+    </message>
+    <message>
+        <source>Calcium builds the walls of the tiny cells a plant is made of, most of all where it grows: at the tips of its shoots and roots. A plant cannot move calcium from old leaves to new ones, so a deficiency shows on the youngest leaves first: they grow small, narrow and crinkled, and the tip of the shoot may die.</source>
+        <translation>[Çåĺçîûɱ ƀûîĺđš ţĥé ŵåĺĺš öƒ ţĥé ţîñý çéĺĺš å þĺåñţ îš ɱåđé öƒ, ɱöšţ öƒ åĺĺ ŵĥéŕé îţ ĝŕöŵš: åţ ţĥé ţîþš öƒ îţš šĥööţš åñđ ŕööţš. Å þĺåñţ çåññöţ ɱöṽé çåĺçîûɱ ƒŕöɱ öĺđ ĺéåṽéš ţö ñéŵ öñéš, šö å đéƒîçîéñçý šĥöŵš öñ ţĥé ýöûñĝéšţ ĺéåṽéš ƒîŕšţ: ţĥéý ĝŕöŵ šɱåĺĺ, ñåŕŕöŵ åñđ çŕîñķĺéđ, åñđ ţĥé ţîþ öƒ ţĥé šĥööţ ɱåý đîé. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>How Quorvel keeps it simple</source>
+        <translation>[Ĥöŵ Ǫûöŕṽéĺ ķééþš îţ šîɱþĺé ~~~~ ~~~]</translation>
+    </message>
+    <message>
+        <source>A real cutting takes weeks to show a deficiency. Quorvel grows it at once.</source>
+        <translation>[Å ŕéåĺ çûţţîñĝ ţåķéš ŵééķš ţö šĥöŵ å đéƒîçîéñçý. Ǫûöŕṽéĺ ĝŕöŵš îţ åţ öñçé. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~]</translation>
+    </message>
+    <message>
+        <source>Quorvel paints each leaf in one strong colour. Real leaves change slowly and unevenly, and real deficiencies often look alike.</source>
+        <translation>[Ǫûöŕṽéĺ þåîñţš éåçĥ ĺéåƒ îñ öñé šţŕöñĝ çöĺöûŕ. Ŕéåĺ ĺéåṽéš çĥåñĝé šĺöŵĺý åñđ ûñéṽéñĺý, åñđ ŕéåĺ đéƒîçîéñçîéš öƒţéñ ĺööķ åĺîķé. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~]</translation>
+    </message>
+    <message>
+        <source>When more than one mineral is missing, Quorvel shows the leaves of only some of them, and sometimes picks which ones at random.</source>
+        <translation>[Ŵĥéñ ɱöŕé ţĥåñ öñé ɱîñéŕåĺ îš ɱîššîñĝ, Ǫûöŕṽéĺ šĥöŵš ţĥé ĺéåṽéš öƒ öñĺý šöɱé öƒ ţĥéɱ, åñđ šöɱéţîɱéš þîçķš ŵĥîçĥ öñéš åţ ŕåñđöɱ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~]</translation>
+    </message>
+    <message>
+        <source>Quorvel&apos;s heights are set by the model, not measured on real plants, and its ruler counts in its own units, not in centimetres.</source>
+        <translation>[Ǫûöŕṽéĺ&apos;š ĥéîĝĥţš åŕé šéţ ƀý ţĥé ɱöđéĺ, ñöţ ɱéåšûŕéđ öñ ŕéåĺ þĺåñţš, åñđ îţš ŕûĺéŕ çöûñţš îñ îţš öŵñ ûñîţš, ñöţ îñ çéñţîɱéţŕéš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~]</translation>
+    </message>
+    <message>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <translation>[Ţĥîš šçŕééñ šĥöŵš ĥöŵ ýöûŕ çûţţîñĝ ĝŕéŵ. Ţĥé ţåƀĺé ŕéɱîñđš ýöû ŵĥîçĥ ɱîñéŕåĺš ýöû ĝåṽé îţ. Ĥöŵ ţåĺĺ đîđ ţĥé šţéɱ ĝŕöŵ? Åŕé ţĥé ĺéåṽéš ĝŕééñ åñđ ĥéåĺţĥý, öŕ þåĺé ýéĺĺöŵ, ŵĥîţé, šþöţţéđ, þûŕþĺé öŕ çŕîñķĺéđ? Ŵîţĥöûţ ŵåţéŕ å çûţţîñĝ ĥåŕđĺý ĝŕöŵš åñđ ĝŕöŵš ñö ĺéåṽéš åţ åĺĺ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~~]</translation>
+    </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation>[Ṁéåšûŕé ţĥé šţéɱ ŵîţĥ ţĥé ŕûĺéŕ. Ţĥéŕé åŕé ţŵö ŵåýš. Ðŕåĝ îţ: þŕéšš ţĥé ɱöûšé ƀûţţöñ öñ ţĥé ŕûĺéŕ, ɱöṽé îţ ƀéšîđé ţĥé šţéɱ åñđ ĺéţ ĝö. Öŕ çĺîçķ %1, ţĥéñ çĺîçķ ŵĥéŕé ţĥé ţöþ öƒ ţĥé ŕûĺéŕ šĥöûĺđ ĝö. Ŕéåđ ţĥé ñûɱƀéŕ ƀéšîđé ţĥé ţöþ öƒ ţĥé šţéɱ: ţĥåţ îš îţš ĥéîĝĥţ îñ ţĥé ŕûĺéŕ&apos;š ûñîţš, ŵĥîçĥ åŕé Ǫûöŕṽéĺ&apos;š öŵñ åñđ ñöţ çéñţîɱéţŕéš. Å çûţţîñĝ ĝîṽéñ ŵåţéŕ åñđ éṽéŕý ɱîñéŕåĺ ĝŕöŵš %2 ûñîţš ţåĺĺ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~]</translation>
+    </message>
+    <message>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
+        <translation>[Ĝŕééñ þĺåñţš ɱåķé ţĥéîŕ öŵñ ƒööđ. Îñ ţĥéîŕ ĺéåṽéš ţĥéý ûšé ţĥé éñéŕĝý öƒ šûñĺîĝĥţ ţö ţûŕñ ŵåţéŕ, åñđ çåŕƀöñ đîöẋîđé ƒŕöɱ ţĥé åîŕ, îñţö šûĝåŕ: ţĥîš îš çåĺĺéđ þĥöţöšýñţĥéšîš. Ţĥé ĝŕééñ šûƀšţåñçé îñ ĺéåṽéš ţĥåţ çåţçĥéš ţĥé šûñĺîĝĥţ îš çåĺĺéđ çĥĺöŕöþĥýĺĺ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~]</translation>
+    </message>
+    <message>
+        <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
+        <translation>[Ţö ƀûîĺđ çĥĺöŕöþĥýĺĺ åñđ ţĥé ŕéšţ öƒ îţš ƀöđý, å þĺåñţ åĺšö ñééđš šɱåĺĺ åɱöûñţš öƒ ɱîñéŕåĺš. Îţš ŕööţš ţåķé ţĥéɱ ûþ ƒŕöɱ ţĥé šöîĺ, åš ɱîñéŕåĺ šåĺţš đîššöĺṽéđ îñ ŵåţéŕ. Ţĥåţ îš ŵĥéŕé îţš ñîţŕöĝéñ çöɱéš ƒŕöɱ ţöö: ţĥé åîŕ îš ɱöšţĺý ñîţŕöĝéñ ĝåš, ƀûţ å þĺåñţ çåññöţ ûšé îţ ƒŕöɱ ţĥé åîŕ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~~]</translation>
+    </message>
+    <message>
+        <source>When a plant gets too little of a mineral, it has a deficiency of that mineral. It grows less, and its leaves often change colour or shape. The leaves give you a clue, not an answer: different deficiencies can look alike. That is why scientists test one mineral at a time.</source>
+        <translation>[Ŵĥéñ å þĺåñţ ĝéţš ţöö ĺîţţĺé öƒ å ɱîñéŕåĺ, îţ ĥåš å đéƒîçîéñçý öƒ ţĥåţ ɱîñéŕåĺ. Îţ ĝŕöŵš ĺéšš, åñđ îţš ĺéåṽéš öƒţéñ çĥåñĝé çöĺöûŕ öŕ šĥåþé. Ţĥé ĺéåṽéš ĝîṽé ýöû å çĺûé, ñöţ åñ åñšŵéŕ: đîƒƒéŕéñţ đéƒîçîéñçîéš çåñ ĺööķ åĺîķé. Ţĥåţ îš ŵĥý šçîéñţîšţš ţéšţ öñé ɱîñéŕåĺ åţ å ţîɱé. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message numerus="yes">
+        <source>In Quorvel, a cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
+        <translation>
+            <numerusform>[Îñ Ǫûöŕṽéĺ, å çûţţîñĝ ĝîṽéñ ŵåţéŕ åñđ åĺĺ šîẋ ɱîñéŕåĺš ĝŕöŵš å šţéɱ %1 ûñîţš ĺöñĝ öñ ţĥé ŕûĺéŕ, ŵîţĥ %n ĥéåĺţĥý ĺéåṽéš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~~]</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf:</source>
+        <translation>
+            <numerusform>[Îñ Ǫûöŕṽéĺ, å çûţţîñĝ ĝîṽéñ ŵåţéŕ åñđ éṽéŕý ɱîñéŕåĺ éẋçéþţ ţĥîš öñé ĝŕöŵš å šţéɱ %1 ûñîţš ĺöñĝ åñđ %n ĺéåṽéš. Ĺööķ ƒöŕ ţĥîš ĺéåƒ: ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>In Quorvel, a cutting without %1 grows this same leaf, so the leaf alone cannot tell you which of the two is missing.</source>
+        <translation>[Îñ Ǫûöŕṽéĺ, å çûţţîñĝ ŵîţĥöûţ %1 ĝŕöŵš ţĥîš šåɱé ĺéåƒ, šö ţĥé ĺéåƒ åĺöñé çåññöţ ţéĺĺ ýöû ŵĥîçĥ öƒ ţĥé ţŵö îš ɱîššîñĝ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</translation>
+    </message>
+    <message>
+        <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
+        <translation>[Ƒöŕ ţéåçĥéŕš, å ĝûîđé ŵîţĥ å ĺéššöñ þĺåñ, ǫûéšţîöñš ŵîţĥ åñšŵéŕš åñđ éṽéŕý ŕéšûĺţ öƒ ţĥé éẋþéŕîɱéñţ çöɱéš ŵîţĥ Ǫûöŕṽéĺ, îñ éåçĥ ĺåñĝûåĝé îţ šþéåķš. Öñ Ĺîñûẋ îţ îš îñ ţĥé ƒöĺđéŕ %1. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</translation>
+    </message>
+    <message>
+        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <translation>[Ţö ɱéåšûŕé ŵîţĥ ţĥé ķéýƀöåŕđ, çĺîçķ %1: åñ öûţĺîñé öƒ ţĥé ŕûĺéŕ åþþéåŕš ŵĥéñ ýöû þŕéšš åñ åŕŕöŵ ķéý, åñđ éåçĥ åŕŕöŵ ɱöṽéš îţ å ĺîţţĺé. Šĥîƒţ ŵîţĥ åñ åŕŕöŵ ɱöṽéš îţ ţĥŕéé ɱåŕķš öƒ ţĥé ŕûĺéŕ, åñđ šţöþš ŵĥéŕé îţš žéŕö ɱåŕķ îš ĺéṽéĺ ŵîţĥ ţĥé ţöþ öƒ ţĥé šţéɱ. Ŕéţûŕñ öŕ Šþåçé þûţš ţĥé ŕûĺéŕ ţĥéŕé, ûñĺéšš šöɱéţĥîñĝ îš îñ ţĥé ŵåý; Éšçåþé þûţš îţ ƀåçķ ŵĥéŕé îţ ŵåš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
+        <translation>[Å šçŕééñ ŕéåđéŕ ĥéåŕš ŵĥåţ éåçĥ šţéþ çĥåñĝéđ: ţĥé ɱîñéŕåĺ åđđéđ åñđ ţĥé ŕéçöŕđ, ŵĥåţ ţĥé ţûƀé ĥöĺđš, ţĥé çûţţîñĝ, ĥöŵ ţåĺĺ ţĥé šţéɱ ĝŕéŵ åñđ ŵĥåţ îţš ĺéåṽéš šĥöŵ, ŵĥéŕé ţĥé ŕûĺéŕ&apos;š öûţĺîñé îš, åñđ ŵĥåţ ţĥé šţéɱ ŕéåđš öñ ţĥé ŕûĺéŕ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeTable</name>
+    <message>
+        <source>the picture an earlier run left</source>
+        <translation>[ţĥé þîçţûŕé åñ éåŕĺîéŕ ŕûñ ĺéƒţ ~~~~ ~~~~~]</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>[ñöñé~]</translation>
+    </message>
+    <message>
+        <source>all six</source>
+        <translation>[åĺĺ šîẋ~]</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>one leaf or another</comment>
+        <translation>[%1 öŕ %2 ~]</translation>
+    </message>
+    <message>
+        <source>%1 x%2</source>
+        <comment>a leaf, and how many in a row grow like it</comment>
+        <translation>[%1 ẋ%2~]</translation>
+    </message>
+    <message>
+        <source>Minerals left out</source>
+        <translation>[Ṁîñéŕåĺš ĺéƒţ öûţ ~~~~]</translation>
+    </message>
+    <message>
+        <source>With water: stem (ruler units)</source>
+        <translation>[Ŵîţĥ ŵåţéŕ: šţéɱ (ŕûĺéŕ ûñîţš) ~~~~ ~~~~]</translation>
+    </message>
+    <message>
+        <source>With water: leaves, bottom to top</source>
+        <translation>[Ŵîţĥ ŵåţéŕ: ĺéåṽéš, ƀöţţöɱ ţö ţöþ ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>Without water: stem (ruler units)</source>
+        <translation>[Ŵîţĥöûţ ŵåţéŕ: šţéɱ (ŕûĺéŕ ûñîţš) ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>Without water: leaves</source>
+        <translation>[Ŵîţĥöûţ ŵåţéŕ: ĺéåṽéš ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>random: %1</source>
+        <comment>every leaf the random mixture can give, place by place</comment>
+        <translation>[ŕåñđöɱ: %1 ~]</translation>
+    </message>
+    <message>
+        <source>Mineral left out</source>
+        <translation>[Ṁîñéŕåĺ ĺéƒţ öûţ ~~~~]</translation>
+    </message>
+    <message>
+        <source>Stem (ruler units)</source>
+        <translation>[Šţéɱ (ŕûĺéŕ ûñîţš) ~~~~~]</translation>
+    </message>
+    <message>
+        <source>The leaf to look for</source>
+        <translation>[Ţĥé ĺéåƒ ţö ĺööķ ƒöŕ ~~~~~]</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescriptions</name>
@@ -194,24 +304,12 @@
         <translation>[ŵĥîţé ĺéåƒ ŵîţĥ ĝŕééñ ṽéîñš ~~~~ ~~~]</translation>
     </message>
     <message>
-        <source>small and crinkled green leaf</source>
-        <translation>[šɱåĺĺ åñđ çŕîñķĺéđ ĝŕééñ ĺéåƒ ~~~~ ~~~~]</translation>
-    </message>
-    <message>
-        <source>yellow leaf with brown spots</source>
-        <translation>[ýéĺĺöŵ ĺéåƒ ŵîţĥ ƀŕöŵñ šþöţš ~~~~ ~~~~]</translation>
-    </message>
-    <message>
         <source>purple leaf</source>
         <translation>[þûŕþĺé ĺéåƒ ~~]</translation>
     </message>
     <message>
         <source>healthy green leaf, hanging down</source>
         <translation>[ĥéåĺţĥý ĝŕééñ ĺéåƒ, ĥåñĝîñĝ đöŵñ ~~~~ ~~~~~]</translation>
-    </message>
-    <message>
-        <source>small purple leaf with a wavy edge</source>
-        <translation>[šɱåĺĺ þûŕþĺé ĺéåƒ ŵîţĥ å ŵåṽý éđĝé ~~~~ ~~~~ ~]</translation>
     </message>
     <message>
         <source>empty</source>
@@ -266,6 +364,18 @@
     <message>
         <source>a red arrow pointing down at the mineral buttons</source>
         <translation>[å ŕéđ åŕŕöŵ þöîñţîñĝ đöŵñ åţ ţĥé ɱîñéŕåĺ ƀûţţöñš ~~~~ ~~~~ ~~~~ ~~]</translation>
+    </message>
+    <message>
+        <source>narrow green leaf with a wavy, crinkled edge</source>
+        <translation>[ñåŕŕöŵ ĝŕééñ ĺéåƒ ŵîţĥ å ŵåṽý, çŕîñķĺéđ éđĝé ~~~~ ~~~~ ~~~~~]</translation>
+    </message>
+    <message>
+        <source>pale yellow leaf with brown spots</source>
+        <translation>[þåĺé ýéĺĺöŵ ĺéåƒ ŵîţĥ ƀŕöŵñ šþöţš ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>narrow purple leaf with a wavy edge</source>
+        <translation>[ñåŕŕöŵ þûŕþĺé ĺéåƒ ŵîţĥ å ŵåṽý éđĝé ~~~~ ~~~~ ~]</translation>
     </message>
 </context>
 <context>
@@ -416,6 +526,22 @@
         <source>Line under the table&apos;s headings</source>
         <translation>[Ĺîñé ûñđéŕ ţĥé ţåƀĺé&apos;š ĥéåđîñĝš ~~~~ ~~~~~]</translation>
     </message>
+    <message>
+        <source>%1 added: the record says %2.</source>
+        <translation>[%1 åđđéđ: ţĥé ŕéçöŕđ šåýš %2. ~~~~ ~~~~]</translation>
+    </message>
+    <message>
+        <source>Water added: the tube holds %1.</source>
+        <translation>[Ŵåţéŕ åđđéđ: ţĥé ţûƀé ĥöĺđš %1. ~~~~ ~~~~~]</translation>
+    </message>
+    <message>
+        <source>Started again: the tube is empty and every mineral says %1.</source>
+        <translation>[Šţåŕţéđ åĝåîñ: ţĥé ţûƀé îš éɱþţý åñđ éṽéŕý ɱîñéŕåĺ šåýš %1. ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>The cutting is in; the tube takes nothing more.</source>
+        <translation>[Ţĥé çûţţîñĝ îš îñ; ţĥé ţûƀé ţåķéš ñöţĥîñĝ ɱöŕé. ~~~~ ~~~~ ~~~~ ~]</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ResultsWindow</name>
@@ -466,6 +592,66 @@
     <message>
         <source>%1 units tall on the ruler</source>
         <translation>[%1 ûñîţš ţåĺĺ öñ ţĥé ŕûĺéŕ ~~~~ ~~~]</translation>
+    </message>
+    <message>
+        <source>Nothing grew: there was no cutting.</source>
+        <translation>[Ñöţĥîñĝ ĝŕéŵ: ţĥéŕé ŵåš ñö çûţţîñĝ. ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>The stem grew %1 units, with no leaves.</source>
+        <translation>[Ţĥé šţéɱ ĝŕéŵ %1 ûñîţš, ŵîţĥ ñö ĺéåṽéš. ~~~~ ~~~~ ~~~]</translation>
+    </message>
+    <message>
+        <source>The stem grew %1 units. Leaves: %2.</source>
+        <translation>[Ţĥé šţéɱ ĝŕéŵ %1 ûñîţš. Ĺéåṽéš: %2. ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>Placing the ruler: arrows move it, Return puts it down, Escape stops.</source>
+        <translation>[Þĺåçîñĝ ţĥé ŕûĺéŕ: åŕŕöŵš ɱöṽé îţ, Ŕéţûŕñ þûţš îţ đöŵñ, Éšçåþé šţöþš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~~]</translation>
+    </message>
+    <message>
+        <source>The ruler cannot go there: %1 is in the way.</source>
+        <translation>[Ţĥé ŕûĺéŕ çåññöţ ĝö ţĥéŕé: %1 îš îñ ţĥé ŵåý. ~~~~ ~~~~ ~~~~~]</translation>
+    </message>
+    <message>
+        <source>Placing stopped; the ruler is back.</source>
+        <translation>[Þĺåçîñĝ šţöþþéđ; ţĥé ŕûĺéŕ îš ƀåçķ. ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>Near the top of the stem</source>
+        <translation>[Ñéåŕ ţĥé ţöþ öƒ ţĥé šţéɱ ~~~~ ~~]</translation>
+    </message>
+    <message>
+        <source>Near the stem</source>
+        <translation>[Ñéåŕ ţĥé šţéɱ ~~~]</translation>
+    </message>
+    <message>
+        <source>Near leaf %1</source>
+        <translation>[Ñéåŕ ĺéåƒ %1 ~~]</translation>
+    </message>
+    <message>
+        <source>Near the tube</source>
+        <translation>[Ñéåŕ ţĥé ţûƀé ~~~]</translation>
+    </message>
+    <message>
+        <source>%1, zero mark level with the stem&apos;s top</source>
+        <translation>[%1, žéŕö ɱåŕķ ĺéṽéĺ ŵîţĥ ţĥé šţéɱ&apos;š ţöþ ~~~~ ~~~~ ~~~]</translation>
+    </message>
+    <message>
+        <source>%1, zero mark %2 units above the stem&apos;s top</source>
+        <translation>[%1, žéŕö ɱåŕķ %2 ûñîţš åƀöṽé ţĥé šţéɱ&apos;š ţöþ ~~~~ ~~~~ ~~~~~]</translation>
+    </message>
+    <message>
+        <source>%1, zero mark %2 units below the stem&apos;s top</source>
+        <translation>[%1, žéŕö ɱåŕķ %2 ûñîţš ƀéĺöŵ ţĥé šţéɱ&apos;š ţöþ ~~~~ ~~~~ ~~~~~]</translation>
+    </message>
+    <message>
+        <source>Ruler placed.</source>
+        <translation>[Ŕûĺéŕ þĺåçéđ. ~~~]</translation>
+    </message>
+    <message>
+        <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
+        <translation>[Ŕûĺéŕ þĺåçéđ: ţĥé šţéɱ ŕûñš ƒŕöɱ %1 ţö %2 öñ îţš šçåĺé. ~~~~ ~~~~ ~~~~ ~~~~]</translation>
     </message>
 </context>
 </TS>

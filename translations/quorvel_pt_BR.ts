@@ -220,6 +220,14 @@
         <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
         <translation>Para os professores, o Quorvel traz um guia em cada língua que fala: um plano de aula, perguntas com respostas e todos os resultados do experimento. No Linux, os guias ficam na pasta %1.</translation>
     </message>
+    <message>
+        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <translation>Para medir com o teclado, clique em %1: um contorno da régua aparece quando você aperta uma seta, e cada seta o move um pouco. Shift com uma seta o move três marcas da régua, e para onde o zero fica na altura do topo do caule. Enter ou Espaço coloca a régua ali, a menos que algo esteja no caminho; Esc a devolve para onde estava.</translation>
+    </message>
+    <message>
+        <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
+        <translation>Um leitor de tela diz o que cada passo mudou: o mineral adicionado e a tabela, o que o tubo de ensaio tem, a muda, quanto o caule cresceu e o que suas folhas mostram, onde está o contorno da régua e quanto o caule mede na régua.</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -520,6 +528,22 @@
         <source>Line under the table&apos;s headings</source>
         <translation>Linha embaixo dos títulos da tabela</translation>
     </message>
+    <message>
+        <source>%1 added: the record says %2.</source>
+        <translation>%1 adicionado: a tabela diz %2.</translation>
+    </message>
+    <message>
+        <source>Water added: the tube holds %1.</source>
+        <translation>Água adicionada: o tubo de ensaio tem %1.</translation>
+    </message>
+    <message>
+        <source>Started again: the tube is empty and every mineral says %1.</source>
+        <translation>Recomeçado: o tubo de ensaio está vazio e cada mineral diz %1.</translation>
+    </message>
+    <message>
+        <source>The cutting is in; the tube takes nothing more.</source>
+        <translation>A muda está no tubo de ensaio; nada mais pode entrar.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ResultsWindow</name>
@@ -570,6 +594,66 @@
     <message>
         <source>%1 units tall on the ruler</source>
         <translation>%1 unidades de altura na régua</translation>
+    </message>
+    <message>
+        <source>Nothing grew: there was no cutting.</source>
+        <translation>Nada cresceu: não havia muda.</translation>
+    </message>
+    <message>
+        <source>The stem grew %1 units, with no leaves.</source>
+        <translation>O caule cresceu %1 unidades, sem folhas.</translation>
+    </message>
+    <message>
+        <source>The stem grew %1 units. Leaves: %2.</source>
+        <translation>O caule cresceu %1 unidades. Folhas: %2.</translation>
+    </message>
+    <message>
+        <source>Placing the ruler: arrows move it, Return puts it down, Escape stops.</source>
+        <translation>Colocar a régua: as setas a movem, Enter a coloca, Esc para.</translation>
+    </message>
+    <message>
+        <source>The ruler cannot go there: %1 is in the way.</source>
+        <translation>A régua não pode ir ali: %1 está no caminho.</translation>
+    </message>
+    <message>
+        <source>Placing stopped; the ruler is back.</source>
+        <translation>Colocação parada; a régua voltou.</translation>
+    </message>
+    <message>
+        <source>Near the top of the stem</source>
+        <translation>Perto do topo do caule</translation>
+    </message>
+    <message>
+        <source>Near the stem</source>
+        <translation>Perto do caule</translation>
+    </message>
+    <message>
+        <source>Near leaf %1</source>
+        <translation>Perto da folha %1</translation>
+    </message>
+    <message>
+        <source>Near the tube</source>
+        <translation>Perto do tubo de ensaio</translation>
+    </message>
+    <message>
+        <source>%1, zero mark level with the stem&apos;s top</source>
+        <translation>%1, zero na altura do topo do caule</translation>
+    </message>
+    <message>
+        <source>%1, zero mark %2 units above the stem&apos;s top</source>
+        <translation>%1, zero %2 unidades acima do topo do caule</translation>
+    </message>
+    <message>
+        <source>%1, zero mark %2 units below the stem&apos;s top</source>
+        <translation>%1, zero %2 unidades abaixo do topo do caule</translation>
+    </message>
+    <message>
+        <source>Ruler placed.</source>
+        <translation>Régua colocada.</translation>
+    </message>
+    <message>
+        <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
+        <translation>Régua colocada: o caule vai de %1 a %2 na escala.</translation>
     </message>
 </context>
 </TS>

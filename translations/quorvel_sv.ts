@@ -220,6 +220,14 @@
         <source>Help text</source>
         <translation>Hjälptext</translation>
     </message>
+    <message>
+        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -520,6 +528,22 @@
         <source>Line under the table&apos;s headings</source>
         <translation>Linje under tabellens rubriker</translation>
     </message>
+    <message>
+        <source>%1 added: the record says %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water added: the tube holds %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Started again: the tube is empty and every mineral says %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cutting is in; the tube takes nothing more.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ResultsWindow</name>
@@ -570,6 +594,66 @@
     <message>
         <source>%1 units tall on the ruler</source>
         <translation>%1 enheter hög på linjalen</translation>
+    </message>
+    <message>
+        <source>Nothing grew: there was no cutting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stem grew %1 units, with no leaves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stem grew %1 units. Leaves: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Placing the ruler: arrows move it, Return puts it down, Escape stops.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ruler cannot go there: %1 is in the way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Placing stopped; the ruler is back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Near the top of the stem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Near the stem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Near leaf %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Near the tube</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, zero mark level with the stem&apos;s top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, zero mark %2 units above the stem&apos;s top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, zero mark %2 units below the stem&apos;s top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ruler placed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -46,6 +46,10 @@ private Q_SLOTS:
     void rulerDropKeepsTheGrabbedPoint();
     void rulerReadsTheStemInUnits_data();
     void rulerReadsTheStemInUnits();
+    void outlineSteps_data();
+    void outlineSteps();
+    void largeStepsReachEveryStemTop();
+    void nearestPartOfThePlant();
 };
 
 void TestModel::roundsHalfToEven_data()
@@ -272,6 +276,58 @@ void TestModel::rulerReadsTheStemInUnits()
     QFETCH(int, lengthTwips);
     QFETCH(double, units);
     QCOMPARE(rulerReading(lengthTwips), units);
+}
+
+void TestModel::outlineSteps_data()
+{
+    QTest::addColumn<float>("from");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<bool>("large");
+    QTest::addColumn<float>("to");
+    QTest::newRow("plain down") << 240.0f << 1 << false << 255.0f;
+    QTest::newRow("plain up past the stop") << 1005.0f << -1 << false << 990.0f;
+    QTest::newRow("large down, short of the stop") << 100.0f << 1 << true << 955.0f;
+    QTest::newRow("large down, stops at it") << 200.0f << 1 << true << 1000.0f;
+    QTest::newRow("large down, lands on it") << 145.0f << 1 << true << 1000.0f;
+    QTest::newRow("large down, from the stop") << 1000.0f << 1 << true << 1855.0f;
+    QTest::newRow("large up, stops at it") << 1500.0f << -1 << true << 1000.0f;
+    QTest::newRow("large up, away from it") << 900.0f << -1 << true << 45.0f;
+}
+
+void TestModel::outlineSteps()
+{
+    QFETCH(float, from);
+    QFETCH(int, direction);
+    QFETCH(bool, large);
+    QFETCH(float, to);
+    QCOMPARE(outlineStep(from, direction, large, 1000.0f), to);
+}
+
+void TestModel::largeStepsReachEveryStemTop()
+{
+    // From the ruler's place at load, every plant a pupil can grow.
+    constexpr float kRulerTopAtLoad = 240.0f;
+    for (std::int16_t g : {70, 62, 58, 52, 48, 42, 25, 15, 10, 5}) {
+        const float stemTop = float(kStemBaseYTwips - stemLength(g));
+        float top = kRulerTopAtLoad;
+        int presses = 0;
+        while (top != stemTop && presses < 10) {
+            top = outlineStep(top, 1, true, stemTop);
+            ++presses;
+        }
+        QVERIFY2(presses <= 5, qPrintable(QString::number(g)));
+    }
+}
+
+void TestModel::nearestPartOfThePlant()
+{
+    const std::vector<PlantBox> plant = {{PlantPart::StemTop, 0, 7050, 3000, 0, 0},
+                                         {PlantPart::Leaf, 2, 5985, 1950, 1050, 1050},
+                                         {PlantPart::Tube, 0, 6600, 3960, 870, 2655}};
+    QCOMPARE(nearestPart(7300, 3100, plant)->part, PlantPart::StemTop);
+    QCOMPARE(nearestPart(5000, 2000, plant)->leaf, 2);
+    QCOMPARE(nearestPart(8640, 5000, plant)->part, PlantPart::Tube);
+    QVERIFY(!nearestPart(0, 0, {}));
 }
 
 QTEST_APPLESS_MAIN(TestModel)

@@ -174,6 +174,7 @@ void PupilModel::seeResults()
     screen = Screen::Results;
     // Activation: placing is cleared, and the ruler that leaving while placing hid comes back.
     placing = false;
+    outline.reset();
     rulerShown = true;
     stemShown = true;
     growthRun();
@@ -182,6 +183,7 @@ void PupilModel::seeResults()
 void PupilModel::newExperiment()
 {
     leafShown.fill(false);
+    outline.reset();
     if (placing)
         pointer = Pointer::Default; // no crosshair follows the pupil to the Design screen
     screen = Screen::Design;
@@ -324,8 +326,57 @@ std::vector<QRect> PupilModel::targets() const
     return rects;
 }
 
+bool PupilModel::placingKey(int key, bool shift)
+{
+    if (screen != Screen::Results || !placing)
+        return false;
+    QPointF corner = outline.value_or(QPointF(rulerLeft, rulerTop));
+    const double step = shift ? 3 * 285 : 15; // three marks of the ruler, or one pixel at 1x
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        corner.rx() += key == Qt::Key_Left ? -step : step;
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const double to = corner.y() + (key == Qt::Key_Up ? -step : step);
+        // A large step stops level with the stem's top on its way.
+        const bool passes = stemShown && stemTop && shift && std::min(corner.y(), to) < *stemTop &&
+                            *stemTop < std::max(corner.y(), to);
+        corner.setY(passes ? *stemTop : to);
+        break;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: {
+        const QPoint p(origin.x() + length(corner.x()), origin.y() + length(corner.y()));
+        if (QRect(QPoint(), clientSize).contains(p) && resultsAt(p).kind == Hit::Kind::Surface) {
+            place(p);
+            ++tally.keyPlacings;
+        } else {
+            ++tally.keyRefusals;
+        }
+        return true;
+    }
+    case Qt::Key_Escape:
+        outline.reset();
+        placing = false;
+        rulerShown = true;
+        pointer = Pointer::Default;
+        return true;
+    default:
+        return false;
+    }
+    const QPointF first = toTwips(QPoint(0, 0));
+    const QPointF last = toTwips(QPoint(clientSize.width() - 1, clientSize.height() - 1));
+    outline = QPointF(std::clamp(corner.x(), first.x(), last.x()),
+                      std::clamp(corner.y(), first.y(), last.y()));
+    return true;
+}
+
 void PupilModel::place(QPoint p)
 {
+    outline.reset();
     const QPointF at = toTwips(p);
     rulerLeft = float(at.x());
     rulerTop = float(at.y());

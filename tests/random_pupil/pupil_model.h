@@ -58,6 +58,10 @@ public:
     // Time passing long enough for the refill tick to have come (well over 500 ms).
     void waitedForTick();
 
+    // A key on the Results screen while placing: an arrow (Shift for the large step), Return,
+    // Space or Escape. False when the key is not the placing's.
+    bool placingKey(int key, bool shift);
+
     Hit designAt(QPoint p) const;
     Hit resultsAt(QPoint p) const;
     // Places worth aiming at on the visible screen: its controls, in pixels.
@@ -67,6 +71,7 @@ public:
     // How often the pupil reached the rarer rules, so a run shows what it exercised.
     struct Tally {
         int doses = 0, growthRuns = 0, mixtures = 0, placings = 0, drops = 0, quitsAnswered = 0;
+        int keyPlacings = 0, keyRefusals = 0, touches = 0, touchesAbandoned = 0;
     } tally;
 
     // The generator's values that the program drew and the model has not yet accounted for.
@@ -109,6 +114,7 @@ public:
     bool rulerShown = true;
     bool rulerInFront = false;
     bool placing = false;
+    std::optional<QPointF> outline; // the keyboard's outline while placing, twips
     Pointer pointer = Pointer::Default;
 
     static int tubePicture(std::int16_t state);

@@ -16,6 +16,7 @@
 #include <QTextBrowser>
 #include <QTextStream>
 #include <QTimerEvent>
+#include <QTouchEvent>
 #include <QWindow>
 #include <vector>
 
@@ -165,7 +166,8 @@ QString RandomPupil::tally() const
     return QStringLiteral("seed %1: %2 actions; %3 doses, %4 growth runs (%5 random mixtures), "
                           "ruler placed %6 and dropped %7 times, %8 quits answered No, "
                           "%9 keys not typed (window inactive), Help opened and closed %10 "
-                          "times; %11 s")
+                          "times; ruler placed by keyboard %11 times and refused %12, %13 "
+                          "touches (%14 cancelled or two-fingered); %15 s")
         .arg(m_seed)
         .arg(m_actions.size())
         .arg(t.doses)
@@ -176,6 +178,10 @@ QString RandomPupil::tally() const
         .arg(t.quitsAnswered)
         .arg(m_inactiveWindows)
         .arg(m_helpVisits)
+        .arg(t.keyPlacings)
+        .arg(t.keyRefusals)
+        .arg(t.touches)
+        .arg(t.touchesAbandoned)
         .arg(m_clock.elapsed() / 1000.0, 0, 'f', 1);
 }
 
@@ -191,6 +197,14 @@ void RandomPupil::act()
         const int id = m_plan.front();
         m_plan.pop_front();
         clickButton(id);
+        return;
+    }
+    if (onResults && m_model.placing && chance(0.3)) {
+        placeByKeyboard();
+        return;
+    }
+    if (chance(0.06)) {
+        touch();
         return;
     }
     const int roll = below(1000);
@@ -412,19 +426,42 @@ void RandomPupil::accessKey(const AccessKey& key)
 
 void RandomPupil::keyOnFocus()
 {
-    static constexpr std::array<Qt::Key, 6> keys = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Space,
-                                                    Qt::Key_Return, Qt::Key_Escape,  Qt::Key_N};
-    const Qt::Key key = keys[std::size_t(below(int(keys.size())))];
+    static constexpr std::array<Qt::Key, 10> keys = {
+        Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape,
+        Qt::Key_N,   Qt::Key_Left,    Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down};
+    keyOnFocus(keys[std::size_t(below(int(keys.size())))], chance(0.3));
+}
+
+void RandomPupil::placeByKeyboard()
+{
+    // A few arrows, plain or with Shift, then usually Return, Space or Escape.
+    static constexpr std::array<Qt::Key, 4> arrows = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
+                                                      Qt::Key_Down};
+    static constexpr std::array<Qt::Key, 3> ends = {Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape};
+    for (int i = below(5); i > 0; --i)
+        keyOnFocus(chance(0.5) ? Qt::Key_Down : arrows[std::size_t(below(4))], chance(0.5));
+    if (chance(0.7))
+        keyOnFocus(ends[std::size_t(below(3))], false);
+}
+
+void RandomPupil::keyOnFocus(Qt::Key key, bool shift)
+{
+    const bool arrow =
+        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    const Qt::KeyboardModifiers modifiers = arrow && shift ? Qt::ShiftModifier : Qt::NoModifier;
     QWidget& window = visibleWindow();
     QWidget* focus = QApplication::focusWidget();
     if (!focus || focus->window() != &window)
         focus = &window;
     const int id = idOf(focus);
     log(QStringLiteral("key %1 on %2")
-            .arg(QKeySequence(key).toString(),
+            .arg(QKeySequence(key | modifiers).toString(),
                  id >= 0 ? QStringLiteral("\"%1\"").arg(button(id)->text())
                          : QStringLiteral("the window")));
-    QTest::keyClick(focus, key);
+    QTest::keyClick(focus, key, modifiers);
+    // While the ruler is being placed, the arrows, Return, Space and Escape place it.
+    if (m_model.placingKey(key, modifiers != Qt::NoModifier))
+        return;
     // Escape leaves full screen, where the key reaches the window's shortcut.
     if (key == Qt::Key_Escape && m_model.fullScreen && !window.isFullScreen()) {
         m_model.fullScreen = false;
@@ -497,6 +534,63 @@ void RandomPupil::drag(bool fromRuler)
     log(QStringLiteral("%1 drag from %2 via [%3] to %4")
             .arg(buttonName(mouseButton), where(p), path.join(QLatin1Char(' ')), where(q)));
     m_model.gesture(p, q, mouseButton == Qt::LeftButton);
+}
+
+void RandomPupil::touch()
+{
+    // One finger as the mouse's left button; a touch cancelled or joined by a second finger
+    // changes nothing.
+    if (!m_touchScreen)
+        m_touchScreen = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    QWidget& window = visibleWindow();
+    QPoint p = randomPoint(false);
+    if (m_model.screen == Screen::Results && m_model.rulerShown && chance(0.4)) {
+        const std::vector<QRect> targets = m_model.targets();
+        const QRect ruler = targets[targets.size() - 4];
+        const QPoint on(ruler.left() + below(ruler.width()), ruler.top() + below(ruler.height()));
+        if (QRect(QPoint(), m_model.clientSize).contains(on))
+            p = notOrigin(on);
+    }
+    auto glass = QTest::touchEvent(&window, m_touchScreen, false);
+    glass.press(0, p, &window);
+    glass.commit();
+    QPoint q = p;
+    QStringList path;
+    for (int i = below(4); i > 0; --i) {
+        q = randomPoint(false);
+        path.append(where(q));
+        glass.move(0, q, &window);
+        glass.commit();
+    }
+    const int ending = below(10);
+    const QString how = ending < 7   ? QStringLiteral("lifted")
+                        : ending < 9 ? QStringLiteral("cancelled")
+                                     : QStringLiteral("joined by a second finger");
+    log(QStringLiteral("finger from %1 via [%2] to %3, %4")
+            .arg(where(p), path.join(QLatin1Char(' ')), where(q), how));
+    ++m_model.tally.touches;
+    if (ending < 7) {
+        glass.release(0, q, &window);
+        glass.commit();
+        m_model.gesture(p, q, true);
+        return;
+    }
+    if (ending < 9) {
+        QTouchEvent cancel(QEvent::TouchCancel, m_touchScreen);
+        QCoreApplication::sendEvent(window.windowHandle(), &cancel);
+        // The window system forgets the finger too.
+        glass.release(0, q, &window);
+        glass.commit();
+    } else {
+        const QPoint second = randomPoint(false);
+        glass.stationary(0).press(1, second, &window);
+        glass.commit();
+        glass.release(0, q, &window).release(1, second, &window);
+        glass.commit();
+    }
+    ++m_model.tally.touchesAbandoned;
+    if (m_model.screen == Screen::Results && m_model.placing)
+        m_model.pointer = PupilModel::Pointer::CrosshairOrNoDrop;
 }
 
 void RandomPupil::hover()
@@ -758,7 +852,14 @@ QString RandomPupil::check() const
            QStringLiteral("PlacingRuler is %1").arg(r.PlacingRuler()));
     expect(!r.dragging(), QStringLiteral("a drag outlived its release"));
     const auto* outline = r.findChild<QRubberBand*>();
-    expect(!outline || !outline->isVisible(), QStringLiteral("the drag outline is still shown"));
+    // Only the keyboard's outline may stay, while placing, where the keys put it.
+    const QPointF shownOutline = r.keyboardOutline().value_or(QPointF());
+    expect(r.keyboardOutline().has_value() == m.outline.has_value() &&
+               (!m.outline || (near(float(shownOutline.x()), float(m.outline->x())) &&
+                               near(float(shownOutline.y()), float(m.outline->y())))),
+           QStringLiteral("keyboard outline at %1,%2").arg(shownOutline.x()).arg(shownOutline.y()));
+    expect((outline && outline->isVisible()) == m.outline.has_value(),
+           QStringLiteral("the outline is shown: %1").arg(outline && outline->isVisible()));
     return wrong.join(QStringLiteral("; "));
 }
 

@@ -34,6 +34,9 @@ private:
     void accessKey();
     void accessKey(const AccessKey& key);
     void keyOnFocus();
+    void keyOnFocus(Qt::Key key, bool shift);
+    void placeByKeyboard();
+    void touch();
     void click(bool doubleClick);
     void drag(bool fromRuler);
     void hover();
@@ -73,6 +76,7 @@ private:
     int m_inactiveWindows = 0;
     int m_helpVisits = 0;
     bool m_movedScreens = false;
+    QPointingDevice* m_touchScreen = nullptr;
 };
 
 } // namespace pupil

@@ -4,6 +4,7 @@
 #include "controls/pointer_shape.h"
 #include "model/experiment_state.h"
 
+#include <QApplication>
 #include <QRubberBand>
 
 using namespace quorvel;
@@ -40,6 +41,11 @@ private Q_SLOTS:
     void drag_data();
     void drag();
     void newExperimentHidesLeavesAndKeepsTheRuler();
+    void placingByKeyboard_data();
+    void placingByKeyboard();
+    void keyboardLeavesTabOrderAndMouseAlone();
+    void touch_data();
+    void touch();
 };
 
 void TestRuler::placingPress_data()
@@ -211,6 +217,177 @@ void TestRuler::newExperimentHidesLeavesAndKeepsTheRuler()
     QCOMPARE(f.asked, 0);
     QCOMPARE(int(ZELCOR1::TubeState), int(kTubeWaterOnly));
     QVERIFY(f.design().isVisible() && !w.isVisible());
+}
+
+void TestRuler::placingByKeyboard_data()
+{
+    // Keys after "Move ruler", pressed on the focused button; the ruler stands at (8640, 240)
+    // and the full plant's stem top at 1255 twips.
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("placing");  // still placing afterwards
+    QTest::addColumn<QPointF>("ruler"); // where it stands afterwards, in twips
+    QTest::addColumn<QString>("heard"); // the last thing a screen reader was told
+    QTest::newRow("Return at once: where it stood")
+        << "Return" << false << QPointF(8640, 240) << "the stem runs from 3.6 to 13.0";
+    QTest::newRow("plain arrows: one pixel each")
+        << "Down Down Left Space" << false << QPointF(8625, 270) << "Ruler placed";
+    QTest::newRow("Shift: stops level with the stem's top")
+        << "Shift+Down Shift+Down Return" << false << QPointF(8640, 1260)
+        << "the stem runs from 0.0 to 9.4";
+    QTest::newRow("level, heard while placing")
+        << "Shift+Down Shift+Down" << true << QPointF(8640, 240)
+        << "zero mark level with the stem's top";
+    QTest::newRow("refused on a leaf, placing goes on")
+        << "Shift+Left Return" << true << QPointF(8640, 240) << "Leaf 6 is in the way";
+    QTest::newRow("refused on the tube")
+        << "Shift+Left Shift+Left Shift+Down Shift+Down Shift+Down Shift+Down Shift+Down "
+           "Shift+Down Return"
+        << true << QPointF(8640, 240) << "Test tube is in the way";
+    QTest::newRow("kept on the window")
+        << "Up Up Up Up Up Up Up Up Up Up Up Up Up Up Up Up Up Return" << false << QPointF(8640, 0)
+        << "Ruler placed";
+    QTest::newRow("Escape: back where it stood")
+        << "Shift+Left Escape" << false << QPointF(8640, 240) << "the ruler is back";
+}
+
+void TestRuler::placingByKeyboard()
+{
+    QFETCH(QString, keys);
+    QFETCH(bool, placing);
+    QFETCH(QPointF, ruler);
+    QFETCH(QString, heard);
+    ScreenFixture f;
+    ResultsWindow& w = grownPlant(f);
+    QStringList spoken;
+    QObject::connect(&w, &ScreenWindow::announced, &w,
+                     [&spoken](const QString& text) { spoken << text; });
+    QPushButton* move = w.Cmd_Button(ResultsCommand::MoveRuler);
+    ScreenFixture::click(move);
+    move->setFocus();
+    for (const QString& key : keys.split(QLatin1Char(' '))) {
+        const bool shift = key.startsWith(QLatin1String("Shift+"));
+        const QKeySequence sequence(key.mid(shift ? 6 : 0));
+        QTest::keyClick(move, Qt::Key(sequence[0].key()),
+                        shift ? Qt::ShiftModifier : Qt::NoModifier);
+        if (w.keyboardOutline()) {
+            // The outline a drag shows, with its corner where the keys put it.
+            auto* outline = w.findChild<QRubberBand*>();
+            QVERIFY(outline && outline->isVisible());
+            QCOMPARE(outline->pos(),
+                     w.twipsFrame().point(w.keyboardOutline()->x(), w.keyboardOutline()->y()));
+        }
+    }
+    QCOMPARE(w.PlacingRuler(), placing);
+    QCOMPARE(w.Ruler()->isVisible(), !placing);
+    QCOMPARE(QPointF(w.Ruler()->left(), w.Ruler()->top()), ruler);
+    QCOMPARE(pointerShape(), placing ? PointerShape::Crosshair : PointerShape::Default);
+    if (!placing) {
+        QVERIFY(!w.keyboardOutline());
+        const auto* outline = w.findChild<QRubberBand*>();
+        QVERIFY(!outline || !outline->isVisible());
+    }
+    QVERIFY2(!spoken.isEmpty() && spoken.last().contains(heard), qPrintable(spoken.join('|')));
+    // One thing heard for each step: the start of placing and each key.
+    QCOMPARE(spoken.size(), 1 + int(keys.split(QLatin1Char(' ')).size()));
+}
+
+void TestRuler::keyboardLeavesTabOrderAndMouseAlone()
+{
+    ScreenFixture f;
+    ResultsWindow& w = grownPlant(f);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    ScreenFixture::click(w.Cmd_Button(ResultsCommand::MoveRuler));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    // Tab still visits the three buttons only, in their order, while the outline is out.
+    QWidget* start = QApplication::focusWidget();
+    QList<QWidget*> visited;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget();
+    }
+    QCOMPARE(visited.last(), start);
+    QCOMPARE(visited.size(), 3);
+    for (QWidget* widget : visited)
+        QVERIFY(qobject_cast<QPushButton*>(widget));
+    // A press of the mouse places it as ever, and takes the keyboard's outline away.
+    pressAt(w, pixels(5400, 4800), Qt::LeftButton);
+    QCOMPARE(w.Ruler()->left(), 5400.0f);
+    QVERIFY(!w.keyboardOutline());
+    QVERIFY(!w.findChild<QRubberBand*>()->isVisible());
+    // Not placing, the keys are the buttons' own: Space presses the focused one.
+    QTest::keyClick(w.Cmd_Button(ResultsCommand::MoveRuler), Qt::Key_Space);
+    QVERIFY(w.PlacingRuler());
+}
+
+void TestRuler::touch_data()
+{
+    // Fingers on the window, in pixels: "down X Y" (finger 0 touches), "move X Y", "second X Y"
+    // (finger 1 touches too), "up" (every finger lifts), "cancel" (the window system takes the
+    // touch back). The ruler stands at (576, 16), 31 x 351 pixels; Move ruler at (48, 368).
+    QTest::addColumn<QString>("fingers");
+    QTest::addColumn<bool>("placing"); // still placing afterwards
+    QTest::addColumn<QPoint>("ruler"); // where it stands afterwards
+    QTest::newRow("drag to the surface")
+        << "down 582 82 | move 450 100 | move 339 149 | up" << false << QPoint(333, 83);
+    QTest::newRow("drag onto a leaf stays")
+        << "down 582 82 | move 433 220 | up" << false << QPoint(576, 16);
+    QTest::newRow("drag cancelled")
+        << "down 582 82 | move 339 149 | cancel" << false << QPoint(576, 16);
+    QTest::newRow("drag joined by a second finger")
+        << "down 582 82 | move 339 149 | second 100 100 | move 200 200 | up" << false
+        << QPoint(576, 16);
+    QTest::newRow("tap on Move ruler presses it") << "down 60 380 | up" << true << QPoint(576, 16);
+    QTest::newRow("button touch cancelled") << "down 60 380 | cancel" << false << QPoint(576, 16);
+    QTest::newRow("tap places") << "down 60 380 | up | down 360 320 | up" << false
+                                << QPoint(360, 320);
+    QTest::newRow("placing tap cancelled")
+        << "down 60 380 | up | down 360 320 | cancel" << true << QPoint(576, 16);
+    QTest::newRow("placing with two fingers")
+        << "down 60 380 | up | down 360 320 | second 370 300 | up" << true << QPoint(576, 16);
+    QTest::newRow("tap on a leaf while placing")
+        << "down 60 380 | up | down 433 220 | up" << true << QPoint(576, 16);
+}
+
+void TestRuler::touch()
+{
+    QFETCH(QString, fingers);
+    QFETCH(bool, placing);
+    QFETCH(QPoint, ruler);
+    // A touch screen of its own, so that no finger of another row is still down on it.
+    QPointingDevice* screen = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    ScreenFixture f;
+    ResultsWindow& w = grownPlant(f);
+    auto glass = QTest::touchEvent(&w, screen, false);
+    QHash<int, QPoint> down; // the fingers on the glass
+    for (const QString& step : fingers.split(QLatin1String(" | "))) {
+        const QStringList word = step.split(QLatin1Char(' '));
+        const QPoint at = word.size() == 3 ? QPoint(word[1].toInt(), word[2].toInt()) : QPoint();
+        if (word[0] == QLatin1String("cancel")) {
+            QTouchEvent cancel(QEvent::TouchCancel, screen);
+            QCoreApplication::sendEvent(w.windowHandle(), &cancel);
+            continue;
+        }
+        const int finger = word[0] == QLatin1String("second") ? 1 : 0;
+        for (auto other = down.cbegin(); other != down.cend(); ++other) {
+            if (word[0] == QLatin1String("up"))
+                glass.release(other.key(), other.value(), &w);
+            else if (other.key() != finger)
+                glass.stationary(other.key());
+        }
+        if (word[0] == QLatin1String("up"))
+            down.clear();
+        else if (word[0] == QLatin1String("move"))
+            glass.move(finger, down[finger] = at, &w);
+        else
+            glass.press(finger, down[finger] = at, &w);
+        glass.commit();
+    }
+    QCOMPARE(w.PlacingRuler(), placing);
+    QVERIFY(!w.dragging());
+    if (auto* outline = w.findChild<QRubberBand*>())
+        QVERIFY(!outline->isVisible());
+    QCOMPARE(w.Ruler()->pos(), ruler);
+    QVERIFY(!w.Cmd_Button(ResultsCommand::MoveRuler)->isDown());
 }
 
 QTEST_MAIN(TestRuler)

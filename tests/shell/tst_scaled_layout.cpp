@@ -3,6 +3,7 @@
 #include "../support/scaled_fit.h"
 #include "../support/screen_fixture.h"
 
+#include <QMoveEvent>
 #include <QTest>
 #include <functional>
 
@@ -91,6 +92,8 @@ private Q_SLOTS:
     void everyControlAtScale();
     void fullScreenAndBack();
     void switchingKeepsTheView();
+    void maximisedFrameNeverResizesTheLayout_data();
+    void maximisedFrameNeverResizesTheLayout();
 };
 
 void TestScaledLayout::everyControlAtScale_data()
@@ -184,6 +187,72 @@ void TestScaledLayout::switchingKeepsTheView()
     r.setWindowState(Qt::WindowMaximized);
     ScreenFixture::click(r.Cmd_Button(ResultsCommand::NewExperiment));
     QVERIFY(d.windowState() & Qt::WindowMaximized);
+}
+
+void TestScaledLayout::maximisedFrameNeverResizesTheLayout_data()
+{
+    // The order in which a window manager's reports of a maximise arrive: the thinner frame, the
+    // new state and the new size.
+    QTest::addColumn<QString>("order");
+    QTest::addColumn<bool>("results"); // the Results screen, first shown maximised
+    for (const char* order : {"frame state size", "state frame size", "state size frame",
+                              "frame size state", "size frame state"}) {
+        QTest::newRow(order) << QString::fromLatin1(order) << false;
+        QTest::addRow("Results first shown maximised, %s", order)
+            << QString::fromLatin1(order) << true;
+    }
+}
+
+void TestScaledLayout::maximisedFrameNeverResizesTheLayout()
+{
+    QFETCH(QString, order);
+    QFETCH(bool, results);
+    // As measured under a window manager: 1, 22, 1, 5 around a normal window, 0, 21, 0, 0 when
+    // maximised. The offscreen platform draws none, so the frame is told to the windows here.
+    const QMargins normalFrame(1, 22, 1, 5);
+    QMargins frame = normalFrame;
+    ScreenWindow::setFrameProbe([&frame](const QWidget&) { return frame; });
+    ScreenFixture f;
+    DesignWindow& d = f.design();
+    const auto moved = [](QWidget& w) {
+        QMoveEvent event(w.pos(), w.pos());
+        QCoreApplication::sendEvent(&w, &event);
+    };
+    moved(d); // framed by the window manager
+    const QSize ownSize(646 - 2, 486 - 27);
+    QCOMPARE(d.defaultClientSize(), ownSize);
+    QCOMPARE(d.size(), ownSize);
+    ScreenWindow* w = &d;
+    if (results) {
+        d.setWindowState(Qt::WindowMaximized);
+        ScreenFixture::click(d.Cmd_Button(DesignCommand::SeeResults));
+        w = &f.results();
+        w->setWindowState(Qt::WindowNoState);
+        w->resize(w->defaultClientSize());
+        QCOMPARE(w->defaultClientSize(), ownSize);
+    }
+    const QSize maximised(1488, 1020);
+    for (const QString& step : order.split(QLatin1Char(' '))) {
+        if (step == QLatin1String("frame")) {
+            frame = QMargins(0, 21, 0, 0);
+            moved(*w);
+        } else if (step == QLatin1String("state")) {
+            w->setWindowState(Qt::WindowMaximized);
+        } else {
+            w->resize(maximised);
+        }
+        QCoreApplication::processEvents();
+    }
+    w->resize(maximised);
+    QCOMPARE(w->defaultClientSize(), ownSize);
+    QCOMPARE(w->twipsFrame().scale, testing::scaledFit(ownSize, maximised).scale);
+    // Back in the normal state it is the screen the pupil saw, at 1:1.
+    frame = normalFrame;
+    w->setWindowState(Qt::WindowNoState);
+    w->resize(ownSize);
+    moved(*w);
+    QCOMPARE(w->twipsFrame(), TwipsFrame());
+    ScreenWindow::setFrameProbe({});
 }
 
 QTEST_MAIN(TestScaledLayout)

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Runs Orca beside the real program in a private X server and D-Bus session.
+#   run_orca_test.sh PROGRAM
+# Exits 77 (CTest's skip) when the X server, D-Bus or the AT-SPI client library is missing.
+set -euo pipefail
+
+program=$(realpath "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+# Debian's own interpreter: the AT-SPI bindings are installed for it, not for any other.
+python=/usr/bin/python3
+
+for tool in Xvfb dbus-run-session xdotool orca "$python"; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+scratch=$(mktemp -d)
+chmod 700 "$scratch"
+xvfb_pid=""
+cleanup() {
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# Xvfb takes the first free display itself and writes its number to the descriptor given, so
+# parallel runs and leftovers of earlier ones never collide.
+exec {display_fd}<> <(:)
+Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+xvfb_pid=$!
+if ! read -r -t 30 -u "$display_fd" display_number; then
+    echo "Xvfb did not start:" >&2
+    cat "$scratch/xvfb.log" >&2
+    exit 1
+fi
+
+# The session's services (the accessibility bus and its registry) live in this folder and end
+# with the session; their chatter goes to a log rather than into the test's output.
+export DISPLAY=":$display_number"
+export XDG_RUNTIME_DIR="$scratch"
+export HOME="$scratch"
+unset QT_SCALE_FACTOR QT_QPA_PLATFORM SESSION_MANAGER
+timeout --kill-after=10 240 dbus-run-session -- "$python" "$here/tst_orca_speech.py" \
+    "$program" 2> >(grep -v -e 'fd limit' -e 'dbus-daemon\[' -e 'SpiRegistry daemon' >&2)
