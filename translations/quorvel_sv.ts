@@ -222,11 +222,11 @@
     </message>
     <message>
         <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Om du vill mäta med tangentbordet klickar du på %1: en kontur av linjalen visas när du trycker på en piltangent, och varje piltangent flyttar den en liten bit. Skift och en piltangent flyttar den tre streck på linjalen och stannar där nollstrecket är i jämnhöjd med stjälkens topp. Enter eller mellanslag lägger linjalen där, om inte något är i vägen; Esc flyttar tillbaka den dit den var.</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
-        <translation type="unfinished"></translation>
+        <translation>Med en skärmläsare hör du vad varje steg ändrade: vilket mineral som tillsattes och vad tabellen visar, vad provröret innehåller, sticklingen, hur hög stjälken blev och hur bladen ser ut, var linjalens kontur är och vad stjälken mäter på linjalen.</translation>
     </message>
 </context>
 <context>
@@ -530,19 +530,19 @@
     </message>
     <message>
         <source>%1 added: the record says %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tillsatt: tabellen visar %2.</translation>
     </message>
     <message>
         <source>Water added: the tube holds %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vatten tillsatt: provröret innehåller %1.</translation>
     </message>
     <message>
         <source>Started again: the tube is empty and every mineral says %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Börjat om: provröret är tomt och tabellen visar %1 för alla mineraler.</translation>
     </message>
     <message>
         <source>The cutting is in; the tube takes nothing more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sticklingen sitter i provröret; nu kan inget mer tillsättas.</translation>
     </message>
 </context>
 <context>
@@ -597,63 +597,63 @@
     </message>
     <message>
         <source>Nothing grew: there was no cutting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingenting växte: det fanns ingen stickling.</translation>
     </message>
     <message>
         <source>The stem grew %1 units, with no leaves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stjälken blev %1 enheter hög och fick inga blad.</translation>
     </message>
     <message>
         <source>The stem grew %1 units. Leaves: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stjälken blev %1 enheter hög. Blad: %2.</translation>
     </message>
     <message>
         <source>Placing the ruler: arrows move it, Return puts it down, Escape stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>Flytta linjalen: piltangenterna flyttar den, Enter lägger den där, Esc avbryter.</translation>
     </message>
     <message>
         <source>The ruler cannot go there: %1 is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linjalen kan inte hamna där: %1 är i vägen.</translation>
     </message>
     <message>
         <source>Placing stopped; the ruler is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Flyttningen avbröts; linjalen är tillbaka där den var.</translation>
     </message>
     <message>
         <source>Near the top of the stem</source>
-        <translation type="unfinished"></translation>
+        <translation>Nära stjälkens topp</translation>
     </message>
     <message>
         <source>Near the stem</source>
-        <translation type="unfinished"></translation>
+        <translation>Nära stjälken</translation>
     </message>
     <message>
         <source>Near leaf %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nära blad %1</translation>
     </message>
     <message>
         <source>Near the tube</source>
-        <translation type="unfinished"></translation>
+        <translation>Nära provröret</translation>
     </message>
     <message>
         <source>%1, zero mark level with the stem&apos;s top</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, nollstrecket i jämnhöjd med stjälkens topp</translation>
     </message>
     <message>
         <source>%1, zero mark %2 units above the stem&apos;s top</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, nollstrecket %2 enheter ovanför stjälkens topp</translation>
     </message>
     <message>
         <source>%1, zero mark %2 units below the stem&apos;s top</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, nollstrecket %2 enheter under stjälkens topp</translation>
     </message>
     <message>
         <source>Ruler placed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linjalen är placerad.</translation>
     </message>
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linjalen är placerad: stjälken går från %1 till %2 på skalan.</translation>
     </message>
 </context>
 </TS>
