@@ -35,6 +35,10 @@ Installed& installed()
 // the event loop runs, after the first screen has been laid out.
 void followLanguage(const QString& language)
 {
+    // Only what draws has a script or a direction to follow: a tool that only writes text (the
+    // guides' tables) runs without a GUI application.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return;
     useScriptFont(language);
     QGuiApplication::setLayoutDirection(language.isEmpty() ? Qt::LeftToRight
                                                            : QLocale(language).textDirection());

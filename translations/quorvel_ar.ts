@@ -509,7 +509,7 @@
     </message>
     <message>
         <source>Click on these minerals to add them to the tube.</source>
-        <translation>انقر على عنصر معدني لتضيفه إلى الأنبوب.</translation>
+        <translation>انقر معدنًا لتضيفه إلى الأنبوب.</translation>
     </message>
     <message>
         <source>Cutting</source>
