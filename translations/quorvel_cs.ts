@@ -397,7 +397,7 @@
     <name>RecordTable</name>
     <message>
         <source>Mineral</source>
-        <translation>Minerální látka</translation>
+        <translation>Látka</translation>
     </message>
     <message>
         <source>Nitrogen</source>
@@ -492,7 +492,7 @@
     </message>
     <message>
         <source>Click on these minerals to add them to the tube.</source>
-        <translation>Klikni na minerální látky a přidej je do zkumavky.</translation>
+        <translation>Kliknutím přidáš minerální látky do zkumavky.</translation>
     </message>
     <message>
         <source>Cutting</source>
