@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation>Rostlina potřebuje dusík, aby mohla stavět nové stonky a listy (je součástí každé bílkoviny) a vyrábět chlorofyl. Když má dusíku nedostatek, zůstane malá a bledá. Jako první se bledě žlutě zbarví její starší, spodní listy, protože rostlina z nich přesouvá dusík do nových listů.</translation>
+        <translation>Rostlina potřebuje dusík, aby mohla vytvářet nové stonky a listy (je součástí každé bílkoviny) a vyrábět chlorofyl. Když má dusíku nedostatek, zůstane malá a bledá. Jako první se bledě žlutě zbarví její starší, spodní listy, protože rostlina z nich přesouvá dusík do nových listů.</translation>
     </message>
     <message>
         <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>A real cutting takes weeks to show a deficiency. Quorvel grows it at once.</source>
-        <translation>U skutečného řízku trvá týdny, než se nedostatek projeví. Quorvel ho nechá vyrůst hned.</translation>
+        <translation>U skutečného řízku trvá týdny, než se nedostatek projeví. V Quorvelu řízek vyroste hned.</translation>
     </message>
     <message>
         <source>Quorvel paints each leaf in one strong colour. Real leaves change slowly and unevenly, and real deficiencies often look alike.</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>When more than one mineral is missing, Quorvel shows the leaves of only some of them, and sometimes picks which ones at random.</source>
-        <translation>Když chybí víc minerálních látek, ukáže Quorvel listy jen některých z nich a někdy náhodně vybere, kterých.</translation>
+        <translation>Když chybějí dvě nebo víc minerálních látek, ukáže Quorvel listy jen některých z nich a někdy náhodně vybere, kterých.</translation>
     </message>
     <message>
         <source>Quorvel&apos;s heights are set by the model, not measured on real plants, and its ruler counts in its own units, not in centimetres.</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Every button has one underlined letter: hold down Alt and press that letter to click the button. Tab moves to the next button and Shift+Tab to the one before; Return or Space clicks the button that is marked. F11 fills the whole screen with Quorvel, and Escape brings back the window. F1 opens this help, and Escape closes it again.</source>
-        <translation>Každé tlačítko má jedno podtržené písmeno: když podržíš klávesu Alt a stiskneš toto písmeno, tlačítko se stiskne. Tab přejde na další tlačítko a Shift+Tab na předchozí; Enter nebo mezerník stiskne tlačítko, které je označené. F11 zobrazí Quorvel přes celou obrazovku a Esc vrátí okno. F1 otevře tuto nápovědu a Esc ji zase zavře.</translation>
+        <translation>Každé tlačítko má jedno podtržené písmeno: podržet klávesu Alt a stisknout toto písmeno je totéž jako kliknout na tlačítko. Tab přejde na další tlačítko a Shift+Tab na předchozí; Enter nebo mezerník stiskne tlačítko, které je označené. F11 zobrazí Quorvel přes celou obrazovku a Esc vrátí okno. F1 otevře tuto nápovědu a Esc ji zase zavře.</translation>
     </message>
     <message>
         <source>On this screen you plan your experiment. A plant cutting will grow in the test tube, and you choose what it gets. Click %1 to fill the tube with water. Then click each mineral you want to give the plant: the syringe puts one drop of it into the tube, and the table shows %2 beside it. Leave out the minerals you want to test.</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>When the tube is ready, click %1 to put the plant cutting in. After that nothing more can go in. Click %2 to see how the plant grows. %3 empties the tube so that you can plan a new experiment, and %4 ends Quorvel (it asks you first).</source>
-        <translation>Až bude zkumavka připravená, klikni na %1 a řízek se do ní vloží. Potom už do ní nic dalšího nepřidáš. Kliknutím na %2 uvidíš, jak rostlina roste. %3 zkumavku vyprázdní, takže můžeš naplánovat nový pokus, a %4 Quorvel ukončí (nejdřív se tě zeptá).</translation>
+        <translation>Až bude zkumavka připravená, vlož do ní řízek kliknutím na %1. Potom už do ní nic dalšího nepřidáš. Kliknutím na %2 uvidíš, jak rostlina roste. %3 zkumavku vyprázdní, takže můžeš naplánovat nový pokus, a %4 Quorvel ukončí (nejdřív se tě zeptá).</translation>
     </message>
     <message>
         <source>A good scientist changes only one thing at a time. Grow one plant with everything it needs, then one with a single mineral left out, and compare the two.</source>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Změř stonek pravítkem. Jde to dvěma způsoby. Přetáhni ho: stiskni na pravítku tlačítko myši, posuň ho vedle stonku a pusť. Nebo klikni na %1 a potom tam, kde má být horní konec pravítka. Přečti číslo vedle vrcholu stonku: to je jeho výška v jednotkách pravítka. Ty má jen Quorvel, nejsou to centimetry. Řízek s vodou a všemi minerálními látkami doroste do výšky %2 jednotky.</translation>
+        <translation>Změř stonek pravítkem. Jde to dvěma způsoby. Přetáhni ho: stiskni na pravítku tlačítko myši, posuň ho vedle stonku a pusť. Nebo klikni na %1 a potom tam, kde má být horní konec pravítka. Přečti číslo vedle vrcholu stonku: to je jeho výška v jednotkách pravítka. Takové jednotky má jen Quorvel, nejsou to centimetry. Řízek s vodou a všemi minerálními látkami doroste do výšky %2 jednotky.</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>When a plant gets too little of a mineral, it has a deficiency of that mineral. It grows less, and its leaves often change colour or shape. The leaves give you a clue, not an answer: different deficiencies can look alike. That is why scientists test one mineral at a time.</source>
-        <translation>Když rostlina dostává příliš málo některé minerální látky, má jí nedostatek. Roste hůř a její listy často změní barvu nebo tvar. Listy ti dají vodítko, ne jistou odpověď: nedostatek různých látek může vypadat podobně. Proto vědci zkoumají vždy jen jednu minerální látku.</translation>
+        <translation>Když rostlina dostává příliš málo některé minerální látky, trpí jejím nedostatkem. Roste hůř a její listy často změní barvu nebo tvar. Listy ti dají vodítko, ne jistou odpověď: nedostatek různých minerálních látek může vypadat podobně. Proto vědci zkoumají vždy jen jednu minerální látku najednou.</translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
