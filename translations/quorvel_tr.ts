@@ -235,7 +235,7 @@
     </message>
     <message>
         <source>none</source>
-        <translation>hiçbiri</translation>
+        <translation>yok</translation>
     </message>
     <message>
         <source>all six</source>
@@ -249,7 +249,7 @@
     <message>
         <source>%1 x%2</source>
         <comment>a leaf, and how many in a row grow like it</comment>
-        <translation>%1 (%2 kez)</translation>
+        <translation>%1 (%2 tane)</translation>
     </message>
     <message>
         <source>Minerals left out</source>
