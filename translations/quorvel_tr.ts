@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Quorvel&apos;s heights are set by the model, not measured on real plants, and its ruler counts in its own units, not in centimetres.</source>
-        <translation>Quorvel&apos;deki boylar gerçek bitkilerde ölçülmemiştir, modelce belirlenmiştir; cetveli de santimetreyle değil, kendi birimleriyle sayar.</translation>
+        <translation>Quorvel&apos;deki boyları model belirler, boylar gerçek bitkilerde ölçülmemiştir; Quorvel&apos;in cetveli de santimetreyle değil, kendi birimleriyle sayar.</translation>
     </message>
     <message>
         <source>Using the keyboard</source>
