@@ -468,7 +468,7 @@
     </message>
     <message>
         <source>See &amp;Results</source>
-        <translation>Sonuçları &amp;Gör</translation>
+        <translation>S&amp;onuçlar</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
