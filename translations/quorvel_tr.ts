@@ -551,7 +551,7 @@
     </message>
     <message>
         <source>&amp;Move ruler</source>
-        <translation>&amp;Cetveli Taşı</translation>
+        <translation>Ö&amp;lç</translation>
     </message>
     <message>
         <source>&amp;New experiment</source>
