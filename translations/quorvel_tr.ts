@@ -140,11 +140,11 @@
     </message>
     <message>
         <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>Bu ekran çeliğinin nasıl büyüdüğünü gösterir. Tablo, ona hangi mineralleri verdiğini hatırlatır. Gövde ne kadar uzadı? Yapraklar yeşil ve sağlıklı mı, yoksa soluk sarı, beyaz, lekeli, mor ya da kıvrık mı? Susuz bir çelik neredeyse hiç büyümez ve hiç yaprak çıkarmaz.</translation>
+        <translation>Bu ekran çeliğinin nasıl büyüdüğünü gösterir. Tablo, çeliğe hangi mineralleri verdiğini hatırlatır. Gövde ne kadar uzadı? Yapraklar yeşil ve sağlıklı mı, yoksa soluk sarı, beyaz, lekeli, mor ya da kıvrık mı? Susuz bir çelik neredeyse hiç büyümez ve hiç yaprak çıkarmaz.</translation>
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Gövdeyi cetvelle ölç. Bunun iki yolu var. Sürükle: fare düğmesini cetvelin üzerinde basılı tut, cetveli gövdenin yanına getir ve bırak. Ya da %1 düğmesine tıkla, sonra cetvelin üst ucunun geleceği yere tıkla. Gövdenin ucunun yanındaki sayıyı oku: bu, gövdenin cetvel birimiyle boyudur; bu birimler Quorvel&apos;in kendi birimleridir, santimetre değildir. Su ve bütün mineralleri alan bir çelik %2 birim boyunda olur.</translation>
+        <translation>Gövdeyi cetvelle ölç. Bunun iki yolu var. Sürükle: fare düğmesini cetvelin üzerinde basılı tut, cetveli gövdenin yanına getir ve bırak. Ya da %1 düğmesine tıkla, sonra cetvelin üst ucunun geleceği yere tıkla. Gövdenin ucunun yanındaki sayıyı oku: bu sayı, gövdenin cetvel birimiyle boyudur; bu birimler Quorvel&apos;in kendi birimleridir, santimetre değildir. Su ve bütün mineralleri alan bir çelik %2 birim boyunda olur.</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
