@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>When a plant gets too little of a mineral, it has a deficiency of that mineral. It grows less, and its leaves often change colour or shape. The leaves give you a clue, not an answer: different deficiencies can look alike. That is why scientists test one mineral at a time.</source>
-        <translation>Όταν ένα φυτό παίρνει πολύ λίγο από ένα ανόργανο στοιχείο, έχει έλλειψη αυτού του στοιχείου. Μεγαλώνει λιγότερο και τα φύλλα του συχνά αλλάζουν χρώμα ή σχήμα. Τα φύλλα σού δίνουν ένα στοιχείο για να σκεφτείς, όχι μια απάντηση: διαφορετικές ελλείψεις μπορεί να μοιάζουν. Γι’ αυτό οι επιστήμονες ελέγχουν ένα ανόργανο στοιχείο κάθε φορά.</translation>
+        <translation>Όταν ένα φυτό παίρνει πολύ λίγο από ένα ανόργανο στοιχείο, έχει έλλειψη αυτού του στοιχείου. Μεγαλώνει λιγότερο και τα φύλλα του συχνά αλλάζουν χρώμα ή σχήμα. Τα φύλλα σού δίνουν μια ένδειξη, όχι μια απάντηση: διαφορετικές ελλείψεις μπορεί να μοιάζουν. Γι’ αυτό οι επιστήμονες ελέγχουν ένα ανόργανο στοιχείο κάθε φορά.</translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
