@@ -431,11 +431,11 @@
     </message>
     <message>
         <source>Added</source>
-        <translation>Προστέθηκε</translation>
+        <translation>Δόθηκε</translation>
     </message>
     <message>
         <source>%1 added</source>
-        <translation>%1: προστέθηκε</translation>
+        <translation>%1: δόθηκε</translation>
     </message>
 </context>
 <context>
@@ -470,7 +470,7 @@
     </message>
     <message>
         <source>See &amp;Results</source>
-        <translation>&amp;Αποτελέσματα</translation>
+        <translation>&amp;Αποτέλεσμα</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -490,7 +490,7 @@
     </message>
     <message>
         <source>Click on these minerals to add them to the tube.</source>
-        <translation>Κάνε κλικ σε αυτά τα ανόργανα στοιχεία για να τα προσθέσεις στον σωλήνα.</translation>
+        <translation>Κάνε κλικ σε ένα στοιχείο για να το δώσεις.</translation>
     </message>
     <message>
         <source>Cutting</source>
@@ -530,7 +530,7 @@
     </message>
     <message>
         <source>%1 added: the record says %2.</source>
-        <translation>%1: προστέθηκε· ο πίνακας γράφει %2.</translation>
+        <translation>%1: δόθηκε· ο πίνακας γράφει %2.</translation>
     </message>
     <message>
         <source>Water added: the tube holds %1.</source>
