@@ -76,15 +76,15 @@
     </message>
     <message>
         <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation>Το φυτό χρειάζεται άζωτο για να φτιάχνει νέους βλαστούς και φύλλα (υπάρχει σε κάθε πρωτεΐνη) και για να φτιάχνει χλωροφύλλη. Χωρίς αρκετό άζωτο το φυτό μένει μικρό και ωχρό. Τα παλαιότερα φύλλα, χαμηλά, γίνονται πρώτα ωχροκίτρινα, γιατί το φυτό μεταφέρει το άζωτό τους στα νέα του φύλλα.</translation>
+        <translation>Το φυτό χρειάζεται άζωτο για να φτιάχνει νέους βλαστούς και φύλλα (υπάρχει σε κάθε πρωτεΐνη) και για να φτιάχνει χλωροφύλλη. Χωρίς αρκετό άζωτο το φυτό μένει μικρό και ωχρό. Τα παλαιότερα, χαμηλά φύλλα του γίνονται πρώτα ωχροκίτρινα, γιατί το φυτό μεταφέρει το άζωτό τους στα νέα του φύλλα.</translation>
     </message>
     <message>
         <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation>Το κάλιο βοηθά το φυτό να ελέγχει το νερό του: ανοίγει και κλείνει τους μικροσκοπικούς πόρους των φύλλων από όπου βγαίνει νερό. Βοηθά επίσης το φυτό να αντιμετωπίζει τις ασθένειες. Χωρίς αρκετό κάλιο τα παλαιότερα φύλλα κιτρινίζουν και μετά καφετιάζουν, ξεκινώντας από τις άκρες και τις μύτες τους, και μπορεί να βγάλουν καφέ κηλίδες.</translation>
+        <translation>Το κάλιο βοηθά το φυτό να ελέγχει το νερό του: ανοίγει και κλείνει τους μικροσκοπικούς πόρους των φύλλων (τα στόματα) από όπου βγαίνει νερό. Βοηθά επίσης το φυτό να αντιμετωπίζει τις ασθένειες. Χωρίς αρκετό κάλιο τα παλαιότερα φύλλα κιτρινίζουν και μετά καφετιάζουν, ξεκινώντας από τις άκρες και τις μύτες τους, και μπορεί να βγάλουν καφέ κηλίδες.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
-        <translation>Το μαγνήσιο είναι μέρος της ίδιας της χλωροφύλλης, γι’ αυτό το φυτό το χρειάζεται για να δεσμεύει το φως του ήλιου. Όταν δεν φτάνει, το φυτό μεταφέρει το μαγνήσιό του στα νέα φύλλα, έτσι φαίνεται πρώτα στα παλαιότερα φύλλα, χαμηλά: κιτρινίζουν ανάμεσα στα νεύρα τους, ενώ τα νεύρα μένουν πράσινα.</translation>
+        <translation>Το μαγνήσιο είναι μέρος της ίδιας της χλωροφύλλης, γι’ αυτό το φυτό το χρειάζεται για να δεσμεύει το φως του ήλιου. Όταν δεν φτάνει, το φυτό μεταφέρει το μαγνήσιό του στα νέα φύλλα, έτσι η έλλειψη φαίνεται πρώτα στα παλαιότερα, χαμηλά φύλλα: κιτρινίζουν ανάμεσα στα νεύρα τους, ενώ τα νεύρα μένουν πράσινα.</translation>
     </message>
     <message>
         <source>A plant needs only a tiny amount of iron, but it cannot make chlorophyll without it. Without enough iron the youngest leaves, at the top, turn pale yellow or even white between their veins, while the veins stay green.</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Phosphorus helps a plant move the energy from sunlight around inside it, and grow roots, flowers and seeds. Without enough phosphorus the plant stays small, and its older leaves often turn dark green with a purple or reddish tinge, first underneath. Not every kind of plant turns purple. Quorvel paints its leaf bright purple all over, so that it is easy to see.</source>
-        <translation>Ο φωσφόρος βοηθά το φυτό να μεταφέρει μέσα του την ενέργεια του ηλιακού φωτός και να βγάζει ρίζες, άνθη και σπέρματα. Χωρίς αρκετό φωσφόρο το φυτό μένει μικρό και τα παλαιότερα φύλλα του συχνά γίνονται σκούρα πράσινα με μια μωβ ή κοκκινωπή απόχρωση, πρώτα από κάτω. Δεν γίνεται μωβ κάθε είδος φυτού. Το Quorvel βάφει το φύλλο του ολόκληρο έντονο μωβ, για να φαίνεται εύκολα.</translation>
+        <translation>Ο φωσφόρος βοηθά το φυτό να μεταφέρει μέσα του την ενέργεια του ηλιακού φωτός και να βγάζει ρίζες, άνθη και σπόρους. Χωρίς αρκετό φωσφόρο το φυτό μένει μικρό και τα παλαιότερα φύλλα του συχνά γίνονται σκούρα πράσινα με μια μωβ ή κοκκινωπή απόχρωση, πρώτα από κάτω. Δεν γίνεται μωβ κάθε είδος φυτού. Το Quorvel βάφει το φύλλο του ολόκληρο έντονο μωβ, για να φαίνεται εύκολα.</translation>
     </message>
     <message>
         <source>Calcium builds the walls of the tiny cells a plant is made of, most of all where it grows: at the tips of its shoots and roots. A plant cannot move calcium from old leaves to new ones, so a deficiency shows on the youngest leaves first: they grow small, narrow and crinkled, and the tip of the shoot may die.</source>
@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>On this screen you plan your experiment. A plant cutting will grow in the test tube, and you choose what it gets. Click %1 to fill the tube with water. Then click each mineral you want to give the plant: the syringe puts one drop of it into the tube, and the table shows %2 beside it. Leave out the minerals you want to test.</source>
-        <translation>Σε αυτή την οθόνη σχεδιάζεις το πείραμά σου. Ένα μόσχευμα φυτού θα μεγαλώσει στον δοκιμαστικό σωλήνα και εσύ διαλέγεις τι θα πάρει. Κάνε κλικ στο %1 για να γεμίσεις τον σωλήνα με νερό. Μετά κάνε κλικ σε κάθε ανόργανο στοιχείο που θέλεις να δώσεις στο φυτό: η σύριγγα ρίχνει μία σταγόνα του στον σωλήνα και ο πίνακας γράφει %2 δίπλα του. Άφησε έξω τα ανόργανα στοιχεία που θέλεις να ελέγξεις.</translation>
+        <translation>Σε αυτή την οθόνη σχεδιάζεις το πείραμά σου. Ένα μόσχευμα φυτού θα μεγαλώσει στον δοκιμαστικό σωλήνα και εσύ διαλέγεις τι θα πάρει. Κάνε κλικ στο %1 για να γεμίσεις τον σωλήνα με νερό. Μετά κάνε κλικ σε κάθε ανόργανο στοιχείο που θέλεις να δώσεις στο φυτό: η σύριγγα ρίχνει μία σταγόνα του στον σωλήνα και ο πίνακας γράφει %2 δίπλα του. Μη δώσεις τα ανόργανα στοιχεία που θέλεις να ελέγξεις.</translation>
     </message>
     <message>
         <source>When the tube is ready, click %1 to put the plant cutting in. After that nothing more can go in. Click %2 to see how the plant grows. %3 empties the tube so that you can plan a new experiment, and %4 ends Quorvel (it asks you first).</source>
@@ -165,15 +165,15 @@
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
         <translation>
-            <numerusform>Στο Quorvel, ένα μόσχευμα με νερό και όλα τα έξι ανόργανα στοιχεία βγάζει βλαστό %1 μονάδων στον χάρακα, με %n υγιές φύλλο.</numerusform>
-            <numerusform>Στο Quorvel, ένα μόσχευμα με νερό και όλα τα έξι ανόργανα στοιχεία βγάζει βλαστό %1 μονάδων στον χάρακα, με %n υγιή φύλλα.</numerusform>
+            <numerusform>Στο Quorvel, ένα μόσχευμα με νερό και όλα τα έξι ανόργανα στοιχεία βγάζει βλαστό ύψους %1 μονάδων στον χάρακα, με %n υγιές φύλλο.</numerusform>
+            <numerusform>Στο Quorvel, ένα μόσχευμα με νερό και όλα τα έξι ανόργανα στοιχεία βγάζει βλαστό ύψους %1 μονάδων στον χάρακα, με %n υγιή φύλλα.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf:</source>
         <translation>
-            <numerusform>Στο Quorvel, ένα μόσχευμα με νερό και όλα τα ανόργανα στοιχεία εκτός από αυτό βγάζει βλαστό %1 μονάδων και %n φύλλο. Ψάξε αυτό το φύλλο:</numerusform>
-            <numerusform>Στο Quorvel, ένα μόσχευμα με νερό και όλα τα ανόργανα στοιχεία εκτός από αυτό βγάζει βλαστό %1 μονάδων και %n φύλλα. Ψάξε αυτό το φύλλο:</numerusform>
+            <numerusform>Στο Quorvel, ένα μόσχευμα με νερό και όλα τα ανόργανα στοιχεία εκτός από αυτό βγάζει βλαστό ύψους %1 μονάδων και %n φύλλο. Ψάξε αυτό το φύλλο:</numerusform>
+            <numerusform>Στο Quorvel, ένα μόσχευμα με νερό και όλα τα ανόργανα στοιχεία εκτός από αυτό βγάζει βλαστό ύψους %1 μονάδων και %n φύλλα. Ψάξε αυτό το φύλλο:</numerusform>
         </translation>
     </message>
     <message>
