@@ -202,7 +202,7 @@
     </message>
     <message>
         <source>For teachers, a guide with a lesson plan, questions with answers and every result of the experiment comes with Quorvel, in each language it speaks. On Linux it is in the folder %1.</source>
-        <translation>للمعلّمين: يأتي مع برنامج Quorvel دليل فيه خطة درس، وأسئلة مع إجاباتها، وكل نتائج التجربة، بكل لغة يتكلّمها البرنامج. في نظام Linux تجده في المجلد &#x200e;%1&#x200e;.</translation>
+        <translation>للمعلّمين: يأتي مع برنامج Quorvel دليل فيه خطة درس، وأسئلة مع إجاباتها، وكل نتائج التجربة، بكل لغة يتكلّمها البرنامج. في نظام Linux تجده في المجلد ‎%1‎.</translation>
     </message>
     <message>
         <source>Made by the Quorvel developers, for pupils and their teachers.</source>
