@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>none</source>
-        <translation>жодної</translation>
+        <translation>немає</translation>
     </message>
     <message>
         <source>all six</source>
@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>Minerals left out</source>
-        <translation>Не додано мінеральних речовин</translation>
+        <translation>Не додані мінеральні речовини</translation>
     </message>
     <message>
         <source>With water: stem (ruler units)</source>
@@ -282,7 +282,7 @@
     </message>
     <message>
         <source>Mineral left out</source>
-        <translation>Не додано мінеральну речовину</translation>
+        <translation>Не додана мінеральна речовина</translation>
     </message>
     <message>
         <source>Stem (ruler units)</source>
