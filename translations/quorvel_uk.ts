@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Every button has one underlined letter: hold down Alt and press that letter to click the button. Tab moves to the next button and Shift+Tab to the one before; Return or Space clicks the button that is marked. F11 fills the whole screen with Quorvel, and Escape brings back the window. F1 opens this help, and Escape closes it again.</source>
-        <translation>На кожній кнопці одна літера підкреслена: утримуй Alt і натисни цю літеру, щоб натиснути кнопку. Tab переходить до наступної кнопки, а Shift+Tab — до попередньої; Enter або пробіл натискає позначену кнопку. F11 розгортає Quorvel на весь екран, а Escape повертає вікно. F1 відкриває цю довідку, а Escape знову її закриває.</translation>
+        <translation>На кожній кнопці одна літера підкреслена: утримуй Alt і натисни цю літеру, і кнопка спрацює. Tab переходить до наступної кнопки, а Shift+Tab — до попередньої; Enter або пробіл натискає позначену кнопку. F11 розгортає Quorvel на весь екран, а Escape повертає вікно. F1 відкриває цю довідку, а Escape знову її закриває.</translation>
     </message>
     <message>
         <source>On this screen you plan your experiment. A plant cutting will grow in the test tube, and you choose what it gets. Click %1 to fill the tube with water. Then click each mineral you want to give the plant: the syringe puts one drop of it into the tube, and the table shows %2 beside it. Leave out the minerals you want to test.</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>When the tube is ready, click %1 to put the plant cutting in. After that nothing more can go in. Click %2 to see how the plant grows. %3 empties the tube so that you can plan a new experiment, and %4 ends Quorvel (it asks you first).</source>
-        <translation>Коли пробірка готова, натисни %1, щоб поставити в неї живець. Після цього більше нічого додати не можна. Натисни %2, щоб побачити, як росте рослина. %3 спорожнює пробірку, щоб ти міг спланувати новий дослід, а %4 закриває Quorvel (спершу програма перепитає).</translation>
+        <translation>Коли пробірка готова, натисни %1, щоб поставити в неї живець. Після цього більше нічого додати не можна. Натисни %2, щоб побачити, як росте рослина. %3 спорожнює пробірку, щоб можна було спланувати новий дослід, а %4 закриває Quorvel (спершу програма перепитає).</translation>
     </message>
     <message>
         <source>A good scientist changes only one thing at a time. Grow one plant with everything it needs, then one with a single mineral left out, and compare the two.</source>
@@ -140,11 +140,11 @@
     </message>
     <message>
         <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>На цьому екрані видно, як виріс твій живець. Таблиця нагадує, які мінеральні речовини ти йому дав. Наскільки високим виросло стебло? Листки зелені й здорові чи блідо-жовті, білі, плямисті, фіолетові або зморшкуваті? Без води живець майже не росте і зовсім не утворює листків.</translation>
+        <translation>На цьому екрані видно, як виріс твій живець. Таблиця нагадує, які мінеральні речовини отримав живець. Наскільки високим виросло стебло? Листки зелені й здорові чи блідо-жовті, білі, плямисті, фіолетові або зморшкуваті? Без води живець майже не росте і зовсім не утворює листків.</translation>
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Виміряй стебло лінійкою. Це можна зробити двома способами. Перетягни її: натисни кнопку миші на лінійці, посунь її до стебла й відпусти. Або натисни %1, а потім клацни там, де має бути верхній край лінійки. Прочитай число навпроти верхівки стебла: це його висота в одиницях лінійки, які є тільки в Quorvel, а не в сантиметрах. Живець, що отримав воду й усі мінеральні речовини, виростає до позначки %2.</translation>
+        <translation>Виміряй стебло лінійкою. Це можна зробити двома способами. Перетягни її: натисни кнопку миші на лінійці, посунь її до стебла й відпусти. Або натисни %1, а потім клацни там, де має бути верхній край лінійки. Прочитай число навпроти верхівки стебла: це його висота в одиницях лінійки. Це власні одиниці Quorvel, а не сантиметри. Живець, що отримав воду й усі мінеральні речовини, виростає до позначки %2.</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
