@@ -397,7 +397,7 @@
     <name>RecordTable</name>
     <message>
         <source>Mineral</source>
-        <translation>Мінеральна речовина</translation>
+        <translation>Речовина</translation>
     </message>
     <message>
         <source>Nitrogen</source>
@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>&amp;Add Cutting</source>
-        <translation>Додати &amp;живець</translation>
+        <translation>В&amp;ставити</translation>
     </message>
     <message>
         <source>Quorvel - Designing your experiment</source>
@@ -492,7 +492,7 @@
     </message>
     <message>
         <source>Click on these minerals to add them to the tube.</source>
-        <translation>Натискай ці мінеральні речовини, щоб додати їх у пробірку.</translation>
+        <translation>Клацни речовину, щоб додати її в пробірку.</translation>
     </message>
     <message>
         <source>Cutting</source>
