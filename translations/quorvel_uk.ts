@@ -492,7 +492,7 @@
     </message>
     <message>
         <source>Click on these minerals to add them to the tube.</source>
-        <translation>Клацни речовину, щоб додати її в пробірку.</translation>
+        <translation>Клацни речовину, щоб додати її.</translation>
     </message>
     <message>
         <source>Cutting</source>
@@ -555,7 +555,7 @@
     </message>
     <message>
         <source>&amp;Move ruler</source>
-        <translation>Посунути &amp;лінійку</translation>
+        <translation>Ви&amp;міряти</translation>
     </message>
     <message>
         <source>&amp;New experiment</source>
