@@ -540,8 +540,10 @@ void RandomPupil::touch()
 {
     // One finger as the mouse's left button; a touch cancelled or joined by a second finger
     // changes nothing.
-    if (!m_touchScreen)
-        m_touchScreen = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    // One touch screen for every seed: Qt keeps a device it was told of until the program ends.
+    static QPointingDevice* const touchScreen =
+        QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    m_touchScreen = touchScreen;
     QWidget& window = visibleWindow();
     QPoint p = randomPoint(false);
     if (m_model.screen == Screen::Results && m_model.rulerShown && chance(0.4)) {

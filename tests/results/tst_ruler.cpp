@@ -353,8 +353,9 @@ void TestRuler::touch()
     QFETCH(QString, fingers);
     QFETCH(bool, placing);
     QFETCH(QPoint, ruler);
-    // A touch screen of its own, so that no finger of another row is still down on it.
-    QPointingDevice* screen = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    // One touch screen for every row: Qt keeps a device it was told of until the program ends.
+    static QPointingDevice* const screen =
+        QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
     ScreenFixture f;
     ResultsWindow& w = grownPlant(f);
     auto glass = QTest::touchEvent(&w, screen, false);
