@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
-# Runs the screen-reader test against the real program in a private X server and D-Bus session.
-#   run_atspi_test.sh PROGRAM
+# Runs a screen-reader test script against the real program in a private X server and D-Bus
+# session; the tools after the script are the ones it needs besides the X server and the bus.
+#   run_atspi_test.sh PROGRAM tst_accessibility.py
+#   run_atspi_test.sh PROGRAM tst_orca_speech.py xdotool orca
 # Exits 77 (CTest's skip) when the X server, D-Bus or the AT-SPI client library is missing.
 set -euo pipefail
 
 program=$(realpath "$1")
+script=$2
+shift 2
 here=$(cd "$(dirname "$0")" && pwd)
 # Debian's own interpreter: the AT-SPI bindings are installed for it, not for any other.
 python=/usr/bin/python3
 
-for tool in Xvfb dbus-run-session "$python"; do
+for tool in Xvfb dbus-run-session "$python" "$@"; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 "$python" -c 'import pyatspi' 2>/dev/null \
@@ -44,5 +48,5 @@ export DISPLAY=":$display_number"
 export XDG_RUNTIME_DIR="$scratch"
 export HOME="$scratch"
 unset QT_SCALE_FACTOR QT_QPA_PLATFORM SESSION_MANAGER
-timeout --kill-after=10 240 dbus-run-session -- "$python" "$here/tst_accessibility.py" \
+timeout --kill-after=10 240 dbus-run-session -- "$python" "$here/$script" \
     "$program" 2> >(grep -v -e 'fd limit' -e 'dbus-daemon\[' -e 'SpiRegistry daemon' >&2)

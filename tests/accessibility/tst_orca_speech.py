@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Runs the Orca screen reader beside the real program and checks what it speaks, step by step.
 
-Run by run_orca_test.sh inside its own X server and D-Bus session:
+Run by run_atspi_test.sh inside its own X server and D-Bus session:
     tst_orca_speech.py PROGRAM
 A whole experiment is done with the keyboard alone (xdotool); after each step the phrases Orca
 logged as SPEECH OUTPUT must hold what that step changed, once, and nothing may be spoken while
