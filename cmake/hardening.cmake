@@ -2,11 +2,12 @@
 # is as hardened as the .deb: stack protector, fortified libc calls, format errors, read-only
 # relocations bound at start-up, and control-flow protection where the compiler has it. The
 # sanitizer build goes without them: AddressSanitizer replaces the very functions fortification
-# wraps. QUORVEL_HARDENED tells the tests whether the flags are in.
+# wraps, and so does a build whose packaging tool gives the flags itself (QUORVEL_HARDENING off,
+# as debian/rules does). QUORVEL_HARDENED tells the tests whether the flags are in.
 include(CheckCXXCompilerFlag)
 
 set(QUORVEL_HARDENED OFF)
-if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" AND NOT QUORVEL_SANITIZE)
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" AND QUORVEL_HARDENING AND NOT QUORVEL_SANITIZE)
   set(QUORVEL_HARDENED ON)
   # -Wformat, which format-security needs, comes with the project's -Wall.
   target_compile_options(quorvel_build_options INTERFACE -fstack-protector-strong

@@ -43,6 +43,11 @@ for guide in "$(dirname "$0")"/../docs/teachers-guide*.md; do
     expect "the teacher's guide $(basename "$guide")" "holds share/doc/quorvel/$(basename "$guide")"
 done
 expect "the changelog" 'holds share/doc/quorvel/changelog.gz'
+# debian/changelog is the Debian package's changelog too: its latest entry must be this release.
+version=$(dpkg-deb --field "$package" Version)
+latest=$(dpkg-deb --fsys-tarfile "$package" | tar -xOf - ./usr/share/doc/quorvel/changelog.gz \
+    | gzip -dc | dpkg-parsechangelog -l - -S Version)
+expect "the changelog's latest entry is the package's version ($version)" '[ "$latest" = "$version" ]'
 expect "depends on Qt's widget library, found by dpkg-shlibdeps" \
     'grep -q "libqt6widgets6" <<<"$depends"'
 expect "depends on Qt's platform plugins" 'grep -q "qt6-qpa-plugins" <<<"$depends"'
