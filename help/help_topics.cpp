@@ -209,8 +209,9 @@ QString resultsHtml()
                    "HelpWindow",
                    "Measure the stem with the ruler. There are two ways. Drag it: press the "
                    "mouse button on the ruler, move it beside the stem and let go. Or click %1, "
-                   "then click where the top of the ruler should go. Read the number beside the "
-                   "top of the stem: that is its height in the ruler's units, which are "
+                   "then click where the top of the ruler should go. Put the ruler's 0 level with "
+                   "the top of the stem, and read the number beside the foot of the stem, where it "
+                   "comes out of the tube: that is its height in the ruler's units, which are "
                    "Quorvel's own and not centimetres. A cutting given water and every mineral "
                    "grows %2 units tall."),
                ResultsWindow::commandCaption(ResultsCommand::MoveRuler),

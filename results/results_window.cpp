@@ -206,7 +206,9 @@ void ResultsWindow::announceGrowth(std::int16_t lengthTwips)
         return;
     }
     announce(tr("The stem grew %1 units. Leaves: %2.")
-                 .arg(rulerUnits(lengthTwips), looks.join(QStringLiteral(", "))));
+                 .arg(rulerUnits(lengthTwips),
+                      //: Between two leaves in a list; Arabic and Chinese write their own comma.
+                      looks.join(tr(", "))));
 }
 
 void ResultsWindow::CopyExperiment()

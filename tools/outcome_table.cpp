@@ -60,7 +60,8 @@ std::string missingText(unsigned bits)
     for (Mineral mineral : kMinerals) {
         if (bits & (1u << (index(mineral) - 1))) {
             if (!text.empty())
-                text += ", ";
+                //: Between two minerals; Arabic and Chinese write their own comma.
+                text += say(QT_TRANSLATE_NOOP("OutcomeTable", ", "));
             text += mineralCaption(mineral).toStdString();
         }
     }
@@ -97,7 +98,9 @@ std::string leavesText(const std::vector<std::set<std::string>>& leaves)
                         .arg(looks)
                         .arg(same - k);
         if (!text.empty())
-            text += "; ";
+            //: Between the leaves of two places up the stem; Greek writes its semicolon as a
+            //: raised dot, as its question mark is ";".
+            text += say(QT_TRANSLATE_NOOP("OutcomeTable", "; "));
         text += looks.toStdString();
         k = same;
     }

@@ -143,10 +143,6 @@
         <translation>تعرض هذه الشاشة كيف نمت عقلتك. ويذكّرك الجدول بالعناصر المعدنية التي أعطيتها لها. كم بلغ طول الساق؟ هل الأوراق خضراء سليمة، أم صفراء باهتة أو بيضاء أو مبقّعة أو أرجوانية أو مجعّدة؟ من غير ماء لا تكاد العقلة تنمو، ولا تنبت لها أي ورقة.</translation>
     </message>
     <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>قِس الساق بالمسطرة. هناك طريقتان. الأولى أن تسحبها: اضغط زر الفأرة على المسطرة، وحرّكها إلى جانب الساق، ثم اتركها. والثانية أن تنقر على %1، ثم تنقر حيث تريد أن يكون الطرف العلوي للمسطرة. اقرأ الرقم المقابل لقمة الساق: هذا هو طولها بوحدات المسطرة، وهي وحدات خاصة ببرنامج Quorvel وليست سنتيمترات. العقلة التي تُعطى الماء وكل العناصر المعدنية يبلغ طول ساقها %2 وحدة.</translation>
-    </message>
-    <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>الزر %1 يعيدك لتخطّط للتجربة التالية، بأنبوب فارغ. والزر %2 يغلق برنامج Quorvel (ويسألك أولًا).</translation>
     </message>
@@ -165,23 +161,23 @@
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and all six minerals grows a stem %1 units long on the ruler, with %n healthy leaves.</source>
         <translation>
-            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء والعناصر المعدنية الستة كلها تكوّن ساقًا طولها %1 وحدة على المسطرة، وعدد أوراقها السليمة %n.</numerusform>
-            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء والعناصر المعدنية الستة كلها تكوّن ساقًا طولها %1 وحدة على المسطرة، وعدد أوراقها السليمة %n.</numerusform>
-            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء والعناصر المعدنية الستة كلها تكوّن ساقًا طولها %1 وحدة على المسطرة، وعدد أوراقها السليمة %n.</numerusform>
-            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء والعناصر المعدنية الستة كلها تكوّن ساقًا طولها %1 وحدة على المسطرة، وعليها %n أوراق سليمة.</numerusform>
-            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء والعناصر المعدنية الستة كلها تكوّن ساقًا طولها %1 وحدة على المسطرة، وعليها %n ورقة سليمة.</numerusform>
-            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء والعناصر المعدنية الستة كلها تكوّن ساقًا طولها %1 وحدة على المسطرة، وعليها %n ورقة سليمة.</numerusform>
+            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء والعناصر المعدنية الستة كلها تكوّن ساقًا طولها %1 وحدة على المسطرة، وعدد أوراقها السليمة %Ln.</numerusform>
+            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء والعناصر المعدنية الستة كلها تكوّن ساقًا طولها %1 وحدة على المسطرة، وعدد أوراقها السليمة %Ln.</numerusform>
+            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء والعناصر المعدنية الستة كلها تكوّن ساقًا طولها %1 وحدة على المسطرة، وعدد أوراقها السليمة %Ln.</numerusform>
+            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء والعناصر المعدنية الستة كلها تكوّن ساقًا طولها %1 وحدة على المسطرة، وعليها %Ln أوراق سليمة.</numerusform>
+            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء والعناصر المعدنية الستة كلها تكوّن ساقًا طولها %1 وحدة على المسطرة، وعليها %Ln ورقة سليمة.</numerusform>
+            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء والعناصر المعدنية الستة كلها تكوّن ساقًا طولها %1 وحدة على المسطرة، وعليها %Ln ورقة سليمة.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In Quorvel, a cutting given water and every mineral except this one grows a stem %1 units long and %n leaves. Look for this leaf:</source>
         <translation>
-            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء وكل العناصر المعدنية ما عدا هذا العنصر تكوّن ساقًا طولها %1 وحدة، وعدد أوراقها %n. ابحث عن هذه الورقة:</numerusform>
-            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء وكل العناصر المعدنية ما عدا هذا العنصر تكوّن ساقًا طولها %1 وحدة، وعدد أوراقها %n. ابحث عن هذه الورقة:</numerusform>
-            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء وكل العناصر المعدنية ما عدا هذا العنصر تكوّن ساقًا طولها %1 وحدة، وعدد أوراقها %n. ابحث عن هذه الورقة:</numerusform>
-            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء وكل العناصر المعدنية ما عدا هذا العنصر تكوّن ساقًا طولها %1 وحدة، وعليها %n أوراق. ابحث عن هذه الورقة:</numerusform>
-            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء وكل العناصر المعدنية ما عدا هذا العنصر تكوّن ساقًا طولها %1 وحدة، وعليها %n ورقة. ابحث عن هذه الورقة:</numerusform>
-            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء وكل العناصر المعدنية ما عدا هذا العنصر تكوّن ساقًا طولها %1 وحدة، وعليها %n ورقة. ابحث عن هذه الورقة:</numerusform>
+            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء وكل العناصر المعدنية ما عدا هذا العنصر تكوّن ساقًا طولها %1 وحدة، وعدد أوراقها %Ln. ابحث عن هذه الورقة:</numerusform>
+            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء وكل العناصر المعدنية ما عدا هذا العنصر تكوّن ساقًا طولها %1 وحدة، وعدد أوراقها %Ln. ابحث عن هذه الورقة:</numerusform>
+            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء وكل العناصر المعدنية ما عدا هذا العنصر تكوّن ساقًا طولها %1 وحدة، وعدد أوراقها %Ln. ابحث عن هذه الورقة:</numerusform>
+            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء وكل العناصر المعدنية ما عدا هذا العنصر تكوّن ساقًا طولها %1 وحدة، وعليها %Ln أوراق. ابحث عن هذه الورقة:</numerusform>
+            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء وكل العناصر المعدنية ما عدا هذا العنصر تكوّن ساقًا طولها %1 وحدة، وعليها %Ln ورقة. ابحث عن هذه الورقة:</numerusform>
+            <numerusform>في برنامج Quorvel، العقلة التي تُعطى الماء وكل العناصر المعدنية ما عدا هذا العنصر تكوّن ساقًا طولها %1 وحدة، وعليها %Ln ورقة. ابحث عن هذه الورقة:</numerusform>
         </translation>
     </message>
     <message>
@@ -236,6 +232,10 @@
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
         <translation>يقول قارئ الشاشة ما غيّرته كل خطوة: العنصر المعدني المضاف وما يعرضه الجدول، وما في الأنبوب، والعقلة، وكم بلغ طول الساق وما تُظهره أوراقها، وأين إطار المسطرة، وقراءة الساق على المسطرة.</translation>
     </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation>قِس الساق بالمسطرة. هناك طريقتان. الأولى أن تسحبها: اضغط زر الفأرة على المسطرة، وحرّكها إلى جانب الساق، ثم اتركها. والثانية أن تنقر على %1، ثم تنقر حيث تريد أن يكون الطرف العلوي للمسطرة. اجعل علامة الصفر في المسطرة بمحاذاة قمة الساق، ثم اقرأ الرقم المقابل لأسفل الساق، حيث تخرج من الأنبوب: هذا هو طولها بوحدات المسطرة، وهي وحدات خاصة ببرنامج Quorvel وليست سنتيمترات. العقلة التي تُعطى الماء وكل العناصر المعدنية يبلغ طول ساقها %2 وحدة.</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -259,7 +259,7 @@
     <message>
         <source>%1 x%2</source>
         <comment>a leaf, and how many in a row grow like it</comment>
-        <translation>%1 ×%2</translation>
+        <translation>%1 ×%L2</translation>
     </message>
     <message>
         <source>Minerals left out</source>
@@ -297,6 +297,16 @@
     <message>
         <source>The leaf to look for</source>
         <translation>الورقة التي نبحث عنها</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two minerals; Arabic and Chinese write their own comma.</extracomment>
+        <translation>، </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the leaves of two places up the stem; Greek writes its semicolon as a raised dot, as its question mark is &quot;;&quot;.</extracomment>
+        <translation>؛ </translation>
     </message>
 </context>
 <context>
@@ -608,7 +618,7 @@
     </message>
     <message>
         <source>Leaf %1</source>
-        <translation>الورقة %1</translation>
+        <translation>الورقة %L1</translation>
     </message>
     <message>
         <source>%1 units tall on the ruler</source>
@@ -648,7 +658,7 @@
     </message>
     <message>
         <source>Near leaf %1</source>
-        <translation>قرب الورقة %1</translation>
+        <translation>قرب الورقة %L1</translation>
     </message>
     <message>
         <source>Near the tube</source>
@@ -673,6 +683,11 @@
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
         <translation>وُضعت المسطرة: تمتدّ الساق من %1 إلى %2 على تدريجها.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two leaves in a list; Arabic and Chinese write their own comma.</extracomment>
+        <translation>، </translation>
     </message>
 </context>
 </TS>

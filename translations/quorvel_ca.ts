@@ -143,10 +143,6 @@
         <translation>Aquesta pantalla mostra com ha crescut el teu esqueix. La taula et recorda quins minerals li has donat. Fins a quina altura ha crescut la tija? Les fulles són verdes i sanes, o bé són de color groc pàl·lid, blanques, tacades, morades o arrugades? Sense aigua, un esqueix gairebé no creix i no fa cap fulla.</translation>
     </message>
     <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Mesura la tija amb el regle. Hi ha dues maneres de fer-ho. Arrossega&apos;l: prem el botó del ratolí sobre el regle, porta&apos;l al costat de la tija i deixa&apos;l anar. O bé fes clic a %1 i després fes clic on vols que quedi la part de dalt del regle. Llegeix el nombre que hi ha al costat de la part de dalt de la tija: és la seva altura en unitats del regle, que són pròpies de Quorvel i no són centímetres. Un esqueix que rep aigua i tots els minerals fa %2 unitats d&apos;alt.</translation>
-    </message>
-    <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>%1 et torna enrere per planificar l&apos;experiment següent, amb el tub buit. %2 tanca Quorvel (abans et pregunta si n&apos;estàs segur).</translation>
     </message>
@@ -228,6 +224,10 @@
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
         <translation>Amb un lector de pantalla, sents què ha canviat a cada pas: el mineral afegit i el que diu la taula, què hi ha al tub, l&apos;esqueix, fins a quina altura ha crescut la tija i com són les fulles, on és el contorn del regle i què marca el regle a la tija.</translation>
     </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation>Mesura la tija amb el regle. Hi ha dues maneres de fer-ho. Arrossega&apos;l: prem el botó del ratolí sobre el regle, porta&apos;l al costat de la tija i deixa&apos;l anar. O bé fes clic a %1 i després fes clic on vols que quedi la part de dalt del regle. Posa el 0 del regle a l&apos;altura de la part de dalt de la tija i llegeix el nombre que hi ha al costat de la base de la tija, on surt del tub: és la seva altura en unitats del regle, que són pròpies de Quorvel i no són centímetres. Un esqueix que rep aigua i tots els minerals fa %2 unitats d&apos;alt.</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -289,6 +289,16 @@
     <message>
         <source>The leaf to look for</source>
         <translation>La fulla que cal buscar</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two minerals; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the leaves of two places up the stem; Greek writes its semicolon as a raised dot, as its question mark is &quot;;&quot;.</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -665,6 +675,11 @@
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
         <translation>Regle col·locat: a l&apos;escala del regle, la tija queda entre %1 i %2.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two leaves in a list; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

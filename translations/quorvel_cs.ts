@@ -143,10 +143,6 @@
         <translation>Tato obrazovka ukazuje, jak tvůj řízek vyrostl. Tabulka ti připomene, které minerální látky řízek dostal. Jak vysoký stonek vyrostl? Jsou listy zelené a zdravé, nebo bledě žluté, bílé, skvrnité, fialové či zkadeřené? Bez vody řízek skoro neroste a nevyroste mu vůbec žádný list.</translation>
     </message>
     <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Změř stonek pravítkem. Jde to dvěma způsoby. Přetáhni ho: stiskni na pravítku tlačítko myši, posuň ho vedle stonku a pusť. Nebo klikni na %1 a potom tam, kde má být horní konec pravítka. Přečti číslo vedle vrcholu stonku: to je jeho výška v jednotkách pravítka. Takové jednotky má jen Quorvel, nejsou to centimetry. Řízek s vodou a všemi minerálními látkami doroste do výšky %2 jednotky.</translation>
-    </message>
-    <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>%1 tě vrátí k plánování dalšího pokusu, s prázdnou zkumavkou. %2 Quorvel ukončí (nejdřív se tě zeptá).</translation>
     </message>
@@ -230,6 +226,10 @@
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
         <translation>Čtečka obrazovky řekne, co který krok změnil: přidanou minerální látku a záznam v tabulce, co je ve zkumavce, řízek, jak vysoký stonek vyrostl a co ukazují jeho listy, kde je obrys pravítka a kolik stonek měří na pravítku.</translation>
     </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation>Změř stonek pravítkem. Jde to dvěma způsoby. Přetáhni ho: stiskni na pravítku tlačítko myši, posuň ho vedle stonku a pusť. Nebo klikni na %1 a potom tam, kde má být horní konec pravítka. Nastav nulu pravítka do výšky vrcholu stonku a přečti číslo vedle dolního konce stonku, tam, kde vychází ze zkumavky: to je jeho výška v jednotkách pravítka. Takové jednotky má jen Quorvel, nejsou to centimetry. Řízek s vodou a všemi minerálními látkami doroste do výšky %2 jednotky.</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -291,6 +291,16 @@
     <message>
         <source>The leaf to look for</source>
         <translation>Hledaný list</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two minerals; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the leaves of two places up the stem; Greek writes its semicolon as a raised dot, as its question mark is &quot;;&quot;.</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -667,6 +677,11 @@
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
         <translation>Pravítko je položené: stonek sahá na jeho stupnici od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two leaves in a list; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

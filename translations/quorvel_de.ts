@@ -183,10 +183,6 @@
         <translation>Dieser Bildschirm zeigt, wie dein Steckling gewachsen ist. Die Tabelle erinnert dich daran, welche Mineralstoffe du ihm gegeben hast. Wie hoch ist der Stängel gewachsen? Sind die Blätter grün und gesund, oder sind sie blassgelb, weiß, gefleckt, violett oder gekräuselt? Ohne Wasser wächst ein Steckling kaum und bekommt überhaupt keine Blätter.</translation>
     </message>
     <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Miss den Stängel mit dem Lineal. Das geht auf zwei Arten. Ziehen: Drücke auf dem Lineal die Maustaste, schiebe es neben den Stängel und lass los. Oder klicke auf %1 und dann dorthin, wo das obere Ende des Lineals hin soll. Lies die Zahl neben der Spitze des Stängels ab: Das ist seine Höhe in den Einheiten des Lineals. Diese Einheiten gibt es nur in Quorvel, es sind keine Zentimeter. Ein Steckling mit Wasser und allen Mineralstoffen wird %2 Einheiten hoch.</translation>
-    </message>
-    <message>
         <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
         <translation>Grüne Pflanzen stellen ihre Nahrung selbst her. In ihren Blättern verwandeln sie mit der Energie des Sonnenlichts Wasser und Kohlenstoffdioxid aus der Luft in Zucker: Das nennt man Fotosynthese. Der grüne Farbstoff in den Blättern, der das Sonnenlicht einfängt, heißt Chlorophyll (Blattgrün).</translation>
     </message>
@@ -227,6 +223,10 @@
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
         <translation>Ein Bildschirmleser sagt, was jeder Schritt verändert hat: den gegebenen Mineralstoff und die Tabelle, was im Reagenzglas ist, den Steckling, wie hoch der Stängel gewachsen ist und was seine Blätter zeigen, wo der Umriss des Lineals ist und was der Stängel auf dem Lineal misst.</translation>
+    </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation>Miss den Stängel mit dem Lineal. Das geht auf zwei Arten. Ziehen: Drücke auf dem Lineal die Maustaste, schiebe es neben den Stängel und lass los. Oder klicke auf %1 und dann dorthin, wo das obere Ende des Lineals hin soll. Lege die 0 des Lineals auf die Höhe der Spitze des Stängels und lies die Zahl neben dem unteren Ende des Stängels ab, wo er aus dem Reagenzglas kommt: Das ist seine Höhe in den Einheiten des Lineals. Diese Einheiten gibt es nur in Quorvel, es sind keine Zentimeter. Ein Steckling mit Wasser und allen Mineralstoffen wird %2 Einheiten hoch.</translation>
     </message>
 </context>
 <context>
@@ -289,6 +289,16 @@
     <message>
         <source>The leaf to look for</source>
         <translation>Das Blatt, auf das man achtet</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two minerals; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the leaves of two places up the stem; Greek writes its semicolon as a raised dot, as its question mark is &quot;;&quot;.</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -665,6 +675,11 @@
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
         <translation>Lineal angelegt: der Stängel reicht auf der Skala von %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two leaves in a list; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

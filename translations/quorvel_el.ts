@@ -143,10 +143,6 @@
         <translation>Αυτή η οθόνη δείχνει πώς μεγάλωσε το μόσχευμά σου. Ο πίνακας σου θυμίζει ποια ανόργανα στοιχεία του έδωσες. Πόσο ψήλωσε ο βλαστός; Είναι τα φύλλα πράσινα και υγιή ή ωχροκίτρινα, άσπρα, με κηλίδες, μωβ ή ζαρωμένα; Χωρίς νερό ένα μόσχευμα σχεδόν δεν μεγαλώνει και δεν βγάζει καθόλου φύλλα.</translation>
     </message>
     <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Μέτρησε τον βλαστό με τον χάρακα. Υπάρχουν δύο τρόποι. Σύρε τον: πάτησε το κουμπί του ποντικιού πάνω στον χάρακα, φέρ’ τον δίπλα στον βλαστό και άφησέ τον. Ή κάνε κλικ στο %1 και μετά κάνε κλικ εκεί όπου θέλεις να είναι η κορυφή του χάρακα. Διάβασε τον αριθμό δίπλα στην κορυφή του βλαστού: αυτό είναι το ύψος του στις μονάδες του χάρακα, που είναι δικές του Quorvel και όχι εκατοστά. Ένα μόσχευμα με νερό και όλα τα ανόργανα στοιχεία ψηλώνει %2 μονάδες.</translation>
-    </message>
-    <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>Το %1 σε γυρίζει πίσω για να σχεδιάσεις το επόμενο, με άδειο σωλήνα. Το %2 κλείνει το Quorvel (πρώτα σε ρωτάει).</translation>
     </message>
@@ -228,6 +224,10 @@
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
         <translation>Ένας αναγνώστης οθόνης ακούει τι άλλαξε σε κάθε βήμα: το ανόργανο στοιχείο που προστέθηκε και την εγγραφή στον πίνακα, τι περιέχει ο σωλήνας, το μόσχευμα, πόσο ψήλωσε ο βλαστός και τι δείχνουν τα φύλλα του, πού βρίσκεται το περίγραμμα του χάρακα και τι δείχνει ο βλαστός πάνω στον χάρακα.</translation>
     </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation>Μέτρησε τον βλαστό με τον χάρακα. Υπάρχουν δύο τρόποι. Σύρε τον: πάτησε το κουμπί του ποντικιού πάνω στον χάρακα, φέρ’ τον δίπλα στον βλαστό και άφησέ τον. Ή κάνε κλικ στο %1 και μετά κάνε κλικ εκεί όπου θέλεις να είναι η κορυφή του χάρακα. Βάλε το 0 του χάρακα στο ύψος της κορυφής του βλαστού και διάβασε τον αριθμό δίπλα στη βάση του βλαστού, εκεί που βγαίνει από τον σωλήνα: αυτό είναι το ύψος του στις μονάδες του χάρακα, που είναι δικές του Quorvel και όχι εκατοστά. Ένα μόσχευμα με νερό και όλα τα ανόργανα στοιχεία ψηλώνει %2 μονάδες.</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -289,6 +289,16 @@
     <message>
         <source>The leaf to look for</source>
         <translation>Το φύλλο που ψάχνεις</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two minerals; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the leaves of two places up the stem; Greek writes its semicolon as a raised dot, as its question mark is &quot;;&quot;.</extracomment>
+        <translation>· </translation>
     </message>
 </context>
 <context>
@@ -665,6 +675,11 @@
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
         <translation>Ο χάρακας τοποθετήθηκε: ο βλαστός εκτείνεται από το %1 ως το %2 στην κλίμακά του.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two leaves in a list; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

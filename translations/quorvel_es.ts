@@ -183,10 +183,6 @@
         <translation>Esta pantalla muestra cómo ha crecido tu esqueje. La tabla te recuerda qué minerales le has dado. ¿Cuánto ha crecido el tallo? ¿Las hojas son verdes y sanas, o de color amarillo pálido, blancas, con manchas, moradas o arrugadas? Sin agua, un esqueje casi no crece y no le sale ninguna hoja.</translation>
     </message>
     <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Mide el tallo con la regla. Hay dos maneras. Arrástrala: pulsa el botón del ratón sobre la regla, llévala junto al tallo y suéltala. O haz clic en %1 y después haz clic donde quieras que quede la parte de arriba de la regla. Lee el número que hay junto a la punta del tallo: es su altura en unidades de la regla, que son propias de Quorvel y no centímetros. Un esqueje con agua y todos los minerales alcanza %2 unidades de alto.</translation>
-    </message>
-    <message>
         <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
         <translation>Las plantas verdes fabrican su propio alimento. En sus hojas usan la energía de la luz del sol para transformar agua, y dióxido de carbono del aire, en azúcar: esto se llama fotosíntesis. La sustancia verde de las hojas que capta la luz del sol se llama clorofila.</translation>
     </message>
@@ -227,6 +223,10 @@
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
         <translation>Un lector de pantalla dice lo que cambió cada paso: el mineral añadido y la tabla, lo que tiene el tubo de ensayo, el esqueje, cuánto creció el tallo y qué muestran sus hojas, dónde está el contorno de la regla y lo que mide el tallo en la regla.</translation>
+    </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation>Mide el tallo con la regla. Hay dos maneras. Arrástrala: pulsa el botón del ratón sobre la regla, llévala junto al tallo y suéltala. O haz clic en %1 y después haz clic donde quieras que quede la parte de arriba de la regla. Pon el 0 de la regla a la altura de la punta del tallo y lee el número que hay junto a la base del tallo, donde sale del tubo: es su altura en unidades de la regla, que son propias de Quorvel y no centímetros. Un esqueje con agua y todos los minerales alcanza %2 unidades de alto.</translation>
     </message>
 </context>
 <context>
@@ -289,6 +289,16 @@
     <message>
         <source>The leaf to look for</source>
         <translation>La hoja que hay que buscar</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two minerals; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the leaves of two places up the stem; Greek writes its semicolon as a raised dot, as its question mark is &quot;;&quot;.</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -665,6 +675,11 @@
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
         <translation>Regla colocada: el tallo va de %1 a %2 en su escala.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two leaves in a list; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

@@ -183,10 +183,6 @@
         <translation>Cet écran montre comment ta bouture a poussé. Le tableau te rappelle quels sels minéraux tu lui as donnés. Quelle hauteur la tige a-t-elle atteinte&#xa0;? Les feuilles sont-elles vertes et en bonne santé, ou bien jaune pâle, blanches, tachées, violettes ou crispées&#xa0;? Sans eau, une bouture pousse à peine et ne fait aucune feuille.</translation>
     </message>
     <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Mesure la tige avec la règle. Il y a deux façons de faire. Fais-la glisser&#xa0;: appuie sur la règle avec le bouton de la souris, amène-la à côté de la tige et lâche. Ou bien clique sur %1, puis clique là où tu veux mettre le haut de la règle. Lis le nombre qui se trouve à côté du haut de la tige&#xa0;: c&apos;est sa hauteur en unités de la règle, des unités propres à Quorvel, qui ne sont pas des centimètres. Une bouture qui reçoit de l&apos;eau et tous les sels minéraux atteint %2&#xa0;unités de haut.</translation>
-    </message>
-    <message>
         <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
         <translation>Les plantes vertes fabriquent elles-mêmes leur nourriture. Dans leurs feuilles, elles utilisent l&apos;énergie de la lumière du soleil pour transformer de l&apos;eau, et du dioxyde de carbone pris dans l&apos;air, en sucre&#xa0;: c&apos;est ce qu&apos;on appelle la photosynthèse. La substance verte des feuilles qui capte la lumière du soleil s&apos;appelle la chlorophylle.</translation>
     </message>
@@ -227,6 +223,10 @@
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
         <translation>Un lecteur d&apos;écran dit ce que chaque étape a changé : le minéral ajouté et le tableau, ce que contient le tube à essai, la bouture, la hauteur de la tige et ce que montrent ses feuilles, où est le contour de la règle, et ce que mesure la tige sur la règle.</translation>
+    </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation>Mesure la tige avec la règle. Il y a deux façons de faire. Fais-la glisser&#xa0;: appuie sur la règle avec le bouton de la souris, amène-la à côté de la tige et lâche. Ou bien clique sur %1, puis clique là où tu veux mettre le haut de la règle. Place le 0 de la règle au niveau du haut de la tige, puis lis le nombre qui se trouve à côté du pied de la tige, là où elle sort du tube&#xa0;: c&apos;est sa hauteur en unités de la règle, des unités propres à Quorvel, qui ne sont pas des centimètres. Une bouture qui reçoit de l&apos;eau et tous les sels minéraux atteint %2&#xa0;unités de haut.</translation>
     </message>
 </context>
 <context>
@@ -289,6 +289,16 @@
     <message>
         <source>The leaf to look for</source>
         <translation>La feuille à chercher</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two minerals; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the leaves of two places up the stem; Greek writes its semicolon as a raised dot, as its question mark is &quot;;&quot;.</extracomment>
+        <translation>&#xa0;; </translation>
     </message>
 </context>
 <context>
@@ -665,6 +675,11 @@
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
         <translation>Règle posée : la tige va de %1 à %2 sur sa graduation.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two leaves in a list; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

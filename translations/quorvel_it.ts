@@ -143,10 +143,6 @@
         <translation>Questa schermata mostra come è cresciuta la tua talea. La tabella ti ricorda quali minerali le hai dato. Quanto è cresciuto il fusto? Le foglie sono verdi e sane, oppure giallo pallido, bianche, macchiate, viola o increspate? Senz&apos;acqua una talea cresce appena e non mette nessuna foglia.</translation>
     </message>
     <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Misura il fusto con il righello. Ci sono due modi. Puoi trascinarlo: premi il tasto del mouse sul righello, spostalo accanto al fusto e lascialo andare. Oppure clicca su %1, poi clicca dove vuoi mettere la parte alta del righello. Metti lo 0 all&apos;altezza della cima del fusto e leggi il numero accanto alla base del fusto, dove esce dalla provetta: è la sua altezza in unità del righello, che sono unità di Quorvel e non centimetri. Una talea che riceve acqua e tutti i minerali diventa alta %2 unità.</translation>
-    </message>
-    <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>%1 ti riporta indietro per progettare il prossimo esperimento, con la provetta vuota. %2 chiude Quorvel (prima ti chiede se vuoi davvero uscire).</translation>
     </message>
@@ -228,6 +224,10 @@
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
         <translation>Chi usa un lettore di schermo sente che cosa è cambiato a ogni passo: il minerale aggiunto e ciò che segna la tabella, che cosa contiene la provetta, la talea, quanto è cresciuto il fusto e come sono le sue foglie, dove si trova il contorno del righello e quanto misura il fusto sul righello.</translation>
     </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation>Misura il fusto con il righello. Ci sono due modi. Puoi trascinarlo: premi il tasto del mouse sul righello, spostalo accanto al fusto e lascialo andare. Oppure clicca su %1, poi clicca dove vuoi mettere la parte alta del righello. Metti lo 0 all&apos;altezza della cima del fusto e leggi il numero accanto alla base del fusto, dove esce dalla provetta: è la sua altezza in unità del righello, che sono unità di Quorvel e non centimetri. Una talea che riceve acqua e tutti i minerali diventa alta %2 unità.</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -289,6 +289,16 @@
     <message>
         <source>The leaf to look for</source>
         <translation>La foglia da cercare</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two minerals; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the leaves of two places up the stem; Greek writes its semicolon as a raised dot, as its question mark is &quot;;&quot;.</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -665,6 +675,11 @@
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
         <translation>Il righello è al suo posto: sulla sua scala il fusto va da %1 a %2.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two leaves in a list; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

@@ -183,10 +183,6 @@
         <translation>Dit scherm laat zien hoe je stekje is gegroeid. De tabel laat nog eens zien welke mineralen je het hebt gegeven. Hoe hoog is de stengel geworden? Zijn de bladeren groen en gezond, of bleekgeel, wit, gevlekt, paars of gerimpeld? Zonder water groeit een stekje bijna niet, en het krijgt helemaal geen bladeren.</translation>
     </message>
     <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Meet de stengel met de liniaal. Dat kan op twee manieren. Slepen: wijs de liniaal aan met de muis, houd de muisknop ingedrukt, schuif de liniaal naast de stengel en laat los. Of klik op %1 en klik daarna op de plek waar de bovenkant van de liniaal moet komen. Lees het getal af naast de top van de stengel: dat is de hoogte in eenheden van de liniaal. Die eenheden zijn van Quorvel zelf, het zijn geen centimeters. Een stekje met water en alle mineralen wordt %2 eenheden hoog.</translation>
-    </message>
-    <message>
         <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
         <translation>Groene planten maken hun eigen voedsel. In hun bladeren maken ze met de energie van zonlicht suiker uit water en koolstofdioxide, een gas uit de lucht. Dat heet fotosynthese. De groene stof in bladeren die het zonlicht opvangt, heet bladgroen (of chlorofyl).</translation>
     </message>
@@ -227,6 +223,10 @@
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
         <translation>Een schermlezer zegt wat elke stap veranderde: het toegevoegde mineraal en de tabel, wat de reageerbuis bevat, het stekje, hoe hoog de stengel groeide en wat zijn bladeren laten zien, waar de omtrek van de liniaal is, en wat de stengel meet op de liniaal.</translation>
+    </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation>Meet de stengel met de liniaal. Dat kan op twee manieren. Slepen: wijs de liniaal aan met de muis, houd de muisknop ingedrukt, schuif de liniaal naast de stengel en laat los. Of klik op %1 en klik daarna op de plek waar de bovenkant van de liniaal moet komen. Zet de 0 van de liniaal gelijk met de top van de stengel en lees het getal af naast de voet van de stengel, waar hij uit de buis komt: dat is de hoogte in eenheden van de liniaal. Die eenheden zijn van Quorvel zelf, het zijn geen centimeters. Een stekje met water en alle mineralen wordt %2 eenheden hoog.</translation>
     </message>
 </context>
 <context>
@@ -289,6 +289,16 @@
     <message>
         <source>The leaf to look for</source>
         <translation>Het blad om naar te zoeken</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two minerals; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the leaves of two places up the stem; Greek writes its semicolon as a raised dot, as its question mark is &quot;;&quot;.</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -665,6 +675,11 @@
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
         <translation>Liniaal geplaatst: de stengel loopt van %1 tot %2 op de schaal.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two leaves in a list; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

@@ -143,10 +143,6 @@
         <translation>Ten ekran pokazuje, jak wyrosła twoja sadzonka. Tabela przypomina, jakie składniki mineralne dostała sadzonka. Jak wysoka urosła łodyga? Czy liście są zielone i zdrowe, czy może bladożółte, białe, w plamy, fioletowe albo pomarszczone? Bez wody sadzonka prawie nie rośnie i nie wypuszcza żadnych liści.</translation>
     </message>
     <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Zmierz łodygę linijką. Możesz to zrobić na dwa sposoby. Przeciągnij ją: naciśnij przycisk myszy na linijce, przesuń ją obok łodygi i puść. Albo kliknij %1, a potem kliknij tam, gdzie ma być górny koniec linijki. Odczytaj liczbę obok wierzchołka łodygi: to jej wysokość w jednostkach linijki. To własne jednostki programu Quorvel, a nie centymetry. Sadzonka, która dostała wodę i wszystkie składniki mineralne, osiąga wysokość %2 jednostki.</translation>
-    </message>
-    <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>Przycisk %1 zabiera cię z powrotem do planowania następnego doświadczenia, z pustą probówką. Przycisk %2 zamyka program Quorvel (najpierw zapyta cię o zgodę).</translation>
     </message>
@@ -230,6 +226,10 @@
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
         <translation>Czytnik ekranu mówi, co zmienił każdy krok: jaki składnik mineralny dodano i co pokazuje tabela, co jest w probówce, że wstawiono sadzonkę, jak wysoka urosła łodyga i jak wyglądają jej liście, gdzie jest zarys linijki i ile łodyga mierzy na linijce.</translation>
     </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation>Zmierz łodygę linijką. Możesz to zrobić na dwa sposoby. Przeciągnij ją: naciśnij przycisk myszy na linijce, przesuń ją obok łodygi i puść. Albo kliknij %1, a potem kliknij tam, gdzie ma być górny koniec linijki. Ustaw 0 linijki na wysokości wierzchołka łodygi i odczytaj liczbę obok podstawy łodygi, tam gdzie wychodzi z probówki: to jej wysokość w jednostkach linijki. To własne jednostki programu Quorvel, a nie centymetry. Sadzonka, która dostała wodę i wszystkie składniki mineralne, osiąga wysokość %2 jednostki.</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -291,6 +291,16 @@
     <message>
         <source>The leaf to look for</source>
         <translation>Liść, którego należy szukać</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two minerals; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the leaves of two places up the stem; Greek writes its semicolon as a raised dot, as its question mark is &quot;;&quot;.</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -667,6 +677,11 @@
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
         <translation>Linijka położona: łodyga sięga na podziałce od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two leaves in a list; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

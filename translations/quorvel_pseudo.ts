@@ -183,10 +183,6 @@
         <translation>[Ţĥîš šçŕééñ šĥöŵš ĥöŵ ýöûŕ çûţţîñĝ ĝŕéŵ. Ţĥé ţåƀĺé ŕéɱîñđš ýöû ŵĥîçĥ ɱîñéŕåĺš ýöû ĝåṽé îţ. Ĥöŵ ţåĺĺ đîđ ţĥé šţéɱ ĝŕöŵ? Åŕé ţĥé ĺéåṽéš ĝŕééñ åñđ ĥéåĺţĥý, öŕ þåĺé ýéĺĺöŵ, ŵĥîţé, šþöţţéđ, þûŕþĺé öŕ çŕîñķĺéđ? Ŵîţĥöûţ ŵåţéŕ å çûţţîñĝ ĥåŕđĺý ĝŕöŵš åñđ ĝŕöŵš ñö ĺéåṽéš åţ åĺĺ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~~]</translation>
     </message>
     <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>[Ṁéåšûŕé ţĥé šţéɱ ŵîţĥ ţĥé ŕûĺéŕ. Ţĥéŕé åŕé ţŵö ŵåýš. Ðŕåĝ îţ: þŕéšš ţĥé ɱöûšé ƀûţţöñ öñ ţĥé ŕûĺéŕ, ɱöṽé îţ ƀéšîđé ţĥé šţéɱ åñđ ĺéţ ĝö. Öŕ çĺîçķ %1, ţĥéñ çĺîçķ ŵĥéŕé ţĥé ţöþ öƒ ţĥé ŕûĺéŕ šĥöûĺđ ĝö. Ŕéåđ ţĥé ñûɱƀéŕ ƀéšîđé ţĥé ţöþ öƒ ţĥé šţéɱ: ţĥåţ îš îţš ĥéîĝĥţ îñ ţĥé ŕûĺéŕ&apos;š ûñîţš, ŵĥîçĥ åŕé Ǫûöŕṽéĺ&apos;š öŵñ åñđ ñöţ çéñţîɱéţŕéš. Å çûţţîñĝ ĝîṽéñ ŵåţéŕ åñđ éṽéŕý ɱîñéŕåĺ ĝŕöŵš %2 ûñîţš ţåĺĺ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~]</translation>
-    </message>
-    <message>
         <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
         <translation>[Ĝŕééñ þĺåñţš ɱåķé ţĥéîŕ öŵñ ƒööđ. Îñ ţĥéîŕ ĺéåṽéš ţĥéý ûšé ţĥé éñéŕĝý öƒ šûñĺîĝĥţ ţö ţûŕñ ŵåţéŕ, åñđ çåŕƀöñ đîöẋîđé ƒŕöɱ ţĥé åîŕ, îñţö šûĝåŕ: ţĥîš îš çåĺĺéđ þĥöţöšýñţĥéšîš. Ţĥé ĝŕééñ šûƀšţåñçé îñ ĺéåṽéš ţĥåţ çåţçĥéš ţĥé šûñĺîĝĥţ îš çåĺĺéđ çĥĺöŕöþĥýĺĺ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~]</translation>
     </message>
@@ -225,6 +221,10 @@
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
         <translation>[Å šçŕééñ ŕéåđéŕ ĥéåŕš ŵĥåţ éåçĥ šţéþ çĥåñĝéđ: ţĥé ɱîñéŕåĺ åđđéđ åñđ ţĥé ŕéçöŕđ, ŵĥåţ ţĥé ţûƀé ĥöĺđš, ţĥé çûţţîñĝ, ĥöŵ ţåĺĺ ţĥé šţéɱ ĝŕéŵ åñđ ŵĥåţ îţš ĺéåṽéš šĥöŵ, ŵĥéŕé ţĥé ŕûĺéŕ&apos;š öûţĺîñé îš, åñđ ŵĥåţ ţĥé šţéɱ ŕéåđš öñ ţĥé ŕûĺéŕ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</translation>
+    </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation>[Ṁéåšûŕé ţĥé šţéɱ ŵîţĥ ţĥé ŕûĺéŕ. Ţĥéŕé åŕé ţŵö ŵåýš. Ðŕåĝ îţ: þŕéšš ţĥé ɱöûšé ƀûţţöñ öñ ţĥé ŕûĺéŕ, ɱöṽé îţ ƀéšîđé ţĥé šţéɱ åñđ ĺéţ ĝö. Öŕ çĺîçķ %1, ţĥéñ çĺîçķ ŵĥéŕé ţĥé ţöþ öƒ ţĥé ŕûĺéŕ šĥöûĺđ ĝö. Þûţ ţĥé ŕûĺéŕ&apos;š 0 ĺéṽéĺ ŵîţĥ ţĥé ţöþ öƒ ţĥé šţéɱ, åñđ ŕéåđ ţĥé ñûɱƀéŕ ƀéšîđé ţĥé ƒööţ öƒ ţĥé šţéɱ, ŵĥéŕé îţ çöɱéš öûţ öƒ ţĥé ţûƀé: ţĥåţ îš îţš ĥéîĝĥţ îñ ţĥé ŕûĺéŕ&apos;š ûñîţš, ŵĥîçĥ åŕé Ǫûöŕṽéĺ&apos;š öŵñ åñđ ñöţ çéñţîɱéţŕéš. Å çûţţîñĝ ĝîṽéñ ŵåţéŕ åñđ éṽéŕý ɱîñéŕåĺ ĝŕöŵš %2 ûñîţš ţåĺĺ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~]</translation>
     </message>
 </context>
 <context>
@@ -287,6 +287,14 @@
     <message>
         <source>The leaf to look for</source>
         <translation>[Ţĥé ĺéåƒ ţö ĺööķ ƒöŕ ~~~~~]</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>[, ~]</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>[; ~]</translation>
     </message>
 </context>
 <context>
@@ -663,6 +671,10 @@
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
         <translation>[Ŕûĺéŕ þĺåçéđ: ţĥé šţéɱ ŕûñš ƒŕöɱ %1 ţö %2 öñ îţš šçåĺé. ~~~~ ~~~~ ~~~~ ~~~~]</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>[, ~]</translation>
     </message>
 </context>
 </TS>

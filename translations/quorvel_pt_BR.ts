@@ -183,10 +183,6 @@
         <translation>Esta tela mostra como a sua estaca cresceu. A tabela lembra quais minerais você deu a ela. Até que altura o caule cresceu? As folhas estão verdes e saudáveis, ou amarelo-pálidas, brancas, manchadas, roxas ou enrugadas? Sem água, uma estaca quase não cresce e não forma nenhuma folha.</translation>
     </message>
     <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Meça o caule com a régua. Há dois jeitos. Arraste a régua: aperte o botão do mouse em cima dela, leve-a para o lado do caule e solte. Ou clique em %1 e depois clique onde deve ficar a parte de cima da régua. Leia o número ao lado da ponta do caule: essa é a altura dele nas unidades da régua, que são do próprio Quorvel e não centímetros. Uma estaca que recebe água e todos os minerais chega a %2 unidades de altura.</translation>
-    </message>
-    <message>
         <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
         <translation>As plantas verdes produzem o próprio alimento. Nas folhas, elas usam a energia da luz do sol para transformar água e gás carbônico do ar em açúcar: isso se chama fotossíntese. A substância verde das folhas que capta a luz do sol se chama clorofila.</translation>
     </message>
@@ -227,6 +223,10 @@
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
         <translation>Um leitor de tela diz o que cada passo mudou: o mineral adicionado e a tabela, o que o tubo de ensaio tem, a muda, quanto o caule cresceu e o que suas folhas mostram, onde está o contorno da régua e quanto o caule mede na régua.</translation>
+    </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation>Meça o caule com a régua. Há dois jeitos. Arraste a régua: aperte o botão do mouse em cima dela, leve-a para o lado do caule e solte. Ou clique em %1 e depois clique onde deve ficar a parte de cima da régua. Ponha o 0 da régua na altura da ponta do caule e leia o número ao lado da base do caule, onde ele sai do tubo: essa é a altura dele nas unidades da régua, que são do próprio Quorvel e não centímetros. Uma estaca que recebe água e todos os minerais chega a %2 unidades de altura.</translation>
     </message>
 </context>
 <context>
@@ -289,6 +289,16 @@
     <message>
         <source>The leaf to look for</source>
         <translation>A folha a procurar</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two minerals; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the leaves of two places up the stem; Greek writes its semicolon as a raised dot, as its question mark is &quot;;&quot;.</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -665,6 +675,11 @@
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
         <translation>Régua colocada: o caule vai de %1 a %2 na escala.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two leaves in a list; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

@@ -143,10 +143,6 @@
         <translation>Den här skärmen visar hur din stickling har vuxit. Tabellen påminner dig om vilka mineraler du gav den. Hur hög blev stjälken? Är bladen gröna och friska, eller är de blekgula, vita, fläckiga, lila eller krusiga? Utan vatten växer en stickling nästan inte alls och får inga blad.</translation>
     </message>
     <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Mät stjälken med linjalen. Det går på två sätt. Dra den: tryck ner musknappen på linjalen, flytta den bredvid stjälken och släpp. Eller klicka på %1 och klicka sedan där linjalens överkant ska hamna. Läs av talet bredvid stjälkens topp: det är stjälkens höjd i linjalens enheter, som bara finns i Quorvel och inte är centimeter. En stickling som får vatten och alla mineraler blir %2 enheter hög.</translation>
-    </message>
-    <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>Med %1 går du tillbaka och planerar nästa experiment, med ett tomt provrör. %2 avslutar Quorvel (du får en fråga först).</translation>
     </message>
@@ -228,6 +224,10 @@
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
         <translation>Med en skärmläsare hör du vad varje steg ändrade: vilket mineral som tillsattes och vad tabellen visar, vad provröret innehåller, sticklingen, hur hög stjälken blev och hur bladen ser ut, var linjalens kontur är och vad stjälken mäter på linjalen.</translation>
     </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation>Mät stjälken med linjalen. Det går på två sätt. Dra den: tryck ner musknappen på linjalen, flytta den bredvid stjälken och släpp. Eller klicka på %1 och klicka sedan där linjalens överkant ska hamna. Lägg linjalens 0 i höjd med stjälkens topp och läs av talet bredvid stjälkens nedre ände, där den kommer upp ur provröret: det är stjälkens höjd i linjalens enheter, som bara finns i Quorvel och inte är centimeter. En stickling som får vatten och alla mineraler blir %2 enheter hög.</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -289,6 +289,16 @@
     <message>
         <source>The leaf to look for</source>
         <translation>Bladet att titta efter</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two minerals; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the leaves of two places up the stem; Greek writes its semicolon as a raised dot, as its question mark is &quot;;&quot;.</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -665,6 +675,11 @@
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
         <translation>Linjalen är placerad: stjälken går från %1 till %2 på skalan.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two leaves in a list; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

@@ -143,10 +143,6 @@
         <translation>Bu ekran çeliğinin nasıl büyüdüğünü gösterir. Tablo, çeliğe hangi mineralleri verdiğini hatırlatır. Gövde ne kadar uzadı? Yapraklar yeşil ve sağlıklı mı, yoksa soluk sarı, beyaz, lekeli, mor ya da kıvrık mı? Susuz bir çelik neredeyse hiç büyümez ve hiç yaprak çıkarmaz.</translation>
     </message>
     <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Gövdeyi cetvelle ölç. Bunun iki yolu var. Sürükle: fare düğmesini cetvelin üzerinde basılı tut, cetveli gövdenin yanına getir ve bırak. Ya da %1 düğmesine tıkla, sonra cetvelin üst ucunun geleceği yere tıkla. Gövdenin ucunun yanındaki sayıyı oku: bu sayı, gövdenin cetvel birimiyle boyudur; bu birimler Quorvel&apos;in kendi birimleridir, santimetre değildir. Su ve bütün mineralleri alan bir çelik %2 birim boyunda olur.</translation>
-    </message>
-    <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>%1 düğmesi seni bir sonraki deneyi boş bir tüple planlamaya geri götürür. %2 düğmesi Quorvel&apos;i kapatır (önce sana sorar).</translation>
     </message>
@@ -226,6 +222,10 @@
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
         <translation>Ekran okuyucu her adımda neyin değiştiğini söyler: eklenen minerali ve kaydı, tüpte ne olduğunu, çeliği, gövdenin ne kadar uzadığını ve yapraklarının ne gösterdiğini, cetvelin çerçevesinin nerede olduğunu ve gövdenin cetvelde nereden nereye uzandığını.</translation>
     </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation>Gövdeyi cetvelle ölç. Bunun iki yolu var. Sürükle: fare düğmesini cetvelin üzerinde basılı tut, cetveli gövdenin yanına getir ve bırak. Ya da %1 düğmesine tıkla, sonra cetvelin üst ucunun geleceği yere tıkla. Cetvelin 0 çizgisini gövdenin ucuyla aynı hizaya getir, sonra gövdenin tüpten çıktığı yerin, yani dibinin yanındaki sayıyı oku: bu sayı, gövdenin cetvel birimiyle boyudur; bu birimler Quorvel&apos;in kendi birimleridir, santimetre değildir. Su ve bütün mineralleri alan bir çelik %2 birim boyunda olur.</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -287,6 +287,16 @@
     <message>
         <source>The leaf to look for</source>
         <translation>Aranacak yaprak</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two minerals; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the leaves of two places up the stem; Greek writes its semicolon as a raised dot, as its question mark is &quot;;&quot;.</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -663,6 +673,11 @@
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
         <translation>Cetvel yerleştirildi: gövde cetvelde %1 ile %2 arasında.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two leaves in a list; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

@@ -143,10 +143,6 @@
         <translation>На цьому екрані видно, як виріс твій живець. Таблиця нагадує, які мінеральні речовини отримав живець. Наскільки високим виросло стебло? Листки зелені й здорові чи блідо-жовті, білі, плямисті, фіолетові або зморшкуваті? Без води живець майже не росте і зовсім не утворює листків.</translation>
     </message>
     <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Виміряй стебло лінійкою. Це можна зробити двома способами. Перетягни її: натисни кнопку миші на лінійці, посунь її до стебла й відпусти. Або натисни %1, а потім клацни там, де має бути верхній край лінійки. Прочитай число навпроти верхівки стебла: це його висота в одиницях лінійки. Це власні одиниці Quorvel, а не сантиметри. Живець, що отримав воду й усі мінеральні речовини, виростає до позначки %2.</translation>
-    </message>
-    <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>%1 повертає тебе до планування наступного досліду з порожньою пробіркою. %2 закриває Quorvel (спершу програма перепитає).</translation>
     </message>
@@ -230,6 +226,10 @@
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
         <translation>Програма зчитування з екрана промовляє, що змінив кожен крок: додану мінеральну речовину і запис у таблиці, що є в пробірці, живець, наскільки виросло стебло і що видно на його листках, де контур лінійки і що показує стебло на лінійці.</translation>
     </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation>Виміряй стебло лінійкою. Це можна зробити двома способами. Перетягни її: натисни кнопку миші на лінійці, посунь її до стебла й відпусти. Або натисни %1, а потім клацни там, де має бути верхній край лінійки. Постав 0 лінійки на рівні верхівки стебла й прочитай число навпроти основи стебла, там, де воно виходить із пробірки: це його висота в одиницях лінійки. Це власні одиниці Quorvel, а не сантиметри. Живець, що отримав воду й усі мінеральні речовини, виростає до позначки %2.</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -291,6 +291,16 @@
     <message>
         <source>The leaf to look for</source>
         <translation>Листок, який треба шукати</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two minerals; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the leaves of two places up the stem; Greek writes its semicolon as a raised dot, as its question mark is &quot;;&quot;.</extracomment>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -667,6 +677,11 @@
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
         <translation>Лінійку покладено: стебло на її шкалі тягнеться від %1 до %2.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two leaves in a list; Arabic and Chinese write their own comma.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

@@ -143,10 +143,6 @@
         <translation>这个屏幕显示你的插条长得怎么样。表格提醒你给了它哪些无机盐。茎长了多高？叶片是绿色、健康的，还是淡黄色、白色、有斑点、紫色或皱缩的？没有水，插条几乎不长，也根本长不出叶片。</translation>
     </message>
     <message>
-        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Read the number beside the top of the stem: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>用直尺测量茎的高度，有两种方法。一是拖动：在直尺上按住鼠标键，把直尺移到茎的旁边再松开。二是先点击%1按钮，再点击直尺顶端要放的位置。读出茎顶端旁边的数字，这就是茎的高度。它的单位是 Quorvel 直尺自己的单位，不是厘米。加了水和全部无机盐的插条能长到 %2 个单位高。</translation>
-    </message>
-    <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>%1按钮带你返回，用一支空试管设计下一个实验。%2按钮会退出 Quorvel（退出前会先问你）。</translation>
     </message>
@@ -226,6 +222,10 @@
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
         <translation>使用屏幕阅读器时，每一步改变了什么都会读出来：加入了哪种无机盐和表格中的记录、试管里有什么、插条已插入、茎长了多高和叶片是什么样子、直尺的轮廓在哪里，以及茎在直尺上的读数。</translation>
     </message>
+    <message>
+        <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
+        <translation>用直尺测量茎的高度，有两种方法。一是拖动：在直尺上按住鼠标键，把直尺移到茎的旁边再松开。二是先点击%1按钮，再点击直尺顶端要放的位置。把直尺的 0 对准茎的顶端，再读出茎的底部（茎从试管里伸出的地方）旁边的数字，这就是茎的高度。它的单位是 Quorvel 直尺自己的单位，不是厘米。加了水和全部无机盐的插条能长到 %2 个单位高。</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -287,6 +287,16 @@
     <message>
         <source>The leaf to look for</source>
         <translation>要找的叶片</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two minerals; Arabic and Chinese write their own comma.</extracomment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the leaves of two places up the stem; Greek writes its semicolon as a raised dot, as its question mark is &quot;;&quot;.</extracomment>
+        <translation>；</translation>
     </message>
 </context>
 <context>
@@ -663,6 +673,11 @@
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
         <translation>直尺已放好：茎在直尺上从刻度 %1 到刻度 %2。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two leaves in a list; Arabic and Chinese write their own comma.</extracomment>
+        <translation>；</translation>
     </message>
 </context>
 </TS>
