@@ -677,7 +677,7 @@
     <message>
         <source>, </source>
         <extracomment>Between two leaves in a list; Arabic and Chinese write their own comma.</extracomment>
-        <translation>；</translation>
+        <translation>、</translation>
     </message>
 </context>
 </TS>
