@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>قِس الساق بالمسطرة. هناك طريقتان. الأولى أن تسحبها: اضغط زر الفأرة على المسطرة، وحرّكها إلى جانب الساق، ثم اتركها. والثانية أن تنقر على %1، ثم تنقر حيث تريد أن يكون الطرف العلوي للمسطرة. اجعل علامة الصفر في المسطرة بمحاذاة قمة الساق، ثم اقرأ الرقم المقابل لأسفل الساق، حيث تخرج من الأنبوب: هذا هو طولها بوحدات المسطرة، وهي وحدات خاصة ببرنامج Quorvel وليست سنتيمترات. العقلة التي تُعطى الماء وكل العناصر المعدنية يبلغ طول ساقها %2 وحدة.</translation>
+        <translation>قِس الساق بالمسطرة. هناك طريقتان. الأولى أن تسحبها: اضغط زر الفأرة على المسطرة، وحرّكها إلى جانب الساق، ثم اتركها. والثانية أن تنقر على %1، ثم تنقر حيث تريد أن يكون الطرف العلوي للمسطرة. اجعل علامة الصفر في المسطرة بمحاذاة قمة الساق، ثم اقرأ العدد المقابل لأسفل الساق، حيث تخرج من الأنبوب: هذا هو طولها بوحدات المسطرة، وهي وحدات خاصة ببرنامج Quorvel وليست سنتيمترات. العقلة التي تُعطى الماء وكل العناصر المعدنية يبلغ طول ساقها %2 وحدة.</translation>
     </message>
 </context>
 <context>

@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Μέτρησε τον βλαστό με τον χάρακα. Υπάρχουν δύο τρόποι. Σύρε τον: πάτησε το κουμπί του ποντικιού πάνω στον χάρακα, φέρ’ τον δίπλα στον βλαστό και άφησέ τον. Ή κάνε κλικ στο %1 και μετά κάνε κλικ εκεί όπου θέλεις να είναι η κορυφή του χάρακα. Βάλε το 0 του χάρακα στο ύψος της κορυφής του βλαστού και διάβασε τον αριθμό δίπλα στη βάση του βλαστού, εκεί που βγαίνει από τον σωλήνα: αυτό είναι το ύψος του στις μονάδες του χάρακα, που είναι δικές του Quorvel και όχι εκατοστά. Ένα μόσχευμα με νερό και όλα τα ανόργανα στοιχεία ψηλώνει %2 μονάδες.</translation>
+        <translation>Μέτρησε τον βλαστό με τον χάρακα. Υπάρχουν δύο τρόποι. Σύρε τον: πάτησε το κουμπί του ποντικιού πάνω στον χάρακα, φέρ’ τον δίπλα στον βλαστό και άφησέ τον. Ή κάνε κλικ στο %1 και μετά κάνε κλικ εκεί όπου θέλεις να είναι η κορυφή του χάρακα. Βάλε το 0 του χάρακα στο ύψος της κορυφής του βλαστού και διάβασε τον αριθμό δίπλα στη βάση του βλαστού, εκεί που βγαίνει από τον σωλήνα: αυτό είναι το ύψος του στις μονάδες του χάρακα, που υπάρχουν μόνο στο Quorvel και δεν είναι εκατοστά. Ένα μόσχευμα με νερό και όλα τα ανόργανα στοιχεία ψηλώνει %2 μονάδες.</translation>
     </message>
 </context>
 <context>

@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Zmierz łodygę linijką. Możesz to zrobić na dwa sposoby. Przeciągnij ją: naciśnij przycisk myszy na linijce, przesuń ją obok łodygi i puść. Albo kliknij %1, a potem kliknij tam, gdzie ma być górny koniec linijki. Ustaw 0 linijki na wysokości wierzchołka łodygi i odczytaj liczbę obok podstawy łodygi, tam gdzie wychodzi z probówki: to jej wysokość w jednostkach linijki. To własne jednostki programu Quorvel, a nie centymetry. Sadzonka, która dostała wodę i wszystkie składniki mineralne, osiąga wysokość %2 jednostki.</translation>
+        <translation>Zmierz łodygę linijką. Możesz to zrobić na dwa sposoby. Przeciągnij ją: naciśnij przycisk myszy na linijce, przesuń ją obok łodygi i puść. Albo kliknij %1, a potem kliknij tam, gdzie ma być górny koniec linijki. Ustaw 0 linijki na wysokości wierzchołka łodygi i odczytaj liczbę obok podstawy łodygi, tam, gdzie wychodzi z probówki: to jej wysokość w jednostkach linijki. To własne jednostki programu Quorvel, a nie centymetry. Sadzonka, która dostała wodę i wszystkie składniki mineralne, osiąga wysokość %2 jednostki.</translation>
     </message>
 </context>
 <context>

@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>Meça o caule com a régua. Há dois jeitos. Arraste a régua: aperte o botão do mouse em cima dela, leve-a para o lado do caule e solte. Ou clique em %1 e depois clique onde deve ficar a parte de cima da régua. Ponha o 0 da régua na altura da ponta do caule e leia o número ao lado da base do caule, onde ele sai do tubo: essa é a altura dele nas unidades da régua, que são do próprio Quorvel e não centímetros. Uma estaca que recebe água e todos os minerais chega a %2 unidades de altura.</translation>
+        <translation>Meça o caule com a régua. Há dois jeitos. Arraste a régua: aperte o botão do mouse em cima dela, leve-a para o lado do caule e solte. Ou clique em %1 e depois clique onde deve ficar a parte de cima da régua. Ponha o 0 da régua na altura do topo do caule e leia o número ao lado da base do caule, onde ele sai do tubo: essa é a altura dele nas unidades da régua, que são do próprio Quorvel e não centímetros. Uma estaca que recebe água e todos os minerais chega a %2 unidades de altura.</translation>
     </message>
 </context>
 <context>

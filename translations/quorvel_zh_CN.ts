@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
-        <translation>用直尺测量茎的高度，有两种方法。一是拖动：在直尺上按住鼠标键，把直尺移到茎的旁边再松开。二是先点击%1按钮，再点击直尺顶端要放的位置。把直尺的 0 对准茎的顶端，再读出茎的底部（茎从试管里伸出的地方）旁边的数字，这就是茎的高度。它的单位是 Quorvel 直尺自己的单位，不是厘米。加了水和全部无机盐的插条能长到 %2 个单位高。</translation>
+        <translation>用直尺测量茎的高度，有两种方法。一是拖动：在直尺上按住鼠标键，把直尺移到茎的旁边再松开。二是先点击%1按钮，再点击直尺顶端要放的位置。把直尺的零刻度线对准茎的顶端，再读出茎的底部（茎从试管里伸出的地方）旁边的数字，这就是茎的高度。它的单位是 Quorvel 直尺自己的单位，不是厘米。加了水和全部无机盐的插条能长到 %2 个单位高。</translation>
     </message>
 </context>
 <context>
@@ -677,7 +677,7 @@
     <message>
         <source>, </source>
         <extracomment>Between two leaves in a list; Arabic and Chinese write their own comma.</extracomment>
-        <translation>；</translation>
+        <translation>、</translation>
     </message>
 </context>
 </TS>
