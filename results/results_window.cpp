@@ -310,6 +310,7 @@ void ResultsWindow::Ruler_MouseDown(float X, float Y)
     m_grab = grabAt(X, Y);
     // A manual drag: the ruler stays put while an outline of it follows the pointer.
     m_dragging = true;
+    m_dragCorner = QPointF(m_ruler->left(), m_ruler->top());
     dragOutline()->setGeometry(m_ruler->geometry());
     m_dragOutline->raise();
     m_dragOutline->show();
@@ -335,6 +336,7 @@ void ResultsWindow::moveDragOutline(float x, float y)
         return;
     const QPointF pointer = pointerOnWindow(x, y);
     const RulerPlace place = dropPlace(float(pointer.x()), float(pointer.y()), m_grab);
+    m_dragCorner = QPointF(place.left, place.top);
     m_dragOutline->move(twipsFrame().point(place.left, place.top));
 }
 
@@ -563,7 +565,11 @@ bool ResultsWindow::eventFilter(QObject* watched, QEvent* event)
 void ResultsWindow::resizeEvent(QResizeEvent* event)
 {
     ScreenWindow::resizeEvent(event);
-    // The outline stays on the same place of the layout at the new scale.
+    // An outline stays on the same place of the layout, at the new scale and the ruler's new
+    // size: F11 during a drag changes both under the pupil's hand.
+    if (m_dragging)
+        dragOutline()->setGeometry(
+            QRect(twipsFrame().point(m_dragCorner.x(), m_dragCorner.y()), m_ruler->size()));
     showKeyboardOutline();
 }
 

@@ -125,6 +125,7 @@ private:
     bool m_placingRuler = false;
     bool m_dragging = false;
     std::optional<QPointF> m_keyboardCorner; // twips, while the keyboard outline is shown
+    QPointF m_dragCorner;                    // twips: where a drag's outline last stood
     RulerGrab m_grab; // where the last drag took hold of the ruler; zero before the first
     std::int16_t m_lastGrowth = 0;
 };

@@ -40,6 +40,7 @@ private Q_SLOTS:
     void leavingWhilePlacing();
     void drag_data();
     void drag();
+    void dragOutlineKeepsItsPlaceThroughAResize();
     void newExperimentHidesLeavesAndKeepsTheRuler();
     void placingByKeyboard_data();
     void placingByKeyboard();
@@ -197,6 +198,21 @@ void TestRuler::drag()
         QCOMPARE(w.Ruler()->pos(), start);
         QCOMPARE(w.Ruler()->left(), 8640.0f);
     }
+}
+
+void TestRuler::dragOutlineKeepsItsPlaceThroughAResize()
+{
+    ScreenFixture f;
+    ResultsWindow& w = grownPlant(f);
+    QWindow* window = w.windowHandle();
+    const QPoint grab(6, 66);
+    QTest::mousePress(window, Qt::LeftButton, {}, w.Ruler()->pos() + grab);
+    QTest::mouseMove(window, QPoint(333, 133));
+    w.resize(w.defaultClientSize() * 2); // F11 in the middle of a drag
+    QCOMPARE(w.twipsFrame().scale, 2.0);
+    const auto* outline = w.findChild<QRubberBand*>();
+    // The ruler is 465 x 5265 twips: 31 x 351 pixels at 1x.
+    QCOMPARE(outline->geometry(), QRect((QPoint(333, 133) - grab) * 2, QSize(31, 351) * 2));
 }
 
 void TestRuler::newExperimentHidesLeavesAndKeepsTheRuler()
