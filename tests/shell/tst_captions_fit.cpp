@@ -94,7 +94,7 @@ QStringList undrawn(const QList<QGlyphRun>& runs, const QStringList& allowed, co
         const QString family = run.rawFont().familyName();
         if (run.glyphIndexes().contains(0))
             found << QStringLiteral("\"%1\": a glyph missing from %2").arg(text, family);
-        else if (!allowed.isEmpty() && !allowed.contains(family))
+        else if (!allowed.isEmpty() && !allowed.contains(family, Qt::CaseInsensitive))
             found << QStringLiteral("\"%1\": drawn in %2").arg(text, family);
     }
     return found;
@@ -156,14 +156,15 @@ void TestCaptionsFit::everyCaptionFitsItsControl()
         results ? static_cast<QWidget&>(f.results()) : static_cast<QWidget&>(f.design());
     QStringList problems = misfits(screen) + repeatedAccessKeys(screen);
 
+    // A language's own font lays its captions out, as it holds every letter of them.
     QStringList carried{kCarried};
     if (const QByteArray script = scriptFontData(language); !script.isEmpty())
         carried << QRawFont(script, 12).familyName();
     int captions = 0;
     const auto check = [&](QWidget* control, const QString& text) {
         ++captions;
-        if (QFontInfo(control->font()).family() != kCarried)
-            problems << QStringLiteral("\"%1\" is not laid out in %2").arg(text, kCarried);
+        if (QFontInfo(control->font()).family().compare(carried.last(), Qt::CaseInsensitive) != 0)
+            problems << QStringLiteral("\"%1\" is not laid out in %2").arg(text, carried.last());
         problems += undrawn(shownCaption(text), control->font(), carried);
     };
     for (QLabel* label : screen.findChildren<QLabel*>())
