@@ -409,18 +409,20 @@ void ResultsWindow::moveKeyboardOutline(int key, bool large)
     corner.setY(std::clamp(corner.y(), frame.toTwipsY(0), frame.toTwipsY(height() - 1)));
     m_keyboardCorner = corner;
     showKeyboardOutline();
-    say(whereOutlineIs());
+    announce(whereOutlineIs());
+}
+
+void ResultsWindow::showOutlineAt(const QPointF& corner)
+{
+    dragOutline()->setGeometry(QRect(twipsFrame().point(corner.x(), corner.y()), m_ruler->size()));
+    m_dragOutline->raise();
+    m_dragOutline->show();
 }
 
 void ResultsWindow::showKeyboardOutline()
 {
-    if (!m_keyboardCorner)
-        return;
-    const TwipsFrame& frame = twipsFrame();
-    dragOutline()->setGeometry(
-        QRect(frame.point(m_keyboardCorner->x(), m_keyboardCorner->y()), m_ruler->size()));
-    m_dragOutline->raise();
-    m_dragOutline->show();
+    if (m_keyboardCorner)
+        showOutlineAt(*m_keyboardCorner);
 }
 
 void ResultsWindow::hideKeyboardOutline()
@@ -446,11 +448,11 @@ void ResultsWindow::placeAtKeyboardOutline()
             name = shownCaption(button->text());
         else if (const auto* label = qobject_cast<const QLabel*>(inTheWay); label && name.isEmpty())
             name = label->text();
-        say(tr("The ruler cannot go there: %1 is in the way.").arg(name));
+        announce(tr("The ruler cannot go there: %1 is in the way.").arg(name));
         return;
     }
     Form_MouseDown(float(frame.toTwipsX(pixel.x())), float(frame.toTwipsY(pixel.y())));
-    say(stemReading());
+    announce(stemReading());
 }
 
 void ResultsWindow::leavePlacing()
@@ -459,7 +461,7 @@ void ResultsWindow::leavePlacing()
     m_placingRuler = false;
     m_ruler->show();
     setPointerShape(PointerShape::Default);
-    say(tr("Placing stopped; the ruler is back."));
+    announce(tr("Placing stopped; the ruler is back."));
 }
 
 namespace {
@@ -497,8 +499,9 @@ std::vector<PlantBox> ResultsWindow::plantParts() const
 QString ResultsWindow::whereOutlineIs() const
 {
     const QPointF corner = *m_keyboardCorner;
+    const auto nearest = nearestPart(float(corner.x()), float(corner.y()), plantParts());
     QString near;
-    switch (nearestPart(float(corner.x()), float(corner.y()), plantParts())->part) {
+    switch (nearest->part) {
     case PlantPart::StemTop:
         near = tr("Near the top of the stem");
         break;
@@ -506,8 +509,7 @@ QString ResultsWindow::whereOutlineIs() const
         near = tr("Near the stem");
         break;
     case PlantPart::Leaf:
-        near = tr("Near leaf %1")
-                   .arg(nearestPart(float(corner.x()), float(corner.y()), plantParts())->leaf + 1);
+        near = tr("Near leaf %1").arg(nearest->leaf + 1);
         break;
     case PlantPart::Tube:
         near = tr("Near the tube");
@@ -537,11 +539,6 @@ QString ResultsWindow::stemReading() const
         .arg(rulerUnits(fromTop), rulerUnits(toFoot));
 }
 
-void ResultsWindow::say(const QString& text)
-{
-    announce(text);
-}
-
 bool ResultsWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (m_placingRuler &&
@@ -568,8 +565,7 @@ void ResultsWindow::resizeEvent(QResizeEvent* event)
     // An outline stays on the same place of the layout, at the new scale and the ruler's new
     // size: F11 during a drag changes both under the pupil's hand.
     if (m_dragging)
-        dragOutline()->setGeometry(
-            QRect(twipsFrame().point(m_dragCorner.x(), m_dragCorner.y()), m_ruler->size()));
+        showOutlineAt(m_dragCorner);
     showKeyboardOutline();
 }
 

@@ -95,6 +95,7 @@ private:
     void moveDragOutline(float x, float y);
     QRubberBand* dragOutline();
     void moveKeyboardOutline(int key, bool large);
+    void showOutlineAt(const QPointF& corner); // twips, at the ruler's size
     void showKeyboardOutline();
     void hideKeyboardOutline();
     void placeAtKeyboardOutline();
@@ -103,7 +104,6 @@ private:
     std::optional<float> stemTop() const;
     QString whereOutlineIs() const;
     QString stemReading() const;
-    void say(const QString& text);
     // The pointer in twips from the window's corner, for a point in twips from the ruler's.
     QPointF pointerOnWindow(float x, float y) const;
     AddedCaptions addedCaptions() const;
