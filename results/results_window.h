@@ -94,7 +94,7 @@ private:
     void BeginRulerPlacing();
     void moveDragOutline(float x, float y);
     QRubberBand* dragOutline();
-    void moveKeyboardOutline(int key, bool large);
+    void moveKeyboardOutline(int key, bool fine);
     void showOutlineAt(const QPointF& corner); // twips, at the ruler's size
     void showKeyboardOutline();
     void hideKeyboardOutline();

@@ -458,9 +458,16 @@ void RandomPupil::keyOnFocus(Qt::Key key, bool shift)
             .arg(QKeySequence(key | modifiers).toString(),
                  id >= 0 ? QStringLiteral("\"%1\"").arg(button(id)->text())
                          : QStringLiteral("the window")));
+    // Where the pupil sees the outline, or the ruler before the first arrow brings it out.
+    QPoint drawn;
+    if (m_fixture.shell->resultsLoaded()) {
+        const ResultsWindow& results = m_fixture.results();
+        const auto* outline = results.findChild<QRubberBand*>();
+        drawn = outline && outline->isVisible() ? outline->pos() : results.Ruler()->pos();
+    }
     QTest::keyClick(focus, key, modifiers);
     // While the ruler is being placed, the arrows, Return, Space and Escape place it.
-    if (m_model.placingKey(key, modifiers != Qt::NoModifier))
+    if (m_model.placingKey(key, modifiers != Qt::NoModifier, drawn))
         return;
     // Escape leaves full screen, where the key reaches the window's shortcut.
     if (key == Qt::Key_Escape && m_model.fullScreen && !window.isFullScreen()) {
@@ -859,7 +866,11 @@ QString RandomPupil::check() const
     expect(r.keyboardOutline().has_value() == m.outline.has_value() &&
                (!m.outline || (near(float(shownOutline.x()), float(m.outline->x())) &&
                                near(float(shownOutline.y()), float(m.outline->y())))),
-           QStringLiteral("keyboard outline at %1,%2").arg(shownOutline.x()).arg(shownOutline.y()));
+           QStringLiteral("keyboard outline at %1,%2, the model's at %3,%4")
+               .arg(shownOutline.x())
+               .arg(shownOutline.y())
+               .arg(m.outline.value_or(QPointF()).x())
+               .arg(m.outline.value_or(QPointF()).y()));
     expect((outline && outline->isVisible()) == m.outline.has_value(),
            QStringLiteral("the outline is shown: %1").arg(outline && outline->isVisible()));
     return wrong.join(QStringLiteral("; "));
