@@ -21,8 +21,8 @@ QUIET_SECONDS = 3.0
 STEP_SECONDS = 2.0
 
 # (keys pressed, what must be heard after them). Water, nitrogen and iron, the cutting: the stem
-# grows 576 twips, 2.0 units, with one narrow purple leaf; four Shift+Down bring the ruler's zero
-# mark level with its top.
+# grows 576 twips, 2.0 units, with one narrow purple leaf; each Down brings the ruler's zero mark
+# one unit nearer its top, and the eleventh stops level with it.
 STEPS = [
     ("alt+w", "Water added: the tube holds clear water."),
     ("alt+n", "Nitrogen added: the record says Yes."),
@@ -30,10 +30,9 @@ STEPS = [
     ("alt+a", "The cutting is in; the tube takes nothing more."),
     ("alt+r", "The stem grew 2.0 units. Leaves: narrow purple leaf with a wavy edge."),
     ("alt+m", "Placing the ruler: arrows move it, Return puts it down, Escape stops."),
-    ("shift+Down", "Near leaf 1, zero mark 8.0 units above the stem's top."),
-    ("shift+Down", "Near leaf 1, zero mark 5.0 units above the stem's top."),
-    ("shift+Down", "Near leaf 1, zero mark 2.0 units above the stem's top."),
-    ("shift+Down", "Near the tube, zero mark level with the stem's top."),
+    *[("Down", f"Near {'leaf 1' if units > 1 else 'the tube'}, zero mark {units}.0 units above "
+      "the stem's top.") for units in range(10, 0, -1)],
+    ("Down", "Near the tube, zero mark level with the stem's top."),
     ("Return", "Ruler placed: the stem runs from 0.0 to 2.0 on its scale."),
     ("alt+n", None),
     ("alt+s", "Started again: the tube is empty and every mineral says No."),
