@@ -316,7 +316,7 @@
         <translation>ورقة خضراء سليمة</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>ورقة صفراء باهتة</translation>
     </message>
     <message>

@@ -308,7 +308,7 @@
         <translation>fulla verda i sana</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>fulla de color groc pàl·lid</translation>
     </message>
     <message>

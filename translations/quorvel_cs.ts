@@ -310,7 +310,7 @@
         <translation>zdravý zelený list</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>bledě žlutý list</translation>
     </message>
     <message>

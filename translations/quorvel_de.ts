@@ -308,7 +308,7 @@
         <translation>gesundes grünes Blatt</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>blassgelbes Blatt</translation>
     </message>
     <message>

@@ -308,7 +308,7 @@
         <translation>υγιές πράσινο φύλλο</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>ωχροκίτρινο φύλλο</translation>
     </message>
     <message>

@@ -308,7 +308,7 @@
         <translation>hoja verde y sana</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>hoja de color amarillo pálido</translation>
     </message>
     <message>

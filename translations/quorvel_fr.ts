@@ -308,7 +308,7 @@
         <translation>feuille verte en bonne santé</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>feuille jaune pâle</translation>
     </message>
     <message>

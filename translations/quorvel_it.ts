@@ -308,7 +308,7 @@
         <translation>foglia verde sana</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>foglia giallo pallido</translation>
     </message>
     <message>

@@ -308,7 +308,7 @@
         <translation>gezond groen blad</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>bleekgeel blad</translation>
     </message>
     <message>

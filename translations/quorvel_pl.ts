@@ -310,7 +310,7 @@
         <translation>zdrowy zielony liść</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>bladożółty liść</translation>
     </message>
     <message>

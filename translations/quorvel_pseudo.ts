@@ -304,8 +304,8 @@
         <translation>[ĥéåĺţĥý ĝŕééñ ĺéåƒ ~~~~~]</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
-        <translation>[þåĺé ýéĺĺöŵ ĺéåƒ ~~~~]</translation>
+        <source>pale yellow leaf with green veins</source>
+        <translation>[þåĺé ýéĺĺöŵ ĺéåƒ ŵîţĥ ĝŕééñ ṽéîñš ~~~~ ~~~~ ~]</translation>
     </message>
     <message>
         <source>white leaf with green veins</source>

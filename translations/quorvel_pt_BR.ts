@@ -308,7 +308,7 @@
         <translation>folha verde e saudável</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>folha amarelo-pálida</translation>
     </message>
     <message>

@@ -308,7 +308,7 @@
         <translation>friskt grönt blad</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>blekgult blad</translation>
     </message>
     <message>

@@ -306,7 +306,7 @@
         <translation>sağlıklı yeşil yaprak</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>soluk sarı yaprak</translation>
     </message>
     <message>

@@ -310,7 +310,7 @@
         <translation>здоровий зелений листок</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>блідо-жовтий листок</translation>
     </message>
     <message>

@@ -306,7 +306,7 @@
         <translation>健康的绿色叶片</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>淡黄色叶片</translation>
     </message>
     <message>
