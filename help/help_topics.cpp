@@ -184,16 +184,7 @@ QString paragraphNaming(const QString& text, const Captions&... captions)
 QString keysSection()
 {
     return heading(2, translated(kKeys[0])) + paragraph(translated(kKeys[1])) +
-           paragraphNaming(
-               QCoreApplication::translate(
-                   "HelpWindow",
-                   "To measure with the keyboard, click %1, then press an arrow key: an outline "
-                   "of the ruler appears. Each arrow moves it one unit of the ruler. Going up or "
-                   "down, it stops on the way where its zero mark is level with the top of the "
-                   "stem. Shift with an arrow moves it one small step, to put the zero mark "
-                   "exactly level. Return or Space puts the ruler where the outline is, unless "
-                   "something is in the way; Escape stops and leaves the ruler where it was."),
-               ResultsWindow::commandCaption(ResultsCommand::MoveRuler)) +
+           QStringLiteral("<p>") + measuringTheStem(Markup::Html)[1] + QStringLiteral("</p>") +
            paragraph(QCoreApplication::translate(
                "HelpWindow",
                "A screen reader hears what each step changed: the mineral added and the record, "
@@ -241,18 +232,7 @@ QString resultsHtml()
                "minerals you gave it. How tall did the stem grow? Are the leaves green "
                "and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, "
                "a cutting without water hardly grows and has no leaves at all.")) +
-           paragraphNaming(
-               QCoreApplication::translate(
-                   "HelpWindow",
-                   "Measure the stem with the ruler. There are two ways. Drag it: press the "
-                   "mouse button on the ruler, move it beside the stem and let go. Or click %1, "
-                   "then click where the top of the ruler should go. Put the ruler's 0 level with "
-                   "the top of the stem, and read the number beside the foot of the stem, where it "
-                   "comes out of the tube: that is its height in the ruler's units, which are "
-                   "Quorvel's own and not centimetres. A cutting given water and every mineral "
-                   "grows %2 units tall."),
-               ResultsWindow::commandCaption(ResultsCommand::MoveRuler),
-               ResultsWindow::rulerUnits(grownWithWater(0).stemTwips)) +
+           QStringLiteral("<p>") + measuringTheStem(Markup::Html)[0] + QStringLiteral("</p>") +
            paragraphNaming(QCoreApplication::translate(
                                "HelpWindow",
                                "%1 takes you back to plan the next one, with an empty tube. %2 "
@@ -366,6 +346,39 @@ QString aboutHtml()
 }
 
 } // namespace
+
+QStringList measuringTheStem(Markup markup)
+{
+    const auto text = [markup](const QString& words) {
+        return markup == Markup::Html ? words.toHtmlEscaped() : words;
+    };
+    const auto marked = [markup](const QString& name) {
+        return markup == Markup::Html ? bold(name)
+                                      : QStringLiteral("**") + name + QStringLiteral("**");
+    };
+    const QString button = marked(ResultsWindow::commandCaption(ResultsCommand::MoveRuler));
+    return {
+        text(QCoreApplication::translate(
+                 "HelpWindow",
+                 "Measure the stem with the ruler. There are two ways. Drag it: press the "
+                 "mouse button on the ruler, move it beside the stem and let go. Or click %1, "
+                 "then click where the top of the ruler should go. Put the ruler's 0 level with "
+                 "the top of the stem, and read the number beside the foot of the stem, where it "
+                 "comes out of the tube: that is its height in the ruler's units, which are "
+                 "Quorvel's own and not centimetres. A cutting given water and every mineral "
+                 "grows %2 units tall."))
+            .arg(button, marked(ResultsWindow::rulerUnits(grownWithWater(0).stemTwips))),
+        text(QCoreApplication::translate(
+                 "HelpWindow",
+                 "To measure with the keyboard, click %1, then press an arrow key: an outline "
+                 "of the ruler appears. Each arrow moves it one unit of the ruler. Going up or "
+                 "down, it stops on the way where its zero mark is level with the top of the "
+                 "stem. Shift with an arrow moves it one small step, to put the zero mark "
+                 "exactly level. Return or Space puts the ruler where the outline is, unless "
+                 "something is in the way; Escape stops and leaves the ruler where it was."))
+            .arg(button),
+    };
+}
 
 ShortageFacts shortageFacts(Mineral missing)
 {
