@@ -75,11 +75,11 @@
         <translation>عن برنامج Quorvel</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
         <translation>يحتاج النبات إلى النيتروجين ليبني سيقانًا وأوراقًا جديدة (فالنيتروجين جزء من كل بروتين) وليصنع الكلوروفيل. إذا لم يحصل النبات على ما يكفيه من النيتروجين بقي صغيرًا باهت اللون. وتصير أوراقه القديمة السفلى صفراء باهتة أولًا، لأن النبات ينقل النيتروجين منها إلى أوراقه الجديدة.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
         <translation>يساعد البوتاسيوم النبات على التحكّم في الماء الذي فيه: فهو يفتح ويغلق الثقوب الدقيقة في الأوراق (الثغور) التي يخرج منها الماء. ويساعد النبات أيضًا على مقاومة الأمراض. إذا لم يحصل النبات على ما يكفيه من البوتاسيوم اصفرّت أوراقه القديمة ثم صارت بنية، بدءًا من حوافها وأطرافها، وقد تظهر عليها بقع بنية.</translation>
     </message>
     <message>
@@ -139,7 +139,7 @@
         <translation>العالِم الجيد لا يغيّر إلا شيئًا واحدًا في كل مرة. ازرع نبتة تحصل على كل ما تحتاج إليه، ثم نبتة أخرى ينقصها عنصر معدني واحد فقط، وقارن بينهما.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
         <translation>تعرض هذه الشاشة كيف نمت عقلتك. ويذكّرك الجدول بالعناصر المعدنية التي أعطيتها لها. كم بلغ طول الساق؟ هل الأوراق خضراء سليمة، أم صفراء باهتة أو بيضاء أو مبقّعة أو أرجوانية أو مجعّدة؟ من غير ماء لا تكاد العقلة تنمو، ولا تنبت لها أي ورقة.</translation>
     </message>
     <message>
@@ -147,7 +147,7 @@
         <translation>الزر %1 يعيدك لتخطّط للتجربة التالية، بأنبوب فارغ. والزر %2 يغلق برنامج Quorvel (ويسألك أولًا).</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
         <translation>النباتات الخضراء تصنع غذاءها بنفسها. ففي أوراقها تستعمل طاقة ضوء الشمس لتحوّل الماء، وثاني أكسيد الكربون الذي تأخذه من الهواء، إلى سكر: وهذا ما يُسمّى البناء الضوئي. والمادة الخضراء في الأوراق التي تمتص ضوء الشمس تُسمّى الكلوروفيل.</translation>
     </message>
     <message>
@@ -225,7 +225,7 @@
         <translation>نص المساعدة</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
         <translation>لتقيس بلوحة المفاتيح، انقر على %1: يظهر إطار المسطرة عندما تضغط أحد مفاتيح الأسهم، وكل ضغطة على سهم تحرّكه قليلًا. ومفتاح Shift مع سهم يحرّكه ثلاث علامات من علامات المسطرة، ويتوقّف حيث تكون علامة الصفر بمحاذاة قمة الساق. مفتاح Enter أو مفتاح المسافة يضع المسطرة هناك، إلا إذا كان في طريقها شيء؛ ومفتاح Esc يعيدها إلى حيث كانت.</translation>
     </message>
     <message>
@@ -316,7 +316,7 @@
         <translation>ورقة خضراء سليمة</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>ورقة صفراء باهتة</translation>
     </message>
     <message>

@@ -75,11 +75,11 @@
         <translation>Quant a Quorvel</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
         <translation>Una planta necessita nitrogen per construir tiges i fulles noves (forma part de totes les proteïnes) i per fabricar clorofil·la. Sense prou nitrogen, la planta es queda petita i pàl·lida. Les fulles velles, les de baix, són les primeres que es tornen de color groc pàl·lid, perquè la planta en trasllada el nitrogen a les fulles noves.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
         <translation>El potassi ajuda la planta a controlar l&apos;aigua: obre i tanca els foradets de les fulles per on surt l&apos;aigua. També ajuda la planta a defensar-se de les malalties. Sense prou potassi, les fulles velles es tornen grogues i després marrons, començant per les vores i les puntes, i poden tenir taques marrons.</translation>
     </message>
     <message>
@@ -139,7 +139,7 @@
         <translation>Els bons científics només canvien una cosa cada vegada. Fes créixer una planta amb tot el que necessita, després una altra a la qual falti un sol mineral, i compara-les.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
         <translation>Aquesta pantalla mostra com ha crescut el teu esqueix. La taula et recorda quins minerals li has donat. Fins a quina altura ha crescut la tija? Les fulles són verdes i sanes, o bé són de color groc pàl·lid, blanques, tacades, morades o arrugades? Sense aigua, un esqueix gairebé no creix i no fa cap fulla.</translation>
     </message>
     <message>
@@ -147,7 +147,7 @@
         <translation>%1 et torna enrere per planificar l&apos;experiment següent, amb el tub buit. %2 tanca Quorvel (abans et pregunta si n&apos;estàs segur).</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
         <translation>Les plantes verdes fabriquen el seu propi aliment. A les fulles, fan servir l&apos;energia de la llum del sol per transformar aigua, i diòxid de carboni de l&apos;aire, en sucre: això s&apos;anomena fotosíntesi. La substància verda de les fulles que capta la llum del sol s&apos;anomena clorofil·la.</translation>
     </message>
     <message>
@@ -217,7 +217,7 @@
         <translation>Text de l&apos;ajuda</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
         <translation>Per mesurar amb el teclat, fes clic a %1: quan prems una tecla de fletxa, apareix el contorn del regle, i cada fletxa el mou una mica. Maj amb una fletxa el mou tres marques del regle, i s&apos;atura on la marca del zero queda a l&apos;altura de la part de dalt de la tija. Retorn o la barra d&apos;espai hi deixen el regle, tret que hi hagi alguna cosa que hi faci nosa; Esc el torna a posar on era.</translation>
     </message>
     <message>
@@ -308,7 +308,7 @@
         <translation>fulla verda i sana</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>fulla de color groc pàl·lid</translation>
     </message>
     <message>

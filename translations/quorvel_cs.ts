@@ -75,11 +75,11 @@
         <translation>O Quorvelu</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
         <translation>Rostlina potřebuje dusík, aby mohla vytvářet nové stonky a listy (je součástí každé bílkoviny) a vyrábět chlorofyl. Když má dusíku nedostatek, zůstane malá a bledá. Jako první se bledě žlutě zbarví její starší, spodní listy, protože rostlina z nich přesouvá dusík do nových listů.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
         <translation>Draslík pomáhá rostlině hospodařit s vodou: otevírá a zavírá drobné otvory v listech (průduchy), kterými voda uniká ven. Pomáhá jí také bránit se nemocem. Když má rostlina draslíku nedostatek, starší listy zežloutnou a potom zhnědnou, nejdřív na okrajích a na špičkách, a mohou na nich být hnědé skvrny.</translation>
     </message>
     <message>
@@ -139,7 +139,7 @@
         <translation>Správný badatel mění vždycky jen jednu věc. Nech vyrůst jednu rostlinu se vším, co potřebuje, potom jednu, které chybí jediná minerální látka, a obě porovnej.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
         <translation>Tato obrazovka ukazuje, jak tvůj řízek vyrostl. Tabulka ti připomene, které minerální látky řízek dostal. Jak vysoký stonek vyrostl? Jsou listy zelené a zdravé, nebo bledě žluté, bílé, skvrnité, fialové či zkadeřené? Bez vody řízek skoro neroste a nevyroste mu vůbec žádný list.</translation>
     </message>
     <message>
@@ -147,7 +147,7 @@
         <translation>%1 tě vrátí k plánování dalšího pokusu, s prázdnou zkumavkou. %2 Quorvel ukončí (nejdřív se tě zeptá).</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
         <translation>Zelené rostliny si vyrábějí potravu samy. V listech s pomocí energie slunečního světla mění vodu a oxid uhličitý ze vzduchu na cukr: tomu se říká fotosyntéza. Zelené barvivo v listech, které sluneční světlo zachytává, se jmenuje chlorofyl (listová zeleň).</translation>
     </message>
     <message>
@@ -219,7 +219,7 @@
         <translation>Text nápovědy</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
         <translation>Chceš-li měřit klávesnicí, klikni na %1: když stiskneš šipku, objeví se obrys pravítka a každá šipka ho kousek posune. Shift se šipkou ho posune o tři dílky pravítka a zastaví ho tam, kde je jeho nula ve výšce vrcholu stonku. Enter nebo mezerník tam pravítko položí, pokud nic nepřekáží; Esc ho vrátí tam, kde bylo.</translation>
     </message>
     <message>
@@ -310,7 +310,7 @@
         <translation>zdravý zelený list</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>bledě žlutý list</translation>
     </message>
     <message>

@@ -135,11 +135,11 @@
         <translation>Hilfetext</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
         <translation>Eine Pflanze braucht Stickstoff, um neue Stängel und Blätter aufzubauen (er steckt in jedem Eiweiß) und um Chlorophyll herzustellen. Bei Stickstoffmangel bleibt die Pflanze klein und blass. Ihre älteren, unteren Blätter werden zuerst blassgelb, weil die Pflanze deren Stickstoff in ihre neuen Blätter verlagert.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
         <translation>Kalium hilft der Pflanze, ihren Wasserhaushalt zu regeln: Es öffnet und schließt die winzigen Spaltöffnungen in den Blättern, durch die Wasser verdunstet. Außerdem hilft es der Pflanze, sich gegen Krankheiten zu wehren. Bei Kaliummangel werden die älteren Blätter erst gelb und dann braun, zuerst am Rand und an der Spitze, und sie können braune Flecken bekommen.</translation>
     </message>
     <message>
@@ -179,11 +179,11 @@
         <translation>Die Höhen in Quorvel legt das Modell fest, sie sind nicht an echten Pflanzen gemessen. Und das Lineal zählt in Quorvels eigenen Einheiten, nicht in Zentimetern.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
         <translation>Dieser Bildschirm zeigt, wie dein Steckling gewachsen ist. Die Tabelle erinnert dich daran, welche Mineralstoffe du ihm gegeben hast. Wie hoch ist der Stängel gewachsen? Sind die Blätter grün und gesund, oder sind sie blassgelb, weiß, gefleckt, violett oder gekräuselt? Ohne Wasser wächst ein Steckling kaum und bekommt überhaupt keine Blätter.</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
         <translation>Grüne Pflanzen stellen ihre Nahrung selbst her. In ihren Blättern verwandeln sie mit der Energie des Sonnenlichts Wasser und Kohlenstoffdioxid aus der Luft in Zucker: Das nennt man Fotosynthese. Der grüne Farbstoff in den Blättern, der das Sonnenlicht einfängt, heißt Chlorophyll (Blattgrün).</translation>
     </message>
     <message>
@@ -217,7 +217,7 @@
         <translation>Für Lehrkräfte gehört zu Quorvel eine Handreichung mit einem Stundenverlauf, Fragen mit Antworten und allen Ergebnissen des Versuchs, in jeder Sprache, die Quorvel spricht. Unter Linux liegt sie im Ordner %1.</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
         <translation>Um mit der Tastatur zu messen, klicke auf %1: Wenn du eine Pfeiltaste drückst, erscheint ein Umriss des Lineals, und jeder Pfeil bewegt ihn ein wenig. Umschalt mit einem Pfeil bewegt ihn um drei Striche des Lineals und hält an, wo sein Nullstrich auf Höhe der Spitze des Stängels ist. Eingabe oder Leertaste legt das Lineal dorthin, außer wenn etwas im Weg ist; Esc legt es zurück, wo es war.</translation>
     </message>
     <message>
@@ -308,7 +308,7 @@
         <translation>gesundes grünes Blatt</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>blassgelbes Blatt</translation>
     </message>
     <message>

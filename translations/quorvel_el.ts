@@ -75,11 +75,11 @@
         <translation>Σχετικά με το Quorvel</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
         <translation>Το φυτό χρειάζεται άζωτο για να φτιάχνει νέους βλαστούς και φύλλα (υπάρχει σε κάθε πρωτεΐνη) και για να φτιάχνει χλωροφύλλη. Χωρίς αρκετό άζωτο το φυτό μένει μικρό και ωχρό. Τα παλαιότερα, χαμηλά φύλλα του γίνονται πρώτα ωχροκίτρινα, γιατί το φυτό μεταφέρει το άζωτό τους στα νέα του φύλλα.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
         <translation>Το κάλιο βοηθά το φυτό να ελέγχει το νερό του: ανοίγει και κλείνει τους μικροσκοπικούς πόρους των φύλλων (τα στόματα) από όπου βγαίνει νερό. Βοηθά επίσης το φυτό να αντιμετωπίζει τις ασθένειες. Χωρίς αρκετό κάλιο τα παλαιότερα φύλλα κιτρινίζουν και μετά καφετιάζουν, ξεκινώντας από τις άκρες και τις μύτες τους, και μπορεί να βγάλουν καφέ κηλίδες.</translation>
     </message>
     <message>
@@ -139,7 +139,7 @@
         <translation>Ένας καλός επιστήμονας αλλάζει μόνο ένα πράγμα κάθε φορά. Μεγάλωσε ένα φυτό με όλα όσα χρειάζεται, μετά ένα με ένα μόνο ανόργανο στοιχείο να λείπει, και σύγκρινε τα δύο.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
         <translation>Αυτή η οθόνη δείχνει πώς μεγάλωσε το μόσχευμά σου. Ο πίνακας σου θυμίζει ποια ανόργανα στοιχεία του έδωσες. Πόσο ψήλωσε ο βλαστός; Είναι τα φύλλα πράσινα και υγιή ή ωχροκίτρινα, άσπρα, με κηλίδες, μωβ ή ζαρωμένα; Χωρίς νερό ένα μόσχευμα σχεδόν δεν μεγαλώνει και δεν βγάζει καθόλου φύλλα.</translation>
     </message>
     <message>
@@ -147,7 +147,7 @@
         <translation>Το %1 σε γυρίζει πίσω για να σχεδιάσεις το επόμενο, με άδειο σωλήνα. Το %2 κλείνει το Quorvel (πρώτα σε ρωτάει).</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
         <translation>Τα πράσινα φυτά φτιάχνουν μόνα τους την τροφή τους. Στα φύλλα τους χρησιμοποιούν την ενέργεια του ηλιακού φωτός για να μετατρέψουν νερό και διοξείδιο του άνθρακα από τον αέρα σε σάκχαρο: αυτό λέγεται φωτοσύνθεση. Η πράσινη ουσία των φύλλων που δεσμεύει το φως του ήλιου λέγεται χλωροφύλλη.</translation>
     </message>
     <message>
@@ -217,7 +217,7 @@
         <translation>Κείμενο βοήθειας</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
         <translation>Για να μετρήσεις με το πληκτρολόγιο, κάνε κλικ στο %1: όταν πατήσεις ένα βελάκι εμφανίζεται το περίγραμμα του χάρακα και κάθε βελάκι το μετακινεί λίγο. Το Shift μαζί με ένα βελάκι το μετακινεί τρεις γραμμές του χάρακα και σταματά εκεί όπου η γραμμή του μηδενός είναι στο ύψος της κορυφής του βλαστού. Το Enter ή το Διάστημα βάζει τον χάρακα εκεί, εκτός αν κάτι είναι στη μέση· το Esc τον γυρίζει εκεί που ήταν.</translation>
     </message>
     <message>
@@ -308,7 +308,7 @@
         <translation>υγιές πράσινο φύλλο</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>ωχροκίτρινο φύλλο</translation>
     </message>
     <message>

@@ -135,11 +135,11 @@
         <translation>Texto de la ayuda</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
         <translation>Una planta necesita nitrógeno para formar tallos y hojas nuevos (forma parte de todas las proteínas) y para fabricar clorofila. Si no tiene suficiente nitrógeno, la planta se queda pequeña y pálida. Sus hojas más viejas, las de abajo, son las primeras que se ponen de color amarillo pálido, porque la planta lleva su nitrógeno a las hojas nuevas.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
         <translation>El potasio ayuda a la planta a controlar su agua: abre y cierra los poros diminutos de las hojas por los que sale el agua. También ayuda a la planta a defenderse de las enfermedades. Si no tiene suficiente potasio, las hojas más viejas se vuelven amarillas y después marrones, empezando por los bordes y las puntas, y pueden salirles manchas marrones.</translation>
     </message>
     <message>
@@ -179,11 +179,11 @@
         <translation>Las alturas de Quorvel las fija el modelo, no se han medido en plantas de verdad, y su regla cuenta en sus propias unidades, no en centímetros.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
         <translation>Esta pantalla muestra cómo ha crecido tu esqueje. La tabla te recuerda qué minerales le has dado. ¿Cuánto ha crecido el tallo? ¿Las hojas son verdes y sanas, o de color amarillo pálido, blancas, con manchas, moradas o arrugadas? Sin agua, un esqueje casi no crece y no le sale ninguna hoja.</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
         <translation>Las plantas verdes fabrican su propio alimento. En sus hojas usan la energía de la luz del sol para transformar agua, y dióxido de carbono del aire, en azúcar: esto se llama fotosíntesis. La sustancia verde de las hojas que capta la luz del sol se llama clorofila.</translation>
     </message>
     <message>
@@ -217,7 +217,7 @@
         <translation>Para el profesorado, Quorvel trae una guía con un plan de clase, preguntas con sus respuestas y todos los resultados del experimento, en cada uno de los idiomas que habla. En Linux está en la carpeta %1.</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
         <translation>Para medir con el teclado, haz clic en %1: al pulsar una flecha aparece un contorno de la regla, y cada flecha lo mueve un poco. Mayús con una flecha lo mueve tres marcas de la regla, y se detiene donde su cero está a la altura de la punta del tallo. Intro o Espacio deja la regla ahí, salvo que algo esté en medio; Escape la devuelve a donde estaba.</translation>
     </message>
     <message>
@@ -308,7 +308,7 @@
         <translation>hoja verde y sana</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>hoja de color amarillo pálido</translation>
     </message>
     <message>

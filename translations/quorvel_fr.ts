@@ -135,11 +135,11 @@
         <translation>Texte de l&apos;aide</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
         <translation>Une plante a besoin d&apos;azote pour construire de nouvelles tiges et de nouvelles feuilles (l&apos;azote fait partie de toutes les protéines) et pour fabriquer sa chlorophylle. Sans assez d&apos;azote, la plante reste petite et pâle. Ses feuilles âgées, en bas, deviennent jaune pâle en premier, parce que la plante envoie leur azote vers ses nouvelles feuilles.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
         <translation>Le potassium aide une plante à gérer son eau&#xa0;: il ouvre et ferme les minuscules trous des feuilles par où l&apos;eau sort. Il aide aussi la plante à se défendre contre les maladies. Sans assez de potassium, les feuilles âgées jaunissent puis brunissent, en commençant par leurs bords et leur pointe, et peuvent se couvrir de taches brunes.</translation>
     </message>
     <message>
@@ -179,11 +179,11 @@
         <translation>Les hauteurs de Quorvel sont fixées par le modèle&#xa0;: elles ne sont pas mesurées sur de vraies plantes. Sa règle compte dans ses propres unités, pas en centimètres.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
         <translation>Cet écran montre comment ta bouture a poussé. Le tableau te rappelle quels sels minéraux tu lui as donnés. Quelle hauteur la tige a-t-elle atteinte&#xa0;? Les feuilles sont-elles vertes et en bonne santé, ou bien jaune pâle, blanches, tachées, violettes ou crispées&#xa0;? Sans eau, une bouture pousse à peine et ne fait aucune feuille.</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
         <translation>Les plantes vertes fabriquent elles-mêmes leur nourriture. Dans leurs feuilles, elles utilisent l&apos;énergie de la lumière du soleil pour transformer de l&apos;eau, et du dioxyde de carbone pris dans l&apos;air, en sucre&#xa0;: c&apos;est ce qu&apos;on appelle la photosynthèse. La substance verte des feuilles qui capte la lumière du soleil s&apos;appelle la chlorophylle.</translation>
     </message>
     <message>
@@ -217,7 +217,7 @@
         <translation>Pour les enseignants, un guide est fourni avec Quorvel, dans chacune des langues qu&apos;il parle&#xa0;: un déroulé de séance, des questions avec leurs réponses et tous les résultats de l&apos;expérience. Sous Linux, il se trouve dans le dossier %1.</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
         <translation>Pour mesurer au clavier, clique sur %1 : un contour de la règle apparaît quand tu appuies sur une flèche, et chaque flèche le déplace un peu. Maj avec une flèche le déplace de trois traits de la règle, et s&apos;arrête là où son zéro est au niveau du haut de la tige. Entrée ou Espace pose la règle là, sauf si quelque chose est dans le chemin ; Échap la remet où elle était.</translation>
     </message>
     <message>
@@ -308,7 +308,7 @@
         <translation>feuille verte en bonne santé</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>feuille jaune pâle</translation>
     </message>
     <message>

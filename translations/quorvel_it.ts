@@ -75,11 +75,11 @@
         <translation>Informazioni su Quorvel</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
         <translation>Una pianta ha bisogno di azoto per costruire nuovi fusti e nuove foglie (l&apos;azoto fa parte di tutte le proteine) e per produrre la clorofilla. Senza abbastanza azoto la pianta resta piccola e pallida. Le sue foglie più vecchie, in basso, diventano giallo pallido per prime, perché la pianta sposta il loro azoto verso le foglie nuove.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
         <translation>Il potassio aiuta la pianta a regolare la sua acqua: fa aprire e chiudere i minuscoli forellini delle foglie, gli stomi, da cui esce l&apos;acqua. Aiuta anche la pianta a difendersi dalle malattie. Senza abbastanza potassio le foglie più vecchie diventano gialle e poi marroni, a partire dai margini e dalle punte, e possono coprirsi di macchie marroni.</translation>
     </message>
     <message>
@@ -139,7 +139,7 @@
         <translation>Un bravo scienziato cambia una sola cosa alla volta. Fai crescere una pianta con tutto ciò di cui ha bisogno, poi una a cui manca un solo minerale, e confronta le due.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
         <translation>Questa schermata mostra come è cresciuta la tua talea. La tabella ti ricorda quali minerali le hai dato. Quanto è cresciuto il fusto? Le foglie sono verdi e sane, oppure giallo pallido, bianche, macchiate, viola o increspate? Senz&apos;acqua una talea cresce appena e non mette nessuna foglia.</translation>
     </message>
     <message>
@@ -147,7 +147,7 @@
         <translation>%1 ti riporta indietro per progettare il prossimo esperimento, con la provetta vuota. %2 chiude Quorvel (prima ti chiede se vuoi davvero uscire).</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
         <translation>Le piante verdi producono da sole il proprio cibo. Nelle foglie usano l&apos;energia della luce del Sole per trasformare l&apos;acqua, e l&apos;anidride carbonica presa dall&apos;aria, in zucchero: questo si chiama fotosintesi. La sostanza verde delle foglie che cattura la luce del Sole si chiama clorofilla.</translation>
     </message>
     <message>
@@ -217,7 +217,7 @@
         <translation>Testo dell&apos;aiuto</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
         <translation>Per misurare con la tastiera, clicca su %1: quando premi un tasto freccia compare il contorno del righello, e ogni freccia lo sposta di poco. Maiusc con una freccia lo sposta di tre tacche del righello, e si ferma dove il suo zero è all&apos;altezza della cima del fusto. Invio o Spazio mettono lì il righello, se non c&apos;è niente di mezzo; Esc lo rimette dov&apos;era.</translation>
     </message>
     <message>
@@ -308,7 +308,7 @@
         <translation>foglia verde sana</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>foglia giallo pallido</translation>
     </message>
     <message>

@@ -135,11 +135,11 @@
         <translation>Helptekst</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
         <translation>Een plant heeft stikstof nodig om nieuwe stengels en bladeren te bouwen (het zit in elk eiwit) en om bladgroen te maken. Zonder genoeg stikstof blijft de plant klein en bleek. Zijn oudere, onderste bladeren worden het eerst bleekgeel, omdat de plant hun stikstof naar zijn nieuwe bladeren brengt.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
         <translation>Kalium helpt een plant om zijn water te regelen: het opent en sluit de piepkleine openingen in de bladeren waardoor water naar buiten gaat (de huidmondjes). Het helpt de plant ook tegen ziekten. Zonder genoeg kalium worden de oudere bladeren geel en daarna bruin, te beginnen bij de randen en de punten, en ze kunnen bruine vlekken krijgen.</translation>
     </message>
     <message>
@@ -179,11 +179,11 @@
         <translation>De hoogtes in Quorvel komen uit het model en zijn niet gemeten aan echte planten. De liniaal telt in eigen eenheden, niet in centimeters.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
         <translation>Dit scherm laat zien hoe je stekje is gegroeid. De tabel laat nog eens zien welke mineralen je het hebt gegeven. Hoe hoog is de stengel geworden? Zijn de bladeren groen en gezond, of bleekgeel, wit, gevlekt, paars of gerimpeld? Zonder water groeit een stekje bijna niet, en het krijgt helemaal geen bladeren.</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
         <translation>Groene planten maken hun eigen voedsel. In hun bladeren maken ze met de energie van zonlicht suiker uit water en koolstofdioxide, een gas uit de lucht. Dat heet fotosynthese. De groene stof in bladeren die het zonlicht opvangt, heet bladgroen (of chlorofyl).</translation>
     </message>
     <message>
@@ -217,7 +217,7 @@
         <translation>Voor docenten hoort bij Quorvel een handleiding met een lesplan, vragen met antwoorden en alle uitkomsten van de proef, in elke taal die Quorvel spreekt. Op Linux staat die in de map %1.</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
         <translation>Om met het toetsenbord te meten, klik je op %1: als je op een pijltjestoets drukt, verschijnt een omtrek van de liniaal, en elk pijltje verplaatst hem een beetje. Shift met een pijltje verplaatst hem drie streepjes van de liniaal en stopt waar de nulstreep gelijk is met de top van de stengel. Enter of spatie legt de liniaal daar neer, behalve als er iets in de weg zit; Escape legt hem terug waar hij was.</translation>
     </message>
     <message>
@@ -308,7 +308,7 @@
         <translation>gezond groen blad</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>bleekgeel blad</translation>
     </message>
     <message>

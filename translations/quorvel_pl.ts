@@ -75,11 +75,11 @@
         <translation>O programie Quorvel</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
         <translation>Roślina potrzebuje azotu, żeby budować nowe łodygi i liście (azot jest częścią każdego białka), i żeby wytwarzać chlorofil. Przy niedoborze azotu roślina pozostaje mała i blada. Najpierw jej starsze, dolne liście stają się bladożółte, bo roślina przenosi azot z nich do nowych liści.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
         <translation>Potas pomaga roślinie gospodarować wodą: otwiera i zamyka maleńkie otwory w liściach (aparaty szparkowe), przez które woda wyparowuje. Pomaga też roślinie bronić się przed chorobami. Przy niedoborze potasu starsze liście żółkną, a potem brązowieją, zaczynając od brzegów i wierzchołków, i mogą mieć brązowe plamy.</translation>
     </message>
     <message>
@@ -139,7 +139,7 @@
         <translation>W dobrym doświadczeniu zmieniamy tylko jedną rzecz naraz. Wyhoduj jedną roślinę, która dostała wszystko, czego potrzebuje, potem drugą, której brakuje tylko jednego składnika mineralnego, i porównaj obie.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
         <translation>Ten ekran pokazuje, jak wyrosła twoja sadzonka. Tabela przypomina, jakie składniki mineralne dostała sadzonka. Jak wysoka urosła łodyga? Czy liście są zielone i zdrowe, czy może bladożółte, białe, w plamy, fioletowe albo pomarszczone? Bez wody sadzonka prawie nie rośnie i nie wypuszcza żadnych liści.</translation>
     </message>
     <message>
@@ -147,7 +147,7 @@
         <translation>Przycisk %1 zabiera cię z powrotem do planowania następnego doświadczenia, z pustą probówką. Przycisk %2 zamyka program Quorvel (najpierw zapyta cię o zgodę).</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
         <translation>Zielone rośliny same wytwarzają sobie pokarm. W liściach, dzięki energii światła słonecznego, zamieniają wodę i dwutlenek węgla z powietrza w cukier: to fotosynteza. Zielony barwnik w liściach, który pochłania światło słoneczne, to chlorofil.</translation>
     </message>
     <message>
@@ -219,7 +219,7 @@
         <translation>Tekst pomocy</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
         <translation>Aby zmierzyć łodygę za pomocą klawiatury, kliknij %1: gdy naciśniesz klawisz strzałki, pojawi się zarys linijki, a każda strzałka przesuwa go trochę. Strzałka z wciśniętym klawiszem Shift przesuwa go o trzy kreski podziałki i zatrzymuje go tam, gdzie kreska zera linijki jest na wysokości wierzchołka łodygi. Enter albo spacja kładzie tam linijkę, chyba że coś przeszkadza; Esc przywraca linijkę tam, gdzie była.</translation>
     </message>
     <message>
@@ -310,7 +310,7 @@
         <translation>zdrowy zielony liść</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>bladożółty liść</translation>
     </message>
     <message>

@@ -135,11 +135,11 @@
         <translation>Texto da ajuda</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
         <translation>A planta precisa de nitrogênio para formar caules e folhas novos (ele faz parte de todas as proteínas) e para produzir clorofila. Sem nitrogênio suficiente, a planta fica pequena e pálida. As folhas mais velhas, as de baixo, são as primeiras a ficar amarelo-pálidas, porque a planta leva o nitrogênio delas para as folhas mais novas.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
         <translation>O potássio ajuda a planta a controlar a sua água: ele abre e fecha os poros minúsculos das folhas, por onde a água sai. Ele também ajuda a planta a resistir a doenças. Sem potássio suficiente, as folhas mais velhas ficam amarelas e depois marrons, começando pelas bordas e pelas pontas, e podem ganhar manchas marrons.</translation>
     </message>
     <message>
@@ -179,11 +179,11 @@
         <translation>As alturas do Quorvel vêm do modelo, não de medidas em plantas de verdade, e a régua dele conta em unidades próprias, não em centímetros.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
         <translation>Esta tela mostra como a sua estaca cresceu. A tabela lembra quais minerais você deu a ela. Até que altura o caule cresceu? As folhas estão verdes e saudáveis, ou amarelo-pálidas, brancas, manchadas, roxas ou enrugadas? Sem água, uma estaca quase não cresce e não forma nenhuma folha.</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
         <translation>As plantas verdes produzem o próprio alimento. Nas folhas, elas usam a energia da luz do sol para transformar água e gás carbônico do ar em açúcar: isso se chama fotossíntese. A substância verde das folhas que capta a luz do sol se chama clorofila.</translation>
     </message>
     <message>
@@ -217,7 +217,7 @@
         <translation>Para os professores, o Quorvel traz um guia em cada língua que fala: um plano de aula, perguntas com respostas e todos os resultados do experimento. No Linux, os guias ficam na pasta %1.</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
         <translation>Para medir com o teclado, clique em %1: um contorno da régua aparece quando você aperta uma seta, e cada seta o move um pouco. Shift com uma seta o move três marcas da régua, e para onde o zero fica na altura do topo do caule. Enter ou Espaço coloca a régua ali, a menos que algo esteja no caminho; Esc a devolve para onde estava.</translation>
     </message>
     <message>
@@ -308,7 +308,7 @@
         <translation>folha verde e saudável</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>folha amarelo-pálida</translation>
     </message>
     <message>

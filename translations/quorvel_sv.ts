@@ -75,11 +75,11 @@
         <translation>Om Quorvel</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
         <translation>En växt behöver kväve för att bygga nya stjälkar och blad (kväve finns i alla proteiner) och för att tillverka klorofyll. Utan tillräckligt med kväve förblir växten liten och blek. Dess äldre, nedre blad blir blekgula först, eftersom växten flyttar deras kväve till sina nya blad.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
         <translation>Kalium hjälper växten att styra sin vattenbalans: det öppnar och stänger de små hålen i bladen, klyvöppningarna, som släpper ut vatten. Det hjälper också växten att stå emot sjukdomar. Utan tillräckligt med kalium blir de äldre bladen gula och sedan bruna, först i kanterna och vid spetsarna, och de kan få bruna fläckar.</translation>
     </message>
     <message>
@@ -139,7 +139,7 @@
         <translation>En bra forskare ändrar bara en sak i taget. Låt en växt växa med allt den behöver och sedan en där ett enda mineral saknas, och jämför de två.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
         <translation>Den här skärmen visar hur din stickling har vuxit. Tabellen påminner dig om vilka mineraler du gav den. Hur hög blev stjälken? Är bladen gröna och friska, eller är de blekgula, vita, fläckiga, lila eller krusiga? Utan vatten växer en stickling nästan inte alls och får inga blad.</translation>
     </message>
     <message>
@@ -147,7 +147,7 @@
         <translation>Med %1 går du tillbaka och planerar nästa experiment, med ett tomt provrör. %2 avslutar Quorvel (du får en fråga först).</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
         <translation>Gröna växter gör sin egen mat. I bladen använder de energin i solljuset för att omvandla vatten, och koldioxid från luften, till socker: det kallas fotosyntes. Det gröna ämnet i bladen som fångar solljuset kallas klorofyll (bladgrönt).</translation>
     </message>
     <message>
@@ -217,7 +217,7 @@
         <translation>Hjälptext</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
         <translation>Om du vill mäta med tangentbordet klickar du på %1: en kontur av linjalen visas när du trycker på en piltangent, och varje piltangent flyttar den en liten bit. Skift och en piltangent flyttar den tre streck på linjalen och stannar där nollstrecket är i jämnhöjd med stjälkens topp. Enter eller mellanslag lägger linjalen där, om inte något är i vägen; Esc flyttar tillbaka den dit den var.</translation>
     </message>
     <message>
@@ -308,7 +308,7 @@
         <translation>friskt grönt blad</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>blekgult blad</translation>
     </message>
     <message>

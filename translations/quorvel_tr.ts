@@ -75,11 +75,11 @@
         <translation>Quorvel hakkında</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
         <translation>Bitki yeni gövde ve yapraklar yapmak (azot her proteinin bir parçasıdır) ve klorofil yapmak için azota ihtiyaç duyar. Yeterli azot olmazsa bitki küçük ve soluk kalır. Önce yaşlı, alttaki yaprakları soluk sarıya döner, çünkü bitki bu yaprakların azotunu yeni yapraklarına taşır.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
         <translation>Potasyum, bitkinin suyunu denetlemesine yardım eder: yapraklardaki, suyu dışarı bırakan küçük delikleri açıp kapatır. Bitkinin hastalıklara karşı savaşmasına da yardım eder. Yeterli potasyum olmazsa yaşlı yapraklar kenarlarından ve uçlarından başlayarak önce sararır, sonra kahverengiye döner; üzerlerinde kahverengi lekeler de çıkabilir.</translation>
     </message>
     <message>
@@ -139,7 +139,7 @@
         <translation>İyi bir bilim insanı bir seferde yalnızca bir şeyi değiştirir. Bir bitkiyi ihtiyacı olan her şeyle, bir başkasını da yalnızca bir minerali eksik bırakarak büyüt ve ikisini karşılaştır.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
         <translation>Bu ekran çeliğinin nasıl büyüdüğünü gösterir. Tablo, çeliğe hangi mineralleri verdiğini hatırlatır. Gövde ne kadar uzadı? Yapraklar yeşil ve sağlıklı mı, yoksa soluk sarı, beyaz, lekeli, mor ya da kıvrık mı? Susuz bir çelik neredeyse hiç büyümez ve hiç yaprak çıkarmaz.</translation>
     </message>
     <message>
@@ -147,7 +147,7 @@
         <translation>%1 düğmesi seni bir sonraki deneyi boş bir tüple planlamaya geri götürür. %2 düğmesi Quorvel&apos;i kapatır (önce sana sorar).</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
         <translation>Yeşil bitkiler kendi besinlerini kendileri yapar. Yapraklarında güneş ışığının enerjisini kullanarak suyu ve havadaki karbondioksiti şekere dönüştürürler: buna fotosentez denir. Yapraklardaki, güneş ışığını yakalayan yeşil maddeye klorofil denir.</translation>
     </message>
     <message>
@@ -215,7 +215,7 @@
         <translation>Yardım metni</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
         <translation>Klavyeyle ölçmek için %1 düğmesine tıkla: bir ok tuşuna bastığında cetvelin çerçevesi görünür ve her ok tuşu onu biraz kaydırır. Shift ile bir ok tuşu onu cetvelin üç çizgisi kadar kaydırır ve cetvelin sıfır çizgisi gövdenin ucuyla aynı hizaya gelince durur. Enter ya da boşluk tuşu, yolda bir engel yoksa cetveli oraya koyar; Escape cetveli eski yerine geri koyar.</translation>
     </message>
     <message>
@@ -306,7 +306,7 @@
         <translation>sağlıklı yeşil yaprak</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>soluk sarı yaprak</translation>
     </message>
     <message>

@@ -75,11 +75,11 @@
         <translation>Про Quorvel</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
         <translation>Азот потрібен рослині, щоб будувати нові стебла й листки (він входить до складу кожного білка) і щоб утворювати хлорофіл. Якщо азоту замало, рослина залишається маленькою і блідою. Першими стають блідо-жовтими її старші, нижні листки, бо рослина переносить їхній азот до нових листків.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
         <translation>Калій допомагає рослині керувати водою: він відкриває і закриває крихітні отвори в листках, через які виходить вода. А ще він допомагає рослині боротися з хворобами. Якщо калію замало, старші листки жовтіють, а потім буріють, починаючи з країв і верхівок, і на них можуть з’явитися бурі плями.</translation>
     </message>
     <message>
@@ -139,7 +139,7 @@
         <translation>Справжній науковець змінює лише одну умову за раз. Вирости одну рослину з усім, що їй потрібно, а потім ще одну без однієї мінеральної речовини, і порівняй їх.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
         <translation>На цьому екрані видно, як виріс твій живець. Таблиця нагадує, які мінеральні речовини отримав живець. Наскільки високим виросло стебло? Листки зелені й здорові чи блідо-жовті, білі, плямисті, фіолетові або зморшкуваті? Без води живець майже не росте і зовсім не утворює листків.</translation>
     </message>
     <message>
@@ -147,7 +147,7 @@
         <translation>%1 повертає тебе до планування наступного досліду з порожньою пробіркою. %2 закриває Quorvel (спершу програма перепитає).</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
         <translation>Зелені рослини самі створюють собі їжу. У листках вони використовують енергію сонячного світла, щоб перетворити воду й вуглекислий газ із повітря на цукор: це називають фотосинтезом. Зелена речовина в листках, яка уловлює сонячне світло, називається хлорофілом.</translation>
     </message>
     <message>
@@ -219,7 +219,7 @@
         <translation>Текст довідки</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
         <translation>Щоб виміряти за допомогою клавіатури, натисни %1: коли натиснеш клавішу зі стрілкою, з’явиться контур лінійки, і кожна стрілка трохи його посуває. Shift зі стрілкою посуває його на три поділки лінійки і зупиняє там, де нульова позначка на рівні верхівки стебла. Enter або пробіл кладе туди лінійку, якщо нічого не заважає; Escape повертає її туди, де вона була.</translation>
     </message>
     <message>
@@ -310,7 +310,7 @@
         <translation>здоровий зелений листок</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>блідо-жовтий листок</translation>
     </message>
     <message>

@@ -75,11 +75,11 @@
         <translation>关于 Quorvel</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
         <translation>植物需要氮来长出新的茎和叶（每种蛋白质里都有氮），也需要氮来合成叶绿素。缺氮时，植株矮小，叶色变淡。下部的老叶最先变成淡黄色，因为植物会把老叶里的氮转移到新叶中。</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
         <translation>钾帮助植物调节体内的水分：叶片上有让水分散失的微小气孔，钾能让气孔张开和闭合。钾还帮助植物抵抗病害。缺钾时，老叶先变黄、再变褐，从叶缘和叶尖开始，还可能出现褐色斑点。</translation>
     </message>
     <message>
@@ -139,7 +139,7 @@
         <translation>好的科学家每次只改变一个条件。先让一株植物得到它需要的一切，再让另一株只缺一种无机盐，然后比较这两株。</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
         <translation>这个屏幕显示你的插条长得怎么样。表格提醒你给了它哪些无机盐。茎长了多高？叶片是绿色、健康的，还是淡黄色、白色、有斑点、紫色或皱缩的？没有水，插条几乎不长，也根本长不出叶片。</translation>
     </message>
     <message>
@@ -147,7 +147,7 @@
         <translation>%1按钮带你返回，用一支空试管设计下一个实验。%2按钮会退出 Quorvel（退出前会先问你）。</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
         <translation>绿色植物自己制造食物。它们在叶片里利用阳光的能量，把水和空气中的二氧化碳变成糖，这叫做光合作用。叶片中吸收阳光的绿色物质叫做叶绿素。</translation>
     </message>
     <message>
@@ -215,7 +215,7 @@
         <translation>帮助正文</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
         <translation>要用键盘测量，先点击%1按钮：按下方向键时会出现直尺的轮廓，每按一次方向键，轮廓就移动一点。按住 Shift 键再按方向键，轮廓一次移动三格刻度，但到了零刻度线与茎的顶端齐平的位置就会停下。按回车键或空格键就把直尺放在那里，除非有东西挡住；按 Esc 键让直尺回到原来的位置。</translation>
     </message>
     <message>
@@ -306,7 +306,7 @@
         <translation>健康的绿色叶片</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
+        <source>pale yellow leaf with green veins</source>
         <translation>淡黄色叶片</translation>
     </message>
     <message>
