@@ -3,7 +3,9 @@
 #   bash tools/screenshots.sh [program] [folder] [scale]
 # program defaults to build/quorvel, folder to docs, scale (QT_SCALE_FACTOR) to 1. Needs xvfb,
 # xdotool and imagemagick; writes design.png, results.png, results-healthy.png and
-# results-projector.png (the Results screen in a 1920 x 1080 window).
+# results-projector.png (the Results screen in a 1920 x 1080 window). QUORVEL_RUNNER runs the
+# program through another (Wine, for the Windows build), and QUORVEL_WINDOW_CLASS finds its
+# windows by their class rather than by their English titles.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -42,9 +44,10 @@ click() {
 }
 
 wait_for_window() {
-    local title=$1
-    for _ in $(seq 100); do
-        if window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1) \
+    local title=$1 search=(--name "$1")
+    [ -n "${QUORVEL_WINDOW_CLASS:-}" ] && search=(--class "$QUORVEL_WINDOW_CLASS")
+    for _ in $(seq 300); do
+        if window=$(xdotool search --onlyvisible "${search[@]}" 2>/dev/null | head -n 1) \
             && [ -n "$window" ]; then
             echo "$window"
             return 0
@@ -63,7 +66,8 @@ shoot() {
 
 start() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-    QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$program" >"$scratch/log" 2>&1 &
+    # shellcheck disable=SC2086 # the runner may be a command with its arguments
+    QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale ${QUORVEL_RUNNER:-} "$program" >"$scratch/log" 2>&1 &
     program_pid=$!
 }
 
