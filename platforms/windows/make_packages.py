@@ -112,7 +112,7 @@ def make_msi(stage, version, epoch, files, out):
     with open(source, "w", encoding="utf-8") as f:
         f.write(wxs(stage, version, files))
     # wixl stamps the present time and a random package code; both are set from the release.
-    clock = ["faketime", "-f", f"@{epoch}"]
+    clock = ["faketime", f"@{epoch}"]
     subprocess.run(clock + ["wixl", "-a", "x64", "-o", out, source], check=True)
     digest = hashlib.sha256()
     for path in files:
