@@ -543,7 +543,7 @@
     </message>
     <message>
         <source>Click on these minerals to add them to the tube.</source>
-        <translation>انقر عنصرًا معدنيًا لتضيفه إلى الأنبوب.</translation>
+        <translation>انقر عنصرًا لتضيفه إلى الأنبوب.</translation>
     </message>
     <message>
         <source>Cutting</source>
