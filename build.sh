@@ -102,7 +102,7 @@ windows | windows-test)
     # Every Windows program under Wine, in a Wine prefix of the build's own.
     export WINEPREFIX="$PWD/build-windows/wine" WINEDEBUG=-all
     [ -d "$WINEPREFIX" ] || /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
-    ctest --test-dir build-windows --output-on-failure
+    ctest --test-dir build-windows --output-on-failure -j2
     ;;
 *)
     echo "usage: bash build.sh run|test|windows|windows-test" >&2

@@ -44,10 +44,11 @@ click() {
 }
 
 wait_for_window() {
-    local title=$1 search=(--name "$1")
-    [ -n "${QUORVEL_WINDOW_CLASS:-}" ] && search=(--class "$QUORVEL_WINDOW_CLASS")
+    local title=$1 search=(--name "$1") pick=(head -n 1)
+    # By class, the newest of the program's windows: the one just shown.
+    [ -n "${QUORVEL_WINDOW_CLASS:-}" ] && search=(--class "$QUORVEL_WINDOW_CLASS") pick=(tail -n 1)
     for _ in $(seq 300); do
-        if window=$(xdotool search --onlyvisible "${search[@]}" 2>/dev/null | head -n 1) \
+        if window=$(xdotool search --onlyvisible "${search[@]}" 2>/dev/null | "${pick[@]}") \
             && [ -n "$window" ]; then
             echo "$window"
             return 0

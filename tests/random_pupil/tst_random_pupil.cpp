@@ -164,9 +164,15 @@ void TestRandomPupil::cleanupTestCase()
 int main(int argc, char* argv[])
 {
     // On the offscreen platform the pupil gets two screens, the second at twice the pixel
-    // density, so that moving a window between them is one of the actions.
+    // density, so that moving a window between them is one of the actions. The platform is named
+    // in the environment, or on the command line where Wine passes no QT_ variable on.
+    static QByteArray twoScreens = QByteArray("offscreen:configfile=") + QUORVEL_PUPIL_SCREENS;
     if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
-        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + QUORVEL_PUPIL_SCREENS);
+        qputenv("QT_QPA_PLATFORM", twoScreens);
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 && qstrcmp(argv[i + 1], "offscreen") == 0)
+            argv[i + 1] = twoScreens.data();
+    }
     QApplication app(argc, argv);
     TestRandomPupil test;
     return QTest::qExec(&test, argc, argv);
