@@ -129,4 +129,14 @@ QPixmap sharp(const QPixmap& picture, qreal devicePixelRatio)
     return rendition;
 }
 
+qint64 renditionBytes()
+{
+    qint64 bytes = 0;
+    if (s_entries != nullptr)
+        for (const Entry& entry : std::as_const(*s_entries))
+            for (const auto& [ratio, rendition] : entry.renditions)
+                bytes += qint64(rendition.width()) * rendition.height() * rendition.depth() / 8;
+    return bytes;
+}
+
 } // namespace quorvel::catalogue
