@@ -6,6 +6,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+// Qt's count of what its pixmap cache holds: declared for Qt's own tests, but exported.
+#define Q_TEST_QPIXMAPCACHE
+#include <QPixmapCache>
 #include <QTimer>
 
 using namespace quorvel;
@@ -24,6 +27,7 @@ private Q_SLOTS:
     void realBoxYes();
     void windowSystemActivationIsNoActivation();
     void screensSwitchAndKeepTheirState();
+    void newWindowSizesLeaveNothingInQtsPixmapCache();
 };
 
 void TestShell::startsOnAFreshDesignScreen()
@@ -197,6 +201,23 @@ void TestShell::screensSwitchAndKeepTheirState()
 
     ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
     QCOMPARE(&f.results(), first); // created once, then only shown and hidden
+}
+
+void TestShell::newWindowSizesLeaveNothingInQtsPixmapCache()
+{
+    // Qt 6.4's pixmap cache keeps the name of every pixmap it was given, for good, and the style
+    // names each button face after its size: a day of resizes would leave names behind by the
+    // thousand. Nothing may go into that cache.
+    ScreenFixture f;
+    for (ScreenWindow* screen : {static_cast<ScreenWindow*>(&f.design()),
+                                 static_cast<ScreenWindow*>(&f.grow(oracle::Given()))}) {
+        const QSize laidOut = screen->defaultClientSize();
+        for (int step = 0; step < 4; ++step) {
+            screen->resize(laidOut + QSize(37, 23) * step);
+            QVERIFY(!screen->grab().isNull());
+        }
+    }
+    QCOMPARE(QPixmapCache::totalUsed(), 0);
 }
 
 QTEST_MAIN(TestShell)
