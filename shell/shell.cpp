@@ -7,6 +7,7 @@
 #include "help/help_window.h"
 #include "results/results_window.h"
 #include "shell/bundled_font.h"
+#include "shell/freed_memory.h"
 
 #include <QApplication>
 #include <QKeySequence>
@@ -22,6 +23,7 @@ Shell::Shell()
 Shell::Shell(Options options)
     : m_options(std::move(options))
 {
+    returnFreedMemoryPromptly();
     registerBundledFont();
     // Qt 6.4's pixmap cache keeps the name of every pixmap it was ever given, even once it has
     // let the pixmap go, and the style names each button face after its size: every new window

@@ -6,6 +6,10 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdlib>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 // Qt's count of what its pixmap cache holds: declared for Qt's own tests, but exported.
 #define Q_TEST_QPIXMAPCACHE
 #include <QPixmapCache>
@@ -28,6 +32,7 @@ private Q_SLOTS:
     void windowSystemActivationIsNoActivation();
     void screensSwitchAndKeepTheirState();
     void newWindowSizesLeaveNothingInQtsPixmapCache();
+    void largeBlocksGoBackToTheSystemWhenFreed();
 };
 
 void TestShell::startsOnAFreshDesignScreen()
@@ -218,6 +223,29 @@ void TestShell::newWindowSizesLeaveNothingInQtsPixmapCache()
         }
     }
     QCOMPARE(QPixmapCache::totalUsed(), 0);
+}
+
+void TestShell::largeBlocksGoBackToTheSystemWhenFreed()
+{
+#if !defined(__GLIBC__) || defined(__SANITIZE_ADDRESS__)
+    QSKIP("only glibc's own allocator keeps freed blocks for later");
+#else
+    // Once glibc has freed a large block it would serve the next ones of up to that size from
+    // its heap, and keep them there when they are freed: a window's pixels at one size after
+    // another.
+    const ScreenFixture f;
+    const auto largeBlock = [](std::size_t bytes) {
+        auto* block = static_cast<volatile char*>(std::malloc(bytes));
+        block[0] = 1;
+        return block;
+    };
+    std::free(const_cast<char*>(largeBlock(8 << 20)));
+    const std::size_t apart = mallinfo2().hblkhd;
+    volatile char* pixels = largeBlock(1 << 20);
+    QVERIFY(mallinfo2().hblkhd >= apart + (1 << 20));
+    std::free(const_cast<char*>(pixels));
+    QCOMPARE(mallinfo2().hblkhd, apart);
+#endif
 }
 
 QTEST_MAIN(TestShell)
