@@ -216,7 +216,7 @@ QString mb(double kb)
 
 void row(const QStringList& cells)
 {
-    static constexpr int widths[] = {22, 16, 16, 16, 16, 12, 16, 16};
+    static constexpr int widths[] = {23, 16, 16, 16, 16, 12, 16, 16};
     QByteArray line = "|";
     for (int i = 0; i < cells.size(); ++i)
         line += ' ' + cells[i].leftJustified(widths[i]).toUtf8() + " |";
@@ -231,7 +231,7 @@ int report(const Side& program, const Side& minimal, int actions, quint64 seed)
     row({"after actions", "Quorvel resident", "its heap in use", "its pictures'", "Qt's pixmap",
          "widgets", "minimal window", "its heap in use"});
     row({"", "", "", "renditions", "cache", "", "resident", ""});
-    std::printf("|%s|\n", QByteArray(157, '-').constData());
+    std::printf("|%s|\n", QByteArray(158, '-').constData());
     const std::size_t count = std::min(program.samples.size(), minimal.samples.size());
     for (std::size_t i = 0; i < count; ++i) {
         const Sample& p = program.samples[i];
@@ -249,11 +249,24 @@ int report(const Side& program, const Side& minimal, int actions, quint64 seed)
          slope(ps, &Sample::heapKb, 1024, " MB"), slope(ps, &Sample::renditionsKb, 1024, " MB"),
          slope(ps, &Sample::pixmapCacheKb, 1024, " MB"), slope(ps, &Sample::widgets, 1, ""),
          slope(ms, &Sample::residentKb, 1024, " MB"), slope(ms, &Sample::heapKb, 1024, " MB")});
+    // Resident after warm-up, on average, and at the end.
+    const auto mean = [](const std::vector<Sample>& samples, std::size_t count) {
+        double sum = 0;
+        int n = 0;
+        for (std::size_t i = 0; i < count; ++i)
+            if (samples[i].actions >= kWarmUp) {
+                sum += samples[i].residentKb;
+                ++n;
+            }
+        return n > 0 ? sum / n : 0.0;
+    };
     if (count > 0)
-        std::printf("\nResident at the end: %.2fx the minimal window's. A slope is least squares "
-                    "over the samples from warm-up on, ± twice its standard error.\n",
-                    program.samples[count - 1].residentKb /
-                        std::max(minimal.samples[count - 1].residentKb, 1.0));
+        std::printf("\nResident against the minimal window's: %.2fx on average after warm-up "
+                    "(%s against %s), %.2fx at the end. A slope is least squares over the "
+                    "samples from warm-up on, ± twice its standard error.\n",
+                    mean(ps, count) / std::max(mean(ms, count), 1.0),
+                    qPrintable(mb(mean(ps, count))), qPrintable(mb(mean(ms, count))),
+                    ps[count - 1].residentKb / std::max(ms[count - 1].residentKb, 1.0));
     std::printf("%s\nMinimal window: %.1f s.\n", qPrintable(program.tally), minimal.seconds);
     if (program.ended && minimal.ended)
         return 0;
