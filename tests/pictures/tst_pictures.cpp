@@ -694,6 +694,8 @@ private Q_SLOTS:
         const QIcon icon = drawings::programIcon();
         for (const int size : {16, 24, 32, 48, 64, 128, 256})
             QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+        // Every window shares the one icon, so a size the window system asks for is drawn once.
+        QCOMPARE(drawings::programIcon().pixmap(48).cacheKey(), icon.pixmap(48).cacheKey());
 
         const QImage image = drawings::programIconImage(64);
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
