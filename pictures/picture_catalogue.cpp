@@ -16,13 +16,15 @@ namespace {
 
 using Drawing = std::function<QImage(double scale)>;
 
-// A window being resized asks for a new ratio at every step; only the latest few are kept.
-constexpr std::size_t kRenditionsKept = 3;
+// A window being resized asks for a new ratio at every step. Renditions are kept for the few
+// ratios asked for most recently, whichever picture asked, so that a picture no longer shown does
+// not hold on to renditions at sizes long past.
+constexpr std::size_t kRatiosKept = 3;
 
 struct Entry {
     Drawing draw;
     QString description;
-    std::vector<std::pair<qreal, QPixmap>> renditions; // the most recently used last
+    std::vector<std::pair<qreal, QPixmap>> renditions; // one for each recent ratio it was shown at
 };
 
 // Keyed by QPixmap::cacheKey(), which every implicitly shared copy of a picture keeps.
@@ -52,6 +54,25 @@ QPixmap make(Drawing draw, const QString& description)
     QPixmap picture = QPixmap::fromImage(image);
     entries().insert(picture.cacheKey(), Entry{std::move(draw), description, {}});
     return picture;
+}
+
+std::vector<qreal> s_recentRatios; // the latest last
+
+// Notes that a ratio is in use, and lets go of every rendition at a ratio no longer recent.
+void useRatio(qreal ratio)
+{
+    auto& recent = s_recentRatios;
+    if (const auto it = std::find(recent.begin(), recent.end(), ratio); it != recent.end()) {
+        std::rotate(it, it + 1, recent.end());
+        return;
+    }
+    recent.push_back(ratio);
+    if (recent.size() <= kRatiosKept)
+        return;
+    const qreal past = recent.front();
+    recent.erase(recent.begin());
+    for (Entry& entry : *s_entries)
+        std::erase_if(entry.renditions, [past](const auto& r) { return r.first == past; });
 }
 
 const Entry* find(const QPixmap& picture)
@@ -112,21 +133,28 @@ QPixmap sharp(const QPixmap& picture, qreal devicePixelRatio)
 {
     if (devicePixelRatio == 1.0 || devicePixelRatio <= 0.0 || find(picture) == nullptr)
         return picture;
+    useRatio(devicePixelRatio);
     Entry& entry = (*s_entries)[picture.cacheKey()];
     auto& kept = entry.renditions;
-    auto it = std::find_if(kept.begin(), kept.end(), [devicePixelRatio](const auto& r) {
+    const auto it = std::find_if(kept.begin(), kept.end(), [devicePixelRatio](const auto& r) {
         return r.first == devicePixelRatio;
     });
-    if (it != kept.end()) {
-        std::rotate(it, it + 1, kept.end());
-        return kept.back().second;
-    }
+    if (it != kept.end())
+        return it->second;
     QPixmap rendition = QPixmap::fromImage(entry.draw(devicePixelRatio));
     rendition.setDevicePixelRatio(devicePixelRatio);
-    if (kept.size() == kRenditionsKept)
-        kept.erase(kept.begin());
     kept.emplace_back(devicePixelRatio, rendition);
     return rendition;
+}
+
+qint64 renditionBytes()
+{
+    qint64 bytes = 0;
+    if (s_entries != nullptr)
+        for (const Entry& entry : std::as_const(*s_entries))
+            for (const auto& [ratio, rendition] : entry.renditions)
+                bytes += qint64(rendition.width()) * rendition.height() * rendition.depth() / 8;
+    return bytes;
 }
 
 } // namespace quorvel::catalogue

@@ -24,5 +24,7 @@ QString description(const QPixmap& picture);
 // The picture drawn for a display of the given device pixel ratio, made once per ratio and then
 // kept. At a ratio of 1, or for a pixmap the catalogue did not make, the picture itself.
 QPixmap sharp(const QPixmap& picture, qreal devicePixelRatio);
+// What the renditions kept for other ratios hold now, in bytes.
+qint64 renditionBytes();
 
 } // namespace quorvel::catalogue

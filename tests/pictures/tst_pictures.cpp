@@ -683,6 +683,15 @@ private Q_SLOTS:
         QCOMPARE(catalogue::sharp(leaf, 2.0).cacheKey(), twice.cacheKey());
         QCOMPARE(store.Leaf(8).cacheKey(), leaf.cacheKey());
         QCOMPARE(catalogue::sharp(leaf, 1.5).size(), QSize(105, 105));
+        // Renditions are kept for the three ratios asked for most recently, by any picture: a
+        // leaf no longer shown lets go of its rendition once three other ratios have come.
+        const QPixmap tube = store.Tube(0);
+        for (const qreal ratio : {1.25, 1.75, 2.5})
+            QVERIFY(!catalogue::sharp(tube, ratio).isNull());
+        QCOMPARE(catalogue::sharp(tube, 1.75).cacheKey(), catalogue::sharp(tube, 1.75).cacheKey());
+        const QPixmap again = catalogue::sharp(leaf, 2.0);
+        QVERIFY(again.cacheKey() != twice.cacheKey());
+        QCOMPARE(again.toImage(), twice.toImage());
         // A pixmap the catalogue did not make is shown as it is.
         const QPixmap stranger = QPixmap::fromImage(drawings::leaf(8));
         QCOMPARE(catalogue::sharp(stranger, 2.0).cacheKey(), stranger.cacheKey());
@@ -694,6 +703,8 @@ private Q_SLOTS:
         const QIcon icon = drawings::programIcon();
         for (const int size : {16, 24, 32, 48, 64, 128, 256})
             QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+        // Every window shares the one icon, so a size the window system asks for is drawn once.
+        QCOMPARE(drawings::programIcon().pixmap(48).cacheKey(), icon.pixmap(48).cacheKey());
 
         const QImage image = drawings::programIconImage(64);
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
