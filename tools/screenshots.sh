@@ -49,7 +49,10 @@ wait_for_window() {
     [ -n "${QUORVEL_WINDOW_CLASS:-}" ] && search=(--class "$QUORVEL_WINDOW_CLASS") pick=(tail -n 1)
     for _ in $(seq 300); do
         if window=$(xdotool search --onlyvisible "${search[@]}" 2>/dev/null | "${pick[@]}") \
-            && [ -n "$window" ]; then
+            && [ -n "$window" ] && { [ -z "${QUORVEL_WINDOW_CLASS:-}" ] \
+                                     || [ "$window" != "$(cat "$scratch/last" 2>/dev/null)" ]; }; then
+            # By class, the other screen is the window that was not found last.
+            echo "$window" >"$scratch/last"
             echo "$window"
             return 0
         fi
@@ -67,6 +70,14 @@ shoot() {
 
 start() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    # Under Wine a killed program's windows outlive it for a moment; the next search must not
+    # find them.
+    if [ -n "${QUORVEL_WINDOW_CLASS:-}" ]; then
+        for _ in $(seq 100); do
+            xdotool search --onlyvisible --class "$QUORVEL_WINDOW_CLASS" >/dev/null 2>&1 || break
+            sleep 0.1
+        done
+    fi
     # shellcheck disable=SC2086 # the runner may be a command with its arguments
     QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale ${QUORVEL_RUNNER:-} "$program" >"$scratch/log" 2>&1 &
     program_pid=$!
