@@ -80,6 +80,10 @@ windows | windows-test)
     install_missing "${packages[@]}" "${windows_packages[@]}"
     [ "$mode" = windows ] || install_missing "${windows_test_packages[@]}"
     qt=$(bash platforms/windows/build-qt.sh)
+    # Dated at the changelog's latest entry, as the Debian package is: rcc writes each resource's
+    # date into the program, and the installer is dated too.
+    SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(date -d "$(dpkg-parsechangelog -S Date)" +%s)}
+    export SOURCE_DATE_EPOCH
     # The icon is drawn by the program's own code, so by a native build of its exporter.
     configure_and_build build --target quorvel_icon_export -DQUORVEL_WERROR=ON
     "$qt/bin/qt-cmake" -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -96,8 +100,8 @@ windows | windows-test)
     rm -rf build-windows/stage
     cmake --install build-windows --prefix build-windows/stage >/dev/null
     version=$(sed -n 's/^project(Quorvel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-    epoch=${SOURCE_DATE_EPOCH:-$(date -d "$(dpkg-parsechangelog -S Date)" +%s)}
-    python3 platforms/windows/make_packages.py build-windows/stage "$version" "$epoch" build-windows
+    python3 platforms/windows/make_packages.py build-windows/stage "$version" "$SOURCE_DATE_EPOCH" \
+        build-windows/platforms/windows/quorvel.ico build-windows
     [ "$mode" = windows ] && exit 0
     # Every Windows program under Wine, in a Wine prefix of the build's own.
     export WINEPREFIX="$PWD/build-windows/wine" WINEDEBUG=-all

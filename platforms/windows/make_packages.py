@@ -2,7 +2,7 @@
 """Makes the Windows installer (.msi, per machine, for school IT) and the portable .zip from a
 folder that `cmake --install` filled. Both come out the same, byte for byte, from the same folder:
 every time stamp is the release's, and every identifier is derived from the version and the files.
-   make_packages.py STAGE VERSION EPOCH OUTDIR
+   make_packages.py STAGE VERSION EPOCH ICON OUTDIR
 Needs wixl and msibuild (msitools) and faketime.
 """
 import hashlib
@@ -33,7 +33,7 @@ def identifier(prefix, path):
     return f"{prefix}_{digest}"
 
 
-def wxs(stage, version, files):
+def wxs(stage, version, icon, files):
     product_code = str(uuid.uuid5(NAMESPACE, "product " + version)).upper()
     folders = {}
     for path in files:
@@ -73,7 +73,7 @@ def wxs(stage, version, files):
              Description="Quorvel {version}" Comments="Which minerals does a plant need to grow?"/>
     <MajorUpgrade DowngradeErrorMessage="A newer version of Quorvel is already installed."/>
     <Media Id="1" Cabinet="quorvel.cab" EmbedCab="yes"/>
-    <Icon Id="quorvel.ico" SourceFile={quoteattr(os.path.join(stage, "quorvel.exe"))}/>
+    <Icon Id="quorvel.ico" SourceFile={quoteattr(icon)}/>
     <Property Id="ARPPRODUCTICON" Value="quorvel.ico"/>
     <Property Id="ARPCOMMENTS"
               Value="Free software under the GNU General Public License, version 3 or later: see the licences folder beside the program."/>
@@ -107,14 +107,16 @@ def wxs(stage, version, files):
 """
 
 
-def make_msi(stage, version, epoch, files, out):
+def make_msi(stage, version, epoch, icon, files, out):
     source = out + ".wxs"
     with open(source, "w", encoding="utf-8") as f:
-        f.write(wxs(stage, version, files))
+        f.write(wxs(stage, version, icon, files))
     # wixl stamps the present time and a random package code; both are set from the release.
     clock = ["faketime", f"@{epoch}"]
     subprocess.run(clock + ["wixl", "-a", "x64", "-o", out, source], check=True)
     digest = hashlib.sha256()
+    with open(icon, "rb") as f:
+        digest.update(f.read())
     for path in files:
         digest.update(path.encode() + b"\0")
         with open(os.path.join(stage, path), "rb") as f:
@@ -137,18 +139,18 @@ def make_zip(stage, epoch, files, out, top):
                 z.writestr(info, f.read(), compresslevel=9)
 
 
-def main(stage, version, epoch, outdir):
+def main(stage, version, epoch, icon, outdir):
     files = staged_files(stage)
     if "quorvel.exe" not in files:
         raise SystemExit("make_packages.py: no quorvel.exe in " + stage)
     name = f"quorvel-{version}-x64"
-    make_msi(stage, version, epoch, files, os.path.join(outdir, name + ".msi"))
+    make_msi(stage, version, epoch, icon, files, os.path.join(outdir, name + ".msi"))
     make_zip(stage, epoch, files, os.path.join(outdir, name + ".zip"), name)
     for suffix in (".msi", ".zip"):
         print(os.path.join(outdir, name + suffix))
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 5:
+    if len(sys.argv) != 6:
         raise SystemExit(__doc__)
     main(*sys.argv[1:])
