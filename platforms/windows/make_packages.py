@@ -108,6 +108,9 @@ def wxs(stage, version, icon, files):
 
 
 def make_msi(stage, version, epoch, icon, files, out):
+    # The cabinet inside keeps each file's date: all of them are the release's.
+    for path in [os.path.join(stage, f) for f in files] + [icon]:
+        os.utime(path, (int(epoch), int(epoch)))
     source = out + ".wxs"
     with open(source, "w", encoding="utf-8") as f:
         f.write(wxs(stage, version, icon, files))
