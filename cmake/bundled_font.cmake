@@ -76,8 +76,10 @@ function(quorvel_bundle_script_fonts target translations_dir)
     endif()
     set(ts ${translations_dir}/quorvel_${language}.ts)
     set(subset ${CMAKE_CURRENT_BINARY_DIR}/fonts/${language}.otf)
+    # Make, unlike Ninja, makes no folder for what a command writes.
     add_custom_command(
       OUTPUT ${subset}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/fonts
       COMMAND ${QUORVEL_FONTTOOLS_PYTHON} ${PROJECT_SOURCE_DIR}/cmake/subset_font.py ${font}
               --number ${number} --family ${family} --ts ${ts}
               --keep ${QUORVEL_SCRIPT_FONT_KEEP_${language}} --output ${subset}
