@@ -17,8 +17,8 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 (cd "$scratch" && DEBIAN_FRONTEND=noninteractive mk-build-deps --install --remove \
-    --tool "apt-get -y -q --no-install-recommends" "$OLDPWD/debian/control" >mk-build-deps.log 2>&1) \
-    || { tail -n 30 "$scratch/mk-build-deps.log" >&2; exit 1; }
+    --tool "apt-get -y -q --no-install-recommends" "$OLDPWD/debian/control" \
+    >mk-build-deps.log 2>&1) || { tail -n 30 "$scratch/mk-build-deps.log" >&2; exit 1; }
 
 rm -rf build-debian
 bash packaging/debian_build.sh build-debian
