@@ -6,6 +6,9 @@
 #   bash build.sh windows        Quorvel for Windows in build-windows/: an .msi and a portable .zip
 #                                (builds Qt for Windows once, most of an hour, into a cache folder)
 #   bash build.sh windows-test   the same, then its tests as Windows programs under Wine
+#   bash build.sh arm64 [bookworm|trixie]   the Debian package for arm64 (Raspberry Pi) in
+#                                build-arm64/, cross-built in a Debian 12 and a 13 chroot (or the
+#                                one named), its tests under qemu (as root; platforms/arm64)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -108,8 +111,12 @@ windows | windows-test)
     [ -d "$WINEPREFIX" ] || /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
     ctest --test-dir build-windows --output-on-failure -j2
     ;;
+arm64)
+    install_missing mmdebstrap
+    exec bash platforms/arm64/cross-build.sh "${@:2}"
+    ;;
 *)
-    echo "usage: bash build.sh run|test|windows|windows-test" >&2
+    echo "usage: bash build.sh run|test|windows|windows-test|arm64 [bookworm|trixie]" >&2
     exit 2
     ;;
 esac

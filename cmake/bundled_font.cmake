@@ -1,10 +1,19 @@
 # Builds Liberation Sans Regular into a target's resources (":/quorvel/fonts/"): the program
 # lays its captions out for Arial's metrics and must not depend on the fonts a machine has.
-# The font is copied from the build machine at build time (Debian: fonts-liberation2).
-set(QUORVEL_BUNDLED_FONT /usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf
-    CACHE FILEPATH "Liberation Sans Regular, built into the program")
-if(NOT EXISTS "${QUORVEL_BUNDLED_FONT}")
-  message(FATAL_ERROR "Liberation Sans Regular not found at ${QUORVEL_BUNDLED_FONT} "
+# The font is copied from the build machine at build time: version 2, which Debian 12 keeps in
+# fonts-liberation2's own folder (its fonts-liberation is the older 1.x, drawn differently), and
+# Debian 13 in fonts-liberation's, fonts-liberation2 being only a pointer to it there.
+find_file(QUORVEL_BUNDLED_FONT LiberationSans-Regular.ttf
+  PATHS /usr/share/fonts/truetype/liberation2 /usr/share/fonts/truetype/liberation
+  NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH
+  DOC "Liberation Sans Regular, version 2, built into the program")
+if(NOT QUORVEL_BUNDLED_FONT)
+  message(FATAL_ERROR "Liberation Sans Regular not found "
+                      "(Debian: fonts-liberation2; or set QUORVEL_BUNDLED_FONT)")
+endif()
+file(STRINGS "${QUORVEL_BUNDLED_FONT}" font_version REGEX "^Version 2\\." LIMIT_COUNT 1)
+if(NOT font_version)
+  message(FATAL_ERROR "${QUORVEL_BUNDLED_FONT} is not Liberation Sans 2 "
                       "(Debian: fonts-liberation2; or set QUORVEL_BUNDLED_FONT)")
 endif()
 
@@ -67,8 +76,10 @@ function(quorvel_bundle_script_fonts target translations_dir)
     endif()
     set(ts ${translations_dir}/quorvel_${language}.ts)
     set(subset ${CMAKE_CURRENT_BINARY_DIR}/fonts/${language}.otf)
+    # Make, unlike Ninja, makes no folder for what a command writes.
     add_custom_command(
       OUTPUT ${subset}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/fonts
       COMMAND ${QUORVEL_FONTTOOLS_PYTHON} ${PROJECT_SOURCE_DIR}/cmake/subset_font.py ${font}
               --number ${number} --family ${family} --ts ${ts}
               --keep ${QUORVEL_SCRIPT_FONT_KEEP_${language}} --output ${subset}

@@ -25,6 +25,11 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" AND QUORVEL_HARDENING AND NOT QUORV
   if(MINGW)
     target_link_options(quorvel_build_options INTERFACE -fstack-protector-strong)
   endif()
+  # Its ARM counterpart (arm64: branch targets and signed return addresses), as Debian 13 builds.
+  check_cxx_compiler_flag(-mbranch-protection=standard QUORVEL_HAS_BRANCH_PROTECTION)
+  if(QUORVEL_HAS_BRANCH_PROTECTION)
+    target_compile_options(quorvel_build_options INTERFACE -mbranch-protection=standard)
+  endif()
   # Only ELF linkers know relro and immediate binding.
   if(NOT APPLE AND NOT WIN32)
     target_link_options(quorvel_build_options INTERFACE LINKER:-z,relro,-z,now)

@@ -20,9 +20,11 @@ WAIT_SECONDS = 20.0
 QUIET_SECONDS = 3.0
 STEP_SECONDS = 2.0
 
-# (keys pressed, what must be heard after them). Water, nitrogen and iron, the cutting: the stem
-# grows 576 twips, 2.0 units, with one narrow purple leaf; each Down brings the ruler's zero mark
-# one unit nearer its top, and the eleventh stops level with it.
+# (keys pressed, what must be heard after them), in the program's own words. Water, nitrogen and
+# iron, the cutting: the stem grows 576 twips, 2.0 units, with one narrow purple leaf; each Down
+# brings the ruler's zero mark one unit nearer its top, and the eleventh stops level with it. (A
+# reading ends without a full stop: Orca 43, Debian 12's, adds one where it pauses, and Orca 48,
+# Debian 13's, does not.)
 STEPS = [
     ("alt+w", "Water added: the tube holds clear water."),
     ("alt+n", "Nitrogen added: the record says Yes."),
@@ -31,8 +33,8 @@ STEPS = [
     ("alt+r", "The stem grew 2.0 units. Leaves: narrow purple leaf with a wavy edge."),
     ("alt+m", "Placing the ruler: arrows move it, Return puts it down, Escape stops."),
     *[("Down", f"Near {'leaf 1' if units > 1 else 'the tube'}, zero mark {units}.0 units above "
-      "the stem's top.") for units in range(10, 0, -1)],
-    ("Down", "Near the tube, zero mark level with the stem's top."),
+      "the stem's top") for units in range(10, 0, -1)],
+    ("Down", "Near the tube, zero mark level with the stem's top"),
     ("Return", "Ruler placed: the stem runs from 0.0 to 2.0 on its scale."),
     ("alt+n", None),
     ("alt+s", "Started again: the tube is empty and every mineral says No."),

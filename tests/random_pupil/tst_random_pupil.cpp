@@ -17,6 +17,13 @@ namespace {
 constexpr int kDefaultActions = 4000;
 const char* const kDefaultSeeds = "1-5";
 
+int actionsPerPupil()
+{
+    bool ok = false;
+    const int actions = qEnvironmentVariableIntValue("QUORVEL_PUPIL_ACTIONS", &ok);
+    return ok && actions >= 0 ? actions : kDefaultActions;
+}
+
 // "3", "1-20" and "4,9,30-32" all name seeds.
 QList<quint64> seedsFrom(const QByteArray& text)
 {
@@ -77,12 +84,8 @@ void TestRandomPupil::pupil_data()
     const QByteArray seeds = qEnvironmentVariableIsSet("QUORVEL_PUPIL_SEEDS")
                                  ? qgetenv("QUORVEL_PUPIL_SEEDS")
                                  : QByteArray(kDefaultSeeds);
-    bool ok = false;
-    int actions = qEnvironmentVariableIntValue("QUORVEL_PUPIL_ACTIONS", &ok);
-    if (!ok || actions < 0)
-        actions = kDefaultActions;
     for (quint64 seed : seedsFrom(seeds))
-        QTest::addRow("seed %llu", seed) << seed << actions;
+        QTest::addRow("seed %llu", seed) << seed << actionsPerPupil();
 }
 
 void TestRandomPupil::pupil()
@@ -95,7 +98,7 @@ void TestRandomPupil::pupil()
 void TestRandomPupil::pupilInGerman()
 {
     const testing::Language german(QStringLiteral("de"));
-    runPupil(1, kDefaultActions);
+    runPupil(1, actionsPerPupil());
 }
 
 void TestRandomPupil::runPupil(quint64 seed, int actions)
