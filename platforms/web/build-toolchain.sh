@@ -54,7 +54,8 @@ done
 
 version=$(chroot "$root" dpkg-query -W -f='${source:Version}' qt6-base-dev-tools)
 echo "$version" >"$folder/qt-version"
-# Qt's configure looks for an emsdk; Debian's emscripten stands in for one.
+# Qt's configure looks for an emsdk; Debian's emscripten stands in for one. The host Qt's CMake
+# files are in Debian's multiarch folder, where emscripten's find root does not look unless told.
 cat >"$root/opt/build-qt-wasm.sh" <<EOF
 set -euo pipefail
 mkdir -p /opt/emsdk/upstream
@@ -62,10 +63,17 @@ ln -sfn /usr/share/emscripten /opt/emsdk/upstream/emscripten
 echo "EMSCRIPTEN_ROOT = emsdk_path + '/upstream/emscripten'" >/opt/emsdk/.emscripten
 export EMSDK=/opt/emsdk HOME=/root
 mkdir -p /opt/qt-work && cd /opt/qt-work
-[ -d src ] || { apt-get source -qq "qt6-base=$version" >/dev/null 2>&1 && mv qt6-base-*/ src; }
+# mmdebstrap fetched the binary lists only; the source lists come with an update.
+if [ ! -d src ]; then
+    apt-get update -qq
+    apt-get source -qq "qt6-base=$version" >source.log 2>&1
+    mv qt6-base-*/ src
+fi
 rm -rf build && mkdir build && cd build
 ../src/configure -prefix /opt/qt-wasm -xplatform wasm-emscripten -qt-host-path /usr ${options[*]} \
-    -- -G Ninja -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
+    \
+    -- -G Ninja -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
     >configure.log 2>&1
 cmake --build . --parallel \$(nproc) >build.log 2>&1
 cmake --install . >install.log 2>&1
