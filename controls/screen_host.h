@@ -11,7 +11,8 @@ namespace quorvel {
 // screen goes on with, at once and in the order the handler runs.
 class ScreenHost {
 public:
-    // The quit rule: asks once; on Yes the program ends at once. Returns kAnswerYes or kAnswerNo.
+    // The quit rule: asks once; on Yes the program ends at once. Returns kAnswerYes or kAnswerNo
+    // (in a web page, which cannot wait for the answer, kAnswerNo, and a Yes ends it later).
     virtual int quitIfConfirmed() = 0;
     // "See Results": shows (and so activates) the Results screen, then hides the Design screen.
     virtual void showResults() = 0;

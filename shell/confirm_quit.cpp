@@ -1,8 +1,11 @@
 // The real quit confirmation box.
 #include "shell/confirm_quit.h"
 
+#include "shell/web_page.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <memory>
 
 namespace quorvel {
 
@@ -14,16 +17,27 @@ namespace {
     QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"), QT_TRANSLATE_NOOP("QPlatformTheme", "&No")};
 } // namespace
 
-int askToQuit(QWidget* parent)
+int askToQuit(QWidget* parent, const std::function<void()>& yesLater)
 {
-    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("QuitBox", "Talvessa"),
-                    QCoreApplication::translate("QuitBox", "Do you really want to quit?"),
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::No);
-    box.setEscapeButton(QMessageBox::No);
+    auto box = std::make_unique<QMessageBox>(
+        QMessageBox::Question, QCoreApplication::translate("QuitBox", "Talvessa"),
+        QCoreApplication::translate("QuitBox", "Do you really want to quit?"),
+        QMessageBox::Yes | QMessageBox::No, parent);
+    box->setDefaultButton(QMessageBox::No);
+    box->setEscapeButton(QMessageBox::No);
     // Screen readers announce the box by its title; the question is its description.
-    box.setAccessibleDescription(box.text());
-    return box.exec() == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
+    box->setAccessibleDescription(box->text());
+    if constexpr (webpage::kInPage) {
+        QMessageBox* open = box.release();
+        open->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(open, &QMessageBox::finished, open, [yesLater](int result) {
+            if (result == QMessageBox::Yes)
+                yesLater();
+        });
+        open->open();
+        return kAnswerNo;
+    }
+    return box->exec() == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
 }
 
 } // namespace quorvel

@@ -12,7 +12,9 @@ namespace quorvel {
 using ConfirmQuitFunction = std::function<int()>;
 
 // Shows the modal box "Do you really want to quit?" over parent (Yes and No, question icon, No
-// the default) and returns 6 for Yes and 7 for No; closing the box counts as No.
-int askToQuit(QWidget* parent);
+// the default) and returns 6 for Yes and 7 for No; closing the box counts as No. In a web page,
+// which cannot wait for the answer, the box stays open and askToQuit returns 7 at once: nothing
+// ends now, and yesLater runs if the answer is Yes.
+int askToQuit(QWidget* parent, const std::function<void()>& yesLater);
 
 } // namespace quorvel

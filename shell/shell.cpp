@@ -8,6 +8,7 @@
 #include "results/results_window.h"
 #include "shell/bundled_font.h"
 #include "shell/freed_memory.h"
+#include "shell/web_page.h"
 
 #include <QApplication>
 #include <QKeySequence>
@@ -62,7 +63,7 @@ ResultsWindow& Shell::results()
 void Shell::start()
 {
     DesignWindow& screen = design();
-    screen.show();
+    webpage::showFirstScreen(screen);
     screen.Form_Activate();
 }
 
@@ -105,7 +106,7 @@ int Shell::ConfirmQuit()
     if (!over)
         over = (m_results && m_results->isVisible()) ? static_cast<QWidget*>(m_results.get())
                                                      : static_cast<QWidget*>(m_design.get());
-    return askToQuit(over);
+    return askToQuit(over, [this] { endProgramAtOnce(); });
 }
 
 int Shell::quitIfConfirmed()
@@ -128,10 +129,12 @@ void Shell::endProgramAtOnce()
         m_results->hide();
     if (m_design)
         m_design->hide();
-    if (m_options.endProgram)
+    if (m_options.endProgram) {
         m_options.endProgram();
-    else
-        QCoreApplication::exit(0);
+        return;
+    }
+    webpage::tellPageProgramEnded();
+    QCoreApplication::exit(0);
 }
 
 void Shell::offerHelp(ScreenWindow& screen, help::HelpTopic topic)

@@ -492,6 +492,17 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>أُغلق Quorvel.</translation>
+    </message>
+    <message>
+        <source>Start Quorvel again</source>
+        <translation>شغّل Quorvel من جديد</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::DesignWindow</name>
     <message>
         <source>&amp;Nitrogen</source>

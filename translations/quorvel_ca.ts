@@ -484,6 +484,17 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>Quorvel s&apos;ha tancat.</translation>
+    </message>
+    <message>
+        <source>Start Quorvel again</source>
+        <translation>Torna a obrir Quorvel</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::DesignWindow</name>
     <message>
         <source>&amp;Nitrogen</source>

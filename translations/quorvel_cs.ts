@@ -486,6 +486,17 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>Quorvel byl ukončen.</translation>
+    </message>
+    <message>
+        <source>Start Quorvel again</source>
+        <translation>Spustit Quorvel znovu</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::DesignWindow</name>
     <message>
         <source>&amp;Nitrogen</source>

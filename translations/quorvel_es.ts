@@ -484,6 +484,17 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>Quorvel se ha cerrado.</translation>
+    </message>
+    <message>
+        <source>Start Quorvel again</source>
+        <translation>Volver a abrir Quorvel</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::DesignWindow</name>
     <message>
         <source>Quorvel - Designing your experiment</source>

@@ -484,6 +484,17 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>Quorvel è stato chiuso.</translation>
+    </message>
+    <message>
+        <source>Start Quorvel again</source>
+        <translation>Riapri Quorvel</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::DesignWindow</name>
     <message>
         <source>&amp;Nitrogen</source>

@@ -484,6 +484,17 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>Quorvel is afgesloten.</translation>
+    </message>
+    <message>
+        <source>Start Quorvel again</source>
+        <translation>Quorvel opnieuw starten</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::DesignWindow</name>
     <message>
         <source>Quorvel - Designing your experiment</source>

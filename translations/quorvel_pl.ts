@@ -486,6 +486,17 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>Quorvel został zamknięty.</translation>
+    </message>
+    <message>
+        <source>Start Quorvel again</source>
+        <translation>Uruchom Quorvel ponownie</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::DesignWindow</name>
     <message>
         <source>&amp;Nitrogen</source>

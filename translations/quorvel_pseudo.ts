@@ -226,6 +226,30 @@
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
         <translation>[Ṁéåšûŕé ţĥé šţéɱ ŵîţĥ ţĥé ŕûĺéŕ. Ţĥéŕé åŕé ţŵö ŵåýš. Ðŕåĝ îţ: þŕéšš ţĥé ɱöûšé ƀûţţöñ öñ ţĥé ŕûĺéŕ, ɱöṽé îţ ƀéšîđé ţĥé šţéɱ åñđ ĺéţ ĝö. Öŕ çĺîçķ %1, ţĥéñ çĺîçķ ŵĥéŕé ţĥé ţöþ öƒ ţĥé ŕûĺéŕ šĥöûĺđ ĝö. Þûţ ţĥé ŕûĺéŕ&apos;š 0 ĺéṽéĺ ŵîţĥ ţĥé ţöþ öƒ ţĥé šţéɱ, åñđ ŕéåđ ţĥé ñûɱƀéŕ ƀéšîđé ţĥé ƒööţ öƒ ţĥé šţéɱ, ŵĥéŕé îţ çöɱéš öûţ öƒ ţĥé ţûƀé: ţĥåţ îš îţš ĥéîĝĥţ îñ ţĥé ŕûĺéŕ&apos;š ûñîţš, ŵĥîçĥ åŕé Ǫûöŕṽéĺ&apos;š öŵñ åñđ ñöţ çéñţîɱéţŕéš. Å çûţţîñĝ ĝîṽéñ ŵåţéŕ åñđ éṽéŕý ɱîñéŕåĺ ĝŕöŵš %2 ûñîţš ţåĺĺ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~]</translation>
     </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. Its leaf keeps green veins, and its stem grows taller than without magnesium or iron. In a real plant short of nitrogen the leaf turns pale yellow all over, veins too, and the plant stays smaller than one short of magnesium or iron.</source>
+        <translation>[Ĥéŕé Ǫûöŕṽéĺ îš ñöţ ĺîķé å ŕéåĺ þĺåñţ. Îţš ĺéåƒ ķééþš ĝŕééñ ṽéîñš, åñđ îţš šţéɱ ĝŕöŵš ţåĺĺéŕ ţĥåñ ŵîţĥöûţ ɱåĝñéšîûɱ öŕ îŕöñ. Îñ å ŕéåĺ þĺåñţ šĥöŕţ öƒ ñîţŕöĝéñ ţĥé ĺéåƒ ţûŕñš þåĺé ýéĺĺöŵ åĺĺ öṽéŕ, ṽéîñš ţöö, åñđ ţĥé þĺåñţ šţåýš šɱåĺĺéŕ ţĥåñ öñé šĥöŕţ öƒ ɱåĝñéšîûɱ öŕ îŕöñ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. It puts brown spots on every leaf, the youngest too. In a real plant the edges and tips of the older leaves turn brown first.</source>
+        <translation>[Ĥéŕé Ǫûöŕṽéĺ îš ñöţ ĺîķé å ŕéåĺ þĺåñţ. Îţ þûţš ƀŕöŵñ šþöţš öñ éṽéŕý ĺéåƒ, ţĥé ýöûñĝéšţ ţöö. Îñ å ŕéåĺ þĺåñţ ţĥé éđĝéš åñđ ţîþš öƒ ţĥé öĺđéŕ ĺéåṽéš ţûŕñ ƀŕöŵñ ƒîŕšţ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~]</translation>
+    </message>
+    <message>
+        <source>Quorvel gives nitrogen the same leaf as magnesium: pale yellow with green veins. In a real plant short of nitrogen the whole leaf turns pale yellow, veins too, on the older leaves first.</source>
+        <translation>[Ǫûöŕṽéĺ ĝîṽéš ñîţŕöĝéñ ţĥé šåɱé ĺéåƒ åš ɱåĝñéšîûɱ: þåĺé ýéĺĺöŵ ŵîţĥ ĝŕééñ ṽéîñš. Îñ å ŕéåĺ þĺåñţ šĥöŕţ öƒ ñîţŕöĝéñ ţĥé ŵĥöĺé ĺéåƒ ţûŕñš þåĺé ýéĺĺöŵ, ṽéîñš ţöö, öñ ţĥé öĺđéŕ ĺéåṽéš ƒîŕšţ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~]</translation>
+    </message>
+    <message>
+        <source>A real plant short of nitrogen usually grows least of all. In Quorvel it grows taller than a plant short of magnesium or iron. So compare heights with each other in Quorvel, not with real plants.</source>
+        <translation>[Å ŕéåĺ þĺåñţ šĥöŕţ öƒ ñîţŕöĝéñ ûšûåĺĺý ĝŕöŵš ĺéåšţ öƒ åĺĺ. Îñ Ǫûöŕṽéĺ îţ ĝŕöŵš ţåĺĺéŕ ţĥåñ å þĺåñţ šĥöŕţ öƒ ɱåĝñéšîûɱ öŕ îŕöñ. Šö çöɱþåŕé ĥéîĝĥţš ŵîţĥ éåçĥ öţĥéŕ îñ Ǫûöŕṽéĺ, ñöţ ŵîţĥ ŕéåĺ þĺåñţš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~~]</translation>
+    </message>
+    <message>
+        <source>Quorvel puts brown spots on every leaf of a plant short of potassium. In a real plant the edges of the older leaves turn brown first.</source>
+        <translation>[Ǫûöŕṽéĺ þûţš ƀŕöŵñ šþöţš öñ éṽéŕý ĺéåƒ öƒ å þĺåñţ šĥöŕţ öƒ þöţåššîûɱ. Îñ å ŕéåĺ þĺåñţ ţĥé éđĝéš öƒ ţĥé öĺđéŕ ĺéåṽéš ţûŕñ ƀŕöŵñ ƒîŕšţ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>Without water, Quorvel&apos;s rule is that the stem grows only a little and has no leaves: even the cutting&apos;s own two leaves are gone. A real cutting without water wilts and dies.</source>
+        <translation>[Ŵîţĥöûţ ŵåţéŕ, Ǫûöŕṽéĺ&apos;š ŕûĺé îš ţĥåţ ţĥé šţéɱ ĝŕöŵš öñĺý å ĺîţţĺé åñđ ĥåš ñö ĺéåṽéš: éṽéñ ţĥé çûţţîñĝ&apos;š öŵñ ţŵö ĺéåṽéš åŕé ĝöñé. Å ŕéåĺ çûţţîñĝ ŵîţĥöûţ ŵåţéŕ ŵîĺţš åñđ đîéš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~]</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -453,6 +477,17 @@
     <message>
         <source>%1 added</source>
         <translation>[%1 åđđéđ ~]</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>[Ǫûöŕṽéĺ ĥåš éñđéđ. ~~~~~]</translation>
+    </message>
+    <message>
+        <source>Start Quorvel again</source>
+        <translation>[Šţåŕţ Ǫûöŕṽéĺ åĝåîñ ~~~~~]</translation>
     </message>
 </context>
 <context>

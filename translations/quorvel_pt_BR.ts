@@ -484,6 +484,17 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>O Quorvel foi encerrado.</translation>
+    </message>
+    <message>
+        <source>Start Quorvel again</source>
+        <translation>Abrir o Quorvel de novo</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::DesignWindow</name>
     <message>
         <source>Quorvel - Designing your experiment</source>

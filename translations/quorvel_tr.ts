@@ -482,6 +482,17 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>Quorvel kapatıldı.</translation>
+    </message>
+    <message>
+        <source>Start Quorvel again</source>
+        <translation>Quorvel&apos;i yeniden başlat</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::DesignWindow</name>
     <message>
         <source>&amp;Nitrogen</source>

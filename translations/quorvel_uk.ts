@@ -486,6 +486,17 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>Quorvel завершив роботу.</translation>
+    </message>
+    <message>
+        <source>Start Quorvel again</source>
+        <translation>Запустити Quorvel знову</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::DesignWindow</name>
     <message>
         <source>&amp;Nitrogen</source>

@@ -482,6 +482,17 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>Quorvel 已退出。</translation>
+    </message>
+    <message>
+        <source>Start Quorvel again</source>
+        <translation>重新启动 Quorvel</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::DesignWindow</name>
     <message>
         <source>&amp;Nitrogen</source>
