@@ -3,6 +3,7 @@
 
 #include "controls/record_table.h"
 #include "controls/screen_font.h"
+#include "controls/twips_window.h"
 
 #include <QAccessible>
 #include <QCoreApplication>

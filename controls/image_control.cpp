@@ -1,7 +1,7 @@
 // A picture box.
 #include "controls/image_control.h"
 
-#include "controls/twips.h"
+#include "controls/twips_window.h"
 #include "pictures/picture_catalogue.h"
 
 #include <QMouseEvent>
