@@ -73,9 +73,7 @@ DesignWindow::DesignWindow(ScreenHost& host)
     m_tube->setPictureOnFirstUse([] { return catalogue::tube(3); }, descriptions::tube(3));
     m_syringe = new ImageControl(this, 4440, 600, 1260, 1200);
     m_syringe->setPictureOnFirstUse([] { return catalogue::syringe(0); }, descriptions::syringe(0));
-    const RecordLabels record = makeRecordLabels(this, 6360, 7920);
-    m_mineral = record.mineral;
-    m_added = record.added;
+    m_record = RecordTable(this, 6360, 7920);
     m_columnLine = new LineControl(this, Qt::black, 1, 7800, 840, 7800, 4680);
     m_headingLine = new LineControl(this, Qt::black, 1, 6120, 1560, 9240, 1560);
     m_instruction = new CaptionLabel(tr("Click on these minerals to add them to the tube."),
@@ -137,16 +135,6 @@ QPushButton* DesignWindow::Cmd_Button(DesignCommand command) const
     return index >= 0 && index < kCommandCount ? m_cmdButton[index] : nullptr;
 }
 
-CaptionLabel* DesignWindow::Mineral(int index) const
-{
-    return index >= 0 && index <= kMineralCount ? m_mineral[index] : nullptr;
-}
-
-CaptionLabel* DesignWindow::Added(int index) const
-{
-    return index >= 0 && index <= kMineralCount ? m_added[index] : nullptr;
-}
-
 void DesignWindow::Form_Load()
 {
     loadGeometry();
@@ -177,9 +165,9 @@ void DesignWindow::AddZelcor_Click(int Index)
 {
     if (Index >= 1 && Index < kWaterButton) {
         AddMineralDose();
-        m_added[Index]->setRecord(kYes);
+        m_record.setRecord(Index, kYes);
         announce(tr("%1 added: the record says %2.")
-                     .arg(m_mineral[Index]->text(), m_added[Index]->text()));
+                     .arg(Mineral(Index)->text(), Added(Index)->text()));
     } else if (Index == kWaterButton) {
         ZELCOR1::WaterAdded = kTrue;
         m_addZelcor[kWaterButton]->setEnabled(false);
@@ -204,7 +192,7 @@ void DesignWindow::Cmd_Button_Click(DesignCommand Index)
     case DesignCommand::StartAgain:
         ResetExperiment();
         announce(tr("Started again: the tube is empty and every mineral says %1.")
-                     .arg(m_added[1]->text()));
+                     .arg(Added(1)->text()));
         break;
     case DesignCommand::AddCutting:
         ZELCOR1::CuttingAdded = kTrue;
@@ -241,7 +229,7 @@ void DesignWindow::ResetExperiment()
 void DesignWindow::ClearAddedLabels()
 {
     for (int i = 1; i <= kMineralCount; ++i)
-        m_added[i]->setRecord(kNo);
+        m_record.setRecord(i, kNo);
 }
 
 void DesignWindow::AddMineralDose()

@@ -1,9 +1,9 @@
 // The Design screen: the pupil fills a test tube with water and minerals and puts a cutting in.
 #pragma once
 
-#include "controls/caption_label.h"
 #include "controls/image_control.h"
 #include "controls/line_control.h"
+#include "controls/record_table.h"
 #include "controls/screen_window.h"
 #include "controls/shape_control.h"
 #include "controls/vector_image.h"
@@ -50,8 +50,8 @@ public:
     QPushButton* AddZelcor(int index) const;
     QPushButton* AddZelcor(quorvel::Mineral mineral) const { return AddZelcor(index(mineral)); }
     QPushButton* Cmd_Button(DesignCommand index) const;
-    CaptionLabel* Mineral(int index) const; // 0 the heading, then the minerals
-    CaptionLabel* Added(int index) const;   // 0 the heading, then "Yes" or "No" per mineral
+    CaptionLabel* Mineral(int index) const { return m_record.Mineral(index); }
+    CaptionLabel* Added(int index) const { return m_record.Added(index); }
     CaptionLabel* Added(quorvel::Mineral mineral) const { return Added(index(mineral)); }
     ImageControl* Syringe() const { return m_syringe; }
     ImageControl* TTube() const { return m_tube; }
@@ -65,6 +65,9 @@ public:
     LineControl* Line2() const { return m_headingLine; }
     QTimer& AniTimer() { return m_aniTimer; }
 
+    // What was given, in the record's own words, as the Results screen copies it.
+    const AddedCaptions& record() const { return m_record.record(); }
+
 private:
     void ResetExperiment();
     void ClearAddedLabels();
@@ -76,8 +79,7 @@ private:
 
     std::array<QPushButton*, kWaterButton + 1> m_addZelcor{}; // index 0 unused
     std::array<QPushButton*, kCommandCount> m_cmdButton{};
-    std::array<CaptionLabel*, kMineralCount + 1> m_mineral{};
-    std::array<CaptionLabel*, kMineralCount + 1> m_added{};
+    RecordTable m_record;
     std::array<QPushButton*, kWaterButton + kCommandCount> m_keyboardOrder{};
     ImageControl* m_syringe = nullptr;
     ImageControl* m_tube = nullptr;

@@ -3,7 +3,6 @@
 
 #include "controls/command_button.h"
 #include "controls/pointer_shape.h"
-#include "controls/record_table.h"
 #include "controls/twips.h"
 #include "pictures/graphics.h"
 #include "pictures/palette.h"
@@ -64,9 +63,7 @@ ResultsWindow::ResultsWindow(ScreenHost& host)
     m_ruler->setPicture(catalogue::ruler());
     m_headingLine = new LineControl(this, Qt::black, 1, 1680, 1560, 4800, 1560);
     m_columnLine = new LineControl(this, Qt::black, 1, 3360, 840, 3360, 4680);
-    const RecordLabels record = makeRecordLabels(this, 1920, 3480);
-    m_mineral = record.mineral;
-    m_added = record.added;
+    m_record = RecordTable(this, 1920, 3480);
     m_stem = new LineControl(this, QColor(palette::kDarkGreen), kStemWidthPixels, 7080, 4035, 7050,
                              4035);
 
@@ -126,16 +123,6 @@ QPushButton* ResultsWindow::Cmd_Button(ResultsCommand command) const
 {
     const int index = static_cast<int>(command);
     return index >= 0 && index < kCommandCount ? m_cmdButton[index] : nullptr;
-}
-
-CaptionLabel* ResultsWindow::Mineral(int index) const
-{
-    return index >= 0 && index <= kMineralCount ? m_mineral[index] : nullptr;
-}
-
-CaptionLabel* ResultsWindow::Added(int index) const
-{
-    return index >= 0 && index <= kMineralCount ? m_added[index] : nullptr;
 }
 
 ImageControl* ResultsWindow::Leaf(int index) const
@@ -215,26 +202,18 @@ void ResultsWindow::CopyExperiment()
 {
     const AddedCaptions record = m_host.designRecord();
     for (int i = 1; i <= kMineralCount; ++i)
-        m_added[i]->setRecord(record[i]);
-}
-
-AddedCaptions ResultsWindow::addedCaptions() const
-{
-    AddedCaptions captions;
-    for (int i = 0; i <= kMineralCount; ++i)
-        captions[i] = i == 0 ? m_added[i]->text().toStdString() : m_added[i]->record();
-    return captions;
+        m_record.setRecord(i, record[i]);
 }
 
 std::int16_t ResultsWindow::ComputeGrowth() const
 {
-    return computeGrowth(addedCaptions(), m_growthLimit, ZELCOR1::WaterAdded);
+    return computeGrowth(m_record.record(), m_growthLimit, ZELCOR1::WaterAdded);
 }
 
 void ResultsWindow::ShowLeafSymptoms()
 {
     const LeafChoice choice =
-        m_leafRules.choose(addedCaptions(), [this] { return m_host.nextRandom(); });
+        m_leafRules.choose(m_record.record(), [this] { return m_host.nextRandom(); });
     const Graphics& graphics = Graphics::instance();
     for (int k = 0; k < kLeafCount; ++k) {
         if (choice[k] != kLeafUnchanged)

@@ -1,9 +1,9 @@
 // The Results screen: the plant that grew from the pupil's experiment, and a ruler to measure it.
 #pragma once
 
-#include "controls/caption_label.h"
 #include "controls/image_control.h"
 #include "controls/line_control.h"
+#include "controls/record_table.h"
 #include "controls/screen_window.h"
 #include "controls/shape_control.h"
 #include "model/growth_rules.h"
@@ -53,8 +53,8 @@ public:
 
     // The controls, by name and index; an index outside an array gives nullptr.
     QPushButton* Cmd_Button(ResultsCommand index) const;
-    CaptionLabel* Mineral(int index) const;
-    CaptionLabel* Added(int index) const;
+    CaptionLabel* Mineral(int index) const { return m_record.Mineral(index); }
+    CaptionLabel* Added(int index) const { return m_record.Added(index); }
     CaptionLabel* Added(quorvel::Mineral mineral) const { return Added(index(mineral)); }
     ImageControl* Leaf(int index) const; // 0..5
     ImageControl* Tube() const { return m_tube; }
@@ -106,11 +106,9 @@ private:
     QString stemReading() const;
     // The pointer in twips from the window's corner, for a point in twips from the ruler's.
     QPointF pointerOnWindow(float x, float y) const;
-    AddedCaptions addedCaptions() const;
 
     std::array<QPushButton*, kCommandCount> m_cmdButton{};
-    std::array<CaptionLabel*, kMineralCount + 1> m_mineral{};
-    std::array<CaptionLabel*, kMineralCount + 1> m_added{};
+    RecordTable m_record;
     std::array<ImageControl*, kLeafCount> m_leaf{};
     ImageControl* m_tube = nullptr;
     ImageControl* m_ruler = nullptr;

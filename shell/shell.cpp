@@ -83,10 +83,7 @@ void Shell::switchTo(ScreenWindow& screen, ScreenWindow* replaced)
 
 AddedCaptions Shell::designRecord()
 {
-    AddedCaptions record;
-    for (int i = 1; i <= kMineralCount; ++i)
-        record[i] = design().Added(i)->record();
-    return record;
+    return design().record();
 }
 
 int Shell::ConfirmQuit()

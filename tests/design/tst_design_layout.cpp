@@ -125,8 +125,6 @@ void TestDesignLayout::linesAndCreationPictures()
     };
     QCOMPARE(ends(w.Line1()), expected(layout::design::kLine1));
     QCOMPARE(ends(w.Line2()), expected(layout::design::kLine2));
-    // Controls outside the arrays do not exist.
-    QVERIFY(!w.AddZelcor(0) && !w.AddZelcor(8) && !w.Cmd_Button(DesignCommand(4)) && !w.Added(7));
     // After the first activation: full syringe, empty tube, no drop, no cutting.
     const Graphics& g = Graphics::instance();
     QCOMPARE(w.Syringe()->picture().cacheKey(), g.Syringe(3).cacheKey());
