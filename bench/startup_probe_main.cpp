@@ -117,13 +117,13 @@ void timeStore()
         allNs += took;
         slowestNs = std::max(slowestNs, took);
     };
-    for (int i = 0; i < quorvel::Graphics::kLeafCount; ++i)
-        firstUse([&] { store.Leaf(i); });
-    for (int i = 0; i < quorvel::Graphics::kTubeCount; ++i)
-        firstUse([&] { store.Tube(i); });
-    for (int i = 0; i < quorvel::Graphics::kSyringeCount; ++i)
-        firstUse([&] { store.Syringe(i); });
-    firstUse([&] { store.Drip(); });
+    for (int i = 0; i < quorvel::kLeafPictureCount; ++i)
+        firstUse([&] { store.picture(quorvel::LeafPicture(i)); });
+    for (int i = 0; i < quorvel::kTubePictureCount; ++i)
+        firstUse([&] { store.picture(quorvel::TubePicture(i)); });
+    for (int i = 0; i < quorvel::kSyringePictureCount; ++i)
+        firstUse([&] { store.picture(quorvel::SyringePicture(i)); });
+    firstUse([&] { store.picture(quorvel::SinglePicture::Drip); });
 
     const long long blankBefore = nowNs();
     std::vector<QPixmap> blanks;

@@ -11,7 +11,6 @@
 #include "pictures/drawings.h"
 #include "pictures/graphics.h"
 #include "pictures/palette.h"
-#include "pictures/picture_catalogue.h"
 
 namespace quorvel {
 
@@ -61,18 +60,14 @@ DesignWindow::DesignWindow(ScreenHost& host)
 {
     // Children are created back to front, so later ones are drawn over earlier ones.
     // The cutting is hidden until it first goes in; its picture is drawn then.
-    m_cuttingPicture = new ImageControl(this, 3480, 180, 2310, 4440);
-    m_cuttingPicture->setPictureOnFirstUse([] { return catalogue::cuttingInTube(); },
-                                           descriptions::cuttingInTube());
+    m_cuttingPicture = new ImageControl(this, SinglePicture::CuttingInTube, 3480, 180, 2310, 4440);
     const QColor paleYellow(palette::kPaleYellow);
     m_instructionBackground = new ShapeControl(this, paleYellow, 840, 240, 2295, 1335);
     m_tableBackground = new ShapeControl(this, paleYellow, 6120, 840, 3135, 3855);
     // The tube and the syringe hold these from creation; activation replaces them before the
-    // screen is first painted.
-    m_tube = new ImageControl(this, 4200, 1920, 870, 2655);
-    m_tube->setPictureOnFirstUse([] { return catalogue::tube(3); }, descriptions::tube(3));
-    m_syringe = new ImageControl(this, 4440, 600, 1260, 1200);
-    m_syringe->setPictureOnFirstUse([] { return catalogue::syringe(0); }, descriptions::syringe(0));
+    // screen is first painted, so they are never drawn.
+    m_tube = new ImageControl(this, TubePicture::ClearWater, 4200, 1920, 870, 2655);
+    m_syringe = new ImageControl(this, SyringePicture::Empty, 4440, 600, 1260, 1200);
     m_record = RecordTable(this, 6360, 7920);
     m_columnLine = new LineControl(this, Qt::black, 1, 7800, 840, 7800, 4680);
     m_headingLine = new LineControl(this, Qt::black, 1, 6120, 1560, 9240, 1560);
@@ -80,8 +75,8 @@ DesignWindow::DesignWindow(ScreenHost& host)
                                      paleYellow, Qt::AlignLeft, this);
     m_instruction->setWordWrap(true);
     m_instruction->setTwipsGeometry(1080, 420, 1815, 975);
-    m_drip = new ImageControl(this, kDripLeftTwips, 2520, 75, 90, ImageControl::Input::Transparent);
-    m_drip->setPicture(catalogue::drip());
+    m_drip = new ImageControl(this, SinglePicture::Drip, kDripLeftTwips, 2520, 75, 90,
+                              ImageControl::Input::Transparent);
     m_arrow = new VectorImage(this, &drawings::drawInstructionArrow, 1440, 1680, 1080, 600);
 
     for (int i = 1; i <= kWaterButton; ++i) {
@@ -142,9 +137,8 @@ void DesignWindow::Form_Load()
 
 void DesignWindow::Form_Activate()
 {
-    const Graphics& graphics = Graphics::instance();
-    m_syringe->setPicture(graphics.Syringe(3));
-    m_tube->setPicture(graphics.Tube(0));
+    m_syringe->setPicture(SyringePicture::Full);
+    m_tube->setPicture(TubePicture::Empty);
     m_aniTimer.stop();
     m_drip->hide();
     ResetExperiment();
@@ -166,16 +160,16 @@ void DesignWindow::AddZelcor_Click(int Index)
     if (Index >= 1 && Index < kWaterButton) {
         AddMineralDose();
         m_record.setRecord(Index, kYes);
-        announce(tr("%1 added: the record says %2.")
-                     .arg(Mineral(Index)->text(), Added(Index)->text()));
+        announce(
+            tr("%1 added: the record says %2.").arg(Mineral(Index)->text(), Added(Index)->text()));
     } else if (Index == kWaterButton) {
         ZELCOR1::WaterAdded = kTrue;
         m_addZelcor[kWaterButton]->setEnabled(false);
         if (const auto change = tubeAfterWater(ZELCOR1::TubeState)) {
-            showTubePicture(change->picture);
+            m_tube->setPicture(change->picture);
             ZELCOR1::TubeState = change->state;
-            announce(
-                tr("Water added: the tube holds %1.").arg(descriptions::tube(change->picture)));
+            announce(tr("Water added: the tube holds %1.")
+                         .arg(Graphics::instance().description(change->picture)));
         }
     }
 }
@@ -211,9 +205,8 @@ void DesignWindow::Cmd_Button_Click(DesignCommand Index)
 
 void DesignWindow::ResetExperiment()
 {
-    const Graphics& graphics = Graphics::instance();
-    m_syringe->setPicture(graphics.Syringe(3));
-    m_tube->setPicture(graphics.Tube(0));
+    m_syringe->setPicture(SyringePicture::Full);
+    m_tube->setPicture(TubePicture::Empty);
     ClearAddedLabels();
     ZELCOR1::TubeState = kTubeEmpty;
     ZELCOR1::WaterAdded = kFalse;
@@ -235,10 +228,10 @@ void DesignWindow::ClearAddedLabels()
 void DesignWindow::AddMineralDose()
 {
     m_aniTimer.stop();
-    m_syringe->setPicture(Graphics::instance().Syringe(2));
+    m_syringe->setPicture(SyringePicture::HalfFull);
     DripFall();
     if (const auto change = tubeAfterMineral(ZELCOR1::TubeState)) {
-        showTubePicture(change->picture);
+        m_tube->setPicture(change->picture);
         ZELCOR1::TubeState = change->state;
     }
     m_aniTimer.start(); // restarting gives a fresh 500 ms before the refill
@@ -256,12 +249,7 @@ void DesignWindow::DripFall()
 
 void DesignWindow::AniTimer_Timer()
 {
-    m_syringe->setPicture(Graphics::instance().Syringe(3));
-}
-
-void DesignWindow::showTubePicture(int picture)
-{
-    m_tube->setPicture(Graphics::instance().Tube(picture));
+    m_syringe->setPicture(SyringePicture::Full);
 }
 
 } // namespace quorvel

@@ -73,7 +73,6 @@ private:
     void ClearAddedLabels();
     void AddMineralDose();
     void DripFall();
-    void showTubePicture(int picture);
     void focusFirstButton();
     void nameControlsForScreenReaders();
 

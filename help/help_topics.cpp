@@ -5,15 +5,14 @@
 #include "controls/record_table.h"
 #include "design/design_window.h"
 #include "model/outcome_rules.h"
-#include "pictures/descriptions.h"
 #include "pictures/graphics.h"
-#include "pictures/picture_catalogue.h"
 #include "results/results_window.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTextDocument>
 #include <QUrl>
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -228,7 +227,7 @@ QString resultsHtml()
 // The other mineral whose shortage alone grows the same symptom leaf, if there is one.
 std::optional<Mineral> sameLeafAs(Mineral mineral)
 {
-    const int picture = shortageFacts(mineral).symptomPicture;
+    const LeafPicture picture = shortageFacts(mineral).symptomPicture;
     for (Mineral other : kMinerals)
         if (other != mineral && shortageFacts(other).symptomPicture == picture)
             return other;
@@ -266,7 +265,7 @@ QString mineralsHtml(QTextDocument& document, qreal devicePixelRatio)
     const Graphics& store = Graphics::instance();
     for (Mineral mineral : kMinerals) {
         const ShortageFacts facts = shortageFacts(mineral);
-        const QString look = descriptions::leaf(facts.symptomPicture);
+        const QString look = store.description(facts.symptomPicture);
         html += heading(2, mineralCaption(mineral)) +
                 paragraph(translated(kMineralUses[index(mineral)])) +
                 paragraph(QCoreApplication::translate(
@@ -276,9 +275,9 @@ QString mineralsHtml(QTextDocument& document, qreal devicePixelRatio)
                               nullptr, int(facts.leafPictures.size()))
                               .arg(ResultsWindow::rulerUnits(facts.stemTwips)));
         const QString name = leafResourceName(facts.symptomPicture);
-        const QPixmap& leaf = store.Leaf(facts.symptomPicture);
+        const QPixmap& leaf = store.picture(facts.symptomPicture);
         document.addResource(QTextDocument::ImageResource, QUrl(name),
-                             catalogue::sharp(leaf, devicePixelRatio));
+                             store.picture(facts.symptomPicture, devicePixelRatio));
         html += QStringLiteral("<p><img src=\"%1\" width=\"%2\" height=\"%3\" alt=\"%4\"><br>"
                                "<i>%4</i></p>")
                     .arg(name)
@@ -329,14 +328,17 @@ QString aboutHtml()
 ShortageFacts shortageFacts(Mineral missing)
 {
     const Outcome outcome = grownWithWater(1u << (index(missing) - 1));
-    ShortageFacts facts{outcome.stemTwips, outcome.leaves, -1};
-    // Even and odd pictures are mirror images; 0 and 1 are the healthy leaf.
-    for (int picture : outcome.leaves) {
-        if (picture >= 2) {
-            facts.symptomPicture = picture;
-            break;
-        }
-    }
+    // With water every leaf that grows has its picture from this run's rule.
+    ShortageFacts facts{outcome.stemTwips, {}, LeafPicture::HealthyLeft};
+    for (const std::optional<LeafPicture> picture : outcome.leaves)
+        facts.leafPictures.push_back(picture.value());
+    const auto healthy = [](LeafPicture picture) {
+        return picture == LeafPicture::HealthyLeft || picture == LeafPicture::HealthyRight;
+    };
+    const auto symptom =
+        std::find_if_not(facts.leafPictures.begin(), facts.leafPictures.end(), healthy);
+    if (symptom != facts.leafPictures.end())
+        facts.symptomPicture = *symptom;
     return facts;
 }
 
@@ -358,9 +360,9 @@ QString screenDescription(HelpTopic topic)
                      "plant cutting in. Press F1 for help.");
 }
 
-QString leafResourceName(int picture)
+QString leafResourceName(LeafPicture picture)
 {
-    return QStringLiteral("quorvel-leaf:%1").arg(picture);
+    return QStringLiteral("quorvel-leaf:%1").arg(int(picture));
 }
 
 void fillDocument(QTextDocument& document, HelpTopic topic, qreal devicePixelRatio)

@@ -2,7 +2,6 @@
 #include "model/outcome_rules.h"
 
 #include "model/growth_rules.h"
-#include "model/leaf_rules.h"
 
 namespace quorvel {
 

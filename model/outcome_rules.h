@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/experiment_state.h"
+#include "model/leaf_rules.h"
 #include "model/record.h"
 
 #include <functional>
@@ -12,9 +13,9 @@ namespace quorvel {
 
 struct Outcome {
     int stemTwips = 0;
-    // The pictures of the leaves that grow, from the bottom up; kLeafUnchanged for a leaf whose
-    // rule keeps the picture an earlier run gave it.
-    std::vector<int> leaves;
+    // The pictures of the leaves that grow, from the bottom up; none for a leaf whose rule keeps
+    // the picture an earlier run gave it.
+    std::vector<std::optional<LeafPicture>> leaves;
 };
 
 // The record of an experiment that left out exactly the minerals whose bit (index - 1) is set.

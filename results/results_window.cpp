@@ -4,9 +4,7 @@
 #include "controls/command_button.h"
 #include "controls/pointer_shape.h"
 #include "controls/twips.h"
-#include "pictures/graphics.h"
 #include "pictures/palette.h"
-#include "pictures/picture_catalogue.h"
 
 #include "model/integer16.h"
 
@@ -57,22 +55,20 @@ ResultsWindow::ResultsWindow(ScreenHost& host)
     // Children are created back to front: the windowless controls, then the leaves, whose boxes
     // lie above all of them, then the buttons.
     m_tableBackground = new ShapeControl(this, QColor(palette::kPaleYellow), 1680, 840, 3135, 3855);
-    m_tube = new ImageControl(this, 6600, 3960, 870, 2655);
-    m_tube->setPicture(catalogue::blackedOutTube());
-    m_ruler = new ImageControl(this, 8640, 240, 465, 5265);
-    m_ruler->setPicture(catalogue::ruler());
+    m_tube = new ImageControl(this, SinglePicture::BlackedOutTube, 6600, 3960, 870, 2655);
+    m_ruler = new ImageControl(this, SinglePicture::Ruler, 8640, 240, 465, 5265);
     m_headingLine = new LineControl(this, Qt::black, 1, 1680, 1560, 4800, 1560);
     m_columnLine = new LineControl(this, Qt::black, 1, 3360, 840, 3360, 4680);
     m_record = RecordTable(this, 1920, 3480);
     m_stem = new LineControl(this, QColor(palette::kDarkGreen), kStemWidthPixels, 7080, 4035, 7050,
                              4035);
 
-    // The healthy pair, drawn once and shared by the three leaves on each side.
-    const std::array<QPixmap, 2> healthy = {catalogue::leaf(0), catalogue::leaf(1)};
+    // The healthy pair, shared by the three leaves on each side.
     for (int k = 0; k < kLeafCount; ++k) {
-        m_leaf[k] = new ImageControl(this, kLeafAtCreation[k].left, kLeafAtCreation[k].top,
+        const LeafPicture healthy =
+            k % 2 == 0 ? LeafPicture::HealthyLeft : LeafPicture::HealthyRight;
+        m_leaf[k] = new ImageControl(this, healthy, kLeafAtCreation[k].left, kLeafAtCreation[k].top,
                                      kLeafSizeTwips, kLeafSizeTwips);
-        m_leaf[k]->setPicture(healthy[k % 2]);
         m_leaf[k]->setMouseTracking(true);
         m_leaf[k]->hide();
         connect(m_leaf[k], &ImageControl::mouseMoved, this, [this, k] { Leaf_MouseMove(k); });
@@ -214,10 +210,9 @@ void ResultsWindow::ShowLeafSymptoms()
 {
     const LeafChoice choice =
         m_leafRules.choose(m_record.record(), [this] { return m_host.nextRandom(); });
-    const Graphics& graphics = Graphics::instance();
     for (int k = 0; k < kLeafCount; ++k) {
-        if (choice[k] != kLeafUnchanged)
-            m_leaf[k]->setPicture(graphics.Leaf(choice[k]));
+        if (choice[k])
+            m_leaf[k]->setPicture(*choice[k]);
     }
 }
 

@@ -6,7 +6,7 @@
 #include "help/help_topics.h"
 #include "model/leaf_rules.h"
 #include "model/outcome_rules.h"
-#include "pictures/descriptions.h"
+#include "pictures/graphics.h"
 #include "results/results_window.h"
 #include "shell/translations.h"
 
@@ -38,11 +38,11 @@ std::string say(const char* text)
     return QCoreApplication::translate("OutcomeTable", text).toStdString();
 }
 
-std::string look(int picture)
+std::string look(std::optional<LeafPicture> picture)
 {
-    if (picture == kLeafUnchanged)
+    if (!picture)
         return say(QT_TRANSLATE_NOOP("OutcomeTable", "the picture an earlier run left"));
-    return descriptions::leaf(picture).toStdString();
+    return Graphics::instance().description(*picture).toStdString();
 }
 
 std::string none()
@@ -193,8 +193,8 @@ std::string leafKey()
         << say(QT_TRANSLATE_NOOP("OutcomeTable", "Stem (ruler units)")) << " | "
         << say(QT_TRANSLATE_NOOP("OutcomeTable", "The leaf to look for")) << " |\n"
         << "|---|---|---|\n";
-    out << "| " << none() << " | " << units(possibleOutcomes(0, true).stemTwips) << " | " << look(0)
-        << " |\n";
+    out << "| " << none() << " | " << units(possibleOutcomes(0, true).stemTwips) << " | "
+        << look(LeafPicture::HealthyLeft) << " |\n";
     for (Mineral mineral : kMinerals) {
         const help::ShortageFacts facts = help::shortageFacts(mineral);
         out << "| " << mineralCaption(mineral).toStdString() << " | " << units(facts.stemTwips)

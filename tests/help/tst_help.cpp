@@ -7,7 +7,7 @@
 #include "help/help_topics.h"
 #include "help/help_window.h"
 #include "model/ruler_rules.h"
-#include "pictures/descriptions.h"
+#include "pictures/graphics.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -50,16 +50,17 @@ void TestHelp::shortageAsItGrows()
     ScreenFixture f;
     ResultsWindow& r = f.grow(oracle::Given(0b111111).reset(std::size_t(index(missing) - 1)));
     const int grownTwips = int(r.Stem()->y2() - r.Stem()->y1());
-    std::vector<int> grownLeaves;
+    std::vector<LeafPicture> grownLeaves;
     for (int k = 0; k < ResultsWindow::kLeafCount; ++k)
         if (r.Leaf(k)->isVisibleTo(&r))
-            grownLeaves.push_back(
-                testing::storeIndex(&Graphics::Leaf, Graphics::kLeafCount, r.Leaf(k)->picture()));
+            grownLeaves.push_back(std::get<LeafPicture>(r.Leaf(k)->picture()));
 
     const help::ShortageFacts facts = help::shortageFacts(missing);
     QCOMPARE(facts.stemTwips, grownTwips);
     QCOMPARE(facts.leafPictures, grownLeaves);
-    QVERIFY2(facts.symptomPicture >= 2, "the help shows a healthy leaf for a shortage");
+    QVERIFY2(facts.symptomPicture != LeafPicture::HealthyLeft &&
+                 facts.symptomPicture != LeafPicture::HealthyRight,
+             "the help shows a healthy leaf for a shortage");
 
     // The words and the picture the pupil reads.
     QTextDocument document;
@@ -71,7 +72,7 @@ void TestHelp::shortageAsItGrows()
         entry.contains(
             QStringLiteral("stem %1 units long and %2 leaves").arg(units).arg(grownLeaves.size())),
         qPrintable(entry.left(400)));
-    QVERIFY(entry.contains(descriptions::leaf(facts.symptomPicture)));
+    QVERIFY(entry.contains(Graphics::instance().description(facts.symptomPicture)));
     const QVariant picture = document.resource(QTextDocument::ImageResource,
                                                QUrl(help::leafResourceName(facts.symptomPicture)));
     QCOMPARE(picture.value<QPixmap>().devicePixelRatio(), 2.0);

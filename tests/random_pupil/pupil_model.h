@@ -106,7 +106,7 @@ public:
     std::array<QString, 7> resultsAdded;
     std::array<bool, 6> leafShown{};
     std::array<QPointF, 6> leafAt;  // twips
-    std::array<int, 6> leafPicture; // store index, or -1 for the picture it was created with
+    std::array<int, 6> leafPicture; // the number of the leaf picture shown
     bool stemShown = true;
     std::optional<int> stemTop; // twips; empty while the stem is as created
     std::optional<int> growth;

@@ -4,7 +4,6 @@
 #include "controls/pointer_shape.h"
 #include "help/help_window.h"
 #include "model/experiment_state.h"
-#include "pictures/graphics.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -727,7 +726,7 @@ QString RandomPupil::check() const
     const auto yesNo = [](bool given) {
         return QCoreApplication::translate("RecordTable", given ? "Yes" : "No");
     };
-    const quorvel::Graphics& store = quorvel::Graphics::instance();
+    using testing::shownNumber;
     const PupilModel& m = m_model;
     DesignWindow& d = m_fixture.shell->design();
 
@@ -746,8 +745,7 @@ QString RandomPupil::check() const
                                                            .arg(m.tubeState));
     expect(quorvel::ZELCOR1::WaterAdded == (m.water ? -1 : 0), QStringLiteral("WaterAdded"));
     expect(quorvel::ZELCOR1::CuttingAdded == (m.cutting ? -1 : 0), QStringLiteral("CuttingAdded"));
-    expect(d.TTube()->picture().cacheKey() ==
-               store.Tube(PupilModel::tubePicture(m.tubeState)).cacheKey(),
+    expect(shownNumber<quorvel::TubePicture>(d.TTube()) == PupilModel::tubePicture(m.tubeState),
            QStringLiteral("the tube picture does not show TubeState %1").arg(m.tubeState));
     for (int i = 1; i <= 6; ++i) {
         const QString caption = d.Added(i)->text();
@@ -771,14 +769,13 @@ QString RandomPupil::check() const
         d.Drip()->top() == float(m.dripTop),
         QStringLiteral("the drop stopped at %1, expected %2").arg(d.Drip()->top()).arg(m.dripTop));
     expect(d.AniTimer().isActive() == m.aniTimerActive, QStringLiteral("AniTimer enabled"));
-    const qint64 syringe = d.Syringe()->picture().cacheKey();
+    const int syringe = shownNumber<quorvel::SyringePicture>(d.Syringe());
     if (m.syringe == PupilModel::Syringe::Full) {
-        expect(syringe == store.Syringe(3).cacheKey(), QStringLiteral("the syringe is not full"));
+        expect(syringe == 3, QStringLiteral("the syringe is not full"));
     } else {
         // Pressed until the first tick, 500 ms after the dose; a little earlier is still pressed.
         const bool tickCannotHaveCome = m_clock.elapsed() - m.pressedAtMs < 400;
-        expect(syringe == store.Syringe(2).cacheKey() ||
-                   (!tickCannotHaveCome && syringe == store.Syringe(3).cacheKey()),
+        expect(syringe == 2 || (!tickCannotHaveCome && syringe == 3),
                QStringLiteral("the syringe is not pressed"));
     }
 
@@ -837,9 +834,8 @@ QString RandomPupil::check() const
         expect(QPointF(leaf->left(), leaf->top()) == m.leafAt[std::size_t(k)],
                QStringLiteral("Leaf(%1) at %2,%3").arg(k).arg(leaf->left()).arg(leaf->top()));
         const int picture = m.leafPicture[std::size_t(k)];
-        if (picture >= 0)
-            expect(leaf->picture().cacheKey() == store.Leaf(picture).cacheKey(),
-                   QStringLiteral("Leaf(%1) does not show picture %2").arg(k).arg(picture));
+        expect(shownNumber<quorvel::LeafPicture>(leaf) == picture,
+               QStringLiteral("Leaf(%1) does not show picture %2").arg(k).arg(picture));
     }
     expect(r.Ruler()->isVisibleTo(&r) == m.rulerShown, QStringLiteral("ruler visibility"));
     // Unrounded twips from pixels at a scale: equal to within a hundredth of a twip.

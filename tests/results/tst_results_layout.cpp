@@ -51,9 +51,9 @@ void TestResultsLayout::controls()
     QCOMPARE(w.Added(0)->text(), QStringLiteral("Added"));
     QCOMPARE(w.Shape1()->geometry(), twips(r::kShape1));
     QCOMPARE(w.Tube()->geometry(), twips(r::kTube));
-    QCOMPARE(w.Tube()->picture().size(), QSize(58, 177));
+    QCOMPARE(testing::shownPixmap(w.Tube()).size(), QSize(58, 177));
     QCOMPARE(w.Ruler()->geometry(), twips(r::kRuler));
-    QCOMPARE(w.Ruler()->picture().size(), QSize(31, 351));
+    QCOMPARE(testing::shownPixmap(w.Ruler()).size(), QSize(31, 351));
     QCOMPARE(w.Line1()->x1(), float(r::kLineColumnX));
     QCOMPARE(w.Line2()->y1(), float(r::kLineHeadingY));
     // Without a cutting the stem is hidden and no leaf shows.

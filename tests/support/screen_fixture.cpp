@@ -31,15 +31,6 @@ ScreenFixture::~ScreenFixture()
     quorvel::setPointerShape(quorvel::PointerShape::Default);
 }
 
-int storeIndex(StorePicture array, int count, const QPixmap& shown)
-{
-    const quorvel::Graphics& store = quorvel::Graphics::instance();
-    for (int i = 0; i < count; ++i)
-        if ((store.*array)(i).cacheKey() == shown.cacheKey())
-            return i;
-    return -1;
-}
-
 void ScreenFixture::fill(oracle::Given given, bool water, bool cutting)
 {
     quorvel::DesignWindow& w = design();

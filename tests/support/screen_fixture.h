@@ -36,9 +36,23 @@ inline QRect twips(const layout::Twips& place)
     return twips(place.left, place.top, place.width, place.height);
 }
 
-// Which picture of a store array a control shows (the same shared image), or -1 for none of them.
-using StorePicture = const QPixmap& (quorvel::Graphics::*)(int) const;
-int storeIndex(StorePicture array, int count, const QPixmap& shown);
+// The number of the picture a control shows among the store's pictures of that kind (a leaf's 0
+// to 15, a tube's 0 to 3), as the behaviour numbers them; -1 for a picture of another kind.
+template <typename Kind> int shownNumber(const quorvel::ImageControl* control)
+{
+    const Kind* shown = std::get_if<Kind>(&control->picture());
+    return shown ? int(*shown) : -1;
+}
+
+// Whether a control shows this picture of the store, and the pixmap the pupil then sees.
+inline bool shows(const quorvel::ImageControl* control, quorvel::PictureName picture)
+{
+    return control->picture() == picture;
+}
+inline const QPixmap& shownPixmap(const quorvel::ImageControl* control)
+{
+    return quorvel::Graphics::instance().picture(control->picture());
+}
 
 // Installs a language for one test (empty for English) and English again after it.
 struct Language {
