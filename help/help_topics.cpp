@@ -260,7 +260,7 @@ QString mineralsHtml(QTextDocument& document, qreal devicePixelRatio)
                                  "HelpWindow",
                                  "In Quorvel, a cutting given water and all six minerals grows a "
                                  "stem %1 units long on the ruler, with %n healthy leaves.",
-                                 nullptr, int(full.leaves.size()))
+                                 nullptr, full.leavesGrown)
                                  .arg(ResultsWindow::rulerUnits(full.stemTwips)));
     const Graphics& store = Graphics::instance();
     for (Mineral mineral : kMinerals) {
@@ -330,8 +330,8 @@ ShortageFacts shortageFacts(Mineral missing)
     const Outcome outcome = grownWithWater(1u << (index(missing) - 1));
     // With water every leaf that grows has its picture from this run's rule.
     ShortageFacts facts{outcome.stemTwips, {}, LeafPicture::HealthyLeft};
-    for (const std::optional<LeafPicture> picture : outcome.leaves)
-        facts.leafPictures.push_back(picture.value());
+    for (int k = 0; k < outcome.leavesGrown; ++k)
+        facts.leafPictures.push_back(outcome.pictures[std::size_t(k)].value());
     const auto healthy = [](LeafPicture picture) {
         return picture == LeafPicture::HealthyLeft || picture == LeafPicture::HealthyRight;
     };

@@ -7,6 +7,7 @@
 #include "pictures/palette.h"
 
 #include "model/integer16.h"
+#include "model/outcome_rules.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -26,6 +27,11 @@ constexpr int kStemWidthPixels = 3;
 struct LeafPlace {
     int left, top;
 };
+// The blacked-out tube the stem rises from, in twips, as drawn and as the ruler's words name it.
+struct TubePlace {
+    int left, top, width, height;
+};
+constexpr TubePlace kTube = {6600, 3960, 870, 2655};
 constexpr std::array<LeafPlace, ResultsWindow::kLeafCount> kLeafAtCreation = {
     {{6360, 120}, {6480, 0}, {6480, 120}, {6480, 0}, {5985, 2520}, {7080, 2520}}};
 
@@ -55,7 +61,8 @@ ResultsWindow::ResultsWindow(ScreenHost& host)
     // Children are created back to front: the windowless controls, then the leaves, whose boxes
     // lie above all of them, then the buttons.
     m_tableBackground = new ShapeControl(this, QColor(palette::kPaleYellow), 1680, 840, 3135, 3855);
-    m_tube = new ImageControl(this, SinglePicture::BlackedOutTube, 6600, 3960, 870, 2655);
+    m_tube = new ImageControl(this, SinglePicture::BlackedOutTube, kTube.left, kTube.top,
+                              kTube.width, kTube.height);
     m_ruler = new ImageControl(this, SinglePicture::Ruler, 8640, 240, 465, 5265);
     m_headingLine = new LineControl(this, Qt::black, 1, 1680, 1560, 4800, 1560);
     m_columnLine = new LineControl(this, Qt::black, 1, 3360, 840, 3360, 4680);
@@ -109,7 +116,7 @@ void ResultsWindow::nameControlsForScreenReaders()
         m_leaf[k]->setAccessibleName(tr("Leaf %1").arg(k + 1));
 }
 
-void ResultsWindow::describeStem(std::int16_t lengthTwips)
+void ResultsWindow::describeStem(int lengthTwips)
 {
     // The height a pupil would read off the ruler, for one who cannot see it.
     m_stem->setAccessibleDescription(tr("%1 units tall on the ruler").arg(rulerUnits(lengthTwips)));
@@ -129,7 +136,6 @@ ImageControl* ResultsWindow::Leaf(int index) const
 void ResultsWindow::Form_Load()
 {
     loadGeometry();
-    m_growthLimit = kGrowthLimitTable;
 }
 
 void ResultsWindow::Form_Activate()
@@ -152,24 +158,25 @@ void ResultsWindow::RunGrowth()
         return;
     }
     CopyExperiment();
-    ShowLeafSymptoms();
-    const std::int16_t g = ComputeGrowth();
-    m_lastGrowth = g;
-    const std::int16_t length = stemLength(g);
+    const Outcome outcome = outcomeOf(m_record.record(), ZELCOR1::WaterAdded == kTrue,
+                                      [this] { return m_host.nextRandom(); });
+    ShowLeafSymptoms(outcome.pictures);
+    const int length = outcome.stemTwips;
 
     m_stem->setX1(kStemXTwips);
     m_stem->setX2(kStemXTwips);
     m_stem->setY2(kStemBaseYTwips);
     m_stem->setY1(kStemBaseYTwips);
+    // Each leaf that grows appears in the step in which the stem's top reaches its height.
+    int grown = 0;
     for (int y = kStemBaseYTwips; y >= kStemBaseYTwips - length; --y) {
         m_stem->setY1(static_cast<float>(y));
-        if (ZELCOR1::WaterAdded == kTrue) {
-            if (const auto trigger = leafTriggeredAt(y)) {
-                ImageControl* leaf = m_leaf[trigger->leaf];
-                leaf->setLeft(trigger->leftTwips);
-                leaf->setTop(static_cast<float>(y - kLeafSizeTwips));
-                leaf->show();
-            }
+        if (grown < outcome.leavesGrown && kLeafTriggers[std::size_t(grown)].heightTwips == y) {
+            const LeafTrigger& trigger = kLeafTriggers[std::size_t(grown++)];
+            ImageControl* leaf = m_leaf[std::size_t(trigger.leaf)];
+            leaf->setLeft(trigger.leftTwips);
+            leaf->setTop(static_cast<float>(y - kLeafSizeTwips));
+            leaf->show();
         }
     }
     describeStem(length);
@@ -177,7 +184,7 @@ void ResultsWindow::RunGrowth()
     announceGrowth(length);
 }
 
-void ResultsWindow::announceGrowth(std::int16_t lengthTwips)
+void ResultsWindow::announceGrowth(int lengthTwips)
 {
     QStringList looks;
     for (ImageControl* leaf : m_leaf) {
@@ -201,15 +208,8 @@ void ResultsWindow::CopyExperiment()
         m_record.setRecord(i, record[i]);
 }
 
-std::int16_t ResultsWindow::ComputeGrowth() const
+void ResultsWindow::ShowLeafSymptoms(const LeafChoice& choice)
 {
-    return computeGrowth(m_record.record(), m_growthLimit, ZELCOR1::WaterAdded);
-}
-
-void ResultsWindow::ShowLeafSymptoms()
-{
-    const LeafChoice choice =
-        m_leafRules.choose(m_record.record(), [this] { return m_host.nextRandom(); });
     for (int k = 0; k < kLeafCount; ++k) {
         if (choice[k])
             m_leaf[k]->setPicture(*choice[k]);
@@ -466,7 +466,8 @@ std::vector<PlantBox> ResultsWindow::plantParts() const
             parts.push_back({PlantPart::Leaf, k, m_leaf[k]->left(), m_leaf[k]->top(),
                              kLeafSizeTwips, kLeafSizeTwips});
     }
-    parts.push_back({PlantPart::Tube, 0, 6600, 3960, 870, 2655});
+    parts.push_back({PlantPart::Tube, 0, float(kTube.left), float(kTube.top), float(kTube.width),
+                     float(kTube.height)});
     return parts;
 }
 

@@ -73,8 +73,6 @@ public:
 
     bool PlacingRuler() const { return m_placingRuler; }
     bool dragging() const { return m_dragging; }
-    std::int16_t lastGrowth() const { return m_lastGrowth; }
-    const GrowthLimits& GrowthLimit() const { return m_growthLimit; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -84,12 +82,11 @@ protected:
 
 private:
     void nameControlsForScreenReaders();
-    void describeStem(std::int16_t lengthTwips);
-    void announceGrowth(std::int16_t lengthTwips);
+    void describeStem(int lengthTwips);
+    void announceGrowth(int lengthTwips);
     void RunGrowth();
     void CopyExperiment();
-    std::int16_t ComputeGrowth() const;
-    void ShowLeafSymptoms();
+    void ShowLeafSymptoms(const LeafChoice& choice);
     void HideLeaves();
     void BeginRulerPlacing();
     void moveDragOutline(float x, float y);
@@ -118,14 +115,11 @@ private:
     LineControl* m_headingLine = nullptr;
     QRubberBand* m_dragOutline = nullptr;
 
-    GrowthLimits m_growthLimit{};
-    LeafSymptomRules m_leafRules;
     bool m_placingRuler = false;
     bool m_dragging = false;
     std::optional<QPointF> m_keyboardCorner; // twips, while the keyboard outline is shown
     QPointF m_dragCorner;                    // twips: where a drag's outline last stood
     RulerGrab m_grab; // where the last drag took hold of the ruler; zero before the first
-    std::int16_t m_lastGrowth = 0;
 };
 
 } // namespace quorvel

@@ -144,9 +144,9 @@ Possible possibleOutcomes(unsigned bits, bool water)
                 continue;
             draws = std::max(draws, asked);
             possible.stemTwips = outcome.stemTwips;
-            leaves.resize(outcome.leaves.size());
-            for (std::size_t k = 0; k < outcome.leaves.size(); ++k)
-                leaves[k].insert(look(outcome.leaves[k]));
+            leaves.resize(std::size_t(outcome.leavesGrown));
+            for (std::size_t k = 0; k < leaves.size(); ++k)
+                leaves[k].insert(look(outcome.pictures[k]));
         }
     }
     possible.random = draws > 0;
