@@ -41,13 +41,14 @@ public:
     using FrameProbe = std::function<QMargins(const QWidget& window)>;
     static void setFrameProbe(FrameProbe probe);
 
+    // Tells a screen reader, in a few words, what a step of the pupil changed.
+    void announce(const QString& text);
+
 Q_SIGNALS:
     // What a step of the pupil changed, in a few words, as a screen reader hears it.
     void announced(const QString& text);
 
 protected:
-    void announce(const QString& text);
-
     // Normal window state, the outer size set, read back, and centred on the screen.
     void loadGeometry();
 

@@ -6,6 +6,7 @@
 #include "design/design_window.h"
 #include "model/outcome_rules.h"
 #include "pictures/graphics.h"
+#include "results/measuring_ruler.h"
 #include "results/results_window.h"
 
 #include <QCoreApplication>
@@ -214,7 +215,7 @@ QString resultsHtml()
                    "Quorvel's own and not centimetres. A cutting given water and every mineral "
                    "grows %2 units tall."),
                ResultsWindow::commandCaption(ResultsCommand::MoveRuler),
-               ResultsWindow::rulerUnits(grownWithWater(0).stemTwips)) +
+               MeasuringRuler::units(grownWithWater(0).stemTwips)) +
            paragraphNaming(QCoreApplication::translate(
                                "HelpWindow",
                                "%1 takes you back to plan the next one, with an empty tube. %2 "
@@ -261,7 +262,7 @@ QString mineralsHtml(QTextDocument& document, qreal devicePixelRatio)
                                  "In Quorvel, a cutting given water and all six minerals grows a "
                                  "stem %1 units long on the ruler, with %n healthy leaves.",
                                  nullptr, full.leavesGrown)
-                                 .arg(ResultsWindow::rulerUnits(full.stemTwips)));
+                                 .arg(MeasuringRuler::units(full.stemTwips)));
     const Graphics& store = Graphics::instance();
     for (Mineral mineral : kMinerals) {
         const ShortageFacts facts = shortageFacts(mineral);
@@ -273,7 +274,7 @@ QString mineralsHtml(QTextDocument& document, qreal devicePixelRatio)
                               "In Quorvel, a cutting given water and every mineral except this "
                               "one grows a stem %1 units long and %n leaves. Look for this leaf:",
                               nullptr, int(facts.leafPictures.size()))
-                              .arg(ResultsWindow::rulerUnits(facts.stemTwips)));
+                              .arg(MeasuringRuler::units(facts.stemTwips)));
         const QString name = leafResourceName(facts.symptomPicture);
         const QPixmap& leaf = store.picture(facts.symptomPicture);
         document.addResource(QTextDocument::ImageResource, QUrl(name),

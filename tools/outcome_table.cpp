@@ -7,7 +7,7 @@
 #include "model/leaf_rules.h"
 #include "model/outcome_rules.h"
 #include "pictures/graphics.h"
-#include "results/results_window.h"
+#include "results/measuring_ruler.h"
 #include "shell/translations.h"
 
 #include <QCoreApplication>
@@ -71,7 +71,7 @@ std::string missingText(unsigned bits)
 // As the Help and the stem's spoken description write a height: 9.4, or 9,4 in German.
 std::string units(int twips)
 {
-    return ResultsWindow::rulerUnits(twips).toStdString();
+    return MeasuringRuler::units(twips).toStdString();
 }
 
 // Bottom to top, a run of equal leaves told once with its count.

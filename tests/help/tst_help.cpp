@@ -106,7 +106,8 @@ void TestHelp::f1LeavesTheExperimentAlone()
     const auto unchanged = [&] {
         return ZELCOR1::TubeState == kTubeWaterAndMinerals &&
                f.design().Added(Mineral::Iron)->text() == QStringLiteral("Yes") &&
-               (!onResults || (f.results().PlacingRuler() && f.results().Stem()->isVisible()));
+               (!onResults ||
+                (testing::placingRuler(f.results()) && f.results().Stem()->isVisible()));
     };
     QVERIFY(unchanged());
 

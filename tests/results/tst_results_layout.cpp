@@ -107,7 +107,7 @@ void TestResultsLayout::accessKeys()
     ResultsWindow& w = f.results();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTest::keyClick(&w, Qt::Key_M, Qt::AltModifier);
-    QTRY_VERIFY(w.PlacingRuler());
+    QTRY_VERIFY(testing::placingRuler(w));
     f.answers = {kAnswerNo};
     QTest::keyClick(&w, Qt::Key_Q, Qt::AltModifier);
     QTRY_COMPARE(f.asked, 1);

@@ -4,6 +4,7 @@
 #include "experiment_oracle.h"
 #include "layout_oracle.h"
 
+#include "controls/pointer_shape.h"
 #include "design/design_window.h"
 #include "model/random_source.h"
 #include "pictures/graphics.h"
@@ -11,6 +12,7 @@
 #include "shell/shell.h"
 #include "shell/translations.h"
 
+#include <QRubberBand>
 #include <QTest>
 #include <cmath>
 #include <deque>
@@ -52,6 +54,20 @@ inline bool shows(const quorvel::ImageControl* control, quorvel::PictureName pic
 inline const QPixmap& shownPixmap(const quorvel::ImageControl* control)
 {
     return quorvel::Graphics::instance().picture(control->picture());
+}
+
+// Placing the ruler, as the pupil sees it: the ruler has gone from the screen and the pointer is
+// the crosshair (the no-drop sign over a leaf) until a press or a key puts the ruler down.
+inline bool placingRuler(const quorvel::ResultsWindow& w)
+{
+    return !w.Ruler()->isVisibleTo(&w) && quorvel::pointerShape() != quorvel::PointerShape::Default;
+}
+
+// The outline of where the ruler would land, while the screen shows one.
+inline const QRubberBand* rulerOutline(const quorvel::ResultsWindow& w)
+{
+    const auto* outline = w.findChild<QRubberBand*>();
+    return outline && outline->isVisibleTo(&w) ? outline : nullptr;
 }
 
 // Installs a language for one test (empty for English) and English again after it.
