@@ -45,7 +45,6 @@ void ImageControl::setTop(float twips)
 {
     m_top = twips;
     applyPosition();
-    Q_EMIT topChanged(twips);
 }
 
 void ImageControl::applyPosition()

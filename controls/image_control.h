@@ -31,8 +31,6 @@ public:
     void applyFrame(const TwipsFrame& frame) override;
 
 Q_SIGNALS:
-    // Emitted for every position the control is given, so an observer sees each step of a move.
-    void topChanged(float twips);
     // Mouse events on the control, in twips from its top-left corner (any button).
     void pressed(float x, float y);
     void released(float x, float y);

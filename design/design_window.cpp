@@ -119,17 +119,6 @@ void DesignWindow::nameControlsForScreenReaders()
     m_headingLine->setAccessibleName(tr("Line under the table's headings"));
 }
 
-QPushButton* DesignWindow::AddZelcor(int index) const
-{
-    return index >= 1 && index <= kWaterButton ? m_addZelcor[index] : nullptr;
-}
-
-QPushButton* DesignWindow::Cmd_Button(DesignCommand command) const
-{
-    const int index = static_cast<int>(command);
-    return index >= 0 && index < kCommandCount ? m_cmdButton[index] : nullptr;
-}
-
 void DesignWindow::Form_Load()
 {
     loadGeometry();
@@ -197,8 +186,6 @@ void DesignWindow::Cmd_Button_Click(DesignCommand Index)
         for (int i = 1; i <= kWaterButton; ++i)
             m_addZelcor[i]->setEnabled(false);
         announce(tr("The cutting is in; the tube takes nothing more."));
-        break;
-    default:
         break;
     }
 }

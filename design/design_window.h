@@ -45,11 +45,10 @@ public:
     void Cmd_Button_Click(DesignCommand Index);
     void AniTimer_Timer();
 
-    // The controls, reached by name and index as the screen's rules name them. An index outside
-    // an array gives nullptr.
-    QPushButton* AddZelcor(int index) const;
+    // The controls, reached by name and index as the screen's rules name them.
+    QPushButton* AddZelcor(int index) const { return m_addZelcor[std::size_t(index)]; } // 1..7
     QPushButton* AddZelcor(quorvel::Mineral mineral) const { return AddZelcor(index(mineral)); }
-    QPushButton* Cmd_Button(DesignCommand index) const;
+    QPushButton* Cmd_Button(DesignCommand index) const { return m_cmdButton[std::size_t(index)]; }
     CaptionLabel* Mineral(int index) const { return m_record.Mineral(index); }
     CaptionLabel* Added(int index) const { return m_record.Added(index); }
     CaptionLabel* Added(quorvel::Mineral mineral) const { return Added(index(mineral)); }

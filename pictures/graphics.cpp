@@ -99,11 +99,6 @@ const Graphics& Graphics::instance()
     return *s_store;
 }
 
-bool Graphics::exists()
-{
-    return s_store != nullptr;
-}
-
 Graphics::Drawn& Graphics::drawn(PictureName name) const
 {
     // Start-up draws only the pictures the first screen paints, not all of them.

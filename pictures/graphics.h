@@ -21,8 +21,6 @@ public:
     // goes away; each picture is drawn the first time it is asked for, which needs a
     // QGuiApplication.
     static const Graphics& instance();
-    // Whether the store has been created yet (it is created lazily, on the first reference).
-    static bool exists();
 
     // The picture as drawn for a plain display, handed out by const reference: whoever takes it
     // shares the one image (Qt's implicit sharing), so a name always gives the same pixmap.

@@ -106,17 +106,6 @@ void ResultsWindow::describeStem(int lengthTwips)
         tr("%1 units tall on the ruler").arg(MeasuringRuler::units(lengthTwips)));
 }
 
-QPushButton* ResultsWindow::Cmd_Button(ResultsCommand command) const
-{
-    const int index = static_cast<int>(command);
-    return index >= 0 && index < kCommandCount ? m_cmdButton[index] : nullptr;
-}
-
-ImageControl* ResultsWindow::Leaf(int index) const
-{
-    return index >= 0 && index < kLeafCount ? m_leaf[index] : nullptr;
-}
-
 void ResultsWindow::Form_Load()
 {
     loadGeometry();
@@ -210,8 +199,6 @@ void ResultsWindow::Cmd_Button_Click(ResultsCommand Index)
         HideLeaves();
         m_ruler->leaveScreen();
         m_host.showDesign();
-        break;
-    default:
         break;
     }
 }

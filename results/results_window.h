@@ -40,12 +40,12 @@ public:
     void Form_Activate() override;
     void Cmd_Button_Click(ResultsCommand Index);
 
-    // The controls, by name and index; an index outside an array gives nullptr.
-    QPushButton* Cmd_Button(ResultsCommand index) const;
+    // The controls, by name and index.
+    QPushButton* Cmd_Button(ResultsCommand index) const { return m_cmdButton[std::size_t(index)]; }
     CaptionLabel* Mineral(int index) const { return m_record.Mineral(index); }
     CaptionLabel* Added(int index) const { return m_record.Added(index); }
     CaptionLabel* Added(quorvel::Mineral mineral) const { return Added(index(mineral)); }
-    ImageControl* Leaf(int index) const; // 0..5
+    ImageControl* Leaf(int index) const { return m_leaf[std::size_t(index)]; } // 0..5
     ImageControl* Tube() const { return m_tube; }
     ImageControl* Ruler() const { return m_ruler->picture(); }
     LineControl* Stem() const { return m_stem; }

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QKeySequence>
 #include <QShortcut>
+#include <QWindow>
 
 namespace quorvel {
 
@@ -84,6 +85,13 @@ void Shell::switchTo(ScreenWindow& screen, ScreenWindow* replaced)
 AddedCaptions Shell::designRecord()
 {
     return design().record();
+}
+
+QMargins Shell::windowFrame(const QWidget& window)
+{
+    if (m_options.windowFrame)
+        return m_options.windowFrame(window);
+    return window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
 }
 
 int Shell::ConfirmQuit()

@@ -779,7 +779,7 @@ QString RandomPupil::check() const
                QStringLiteral("the syringe is not pressed"));
     }
 
-    const quorvel::PointerShape pointer = quorvel::pointerShape();
+    const quorvel::PointerShape pointer = testing::pointerShape();
     if (m.screen == Screen::Design || !m.placing) {
         expect(pointer == quorvel::PointerShape::Default,
                QStringLiteral("pointer not the default"));

@@ -9,6 +9,7 @@
 
 using namespace quorvel;
 using testing::placingRuler;
+using testing::pointerShape;
 using testing::rulerOutline;
 using testing::ScreenFixture;
 
@@ -227,11 +228,6 @@ void TestRuler::newExperimentHidesLeavesAndKeepsTheRuler()
         QVERIFY(!w.Leaf(k)->isVisibleTo(&w));
     QCOMPARE(w.Stem()->y1(), stemTop); // left as it was until the next growth run
     QCOMPARE(w.Ruler()->left(), 5400.0f);
-    // A command index without a branch does nothing: no question, no switch, no reset.
-    ScreenFixture::click(f.design().AddZelcor(DesignWindow::kWaterButton));
-    w.Cmd_Button_Click(ResultsCommand(3));
-    QCOMPARE(f.asked, 0);
-    QCOMPARE(int(ZELCOR1::TubeState), int(kTubeWaterOnly));
     QVERIFY(f.design().isVisible() && !w.isVisible());
 }
 

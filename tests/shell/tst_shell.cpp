@@ -34,7 +34,6 @@ void TestShell::startsOnAFreshDesignScreen()
     ScreenFixture f;
     QVERIFY(f.design().isVisible());
     QVERIFY(!f.shell->resultsLoaded());
-    QVERIFY(Graphics::exists());
     QCOMPARE(ZELCOR1::TubeState, std::int16_t(0));
     QCOMPARE(ZELCOR1::WaterAdded, kFalse);
     QCOMPARE(ZELCOR1::CuttingAdded, kFalse);

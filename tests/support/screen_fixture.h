@@ -12,6 +12,8 @@
 #include "shell/shell.h"
 #include "shell/translations.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QRubberBand>
 #include <QTest>
 #include <cmath>
@@ -56,11 +58,27 @@ inline const QPixmap& shownPixmap(const quorvel::ImageControl* control)
     return quorvel::Graphics::instance().picture(control->picture());
 }
 
+// The pointer as the pupil sees it over the program's windows.
+inline quorvel::PointerShape pointerShape()
+{
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    if (!cursor)
+        return quorvel::PointerShape::Default;
+    switch (cursor->shape()) {
+    case Qt::CrossCursor:
+        return quorvel::PointerShape::Crosshair;
+    case Qt::ForbiddenCursor:
+        return quorvel::PointerShape::NoDrop;
+    default:
+        return quorvel::PointerShape::Default;
+    }
+}
+
 // Placing the ruler, as the pupil sees it: the ruler has gone from the screen and the pointer is
 // the crosshair (the no-drop sign over a leaf) until a press or a key puts the ruler down.
 inline bool placingRuler(const quorvel::ResultsWindow& w)
 {
-    return !w.Ruler()->isVisibleTo(&w) && quorvel::pointerShape() != quorvel::PointerShape::Default;
+    return !w.Ruler()->isVisibleTo(&w) && pointerShape() != quorvel::PointerShape::Default;
 }
 
 // The outline of where the ruler would land, while the screen shows one.
@@ -95,7 +113,9 @@ inline void addLanguageRows(WithEnglish english)
 }
 
 struct ScreenFixture {
-    ScreenFixture();
+    // windowFrame stands in for a window manager's frames, which the offscreen platform never
+    // draws; without it the windows have the platform's.
+    explicit ScreenFixture(std::function<QMargins(const QWidget&)> windowFrame = {});
     ~ScreenFixture();
 
     quorvel::DesignWindow& design() { return shell->design(); }
