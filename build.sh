@@ -3,6 +3,9 @@
 #   bash build.sh run    install what is missing, build, start the program
 #   bash build.sh test   install what is missing, build, run every test, then build and run them
 #                        again with sanitizers in build-asan (CTest's summary last)
+#   bash build.sh windows        Quorvel for Windows in build-windows/: an .msi and a portable .zip
+#                                (builds Qt for Windows once, most of an hour, into a cache folder)
+#   bash build.sh windows-test   the same, then its tests as Windows programs under Wine
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -24,6 +27,14 @@ test_packages+=(lintian devscripts man-db weston)
 test_packages+=(valgrind)
 # The Orca screen reader, run headless beside the program, and xdotool to press its keys.
 test_packages+=(orca xdotool)
+
+# For Windows: the MinGW-w64 cross compiler, Qt's source (apt-get source) and its host tools,
+# Wine to run the tests, msitools for the installer, faketime to date it at the release.
+windows_packages=(g++-mingw-w64-x86-64-posix dpkg-dev qt6-base-dev-tools qt6-tools-dev-tools
+                  wine64 wixl msitools faketime python3)
+# For the Windows tests: an X server for the real window, xdotool and ImageMagick to drive and
+# photograph it.
+windows_test_packages=(xvfb xdotool imagemagick)
 
 install_missing() {
     local missing=()
@@ -65,8 +76,40 @@ test)
     configure_and_build build-asan -DQUORVEL_WERROR=ON -DQUORVEL_SANITIZE=ON
     ctest --test-dir build-asan --output-on-failure
     ;;
+windows | windows-test)
+    install_missing "${packages[@]}" "${windows_packages[@]}"
+    [ "$mode" = windows ] || install_missing "${windows_test_packages[@]}"
+    qt=$(bash platforms/windows/build-qt.sh)
+    # Dated at the changelog's latest entry, as the Debian package is: rcc writes each resource's
+    # date into the program, and the installer is dated too.
+    SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(date -d "$(dpkg-parsechangelog -S Date)" +%s)}
+    export SOURCE_DATE_EPOCH
+    # The icon is drawn by the program's own code, so by a native build of its exporter.
+    configure_and_build build --target quorvel_icon_export -DQUORVEL_WERROR=ON
+    "$qt/bin/qt-cmake" -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/platforms/windows/mingw-toolchain.cmake" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DQUORVEL_QT_TRANSLATIONS_DIR=/usr/share/qt6/translations \
+        -DQUORVEL_ICON_EXPORT="$PWD/build/packaging/quorvel_icon_export" \
+        -DCMAKE_CROSSCOMPILING_EMULATOR=/usr/lib/wine/wine64 -DQUORVEL_WERROR=ON >/dev/null
+    if [ "$mode" = windows ]; then
+        cmake --build build-windows --target quorvel
+    else
+        cmake --build build-windows
+    fi
+    rm -rf build-windows/stage
+    cmake --install build-windows --prefix build-windows/stage >/dev/null
+    version=$(sed -n 's/^project(Quorvel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+    python3 platforms/windows/make_packages.py build-windows/stage "$version" "$SOURCE_DATE_EPOCH" \
+        build-windows/platforms/windows/quorvel.ico build-windows
+    [ "$mode" = windows ] && exit 0
+    # Every Windows program under Wine, in a Wine prefix of the build's own.
+    export WINEPREFIX="$PWD/build-windows/wine" WINEDEBUG=-all
+    [ -d "$WINEPREFIX" ] || /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
+    ctest --test-dir build-windows --output-on-failure -j2
+    ;;
 *)
-    echo "usage: bash build.sh run|test" >&2
+    echo "usage: bash build.sh run|test|windows|windows-test" >&2
     exit 2
     ;;
 esac

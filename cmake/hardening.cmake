@@ -20,6 +20,11 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" AND QUORVEL_HARDENING AND NOT QUORV
   if(QUORVEL_HAS_CF_PROTECTION)
     target_compile_options(quorvel_build_options INTERFACE -fcf-protection)
   endif()
+  # MinGW keeps the protector's and the fortified calls' runtime in libssp, which the compiler
+  # links only when the protector is asked for at link time too.
+  if(MINGW)
+    target_link_options(quorvel_build_options INTERFACE -fstack-protector-strong)
+  endif()
   # Only ELF linkers know relro and immediate binding.
   if(NOT APPLE AND NOT WIN32)
     target_link_options(quorvel_build_options INTERFACE LINKER:-z,relro,-z,now)

@@ -54,14 +54,16 @@ constexpr std::array<const char*, kMineralCount + 1> kMineralUses = {
     "",
     QT_TRANSLATE_NOOP("HelpWindow",
                       "A plant needs nitrogen to build new stems and leaves (it is part of every "
-                      "protein) and to make chlorophyll. Without enough nitrogen the plant stays "
-                      "small and pale. Its older, lower leaves turn pale yellow first, because "
-                      "the plant moves their nitrogen to its new leaves."),
+                      "protein) and to make chlorophyll. Without enough nitrogen a real plant "
+                      "stays small and pale, usually smaller than with any other mineral missing. "
+                      "Its older, lower leaves turn pale yellow first, all over, veins too, "
+                      "because the plant moves their nitrogen to its new leaves."),
     QT_TRANSLATE_NOOP("HelpWindow",
                       "Potassium helps a plant control its water: it opens and closes the tiny "
-                      "holes in the leaves that let water out. It also helps the plant fight "
-                      "disease. Without enough potassium the older leaves turn yellow and then "
-                      "brown, starting at their edges and tips, and may get brown spots."),
+                      "holes in the leaves that let carbon dioxide in and water out. It also helps "
+                      "the plant fight disease. Without enough potassium the older leaves turn "
+                      "yellow and then brown, starting at their edges and tips, and may get brown "
+                      "spots."),
     QT_TRANSLATE_NOOP("HelpWindow",
                       "Magnesium is part of chlorophyll itself, so a plant needs it to catch "
                       "sunlight. When it runs short, the plant moves its magnesium to the new "
@@ -86,10 +88,29 @@ constexpr std::array<const char*, kMineralCount + 1> kMineralUses = {
                       "shoot may die."),
 };
 
-// Where the model is simpler than a real plant, one point per item.
+// Where Quorvel's leaf or height for a mineral is not what a real plant shows, told beside the
+// leaf, so that the picture does not teach what the words above it deny. By mineral index.
+constexpr std::array<const char*, kMineralCount + 1> kModelDiffers = {
+    "",
+    QT_TRANSLATE_NOOP("HelpWindow",
+                      "Here Quorvel is not like a real plant. Its leaf keeps green veins, and its "
+                      "stem grows taller than without magnesium or iron. In a real plant short of "
+                      "nitrogen the leaf turns pale yellow all over, veins too, and the plant "
+                      "stays smaller than one short of magnesium or iron."),
+    QT_TRANSLATE_NOOP("HelpWindow",
+                      "Here Quorvel is not like a real plant. It puts brown spots on every leaf, "
+                      "the youngest too. In a real plant the edges and tips of the older leaves "
+                      "turn brown first."),
+    "",
+    "",
+    "",
+    "",
+};
+
+// Where the model is simpler than a real plant, or differs from it, one point per item.
 const char* const kSimplificationsTitle =
     QT_TRANSLATE_NOOP("HelpWindow", "How Quorvel keeps it simple");
-constexpr std::array<const char*, 4> kSimplifications = {
+constexpr std::array<const char*, 8> kSimplifications = {
     QT_TRANSLATE_NOOP("HelpWindow",
                       "A real cutting takes weeks to show a deficiency. Quorvel grows it at once."),
     QT_TRANSLATE_NOOP("HelpWindow",
@@ -101,6 +122,21 @@ constexpr std::array<const char*, 4> kSimplifications = {
     QT_TRANSLATE_NOOP("HelpWindow",
                       "Quorvel's heights are set by the model, not measured on real plants, and "
                       "its ruler counts in its own units, not in centimetres."),
+    QT_TRANSLATE_NOOP("HelpWindow",
+                      "Quorvel gives nitrogen the same leaf as magnesium: pale yellow with green "
+                      "veins. In a real plant short of nitrogen the whole leaf turns pale yellow, "
+                      "veins too, on the older leaves first."),
+    QT_TRANSLATE_NOOP("HelpWindow",
+                      "A real plant short of nitrogen usually grows least of all. In Quorvel it "
+                      "grows taller than a plant short of magnesium or iron. So compare heights "
+                      "with each other in Quorvel, not with real plants."),
+    QT_TRANSLATE_NOOP("HelpWindow",
+                      "Quorvel puts brown spots on every leaf of a plant short of potassium. In a "
+                      "real plant the edges of the older leaves turn brown first."),
+    QT_TRANSLATE_NOOP("HelpWindow",
+                      "Without water, Quorvel's rule is that the stem grows only a little and has "
+                      "no leaves: even the cutting's own two leaves are gone. A real cutting "
+                      "without water wilts and dies."),
 };
 
 constexpr std::array<const char*, 2> kKeys = {
@@ -148,15 +184,7 @@ QString paragraphNaming(const QString& text, const Captions&... captions)
 QString keysSection()
 {
     return heading(2, translated(kKeys[0])) + paragraph(translated(kKeys[1])) +
-           paragraphNaming(
-               QCoreApplication::translate(
-                   "HelpWindow",
-                   "To measure with the keyboard, click %1: an outline of the ruler appears when "
-                   "you press an arrow key, and each arrow moves it a little. Shift with an arrow "
-                   "moves it three marks of the ruler, and stops where its zero mark is level "
-                   "with the top of the stem. Return or Space puts the ruler there, unless "
-                   "something is in the way; Escape puts it back where it was."),
-               ResultsWindow::commandCaption(ResultsCommand::MoveRuler)) +
+           QStringLiteral("<p>") + measuringTheStem(Markup::Html)[1] + QStringLiteral("</p>") +
            paragraph(QCoreApplication::translate(
                "HelpWindow",
                "A screen reader hears what each step changed: the mineral added and the record, "
@@ -202,20 +230,9 @@ QString resultsHtml()
                "HelpWindow",
                "This screen shows how your cutting grew. The table reminds you which "
                "minerals you gave it. How tall did the stem grow? Are the leaves green "
-               "and healthy, or pale yellow, white, spotted, purple or crinkled? Without "
-               "water a cutting hardly grows and grows no leaves at all.")) +
-           paragraphNaming(
-               QCoreApplication::translate(
-                   "HelpWindow",
-                   "Measure the stem with the ruler. There are two ways. Drag it: press the "
-                   "mouse button on the ruler, move it beside the stem and let go. Or click %1, "
-                   "then click where the top of the ruler should go. Put the ruler's 0 level with "
-                   "the top of the stem, and read the number beside the foot of the stem, where it "
-                   "comes out of the tube: that is its height in the ruler's units, which are "
-                   "Quorvel's own and not centimetres. A cutting given water and every mineral "
-                   "grows %2 units tall."),
-               ResultsWindow::commandCaption(ResultsCommand::MoveRuler),
-               MeasuringRuler::units(grownWithWater(0).stemTwips)) +
+               "and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, "
+               "a cutting without water hardly grows and has no leaves at all.")) +
+           QStringLiteral("<p>") + measuringTheStem(Markup::Html)[0] + QStringLiteral("</p>") +
            paragraphNaming(QCoreApplication::translate(
                                "HelpWindow",
                                "%1 takes you back to plan the next one, with an empty tube. %2 "
@@ -243,8 +260,10 @@ QString mineralsHtml(QTextDocument& document, qreal devicePixelRatio)
                        "HelpWindow",
                        "Green plants make their own food. In their leaves they use the energy of "
                        "sunlight to turn water, and carbon dioxide from the air, into sugar: this "
-                       "is called photosynthesis. The green substance in leaves that catches the "
-                       "sunlight is called chlorophyll.")) +
+                       "is called photosynthesis. The carbon dioxide gets in through tiny holes in "
+                       "the leaves. The green substance in leaves that catches the sunlight is "
+                       "called chlorophyll. It absorbs red and blue light and reflects green "
+                       "light, and that is why leaves look green.")) +
                    paragraph(QCoreApplication::translate(
                        "HelpWindow",
                        "To build chlorophyll and the rest of its body, a plant also needs small "
@@ -292,6 +311,8 @@ QString mineralsHtml(QTextDocument& document, qreal devicePixelRatio)
                                         "so the leaf alone cannot tell you which of the two is "
                                         "missing."),
                                     mineralCaption(*other));
+        if (const char* differs = kModelDiffers[index(mineral)]; *differs)
+            html += paragraph(translated(differs));
     }
     html += heading(2, translated(kSimplificationsTitle));
     QStringList points;
@@ -325,6 +346,39 @@ QString aboutHtml()
 }
 
 } // namespace
+
+QStringList measuringTheStem(Markup markup)
+{
+    const auto text = [markup](const QString& words) {
+        return markup == Markup::Html ? words.toHtmlEscaped() : words;
+    };
+    const auto marked = [markup](const QString& name) {
+        return markup == Markup::Html ? bold(name)
+                                      : QStringLiteral("**") + name + QStringLiteral("**");
+    };
+    const QString button = marked(ResultsWindow::commandCaption(ResultsCommand::MoveRuler));
+    return {
+        text(QCoreApplication::translate(
+                 "HelpWindow",
+                 "Measure the stem with the ruler. There are two ways. Drag it: press the "
+                 "mouse button on the ruler, move it beside the stem and let go. Or click %1, "
+                 "then click where the top of the ruler should go. Put the ruler's 0 level with "
+                 "the top of the stem, and read the number beside the foot of the stem, where it "
+                 "comes out of the tube: that is its height in the ruler's units, which are "
+                 "Quorvel's own and not centimetres. A cutting given water and every mineral "
+                 "grows %2 units tall."))
+            .arg(button, marked(MeasuringRuler::units(grownWithWater(0).stemTwips))),
+        text(QCoreApplication::translate(
+                 "HelpWindow",
+                 "To measure with the keyboard, click %1, then press an arrow key: an outline "
+                 "of the ruler appears. Each arrow moves it one unit of the ruler. Going up or "
+                 "down, it stops on the way where its zero mark is level with the top of the "
+                 "stem. Shift with an arrow moves it one small step, to put the zero mark "
+                 "exactly level. Return or Space puts the ruler where the outline is, unless "
+                 "something is in the way; Escape stops and leaves the ruler where it was."))
+            .arg(button),
+    };
+}
 
 ShortageFacts shortageFacts(Mineral missing)
 {

@@ -5,6 +5,7 @@
 #include "model/picture_names.h"
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class QTextDocument;
@@ -34,6 +35,12 @@ QString screenDescription(HelpTopic topic);
 // Fills the document with the topic, its pictures drawn for the given device pixel ratio and
 // added to it as image resources.
 void fillDocument(QTextDocument& document, HelpTopic topic, qreal devicePixelRatio);
+
+// The Help's two ways of measuring the stem, by mouse and by keyboard, one paragraph each, with
+// the button and the full-grown height in bold: as rich text for the Help, and as Markdown for the
+// teacher's guides, which quote them.
+enum class Markup { Html, Markdown };
+QStringList measuringTheStem(Markup markup);
 
 // The name under which the document holds a leaf picture.
 QString leafResourceName(LeafPicture picture);

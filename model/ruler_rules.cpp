@@ -23,11 +23,10 @@ double rulerReading(int lengthTwips)
     return static_cast<double>(lengthTwips) / kRulerUnitTwips;
 }
 
-float outlineStep(float from, int direction, bool large, std::optional<float> stopAt)
+float outlineStep(float from, int direction, std::optional<float> stopAt)
 {
-    const float to =
-        from + static_cast<float>(direction * (large ? kOutlineLargeStepTwips : kOutlineStepTwips));
-    if (large && stopAt && (*stopAt - from) * static_cast<float>(direction) > 0.0f &&
+    const float to = from + static_cast<float>(direction * kOutlineStepTwips);
+    if (stopAt && (*stopAt - from) * static_cast<float>(direction) > 0.0f &&
         (to - *stopAt) * static_cast<float>(direction) > 0.0f)
         return *stopAt;
     return to;

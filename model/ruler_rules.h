@@ -31,17 +31,18 @@ RulerPlace dropPlace(float x, float y, const RulerGrab& grab);
 // A stem of this length in twips, as a pupil reads it off the ruler, in units.
 double rulerReading(int lengthTwips);
 
-// Placing by keyboard: one arrow press moves the outline one pixel of the layout (15 twips), so
-// that its zero mark can stand level with anything drawn; Shift with an arrow moves it three
-// marks of the ruler's scale, and stops level with the top of the stem when it would pass it.
-// The ruler starts 3513 twips at most above any stem's top, so the large steps bring its zero
-// mark level with the top of any stem in five presses or fewer, with no plain ones.
-constexpr int kOutlineStepTwips = 15;
-constexpr int kOutlineLargeStepTwips = 3 * kRulerUnitTwips;
+// Placing by keyboard. A plain arrow moves the outline one mark of the ruler's scale: a step a
+// pupil sees at any size of the window, and one a screen-reader pupil can count, since what is
+// heard is in the same marks. Up and down, it stops level with the top of the stem when it would
+// pass it, so that the zero mark meets the stem's top however far it started. The ruler starts
+// 3513 twips at most above any stem's top, so plain presses bring it level in thirteen or fewer.
+// Shift with an arrow moves the outline one pixel of the window as drawn (the window's job, since
+// a pixel's twips depend on its scale), to line the zero mark up with anything else.
+constexpr int kOutlineStepTwips = kRulerUnitTwips;
 
-// The outline's coordinate after one press towards smaller (direction -1) or larger (+1)
-// values; stopAt, where given, is where a large step stops on its way.
-float outlineStep(float from, int direction, bool large, std::optional<float> stopAt);
+// The outline's coordinate after one plain press towards smaller (direction -1) or larger (+1)
+// values; stopAt, where given, is where the step stops on its way.
+float outlineStep(float from, int direction, std::optional<float> stopAt);
 
 // The parts of the plant a placing outline can be near.
 enum class PlantPart { StemTop, Stem, Leaf, Tube };

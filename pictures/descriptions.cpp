@@ -28,7 +28,7 @@ QString leaf(int index)
     // words are the leaves' only description: the Help and the teacher's guide take them from here.
     static constexpr std::array<const char*, 8> kLooks = {
         QT_TRANSLATE_NOOP("PictureDescriptions", "healthy green leaf"),
-        QT_TRANSLATE_NOOP("PictureDescriptions", "pale yellow leaf"),
+        QT_TRANSLATE_NOOP("PictureDescriptions", "pale yellow leaf with green veins"),
         QT_TRANSLATE_NOOP("PictureDescriptions", "white leaf with green veins"),
         QT_TRANSLATE_NOOP("PictureDescriptions", "narrow green leaf with a wavy, crinkled edge"),
         QT_TRANSLATE_NOOP("PictureDescriptions", "pale yellow leaf with brown spots"),

@@ -16,8 +16,10 @@ static_assert(kLeafPictureCount == drawings::kLeafCount);
 static_assert(kTubePictureCount == drawings::kTubeCount);
 static_assert(kSyringePictureCount == drawings::kSyringeCount);
 
-// A window being resized asks for a new ratio at every step; only the latest few are kept.
-constexpr std::size_t kRenditionsKept = 3;
+// A window being resized asks for a new ratio at every step. Renditions are kept for the few
+// ratios asked for most recently, whichever picture asked, so that a picture no longer shown does
+// not hold on to renditions at sizes long past.
+constexpr std::size_t kRatiosKept = 3;
 
 Graphics* s_store = nullptr;
 
@@ -116,25 +118,48 @@ const QPixmap& Graphics::picture(PictureName name) const
     return drawn(name).picture;
 }
 
+// Notes that a ratio is in use, and lets go of every rendition at a ratio no longer recent.
+void Graphics::useRatio(qreal ratio) const
+{
+    auto& recent = m_recentRatios;
+    if (const auto it = std::find(recent.begin(), recent.end(), ratio); it != recent.end()) {
+        std::rotate(it, it + 1, recent.end());
+        return;
+    }
+    recent.push_back(ratio);
+    if (recent.size() <= kRatiosKept)
+        return;
+    const qreal past = recent.front();
+    recent.erase(recent.begin());
+    for (Drawn& drawn : m_drawn)
+        std::erase_if(drawn.renditions, [past](const auto& r) { return r.first == past; });
+}
+
 QPixmap Graphics::picture(PictureName name, qreal devicePixelRatio) const
 {
     Drawn& drawn = this->drawn(name);
     if (devicePixelRatio == 1.0 || devicePixelRatio <= 0.0)
         return drawn.picture;
+    useRatio(devicePixelRatio);
     auto& kept = drawn.renditions;
-    auto it = std::find_if(kept.begin(), kept.end(), [devicePixelRatio](const auto& r) {
+    const auto it = std::find_if(kept.begin(), kept.end(), [devicePixelRatio](const auto& r) {
         return r.first == devicePixelRatio;
     });
-    if (it != kept.end()) {
-        std::rotate(it, it + 1, kept.end());
-        return kept.back().second;
-    }
+    if (it != kept.end())
+        return it->second;
     QPixmap rendition = QPixmap::fromImage(std::visit(Draw{devicePixelRatio}, name));
     rendition.setDevicePixelRatio(devicePixelRatio);
-    if (kept.size() == kRenditionsKept)
-        kept.erase(kept.begin());
     kept.emplace_back(devicePixelRatio, rendition);
     return rendition;
+}
+
+qint64 Graphics::renditionBytes() const
+{
+    qint64 bytes = 0;
+    for (const Drawn& drawn : m_drawn)
+        for (const auto& [ratio, rendition] : drawn.renditions)
+            bytes += qint64(rendition.width()) * rendition.height() * rendition.depth() / 8;
+    return bytes;
 }
 
 QString Graphics::description(PictureName name) const

@@ -26,8 +26,11 @@ public:
     // shares the one image (Qt's implicit sharing), so a name always gives the same pixmap.
     const QPixmap& picture(PictureName name) const;
     // The same picture drawn sharp for a display of this device pixel ratio, made once per ratio
-    // and kept for the latest few; at a ratio of 1, the picture itself.
+    // and kept while the ratio is among the few asked for most recently; at a ratio of 1, the
+    // picture itself.
     QPixmap picture(PictureName name, qreal devicePixelRatio) const;
+    // What the renditions kept for other ratios hold now, in bytes.
+    qint64 renditionBytes() const;
     // What the picture shows, in words a pupil understands, for screen readers. Draws nothing.
     QString description(PictureName name) const;
 
@@ -38,12 +41,14 @@ private:
         kLeafPictureCount + kTubePictureCount + kSyringePictureCount + kSinglePictureCount;
     struct Drawn {
         QPixmap picture;
-        std::vector<std::pair<qreal, QPixmap>> renditions; // the most recently used last
+        std::vector<std::pair<qreal, QPixmap>> renditions; // one for each recent ratio shown at
     };
     Drawn& drawn(PictureName name) const;
+    void useRatio(qreal ratio) const;
 
     // Filled on first use: asking for a picture is a const read that may draw it.
     mutable std::array<Drawn, kPictureCount> m_drawn;
+    mutable std::vector<qreal> m_recentRatios; // the latest last
 };
 
 } // namespace quorvel

@@ -3,6 +3,7 @@
 
 #include "pictures/palette.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
@@ -115,7 +116,17 @@ private:
 
 QIcon programIcon()
 {
-    return QIcon(new FlowerIconEngine);
+    // One icon for every window, so that each size is drawn and kept once. Its pixmaps must not
+    // outlive the application object, so the icon goes with it.
+    static QIcon* icon = nullptr;
+    if (icon == nullptr) {
+        icon = new QIcon(new FlowerIconEngine);
+        qAddPostRoutine([] {
+            delete icon;
+            icon = nullptr;
+        });
+    }
+    return *icon;
 }
 
 } // namespace quorvel::drawings

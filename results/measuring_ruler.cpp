@@ -171,17 +171,26 @@ bool MeasuringRuler::placingKey(int key, Qt::KeyboardModifiers modifiers)
     }
 }
 
-void MeasuringRuler::moveKeyboardOutline(int key, bool large)
+void MeasuringRuler::moveKeyboardOutline(int key, bool fine)
 {
     // The outline starts where the ruler stood.
     QPointF corner = m_keyboardCorner.value_or(QPointF(m_ruler->left(), m_ruler->top()));
     const int direction = key == Qt::Key_Left || key == Qt::Key_Up ? -1 : 1;
-    if (key == Qt::Key_Left || key == Qt::Key_Right)
-        corner.setX(outlineStep(float(corner.x()), direction, large, std::nullopt));
-    else
-        corner.setY(outlineStep(float(corner.y()), direction, large, stemTop()));
-    // The corner stays on the window's surface, where a press could put it.
+    const bool across = key == Qt::Key_Left || key == Qt::Key_Right;
     const TwipsFrame& frame = m_screen.twipsFrame();
+    if (fine) {
+        // One pixel as drawn, whatever the scale: fifteen twips can round to no move at all.
+        const QPoint at = frame.point(corner.x(), corner.y());
+        if (across)
+            corner.setX(frame.toTwipsX(at.x() + direction));
+        else
+            corner.setY(frame.toTwipsY(at.y() + direction));
+    } else if (across) {
+        corner.setX(outlineStep(float(corner.x()), direction, std::nullopt));
+    } else {
+        corner.setY(outlineStep(float(corner.y()), direction, stemTop()));
+    }
+    // The corner stays on the window's surface, where a press could put it.
     corner.setX(std::clamp(corner.x(), frame.toTwipsX(0), frame.toTwipsX(m_screen.width() - 1)));
     corner.setY(std::clamp(corner.y(), frame.toTwipsY(0), frame.toTwipsY(m_screen.height() - 1)));
     m_keyboardCorner = corner;

@@ -59,13 +59,13 @@ private:
     void Ruler_MouseDown(float X, float Y);
     void Ruler_MouseUp(float X, float Y);
     void Form_DragDrop(ImageControl* Source, float X, float Y);
-    // Placing by keyboard, while "Move ruler" is armed: the arrows move the outline (Shift a
-    // larger step), Return or Space places the ruler as a press at the outline's corner would,
+    // Placing by keyboard, while "Move ruler" is armed: the arrows move the outline (Shift one
+    // pixel as drawn), Return or Space places the ruler as a press at the outline's corner would,
     // Escape leaves placing. Returns whether the key was taken.
     bool placingKey(int key, Qt::KeyboardModifiers modifiers);
     void moveDragOutline(float x, float y);
     QRubberBand* dragOutline();
-    void moveKeyboardOutline(int key, bool large);
+    void moveKeyboardOutline(int key, bool fine);
     void showOutlineAt(const QPointF& corner); // twips, at the ruler's size
     void showKeyboardOutline();
     void hideKeyboardOutline();

@@ -7,9 +7,11 @@
 #include "help/help_window.h"
 #include "results/results_window.h"
 #include "shell/bundled_font.h"
+#include "shell/freed_memory.h"
 
 #include <QApplication>
 #include <QKeySequence>
+#include <QPixmapCache>
 #include <QShortcut>
 #include <QWindow>
 
@@ -22,7 +24,13 @@ Shell::Shell()
 Shell::Shell(Options options)
     : m_options(std::move(options))
 {
+    returnFreedMemoryPromptly();
     registerBundledFont();
+    // Qt 6.4's pixmap cache keeps the name of every pixmap it was ever given, even once it has
+    // let the pixmap go, and the style names each button face after its size: every new window
+    // size would leave names behind for good. With no room in the cache the style draws the
+    // faces afresh, the same pixels, and no name is kept.
+    QPixmapCache::setCacheLimit(0);
     if (!m_options.random)
         m_options.random = [this] { return m_randomSource.next(); };
     installAccessibleControls();

@@ -1,5 +1,6 @@
-// Writes a teacher's guide's leaf key and outcome table from the rules themselves, in the words of
-// one of the program's languages, or checks that a guide's tables are still what they give:
+// Writes a teacher's guide's leaf key and outcome table from the rules themselves, and the Help's
+// words on measuring the stem, in the words of one of the program's languages, or checks that a
+// guide's blocks are still what they give:
 //   quorvel_outcome_table [--language CODE] [--check teachers-guide.CODE.md]
 // No --language (or an empty one) is English.
 #include "controls/record_table.h"
@@ -203,9 +204,21 @@ std::string leafKey()
     return out.str();
 }
 
-const std::array<Block, 2> kBlocks = {
+// The Help's own words on measuring the stem, by mouse and by keyboard, so that a guide tells the
+// teacher what the pupils read, in the same words, whenever the ruler's ways change.
+std::string measuring()
+{
+    return help::measuringTheStem(help::Markup::Markdown)
+               .join(QStringLiteral("\n\n"))
+               .toStdString() +
+           "\n";
+}
+
+const std::array<Block, 3> kBlocks = {
     Block{"<!-- leaf key: written by quorvel_outcome_table -->", "<!-- end of leaf key -->",
           &leafKey},
+    Block{"<!-- measuring: written by quorvel_outcome_table -->", "<!-- end of measuring -->",
+          &measuring},
     Block{"<!-- outcome table: written by quorvel_outcome_table -->",
           "<!-- end of outcome table -->", &table},
 };

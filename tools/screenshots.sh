@@ -3,7 +3,9 @@
 #   bash tools/screenshots.sh [program] [folder] [scale]
 # program defaults to build/quorvel, folder to docs, scale (QT_SCALE_FACTOR) to 1. Needs xvfb,
 # xdotool and imagemagick; writes design.png, results.png, results-healthy.png and
-# results-projector.png (the Results screen in a 1920 x 1080 window).
+# results-projector.png (the Results screen in a 1920 x 1080 window). QUORVEL_RUNNER runs the
+# program through another (Wine, for the Windows build), and QUORVEL_WINDOW_CLASS finds its
+# windows by their class rather than by their English titles.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -42,10 +44,15 @@ click() {
 }
 
 wait_for_window() {
-    local title=$1
-    for _ in $(seq 100); do
-        if window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1) \
-            && [ -n "$window" ]; then
+    local title=$1 search=(--name "$1") pick=(head -n 1)
+    # By class, the newest of the program's windows: the one just shown.
+    [ -n "${QUORVEL_WINDOW_CLASS:-}" ] && search=(--class "$QUORVEL_WINDOW_CLASS") pick=(tail -n 1)
+    for _ in $(seq 300); do
+        if window=$(xdotool search --onlyvisible "${search[@]}" 2>/dev/null | "${pick[@]}") \
+            && [ -n "$window" ] && { [ -z "${QUORVEL_WINDOW_CLASS:-}" ] \
+                                     || [ "$window" != "$(cat "$scratch/last" 2>/dev/null)" ]; }; then
+            # By class, the other screen is the window that was not found last.
+            echo "$window" >"$scratch/last"
             echo "$window"
             return 0
         fi
@@ -63,7 +70,16 @@ shoot() {
 
 start() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-    QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$program" >"$scratch/log" 2>&1 &
+    # Under Wine a killed program's windows outlive it for a moment; the next search must not
+    # find them.
+    if [ -n "${QUORVEL_WINDOW_CLASS:-}" ]; then
+        for _ in $(seq 100); do
+            xdotool search --onlyvisible --class "$QUORVEL_WINDOW_CLASS" >/dev/null 2>&1 || break
+            sleep 0.1
+        done
+    fi
+    # shellcheck disable=SC2086 # the runner may be a command with its arguments
+    QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale ${QUORVEL_RUNNER:-} "$program" >"$scratch/log" 2>&1 &
     program_pid=$!
 }
 

@@ -75,12 +75,12 @@
         <translation>عن برنامج Quorvel</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation>يحتاج النبات إلى النيتروجين ليبني سيقانًا وأوراقًا جديدة (فالنيتروجين جزء من كل بروتين) وليصنع الكلوروفيل. إذا لم يحصل النبات على ما يكفيه من النيتروجين بقي صغيرًا باهت اللون. وتصير أوراقه القديمة السفلى صفراء باهتة أولًا، لأن النبات ينقل النيتروجين منها إلى أوراقه الجديدة.</translation>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
+        <translation>يحتاج النبات إلى النيتروجين ليبني سيقانًا وأوراقًا جديدة (فالنيتروجين جزء من كل بروتين) وليصنع الكلوروفيل. إذا لم يحصل النبات الحقيقي على ما يكفيه من النيتروجين بقي صغيرًا باهت اللون، وفي العادة يكون أصغر منه إذا نقصه أي عنصر معدني آخر. وتصير أوراقه القديمة السفلى صفراء باهتة أولًا، الورقة كلها بما فيها العروق، لأن النبات ينقل النيتروجين منها إلى أوراقه الجديدة.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation>يساعد البوتاسيوم النبات على التحكّم في الماء الذي فيه: فهو يفتح ويغلق الثقوب الدقيقة في الأوراق (الثغور) التي يخرج منها الماء. ويساعد النبات أيضًا على مقاومة الأمراض. إذا لم يحصل النبات على ما يكفيه من البوتاسيوم اصفرّت أوراقه القديمة ثم صارت بنية، بدءًا من حوافها وأطرافها، وقد تظهر عليها بقع بنية.</translation>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation>يساعد البوتاسيوم النبات على التحكّم في الماء الذي فيه: فهو يفتح ويغلق الثقوب الدقيقة في الأوراق (الثغور) التي يدخل منها ثاني أكسيد الكربون ويخرج منها الماء. ويساعد النبات أيضًا على مقاومة الأمراض. إذا لم يحصل النبات على ما يكفيه من البوتاسيوم اصفرّت أوراقه القديمة ثم صارت بنية، بدءًا من حوافها وأطرافها، وقد تظهر عليها بقع بنية.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
@@ -139,16 +139,16 @@
         <translation>العالِم الجيد لا يغيّر إلا شيئًا واحدًا في كل مرة. ازرع نبتة تحصل على كل ما تحتاج إليه، ثم نبتة أخرى ينقصها عنصر معدني واحد فقط، وقارن بينهما.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>تعرض هذه الشاشة كيف نمت عقلتك. ويذكّرك الجدول بالعناصر المعدنية التي أعطيتها لها. كم بلغ طول الساق؟ هل الأوراق خضراء سليمة، أم صفراء باهتة أو بيضاء أو مبقّعة أو أرجوانية أو مجعّدة؟ من غير ماء لا تكاد العقلة تنمو، ولا تنبت لها أي ورقة.</translation>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
+        <translation>تعرض هذه الشاشة كيف نمت عقلتك. ويذكّرك الجدول بالعناصر المعدنية التي أعطيتها لها. كم بلغ طول الساق؟ هل الأوراق خضراء سليمة، أم صفراء باهتة أو بيضاء أو مبقّعة أو أرجوانية أو مجعّدة؟ في برنامج Quorvel لا تكاد العقلة تنمو من غير ماء، وليس لها أي ورقة.</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>الزر %1 يعيدك لتخطّط للتجربة التالية، بأنبوب فارغ. والزر %2 يغلق برنامج Quorvel (ويسألك أولًا).</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation>النباتات الخضراء تصنع غذاءها بنفسها. ففي أوراقها تستعمل طاقة ضوء الشمس لتحوّل الماء، وثاني أكسيد الكربون الذي تأخذه من الهواء، إلى سكر: وهذا ما يُسمّى البناء الضوئي. والمادة الخضراء في الأوراق التي تمتص ضوء الشمس تُسمّى الكلوروفيل.</translation>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
+        <translation>النباتات الخضراء تصنع غذاءها بنفسها. ففي أوراقها تستعمل طاقة ضوء الشمس لتحوّل الماء، وثاني أكسيد الكربون الذي تأخذه من الهواء، إلى سكر: وهذا ما يُسمّى البناء الضوئي. ويدخل ثاني أكسيد الكربون إلى الأوراق من ثقوب دقيقة فيها. والمادة الخضراء في الأوراق التي تمتص ضوء الشمس تُسمّى الكلوروفيل. وهو يمتص الضوء الأحمر والأزرق ويعكس الضوء الأخضر، ولهذا تبدو الأوراق خضراء.</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
@@ -225,8 +225,8 @@
         <translation>نص المساعدة</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation>لتقيس بلوحة المفاتيح، انقر على %1: يظهر إطار المسطرة عندما تضغط أحد مفاتيح الأسهم، وكل ضغطة على سهم تحرّكه قليلًا. ومفتاح Shift مع سهم يحرّكه ثلاث علامات من علامات المسطرة، ويتوقّف حيث تكون علامة الصفر بمحاذاة قمة الساق. مفتاح Enter أو مفتاح المسافة يضع المسطرة هناك، إلا إذا كان في طريقها شيء؛ ومفتاح Esc يعيدها إلى حيث كانت.</translation>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
+        <translation>لتقيس بلوحة المفاتيح، انقر على %1، ثم اضغط أحد مفاتيح الأسهم: يظهر إطار المسطرة. كل ضغطة على سهم تحرّكه وحدة واحدة من وحدات المسطرة. وفي أثناء صعوده أو نزوله يتوقّف في طريقه حيث تكون علامة الصفر بمحاذاة قمة الساق. ومفتاح Shift مع سهم يحرّكه خطوة صغيرة، لتجعل علامة الصفر بمحاذاة القمة تمامًا. مفتاح Enter أو مفتاح المسافة يضع المسطرة حيث الإطار، إلا إذا كان في طريقها شيء؛ ومفتاح Esc يُنهي الوضع ويترك المسطرة حيث كانت.</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
@@ -235,6 +235,30 @@
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
         <translation>قِس الساق بالمسطرة. هناك طريقتان. الأولى أن تسحبها: اضغط زر الفأرة على المسطرة، وحرّكها إلى جانب الساق، ثم اتركها. والثانية أن تنقر على %1، ثم تنقر حيث تريد أن يكون الطرف العلوي للمسطرة. اجعل علامة الصفر في المسطرة بمحاذاة قمة الساق، ثم اقرأ العدد المقابل لأسفل الساق، حيث تخرج من الأنبوب: هذا هو طولها بوحدات المسطرة، وهي وحدات خاصة ببرنامج Quorvel وليست سنتيمترات. العقلة التي تُعطى الماء وكل العناصر المعدنية يبلغ طول ساقها %2 وحدة.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. Its leaf keeps green veins, and its stem grows taller than without magnesium or iron. In a real plant short of nitrogen the leaf turns pale yellow all over, veins too, and the plant stays smaller than one short of magnesium or iron.</source>
+        <translation>هنا لا يشبه برنامج Quorvel النبات الحقيقي. فورقته تبقى عروقها خضراء، وساقه أطول من ساق النبات الذي ينقصه المغنيسيوم أو الحديد. أما النبات الحقيقي الذي ينقصه النيتروجين فتصير ورقته كلها صفراء باهتة، بما فيها العروق، ويبقى أصغر من النبات الذي ينقصه المغنيسيوم أو الحديد.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. It puts brown spots on every leaf, the youngest too. In a real plant the edges and tips of the older leaves turn brown first.</source>
+        <translation>هنا لا يشبه برنامج Quorvel النبات الحقيقي. فهو يضع بقعًا بنية على كل ورقة، حتى أحدث الأوراق. أما في النبات الحقيقي فتصير حواف الأوراق القديمة وأطرافها بنية أولًا.</translation>
+    </message>
+    <message>
+        <source>Quorvel gives nitrogen the same leaf as magnesium: pale yellow with green veins. In a real plant short of nitrogen the whole leaf turns pale yellow, veins too, on the older leaves first.</source>
+        <translation>في برنامج Quorvel لنقص النيتروجين ورقة نقص المغنيسيوم نفسها: صفراء باهتة عروقها خضراء. أما في النبات الحقيقي الذي ينقصه النيتروجين فتصير الورقة كلها صفراء باهتة، بما فيها العروق، على الأوراق القديمة أولًا.</translation>
+    </message>
+    <message>
+        <source>A real plant short of nitrogen usually grows least of all. In Quorvel it grows taller than a plant short of magnesium or iron. So compare heights with each other in Quorvel, not with real plants.</source>
+        <translation>النبات الحقيقي الذي ينقصه النيتروجين يكون نموه في العادة أقل من نمو أي نبات آخر. أما في برنامج Quorvel فيطول أكثر من النبات الذي ينقصه المغنيسيوم أو الحديد. لذلك قارن الأطوال بعضها ببعض داخل برنامج Quorvel، لا بالنباتات الحقيقية.</translation>
+    </message>
+    <message>
+        <source>Quorvel puts brown spots on every leaf of a plant short of potassium. In a real plant the edges of the older leaves turn brown first.</source>
+        <translation>يضع برنامج Quorvel بقعًا بنية على كل ورقة من أوراق النبات الذي ينقصه البوتاسيوم. أما في النبات الحقيقي فتصير حواف الأوراق القديمة بنية أولًا.</translation>
+    </message>
+    <message>
+        <source>Without water, Quorvel&apos;s rule is that the stem grows only a little and has no leaves: even the cutting&apos;s own two leaves are gone. A real cutting without water wilts and dies.</source>
+        <translation>من غير ماء، قاعدة برنامج Quorvel أن الساق لا تطول إلا قليلًا، وليس لها أوراق: حتى ورقتا العقلة نفسها تختفيان. أما العقلة الحقيقية فتذبل وتموت إذا لم تحصل على الماء.</translation>
     </message>
 </context>
 <context>
@@ -316,8 +340,8 @@
         <translation>ورقة خضراء سليمة</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
-        <translation>ورقة صفراء باهتة</translation>
+        <source>pale yellow leaf with green veins</source>
+        <translation>ورقة صفراء باهتة عروقها خضراء</translation>
     </message>
     <message>
         <source>white leaf with green veins</source>
@@ -519,7 +543,7 @@
     </message>
     <message>
         <source>Click on these minerals to add them to the tube.</source>
-        <translation>انقر معدنًا لتضيفه إلى الأنبوب.</translation>
+        <translation>انقر عنصرًا لتضيفه إلى الأنبوب.</translation>
     </message>
     <message>
         <source>Cutting</source>

@@ -75,12 +75,12 @@
         <translation>Quant a Quorvel</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation>Una planta necessita nitrogen per construir tiges i fulles noves (forma part de totes les proteïnes) i per fabricar clorofil·la. Sense prou nitrogen, la planta es queda petita i pàl·lida. Les fulles velles, les de baix, són les primeres que es tornen de color groc pàl·lid, perquè la planta en trasllada el nitrogen a les fulles noves.</translation>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
+        <translation>Una planta necessita nitrogen per construir tiges i fulles noves (forma part de totes les proteïnes) i per fabricar clorofil·la. Sense prou nitrogen, una planta de veritat es queda petita i pàl·lida, normalment més petita que si li faltés qualsevol altre mineral. Les fulles velles, les de baix, són les primeres que es tornen del tot de color groc pàl·lid, nervis inclosos, perquè la planta en trasllada el nitrogen a les fulles noves.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation>El potassi ajuda la planta a controlar l&apos;aigua: obre i tanca els foradets de les fulles per on surt l&apos;aigua. També ajuda la planta a defensar-se de les malalties. Sense prou potassi, les fulles velles es tornen grogues i després marrons, començant per les vores i les puntes, i poden tenir taques marrons.</translation>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation>El potassi ajuda la planta a controlar l&apos;aigua: obre i tanca els foradets de les fulles per on entra el diòxid de carboni i surt l&apos;aigua. També ajuda la planta a defensar-se de les malalties. Sense prou potassi, les fulles velles es tornen grogues i després marrons, començant per les vores i les puntes, i poden tenir taques marrons.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
@@ -139,16 +139,16 @@
         <translation>Els bons científics només canvien una cosa cada vegada. Fes créixer una planta amb tot el que necessita, després una altra a la qual falti un sol mineral, i compara-les.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>Aquesta pantalla mostra com ha crescut el teu esqueix. La taula et recorda quins minerals li has donat. Fins a quina altura ha crescut la tija? Les fulles són verdes i sanes, o bé són de color groc pàl·lid, blanques, tacades, morades o arrugades? Sense aigua, un esqueix gairebé no creix i no fa cap fulla.</translation>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
+        <translation>Aquesta pantalla mostra com ha crescut el teu esqueix. La taula et recorda quins minerals li has donat. Fins a quina altura ha crescut la tija? Les fulles són verdes i sanes, o bé són de color groc pàl·lid, blanques, tacades, morades o arrugades? A Quorvel, un esqueix sense aigua gairebé no creix i no té cap fulla.</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>%1 et torna enrere per planificar l&apos;experiment següent, amb el tub buit. %2 tanca Quorvel (abans et pregunta si n&apos;estàs segur).</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation>Les plantes verdes fabriquen el seu propi aliment. A les fulles, fan servir l&apos;energia de la llum del sol per transformar aigua, i diòxid de carboni de l&apos;aire, en sucre: això s&apos;anomena fotosíntesi. La substància verda de les fulles que capta la llum del sol s&apos;anomena clorofil·la.</translation>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
+        <translation>Les plantes verdes fabriquen el seu propi aliment. A les fulles, fan servir l&apos;energia de la llum del sol per transformar aigua, i diòxid de carboni de l&apos;aire, en sucre: això s&apos;anomena fotosíntesi. El diòxid de carboni hi entra per uns foradets de les fulles. La substància verda de les fulles que capta la llum del sol s&apos;anomena clorofil·la. Absorbeix la llum vermella i la blava i reflecteix la verda, i per això les fulles es veuen verdes.</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
@@ -217,8 +217,8 @@
         <translation>Text de l&apos;ajuda</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation>Per mesurar amb el teclat, fes clic a %1: quan prems una tecla de fletxa, apareix el contorn del regle, i cada fletxa el mou una mica. Maj amb una fletxa el mou tres marques del regle, i s&apos;atura on la marca del zero queda a l&apos;altura de la part de dalt de la tija. Retorn o la barra d&apos;espai hi deixen el regle, tret que hi hagi alguna cosa que hi faci nosa; Esc el torna a posar on era.</translation>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
+        <translation>Per mesurar amb el teclat, fes clic a %1 i després prem una tecla de fletxa: apareix el contorn del regle. Cada fletxa el mou una unitat del regle. Quan puja o baixa, s&apos;atura pel camí allà on la marca del zero queda a l&apos;altura de la part de dalt de la tija. Maj amb una fletxa el mou un pas petit, per posar la marca del zero exactament a aquesta altura. Retorn o la barra d&apos;espai deixen el regle on és el contorn, tret que hi hagi alguna cosa que hi faci nosa; Esc ho atura i deixa el regle on era.</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
@@ -227,6 +227,30 @@
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
         <translation>Mesura la tija amb el regle. Hi ha dues maneres de fer-ho. Arrossega&apos;l: prem el botó del ratolí sobre el regle, porta&apos;l al costat de la tija i deixa&apos;l anar. O bé fes clic a %1 i després fes clic on vols que quedi la part de dalt del regle. Posa el 0 del regle a l&apos;altura de la part de dalt de la tija i llegeix el nombre que hi ha al costat de la base de la tija, on surt del tub: és la seva altura en unitats del regle, que són pròpies de Quorvel i no són centímetres. Un esqueix que rep aigua i tots els minerals fa %2 unitats d&apos;alt.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. Its leaf keeps green veins, and its stem grows taller than without magnesium or iron. In a real plant short of nitrogen the leaf turns pale yellow all over, veins too, and the plant stays smaller than one short of magnesium or iron.</source>
+        <translation>Aquí Quorvel no és com una planta de veritat. La seva fulla conserva els nervis verds, i la tija creix més que sense magnesi o sense ferro. En una planta de veritat amb una deficiència de nitrogen, la fulla es torna tota de color groc pàl·lid, nervis inclosos, i la planta es queda més petita que una amb una deficiència de magnesi o de ferro.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. It puts brown spots on every leaf, the youngest too. In a real plant the edges and tips of the older leaves turn brown first.</source>
+        <translation>Aquí Quorvel no és com una planta de veritat. Posa taques marrons a totes les fulles, també a les més joves. En una planta de veritat, primer es tornen marrons les vores i les puntes de les fulles velles.</translation>
+    </message>
+    <message>
+        <source>Quorvel gives nitrogen the same leaf as magnesium: pale yellow with green veins. In a real plant short of nitrogen the whole leaf turns pale yellow, veins too, on the older leaves first.</source>
+        <translation>Quorvel dona al nitrogen la mateixa fulla que al magnesi: de color groc pàl·lid amb els nervis verds. En una planta de veritat amb una deficiència de nitrogen, tota la fulla es torna de color groc pàl·lid, nervis inclosos, començant per les fulles velles.</translation>
+    </message>
+    <message>
+        <source>A real plant short of nitrogen usually grows least of all. In Quorvel it grows taller than a plant short of magnesium or iron. So compare heights with each other in Quorvel, not with real plants.</source>
+        <translation>Una planta de veritat amb una deficiència de nitrogen sol ser la que creix menys de totes. A Quorvel creix més que una planta amb una deficiència de magnesi o de ferro. Per això, compara les altures entre elles dins de Quorvel, no amb plantes de veritat.</translation>
+    </message>
+    <message>
+        <source>Quorvel puts brown spots on every leaf of a plant short of potassium. In a real plant the edges of the older leaves turn brown first.</source>
+        <translation>Quorvel posa taques marrons a totes les fulles d&apos;una planta amb una deficiència de potassi. En una planta de veritat, primer es tornen marrons les vores de les fulles velles.</translation>
+    </message>
+    <message>
+        <source>Without water, Quorvel&apos;s rule is that the stem grows only a little and has no leaves: even the cutting&apos;s own two leaves are gone. A real cutting without water wilts and dies.</source>
+        <translation>Sense aigua, la regla de Quorvel és que la tija creix només una mica i no té fulles: fins i tot desapareixen les dues fulles que tenia l&apos;esqueix. Un esqueix de veritat sense aigua es pansa i mor.</translation>
     </message>
 </context>
 <context>
@@ -308,8 +332,8 @@
         <translation>fulla verda i sana</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
-        <translation>fulla de color groc pàl·lid</translation>
+        <source>pale yellow leaf with green veins</source>
+        <translation>fulla de color groc pàl·lid amb els nervis verds</translation>
     </message>
     <message>
         <source>white leaf with green veins</source>

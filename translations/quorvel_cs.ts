@@ -75,12 +75,12 @@
         <translation>O Quorvelu</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation>Rostlina potřebuje dusík, aby mohla vytvářet nové stonky a listy (je součástí každé bílkoviny) a vyrábět chlorofyl. Když má dusíku nedostatek, zůstane malá a bledá. Jako první se bledě žlutě zbarví její starší, spodní listy, protože rostlina z nich přesouvá dusík do nových listů.</translation>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
+        <translation>Rostlina potřebuje dusík, aby mohla vytvářet nové stonky a listy (je součástí každé bílkoviny) a vyrábět chlorofyl. Když má skutečná rostlina dusíku nedostatek, zůstane malá a bledá, obvykle menší, než když jí chybí kterákoli jiná minerální látka. Jako první se bledě žlutě zbarví její starší, spodní listy, a to celé, i se žilkami, protože rostlina z nich přesouvá dusík do nových listů.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation>Draslík pomáhá rostlině hospodařit s vodou: otevírá a zavírá drobné otvory v listech (průduchy), kterými voda uniká ven. Pomáhá jí také bránit se nemocem. Když má rostlina draslíku nedostatek, starší listy zežloutnou a potom zhnědnou, nejdřív na okrajích a na špičkách, a mohou na nich být hnědé skvrny.</translation>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation>Draslík pomáhá rostlině hospodařit s vodou: otevírá a zavírá drobné otvory v listech (průduchy), kterými dovnitř vstupuje oxid uhličitý a ven uniká voda. Pomáhá jí také bránit se nemocem. Když má rostlina draslíku nedostatek, starší listy zežloutnou a potom zhnědnou, nejdřív na okrajích a na špičkách, a mohou na nich být hnědé skvrny.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
@@ -139,16 +139,16 @@
         <translation>Správný badatel mění vždycky jen jednu věc. Nech vyrůst jednu rostlinu se vším, co potřebuje, potom jednu, které chybí jediná minerální látka, a obě porovnej.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>Tato obrazovka ukazuje, jak tvůj řízek vyrostl. Tabulka ti připomene, které minerální látky řízek dostal. Jak vysoký stonek vyrostl? Jsou listy zelené a zdravé, nebo bledě žluté, bílé, skvrnité, fialové či zkadeřené? Bez vody řízek skoro neroste a nevyroste mu vůbec žádný list.</translation>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
+        <translation>Tato obrazovka ukazuje, jak tvůj řízek vyrostl. Tabulka ti připomene, které minerální látky řízek dostal. Jak vysoký stonek vyrostl? Jsou listy zelené a zdravé, nebo bledě žluté, bílé, skvrnité, fialové či zkadeřené? V Quorvelu řízek bez vody skoro neroste a nemá vůbec žádné listy.</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>%1 tě vrátí k plánování dalšího pokusu, s prázdnou zkumavkou. %2 Quorvel ukončí (nejdřív se tě zeptá).</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation>Zelené rostliny si vyrábějí potravu samy. V listech s pomocí energie slunečního světla mění vodu a oxid uhličitý ze vzduchu na cukr: tomu se říká fotosyntéza. Zelené barvivo v listech, které sluneční světlo zachytává, se jmenuje chlorofyl (listová zeleň).</translation>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
+        <translation>Zelené rostliny si vyrábějí potravu samy. V listech s pomocí energie slunečního světla mění vodu a oxid uhličitý ze vzduchu na cukr: tomu se říká fotosyntéza. Oxid uhličitý se do listů dostává drobnými otvory. Zelené barvivo v listech, které sluneční světlo zachytává, se jmenuje chlorofyl (listová zeleň). Pohlcuje červené a modré světlo a zelené odráží, a proto listy vypadají zeleně.</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
@@ -219,8 +219,8 @@
         <translation>Text nápovědy</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation>Chceš-li měřit klávesnicí, klikni na %1: když stiskneš šipku, objeví se obrys pravítka a každá šipka ho kousek posune. Shift se šipkou ho posune o tři dílky pravítka a zastaví ho tam, kde je jeho nula ve výšce vrcholu stonku. Enter nebo mezerník tam pravítko položí, pokud nic nepřekáží; Esc ho vrátí tam, kde bylo.</translation>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
+        <translation>Chceš-li měřit klávesnicí, klikni na %1 a potom stiskni šipku: objeví se obrys pravítka. Každá šipka ho posune o jednu jednotku pravítka. Při posouvání nahoru nebo dolů se cestou zastaví tam, kde je jeho nula ve výšce vrcholu stonku. Shift se šipkou ho posune o malý krok, a tak nastavíš nulu přesně do této výšky. Enter nebo mezerník položí pravítko tam, kde je obrys, pokud nic nepřekáží; Esc přikládání ukončí a pravítko nechá tam, kde bylo.</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
@@ -229,6 +229,30 @@
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
         <translation>Změř stonek pravítkem. Jde to dvěma způsoby. Přetáhni ho: stiskni na pravítku tlačítko myši, posuň ho vedle stonku a pusť. Nebo klikni na %1 a potom tam, kde má být horní konec pravítka. Nastav nulu pravítka do výšky vrcholu stonku a přečti číslo vedle dolního konce stonku, tam, kde vychází ze zkumavky: to je jeho výška v jednotkách pravítka. Takové jednotky má jen Quorvel, nejsou to centimetry. Řízek s vodou a všemi minerálními látkami doroste do výšky %2 jednotky.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. Its leaf keeps green veins, and its stem grows taller than without magnesium or iron. In a real plant short of nitrogen the leaf turns pale yellow all over, veins too, and the plant stays smaller than one short of magnesium or iron.</source>
+        <translation>Tady se Quorvel od skutečné rostliny liší. List v Quorvelu má zelené žilky a stonek vyroste vyšší než bez hořčíku nebo železa. U skutečné rostliny s nedostatkem dusíku se celý list zbarví bledě žlutě, i žilky, a rostlina zůstane menší než rostlina s nedostatkem hořčíku nebo železa.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. It puts brown spots on every leaf, the youngest too. In a real plant the edges and tips of the older leaves turn brown first.</source>
+        <translation>Tady se Quorvel od skutečné rostliny liší. Kreslí hnědé skvrny na každý list, i na ty nejmladší. U skutečné rostliny zhnědnou nejdřív okraje a špičky starších listů.</translation>
+    </message>
+    <message>
+        <source>Quorvel gives nitrogen the same leaf as magnesium: pale yellow with green veins. In a real plant short of nitrogen the whole leaf turns pale yellow, veins too, on the older leaves first.</source>
+        <translation>Při nedostatku dusíku ukazuje Quorvel stejný list jako při nedostatku hořčíku: bledě žlutý se zelenými žilkami. U skutečné rostliny s nedostatkem dusíku se celý list zbarví bledě žlutě, i žilky, a to nejdřív na starších listech.</translation>
+    </message>
+    <message>
+        <source>A real plant short of nitrogen usually grows least of all. In Quorvel it grows taller than a plant short of magnesium or iron. So compare heights with each other in Quorvel, not with real plants.</source>
+        <translation>Skutečná rostlina s nedostatkem dusíku obvykle roste ze všech nejméně. V Quorvelu vyroste vyšší než rostlina s nedostatkem hořčíku nebo železa. Porovnávej proto výšky mezi sebou v Quorvelu, ne se skutečnými rostlinami.</translation>
+    </message>
+    <message>
+        <source>Quorvel puts brown spots on every leaf of a plant short of potassium. In a real plant the edges of the older leaves turn brown first.</source>
+        <translation>Quorvel kreslí hnědé skvrny na každý list rostliny s nedostatkem draslíku. U skutečné rostliny zhnědnou nejdřív okraje starších listů.</translation>
+    </message>
+    <message>
+        <source>Without water, Quorvel&apos;s rule is that the stem grows only a little and has no leaves: even the cutting&apos;s own two leaves are gone. A real cutting without water wilts and dies.</source>
+        <translation>Bez vody platí v Quorvelu pravidlo, že stonek vyroste jen trochu a nemá žádné listy: zmizí dokonce i dva vlastní listy řízku. Skutečný řízek bez vody uvadne a uhyne.</translation>
     </message>
 </context>
 <context>
@@ -310,8 +334,8 @@
         <translation>zdravý zelený list</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
-        <translation>bledě žlutý list</translation>
+        <source>pale yellow leaf with green veins</source>
+        <translation>bledě žlutý list se zelenými žilkami</translation>
     </message>
     <message>
         <source>white leaf with green veins</source>
@@ -352,7 +376,7 @@
     </message>
     <message>
         <source>clear water</source>
-        <translation>čistá voda</translation>
+        <translation>čirá voda</translation>
     </message>
     <message>
         <source>empty</source>

@@ -135,12 +135,12 @@
         <translation>Hilfetext</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation>Eine Pflanze braucht Stickstoff, um neue Stängel und Blätter aufzubauen (er steckt in jedem Eiweiß) und um Chlorophyll herzustellen. Bei Stickstoffmangel bleibt die Pflanze klein und blass. Ihre älteren, unteren Blätter werden zuerst blassgelb, weil die Pflanze deren Stickstoff in ihre neuen Blätter verlagert.</translation>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
+        <translation>Eine Pflanze braucht Stickstoff, um neue Stängel und Blätter aufzubauen (er steckt in jedem Eiweiß) und um Chlorophyll herzustellen. Bei Stickstoffmangel bleibt eine echte Pflanze klein und blass, meist kleiner als bei jedem anderen fehlenden Mineralstoff. Ihre älteren, unteren Blätter werden zuerst blassgelb, und zwar ganz, auch die Blattadern, weil die Pflanze deren Stickstoff in ihre neuen Blätter verlagert.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation>Kalium hilft der Pflanze, ihren Wasserhaushalt zu regeln: Es öffnet und schließt die winzigen Spaltöffnungen in den Blättern, durch die Wasser verdunstet. Außerdem hilft es der Pflanze, sich gegen Krankheiten zu wehren. Bei Kaliummangel werden die älteren Blätter erst gelb und dann braun, zuerst am Rand und an der Spitze, und sie können braune Flecken bekommen.</translation>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation>Kalium hilft der Pflanze, ihren Wasserhaushalt zu regeln: Es öffnet und schließt die winzigen Spaltöffnungen in den Blättern, durch die Kohlenstoffdioxid hineinkommt und Wasser verdunstet. Außerdem hilft es der Pflanze, sich gegen Krankheiten zu wehren. Bei Kaliummangel werden die älteren Blätter erst gelb und dann braun, zuerst am Rand und an der Spitze, und sie können braune Flecken bekommen.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
@@ -179,12 +179,12 @@
         <translation>Die Höhen in Quorvel legt das Modell fest, sie sind nicht an echten Pflanzen gemessen. Und das Lineal zählt in Quorvels eigenen Einheiten, nicht in Zentimetern.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>Dieser Bildschirm zeigt, wie dein Steckling gewachsen ist. Die Tabelle erinnert dich daran, welche Mineralstoffe du ihm gegeben hast. Wie hoch ist der Stängel gewachsen? Sind die Blätter grün und gesund, oder sind sie blassgelb, weiß, gefleckt, violett oder gekräuselt? Ohne Wasser wächst ein Steckling kaum und bekommt überhaupt keine Blätter.</translation>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
+        <translation>Dieser Bildschirm zeigt, wie dein Steckling gewachsen ist. Die Tabelle erinnert dich daran, welche Mineralstoffe du ihm gegeben hast. Wie hoch ist der Stängel gewachsen? Sind die Blätter grün und gesund, oder sind sie blassgelb, weiß, gefleckt, violett oder gekräuselt? In Quorvel wächst ein Steckling ohne Wasser kaum und hat überhaupt keine Blätter.</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation>Grüne Pflanzen stellen ihre Nahrung selbst her. In ihren Blättern verwandeln sie mit der Energie des Sonnenlichts Wasser und Kohlenstoffdioxid aus der Luft in Zucker: Das nennt man Fotosynthese. Der grüne Farbstoff in den Blättern, der das Sonnenlicht einfängt, heißt Chlorophyll (Blattgrün).</translation>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
+        <translation>Grüne Pflanzen stellen ihre Nahrung selbst her. In ihren Blättern verwandeln sie mit der Energie des Sonnenlichts Wasser und Kohlenstoffdioxid aus der Luft in Zucker: Das nennt man Fotosynthese. Das Kohlenstoffdioxid kommt durch winzige Spaltöffnungen in die Blätter. Der grüne Farbstoff in den Blättern, der das Sonnenlicht einfängt, heißt Chlorophyll (Blattgrün). Es absorbiert (schluckt) rotes und blaues Licht und reflektiert grünes Licht, deshalb sehen Blätter grün aus.</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
@@ -217,8 +217,8 @@
         <translation>Für Lehrkräfte gehört zu Quorvel eine Handreichung mit einem Stundenverlauf, Fragen mit Antworten und allen Ergebnissen des Versuchs, in jeder Sprache, die Quorvel spricht. Unter Linux liegt sie im Ordner %1.</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation>Um mit der Tastatur zu messen, klicke auf %1: Wenn du eine Pfeiltaste drückst, erscheint ein Umriss des Lineals, und jeder Pfeil bewegt ihn ein wenig. Umschalt mit einem Pfeil bewegt ihn um drei Striche des Lineals und hält an, wo sein Nullstrich auf Höhe der Spitze des Stängels ist. Eingabe oder Leertaste legt das Lineal dorthin, außer wenn etwas im Weg ist; Esc legt es zurück, wo es war.</translation>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
+        <translation>Um mit der Tastatur zu messen, klicke auf %1 und drücke dann eine Pfeiltaste: Ein Umriss des Lineals erscheint. Jeder Pfeil bewegt ihn um eine Einheit des Lineals. Nach oben oder unten hält er unterwegs dort an, wo sein Nullstrich auf Höhe der Spitze des Stängels ist. Umschalt mit einem Pfeil bewegt ihn einen kleinen Schritt, damit du den Nullstrich genau auf Höhe bringst. Eingabe oder Leertaste legt das Lineal dorthin, wo der Umriss ist, außer wenn etwas im Weg ist; Esc bricht ab und lässt das Lineal, wo es war.</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
@@ -227,6 +227,30 @@
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
         <translation>Miss den Stängel mit dem Lineal. Das geht auf zwei Arten. Ziehen: Drücke auf dem Lineal die Maustaste, schiebe es neben den Stängel und lass los. Oder klicke auf %1 und dann dorthin, wo das obere Ende des Lineals hin soll. Lege das Lineal so an, dass die 0 auf Höhe der Spitze des Stängels liegt, und lies die Zahl neben dem unteren Ende des Stängels ab, wo er aus dem Reagenzglas herauskommt: Das ist seine Höhe in den Einheiten des Lineals. Diese Einheiten gibt es nur in Quorvel, es sind keine Zentimeter. Ein Steckling mit Wasser und allen Mineralstoffen wird %2 Einheiten hoch.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. Its leaf keeps green veins, and its stem grows taller than without magnesium or iron. In a real plant short of nitrogen the leaf turns pale yellow all over, veins too, and the plant stays smaller than one short of magnesium or iron.</source>
+        <translation>Hier ist Quorvel anders als eine echte Pflanze. Das Blatt in Quorvel behält grüne Adern, und der Stängel wird höher als ohne Magnesium oder Eisen. Bei einer echten Pflanze mit Stickstoffmangel wird das Blatt ganz blassgelb, auch die Adern, und die Pflanze bleibt kleiner als eine mit Magnesium- oder Eisenmangel.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. It puts brown spots on every leaf, the youngest too. In a real plant the edges and tips of the older leaves turn brown first.</source>
+        <translation>Hier ist Quorvel anders als eine echte Pflanze. Es zeigt braune Flecken auf jedem Blatt, auch auf den jüngsten. Bei einer echten Pflanze werden zuerst die Ränder und Spitzen der älteren Blätter braun.</translation>
+    </message>
+    <message>
+        <source>Quorvel gives nitrogen the same leaf as magnesium: pale yellow with green veins. In a real plant short of nitrogen the whole leaf turns pale yellow, veins too, on the older leaves first.</source>
+        <translation>Quorvel gibt Stickstoff dasselbe Blatt wie Magnesium: blassgelb mit grünen Adern. Bei einer echten Pflanze mit Stickstoffmangel werden die Blätter ganz blassgelb, auch die Adern, die älteren Blätter zuerst.</translation>
+    </message>
+    <message>
+        <source>A real plant short of nitrogen usually grows least of all. In Quorvel it grows taller than a plant short of magnesium or iron. So compare heights with each other in Quorvel, not with real plants.</source>
+        <translation>Eine echte Pflanze mit Stickstoffmangel wächst meist am wenigsten von allen. In Quorvel wird sie höher als eine Pflanze mit Magnesium- oder Eisenmangel. Vergleiche die Höhen deshalb in Quorvel untereinander, nicht mit echten Pflanzen.</translation>
+    </message>
+    <message>
+        <source>Quorvel puts brown spots on every leaf of a plant short of potassium. In a real plant the edges of the older leaves turn brown first.</source>
+        <translation>Quorvel zeigt bei Kaliummangel braune Flecken auf jedem Blatt. Bei einer echten Pflanze werden zuerst die Ränder der älteren Blätter braun.</translation>
+    </message>
+    <message>
+        <source>Without water, Quorvel&apos;s rule is that the stem grows only a little and has no leaves: even the cutting&apos;s own two leaves are gone. A real cutting without water wilts and dies.</source>
+        <translation>Ohne Wasser gilt in Quorvel die Regel: Der Stängel wächst nur ein wenig und hat keine Blätter, sogar die zwei eigenen Blätter des Stecklings sind weg. Ein echter Steckling ohne Wasser welkt und stirbt ab.</translation>
     </message>
 </context>
 <context>
@@ -308,8 +332,8 @@
         <translation>gesundes grünes Blatt</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
-        <translation>blassgelbes Blatt</translation>
+        <source>pale yellow leaf with green veins</source>
+        <translation>blassgelbes Blatt mit grünen Adern</translation>
     </message>
     <message>
         <source>white leaf with green veins</source>

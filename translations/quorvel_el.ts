@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>End Quorvel. It asks you first.</source>
-        <translation>Κλείνει το Quorvel. Πρώτα σε ρωτάει.</translation>
+        <translation>Κλείσε το Quorvel. Πρώτα σε ρωτάει.</translation>
     </message>
     <message>
         <source>Empty the tube and plan a new experiment.</source>
@@ -75,12 +75,12 @@
         <translation>Σχετικά με το Quorvel</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation>Το φυτό χρειάζεται άζωτο για να φτιάχνει νέους βλαστούς και φύλλα (υπάρχει σε κάθε πρωτεΐνη) και για να φτιάχνει χλωροφύλλη. Χωρίς αρκετό άζωτο το φυτό μένει μικρό και ωχρό. Τα παλαιότερα, χαμηλά φύλλα του γίνονται πρώτα ωχροκίτρινα, γιατί το φυτό μεταφέρει το άζωτό τους στα νέα του φύλλα.</translation>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
+        <translation>Το φυτό χρειάζεται άζωτο για να φτιάχνει νέους βλαστούς και φύλλα (υπάρχει σε κάθε πρωτεΐνη) και για να φτιάχνει χλωροφύλλη. Χωρίς αρκετό άζωτο ένα πραγματικό φυτό μένει μικρό και ωχρό, συνήθως μικρότερο απ’ ό,τι όταν λείπει οποιοδήποτε άλλο ανόργανο στοιχείο. Τα παλαιότερα, χαμηλά φύλλα του γίνονται πρώτα ωχροκίτρινα, ολόκληρα, μαζί και τα νεύρα τους, γιατί το φυτό μεταφέρει το άζωτό τους στα νέα του φύλλα.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation>Το κάλιο βοηθά το φυτό να ελέγχει το νερό του: ανοίγει και κλείνει τους μικροσκοπικούς πόρους των φύλλων (τα στόματα) από όπου βγαίνει νερό. Βοηθά επίσης το φυτό να αντιμετωπίζει τις ασθένειες. Χωρίς αρκετό κάλιο τα παλαιότερα φύλλα κιτρινίζουν και μετά καφετιάζουν, ξεκινώντας από τις άκρες και τις μύτες τους, και μπορεί να βγάλουν καφέ κηλίδες.</translation>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation>Το κάλιο βοηθά το φυτό να ελέγχει το νερό του: ανοίγει και κλείνει τους μικροσκοπικούς πόρους των φύλλων (τα στόματα), από όπου μπαίνει διοξείδιο του άνθρακα και βγαίνει νερό. Βοηθά επίσης το φυτό να αντιμετωπίζει τις ασθένειες. Χωρίς αρκετό κάλιο τα παλαιότερα φύλλα κιτρινίζουν και μετά καφετιάζουν, ξεκινώντας από τις άκρες και τις μύτες τους, και μπορεί να βγάλουν καφέ κηλίδες.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
@@ -139,16 +139,16 @@
         <translation>Ένας καλός επιστήμονας αλλάζει μόνο ένα πράγμα κάθε φορά. Μεγάλωσε ένα φυτό με όλα όσα χρειάζεται, μετά ένα με ένα μόνο ανόργανο στοιχείο να λείπει, και σύγκρινε τα δύο.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>Αυτή η οθόνη δείχνει πώς μεγάλωσε το μόσχευμά σου. Ο πίνακας σου θυμίζει ποια ανόργανα στοιχεία του έδωσες. Πόσο ψήλωσε ο βλαστός; Είναι τα φύλλα πράσινα και υγιή ή ωχροκίτρινα, άσπρα, με κηλίδες, μωβ ή ζαρωμένα; Χωρίς νερό ένα μόσχευμα σχεδόν δεν μεγαλώνει και δεν βγάζει καθόλου φύλλα.</translation>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
+        <translation>Αυτή η οθόνη δείχνει πώς μεγάλωσε το μόσχευμά σου. Ο πίνακας σου θυμίζει ποια ανόργανα στοιχεία του έδωσες. Πόσο ψήλωσε ο βλαστός; Είναι τα φύλλα πράσινα και υγιή ή ωχροκίτρινα, άσπρα, με κηλίδες, μωβ ή ζαρωμένα; Στο Quorvel, ένα μόσχευμα χωρίς νερό σχεδόν δεν μεγαλώνει και δεν έχει καθόλου φύλλα.</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>Το %1 σε γυρίζει πίσω για να σχεδιάσεις το επόμενο, με άδειο σωλήνα. Το %2 κλείνει το Quorvel (πρώτα σε ρωτάει).</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation>Τα πράσινα φυτά φτιάχνουν μόνα τους την τροφή τους. Στα φύλλα τους χρησιμοποιούν την ενέργεια του ηλιακού φωτός για να μετατρέψουν νερό και διοξείδιο του άνθρακα από τον αέρα σε σάκχαρο: αυτό λέγεται φωτοσύνθεση. Η πράσινη ουσία των φύλλων που δεσμεύει το φως του ήλιου λέγεται χλωροφύλλη.</translation>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
+        <translation>Τα πράσινα φυτά φτιάχνουν μόνα τους την τροφή τους. Στα φύλλα τους χρησιμοποιούν την ενέργεια του ηλιακού φωτός για να μετατρέψουν νερό και διοξείδιο του άνθρακα από τον αέρα σε σάκχαρο: αυτό λέγεται φωτοσύνθεση. Το διοξείδιο του άνθρακα μπαίνει στα φύλλα από μικροσκοπικούς πόρους. Η πράσινη ουσία των φύλλων που δεσμεύει το φως του ήλιου λέγεται χλωροφύλλη. Απορροφά το κόκκινο και το μπλε φως και ανακλά το πράσινο, και γι’ αυτό τα φύλλα φαίνονται πράσινα.</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
@@ -217,8 +217,8 @@
         <translation>Κείμενο βοήθειας</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation>Για να μετρήσεις με το πληκτρολόγιο, κάνε κλικ στο %1: όταν πατήσεις ένα βελάκι εμφανίζεται το περίγραμμα του χάρακα και κάθε βελάκι το μετακινεί λίγο. Το Shift μαζί με ένα βελάκι το μετακινεί τρεις γραμμές του χάρακα και σταματά εκεί όπου η γραμμή του μηδενός είναι στο ύψος της κορυφής του βλαστού. Το Enter ή το Διάστημα βάζει τον χάρακα εκεί, εκτός αν κάτι είναι στη μέση· το Esc τον γυρίζει εκεί που ήταν.</translation>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
+        <translation>Για να μετρήσεις με το πληκτρολόγιο, κάνε κλικ στο %1 και μετά πάτησε ένα βελάκι: εμφανίζεται το περίγραμμα του χάρακα. Κάθε βελάκι το μετακινεί μία μονάδα του χάρακα. Όταν ανεβαίνει ή κατεβαίνει, σταματά στον δρόμο του εκεί όπου η γραμμή του μηδενός είναι στο ύψος της κορυφής του βλαστού. Το Shift μαζί με ένα βελάκι το μετακινεί ένα μικρό βήμα, για να φέρεις τη γραμμή του μηδενός ακριβώς στο ύψος της κορυφής. Το Enter ή το Διάστημα βάζει τον χάρακα εκεί όπου είναι το περίγραμμα, εκτός αν κάτι είναι στη μέση· το Esc σταματά και αφήνει τον χάρακα εκεί που ήταν.</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
@@ -228,12 +228,36 @@
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
         <translation>Μέτρησε τον βλαστό με τον χάρακα. Υπάρχουν δύο τρόποι. Σύρε τον: πάτησε το κουμπί του ποντικιού πάνω στον χάρακα, φέρ’ τον δίπλα στον βλαστό και άφησέ τον. Ή κάνε κλικ στο %1 και μετά κάνε κλικ εκεί όπου θέλεις να είναι η κορυφή του χάρακα. Βάλε το 0 του χάρακα στο ύψος της κορυφής του βλαστού και διάβασε τον αριθμό δίπλα στη βάση του βλαστού, εκεί που βγαίνει από τον σωλήνα: αυτό είναι το ύψος του στις μονάδες του χάρακα, που υπάρχουν μόνο στο Quorvel και δεν είναι εκατοστά. Ένα μόσχευμα με νερό και όλα τα ανόργανα στοιχεία ψηλώνει %2 μονάδες.</translation>
     </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. Its leaf keeps green veins, and its stem grows taller than without magnesium or iron. In a real plant short of nitrogen the leaf turns pale yellow all over, veins too, and the plant stays smaller than one short of magnesium or iron.</source>
+        <translation>Εδώ το Quorvel δεν μοιάζει με ένα πραγματικό φυτό. Το φύλλο του κρατά πράσινα νεύρα, και ο βλαστός του ψηλώνει περισσότερο απ’ ό,τι χωρίς μαγνήσιο ή σίδηρο. Σε ένα πραγματικό φυτό με έλλειψη αζώτου το φύλλο γίνεται ολόκληρο ωχροκίτρινο, μαζί και τα νεύρα, και το φυτό μένει μικρότερο από ένα φυτό με έλλειψη μαγνησίου ή σιδήρου.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. It puts brown spots on every leaf, the youngest too. In a real plant the edges and tips of the older leaves turn brown first.</source>
+        <translation>Εδώ το Quorvel δεν μοιάζει με ένα πραγματικό φυτό. Βάζει καφέ κηλίδες σε κάθε φύλλο, ακόμη και στα νεότερα. Σε ένα πραγματικό φυτό καφετιάζουν πρώτα οι άκρες και οι μύτες των παλαιότερων φύλλων.</translation>
+    </message>
+    <message>
+        <source>Quorvel gives nitrogen the same leaf as magnesium: pale yellow with green veins. In a real plant short of nitrogen the whole leaf turns pale yellow, veins too, on the older leaves first.</source>
+        <translation>Το Quorvel δίνει στο άζωτο το ίδιο φύλλο με το μαγνήσιο: ωχροκίτρινο με πράσινα νεύρα. Σε ένα πραγματικό φυτό με έλλειψη αζώτου ολόκληρο το φύλλο γίνεται ωχροκίτρινο, μαζί και τα νεύρα, πρώτα στα παλαιότερα φύλλα.</translation>
+    </message>
+    <message>
+        <source>A real plant short of nitrogen usually grows least of all. In Quorvel it grows taller than a plant short of magnesium or iron. So compare heights with each other in Quorvel, not with real plants.</source>
+        <translation>Ένα πραγματικό φυτό με έλλειψη αζώτου συνήθως μεγαλώνει λιγότερο από όλα. Στο Quorvel ψηλώνει περισσότερο από ένα φυτό με έλλειψη μαγνησίου ή σιδήρου. Γι’ αυτό σύγκρινε τα ύψη μεταξύ τους μέσα στο Quorvel, όχι με πραγματικά φυτά.</translation>
+    </message>
+    <message>
+        <source>Quorvel puts brown spots on every leaf of a plant short of potassium. In a real plant the edges of the older leaves turn brown first.</source>
+        <translation>Το Quorvel βάζει καφέ κηλίδες σε κάθε φύλλο ενός φυτού με έλλειψη καλίου. Σε ένα πραγματικό φυτό καφετιάζουν πρώτα οι άκρες των παλαιότερων φύλλων.</translation>
+    </message>
+    <message>
+        <source>Without water, Quorvel&apos;s rule is that the stem grows only a little and has no leaves: even the cutting&apos;s own two leaves are gone. A real cutting without water wilts and dies.</source>
+        <translation>Χωρίς νερό, ο κανόνας του Quorvel είναι ότι ο βλαστός ψηλώνει μόνο λίγο και δεν έχει φύλλα: χάνονται ακόμη και τα δύο φύλλα που είχε το ίδιο το μόσχευμα. Ένα πραγματικό μόσχευμα χωρίς νερό μαραίνεται και πεθαίνει.</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
     <message>
         <source>the picture an earlier run left</source>
-        <translation>η εικόνα που άφησε μια προηγούμενη δοκιμή</translation>
+        <translation>η εικόνα που άφησε ένα προηγούμενο πείραμα</translation>
     </message>
     <message>
         <source>none</source>
@@ -308,8 +332,8 @@
         <translation>υγιές πράσινο φύλλο</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
-        <translation>ωχροκίτρινο φύλλο</translation>
+        <source>pale yellow leaf with green veins</source>
+        <translation>ωχροκίτρινο φύλλο με πράσινα νεύρα</translation>
     </message>
     <message>
         <source>white leaf with green veins</source>
@@ -350,7 +374,7 @@
     </message>
     <message>
         <source>clear water</source>
-        <translation>καθαρό νερό</translation>
+        <translation>διαυγές νερό</translation>
     </message>
     <message>
         <source>empty</source>

@@ -135,12 +135,12 @@
         <translation>Texto de la ayuda</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation>Una planta necesita nitrógeno para formar tallos y hojas nuevos (forma parte de todas las proteínas) y para fabricar clorofila. Si no tiene suficiente nitrógeno, la planta se queda pequeña y pálida. Sus hojas más viejas, las de abajo, son las primeras que se ponen de color amarillo pálido, porque la planta lleva su nitrógeno a las hojas nuevas.</translation>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
+        <translation>Una planta necesita nitrógeno para formar tallos y hojas nuevos (forma parte de todas las proteínas) y para fabricar clorofila. Si no tiene suficiente nitrógeno, una planta real se queda pequeña y pálida, normalmente más pequeña que si le faltara cualquier otro mineral. Sus hojas más viejas, las de abajo, son las primeras que se ponen de color amarillo pálido, enteras, también los nervios, porque la planta lleva su nitrógeno a las hojas nuevas.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation>El potasio ayuda a la planta a controlar su agua: abre y cierra los poros diminutos de las hojas por los que sale el agua. También ayuda a la planta a defenderse de las enfermedades. Si no tiene suficiente potasio, las hojas más viejas se vuelven amarillas y después marrones, empezando por los bordes y las puntas, y pueden salirles manchas marrones.</translation>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation>El potasio ayuda a la planta a controlar su agua: abre y cierra los poros diminutos de las hojas por los que entra el dióxido de carbono y sale el agua. También ayuda a la planta a defenderse de las enfermedades. Si no tiene suficiente potasio, las hojas más viejas se vuelven amarillas y después marrones, empezando por los bordes y las puntas, y pueden salirles manchas marrones.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
@@ -179,12 +179,12 @@
         <translation>Las alturas de Quorvel las fija el modelo, no se han medido en plantas de verdad, y su regla cuenta en sus propias unidades, no en centímetros.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>Esta pantalla muestra cómo ha crecido tu esqueje. La tabla te recuerda qué minerales le has dado. ¿Cuánto ha crecido el tallo? ¿Las hojas son verdes y sanas, o de color amarillo pálido, blancas, con manchas, moradas o arrugadas? Sin agua, un esqueje casi no crece y no le sale ninguna hoja.</translation>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
+        <translation>Esta pantalla muestra cómo ha crecido tu esqueje. La tabla te recuerda qué minerales le has dado. ¿Cuánto ha crecido el tallo? ¿Las hojas son verdes y sanas, o de color amarillo pálido, blancas, con manchas, moradas o arrugadas? En Quorvel, un esqueje sin agua casi no crece y no tiene ninguna hoja.</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation>Las plantas verdes fabrican su propio alimento. En sus hojas usan la energía de la luz del sol para transformar agua, y dióxido de carbono del aire, en azúcar: esto se llama fotosíntesis. La sustancia verde de las hojas que capta la luz del sol se llama clorofila.</translation>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
+        <translation>Las plantas verdes fabrican su propio alimento. En sus hojas usan la energía de la luz del sol para transformar agua, y dióxido de carbono del aire, en azúcar: esto se llama fotosíntesis. El dióxido de carbono entra por unos poros diminutos de las hojas. La sustancia verde de las hojas que capta la luz del sol se llama clorofila. Absorbe la luz roja y la azul y refleja la verde, y por eso vemos verdes las hojas.</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
@@ -217,8 +217,8 @@
         <translation>Para el profesorado, Quorvel trae una guía con un plan de clase, preguntas con sus respuestas y todos los resultados del experimento, en cada uno de los idiomas que habla. En Linux está en la carpeta %1.</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation>Para medir con el teclado, haz clic en %1: al pulsar una flecha aparece un contorno de la regla, y cada flecha lo mueve un poco. Mayús con una flecha lo mueve tres marcas de la regla, y se detiene donde su cero está a la altura de la punta del tallo. Intro o Espacio deja la regla ahí, salvo que algo esté en medio; Escape la devuelve a donde estaba.</translation>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
+        <translation>Para medir con el teclado, haz clic en %1 y después pulsa una flecha: aparece un contorno de la regla. Cada flecha lo mueve una unidad de la regla. Al subir o bajar, se detiene por el camino donde su cero queda a la altura de la punta del tallo. Mayús con una flecha lo mueve un paso pequeño, para poner el cero justo a esa altura. Intro o la barra espaciadora deja la regla donde está el contorno, salvo que algo esté en medio; Esc para y deja la regla donde estaba.</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
@@ -227,6 +227,30 @@
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
         <translation>Mide el tallo con la regla. Hay dos maneras. Arrástrala: pulsa el botón del ratón sobre la regla, llévala junto al tallo y suéltala. O haz clic en %1 y después haz clic donde quieras que quede la parte de arriba de la regla. Pon el 0 de la regla a la altura de la punta del tallo y lee el número que hay junto a la base del tallo, donde sale del tubo: es su altura en unidades de la regla, que son propias de Quorvel y no centímetros. Un esqueje con agua y todos los minerales alcanza %2 unidades de alto.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. Its leaf keeps green veins, and its stem grows taller than without magnesium or iron. In a real plant short of nitrogen the leaf turns pale yellow all over, veins too, and the plant stays smaller than one short of magnesium or iron.</source>
+        <translation>Aquí Quorvel no es como una planta real. Su hoja conserva los nervios verdes, y su tallo crece más que sin magnesio o sin hierro. En una planta real con carencia de nitrógeno, toda la hoja se pone de color amarillo pálido, también los nervios, y la planta se queda más pequeña que una con carencia de magnesio o de hierro.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. It puts brown spots on every leaf, the youngest too. In a real plant the edges and tips of the older leaves turn brown first.</source>
+        <translation>Aquí Quorvel no es como una planta real. Pone manchas marrones en todas las hojas, también en las más jóvenes. En una planta real, lo primero que se pone marrón son los bordes y las puntas de las hojas más viejas.</translation>
+    </message>
+    <message>
+        <source>Quorvel gives nitrogen the same leaf as magnesium: pale yellow with green veins. In a real plant short of nitrogen the whole leaf turns pale yellow, veins too, on the older leaves first.</source>
+        <translation>Quorvel da al nitrógeno la misma hoja que al magnesio: de color amarillo pálido con nervios verdes. En una planta real con carencia de nitrógeno, toda la hoja se pone de color amarillo pálido, también los nervios, empezando por las hojas más viejas.</translation>
+    </message>
+    <message>
+        <source>A real plant short of nitrogen usually grows least of all. In Quorvel it grows taller than a plant short of magnesium or iron. So compare heights with each other in Quorvel, not with real plants.</source>
+        <translation>Una planta real con carencia de nitrógeno suele ser la que menos crece de todas. En Quorvel crece más que una planta con carencia de magnesio o de hierro. Así que compara las alturas entre sí dentro de Quorvel, no con plantas reales.</translation>
+    </message>
+    <message>
+        <source>Quorvel puts brown spots on every leaf of a plant short of potassium. In a real plant the edges of the older leaves turn brown first.</source>
+        <translation>Quorvel pone manchas marrones en todas las hojas de una planta con carencia de potasio. En una planta real, lo primero que se pone marrón son los bordes de las hojas más viejas.</translation>
+    </message>
+    <message>
+        <source>Without water, Quorvel&apos;s rule is that the stem grows only a little and has no leaves: even the cutting&apos;s own two leaves are gone. A real cutting without water wilts and dies.</source>
+        <translation>Sin agua, Quorvel sigue una norma propia: el tallo crece muy poco y no tiene ninguna hoja; incluso desaparecen las dos hojas del propio esqueje. Un esqueje real sin agua se marchita y muere.</translation>
     </message>
 </context>
 <context>
@@ -308,8 +332,8 @@
         <translation>hoja verde y sana</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
-        <translation>hoja de color amarillo pálido</translation>
+        <source>pale yellow leaf with green veins</source>
+        <translation>hoja de color amarillo pálido con nervios verdes</translation>
     </message>
     <message>
         <source>white leaf with green veins</source>

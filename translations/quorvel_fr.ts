@@ -135,12 +135,12 @@
         <translation>Texte de l&apos;aide</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation>Une plante a besoin d&apos;azote pour construire de nouvelles tiges et de nouvelles feuilles (l&apos;azote fait partie de toutes les protéines) et pour fabriquer sa chlorophylle. Sans assez d&apos;azote, la plante reste petite et pâle. Ses feuilles âgées, en bas, deviennent jaune pâle en premier, parce que la plante envoie leur azote vers ses nouvelles feuilles.</translation>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
+        <translation>Une plante a besoin d&apos;azote pour construire de nouvelles tiges et de nouvelles feuilles (l&apos;azote fait partie de toutes les protéines) et pour fabriquer sa chlorophylle. Sans assez d&apos;azote, une vraie plante reste petite et pâle, en général plus petite que s&apos;il lui manquait n&apos;importe quel autre sel minéral. Ses feuilles âgées, en bas, deviennent jaune pâle en premier, sur toute leur surface, nervures comprises, parce que la plante envoie leur azote vers ses nouvelles feuilles.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation>Le potassium aide une plante à gérer son eau&#xa0;: il ouvre et ferme les minuscules trous des feuilles par où l&apos;eau sort. Il aide aussi la plante à se défendre contre les maladies. Sans assez de potassium, les feuilles âgées jaunissent puis brunissent, en commençant par leurs bords et leur pointe, et peuvent se couvrir de taches brunes.</translation>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation>Le potassium aide une plante à gérer son eau&#xa0;: il ouvre et ferme les minuscules trous des feuilles, par où le dioxyde de carbone entre et l&apos;eau sort. Il aide aussi la plante à se défendre contre les maladies. Sans assez de potassium, les feuilles âgées jaunissent puis brunissent, en commençant par leurs bords et leur pointe, et peuvent se couvrir de taches brunes.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
@@ -179,12 +179,12 @@
         <translation>Les hauteurs de Quorvel sont fixées par le modèle&#xa0;: elles ne sont pas mesurées sur de vraies plantes. Sa règle compte dans ses propres unités, pas en centimètres.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>Cet écran montre comment ta bouture a poussé. Le tableau te rappelle quels sels minéraux tu lui as donnés. Quelle hauteur la tige a-t-elle atteinte&#xa0;? Les feuilles sont-elles vertes et en bonne santé, ou bien jaune pâle, blanches, tachées, violettes ou crispées&#xa0;? Sans eau, une bouture pousse à peine et ne fait aucune feuille.</translation>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
+        <translation>Cet écran montre comment ta bouture a poussé. Le tableau te rappelle quels sels minéraux tu lui as donnés. Quelle hauteur la tige a-t-elle atteinte&#xa0;? Les feuilles sont-elles vertes et en bonne santé, ou bien jaune pâle, blanches, tachées, violettes ou crispées&#xa0;? Dans Quorvel, une bouture sans eau pousse à peine et n&apos;a aucune feuille.</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation>Les plantes vertes fabriquent elles-mêmes leur nourriture. Dans leurs feuilles, elles utilisent l&apos;énergie de la lumière du soleil pour transformer de l&apos;eau, et du dioxyde de carbone pris dans l&apos;air, en sucre&#xa0;: c&apos;est ce qu&apos;on appelle la photosynthèse. La substance verte des feuilles qui capte la lumière du soleil s&apos;appelle la chlorophylle.</translation>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
+        <translation>Les plantes vertes fabriquent elles-mêmes leur nourriture. Dans leurs feuilles, elles utilisent l&apos;énergie de la lumière du soleil pour transformer de l&apos;eau, et du dioxyde de carbone pris dans l&apos;air, en sucre&#xa0;: c&apos;est ce qu&apos;on appelle la photosynthèse. Le dioxyde de carbone entre dans les feuilles par de minuscules trous. La substance verte des feuilles qui capte la lumière du soleil s&apos;appelle la chlorophylle. Elle absorbe la lumière rouge et la lumière bleue et renvoie la lumière verte&#xa0;: c&apos;est pour cela que les feuilles nous paraissent vertes.</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
@@ -217,16 +217,40 @@
         <translation>Pour les enseignants, un guide est fourni avec Quorvel, dans chacune des langues qu&apos;il parle&#xa0;: un déroulé de séance, des questions avec leurs réponses et tous les résultats de l&apos;expérience. Sous Linux, il se trouve dans le dossier %1.</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation>Pour mesurer au clavier, clique sur %1 : un contour de la règle apparaît quand tu appuies sur une flèche, et chaque flèche le déplace un peu. Maj avec une flèche le déplace de trois traits de la règle, et s&apos;arrête là où son zéro est au niveau du haut de la tige. Entrée ou Espace pose la règle là, sauf si quelque chose est dans le chemin ; Échap la remet où elle était.</translation>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
+        <translation>Pour mesurer au clavier, clique sur %1, puis appuie sur une flèche&#xa0;: un contour de la règle apparaît. Chaque flèche le déplace d&apos;une unité de la règle. En montant ou en descendant, il s&apos;arrête en chemin là où son zéro est au niveau du haut de la tige. Maj avec une flèche le déplace d&apos;un petit pas, pour mettre le zéro exactement au niveau. Entrée ou Espace pose la règle là où est le contour, sauf si quelque chose est dans le passage&#xa0;; Échap arrête et laisse la règle où elle était.</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
-        <translation>Un lecteur d&apos;écran dit ce que chaque étape a changé : le minéral ajouté et le tableau, ce que contient le tube à essai, la bouture, la hauteur de la tige et ce que montrent ses feuilles, où est le contour de la règle, et ce que mesure la tige sur la règle.</translation>
+        <translation>Un lecteur d&apos;écran dit ce que chaque étape a changé&#xa0;: le sel minéral ajouté et le tableau, ce que contient le tube à essai, la bouture, la hauteur de la tige et ce que montrent ses feuilles, où est le contour de la règle, et ce que mesure la tige sur la règle.</translation>
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
         <translation>Mesure la tige avec la règle. Il y a deux façons de faire. Fais-la glisser&#xa0;: appuie sur la règle avec le bouton de la souris, amène-la à côté de la tige et lâche. Ou bien clique sur %1, puis clique là où tu veux mettre le haut de la règle. Place le 0 de la règle au niveau du haut de la tige, puis lis le nombre qui se trouve à côté du pied de la tige, là où elle sort du tube&#xa0;: c&apos;est sa hauteur en unités de la règle, des unités propres à Quorvel, qui ne sont pas des centimètres. Une bouture qui reçoit de l&apos;eau et tous les sels minéraux atteint %2&#xa0;unités de haut.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. Its leaf keeps green veins, and its stem grows taller than without magnesium or iron. In a real plant short of nitrogen the leaf turns pale yellow all over, veins too, and the plant stays smaller than one short of magnesium or iron.</source>
+        <translation>Ici, Quorvel ne ressemble pas à une vraie plante. Sa feuille garde des nervures vertes, et sa tige pousse plus haut que sans magnésium ou sans fer. Chez une vraie plante qui manque d&apos;azote, toute la feuille devient jaune pâle, nervures comprises, et la plante reste plus petite qu&apos;une plante qui manque de magnésium ou de fer.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. It puts brown spots on every leaf, the youngest too. In a real plant the edges and tips of the older leaves turn brown first.</source>
+        <translation>Ici, Quorvel ne ressemble pas à une vraie plante. Il met des taches brunes sur toutes les feuilles, même les plus jeunes. Chez une vraie plante, ce sont d&apos;abord les bords et la pointe des feuilles âgées qui brunissent.</translation>
+    </message>
+    <message>
+        <source>Quorvel gives nitrogen the same leaf as magnesium: pale yellow with green veins. In a real plant short of nitrogen the whole leaf turns pale yellow, veins too, on the older leaves first.</source>
+        <translation>Quorvel donne à l&apos;azote la même feuille qu&apos;au magnésium&#xa0;: jaune pâle aux nervures vertes. Chez une vraie plante qui manque d&apos;azote, toute la feuille devient jaune pâle, nervures comprises, en commençant par les feuilles âgées.</translation>
+    </message>
+    <message>
+        <source>A real plant short of nitrogen usually grows least of all. In Quorvel it grows taller than a plant short of magnesium or iron. So compare heights with each other in Quorvel, not with real plants.</source>
+        <translation>Une vraie plante qui manque d&apos;azote est en général celle qui pousse le moins. Dans Quorvel, elle pousse plus haut qu&apos;une plante qui manque de magnésium ou de fer. Compare donc les hauteurs entre elles dans Quorvel, pas avec celles de vraies plantes.</translation>
+    </message>
+    <message>
+        <source>Quorvel puts brown spots on every leaf of a plant short of potassium. In a real plant the edges of the older leaves turn brown first.</source>
+        <translation>Quorvel met des taches brunes sur toutes les feuilles d&apos;une plante qui manque de potassium. Chez une vraie plante, ce sont d&apos;abord les bords des feuilles âgées qui brunissent.</translation>
+    </message>
+    <message>
+        <source>Without water, Quorvel&apos;s rule is that the stem grows only a little and has no leaves: even the cutting&apos;s own two leaves are gone. A real cutting without water wilts and dies.</source>
+        <translation>C&apos;est un choix de Quorvel&#xa0;: sans eau, la tige pousse à peine et n&apos;a aucune feuille&#xa0;; même les deux feuilles de la bouture disparaissent. Une vraie bouture sans eau se flétrit et meurt.</translation>
     </message>
 </context>
 <context>
@@ -308,8 +332,8 @@
         <translation>feuille verte en bonne santé</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
-        <translation>feuille jaune pâle</translation>
+        <source>pale yellow leaf with green veins</source>
+        <translation>feuille jaune pâle aux nervures vertes</translation>
     </message>
     <message>
         <source>white leaf with green veins</source>
@@ -507,7 +531,7 @@
     </message>
     <message>
         <source>&amp;Add Cutting</source>
-        <translation>&amp;Bouturer</translation>
+        <translation>&amp;Introduire</translation>
     </message>
     <message>
         <source>Click on these minerals to add them to the tube.</source>
@@ -551,19 +575,19 @@
     </message>
     <message>
         <source>%1 added: the record says %2.</source>
-        <translation>%1 ajouté : le tableau indique %2.</translation>
+        <translation>%1 ajouté&#xa0;: le tableau indique %2.</translation>
     </message>
     <message>
         <source>Water added: the tube holds %1.</source>
-        <translation>Eau ajoutée : le tube à essai contient %1.</translation>
+        <translation>Eau ajoutée&#xa0;: le tube à essai contient %1.</translation>
     </message>
     <message>
         <source>Started again: the tube is empty and every mineral says %1.</source>
-        <translation>On recommence : le tube à essai est vide et chaque minéral indique %1.</translation>
+        <translation>On recommence&#xa0;: le tube à essai est vide et chaque sel minéral indique %1.</translation>
     </message>
     <message>
         <source>The cutting is in; the tube takes nothing more.</source>
-        <translation>La bouture est dans le tube à essai ; plus rien ne peut y entrer.</translation>
+        <translation>La bouture est dans le tube à essai&#xa0;; plus rien ne peut y entrer.</translation>
     </message>
 </context>
 <context>
@@ -618,7 +642,7 @@
     </message>
     <message>
         <source>Nothing grew: there was no cutting.</source>
-        <translation>Rien n&apos;a poussé : il n&apos;y avait pas de bouture.</translation>
+        <translation>Rien n&apos;a poussé&#xa0;: il n&apos;y avait pas de bouture.</translation>
     </message>
     <message>
         <source>The stem grew %1 units, with no leaves.</source>
@@ -626,19 +650,19 @@
     </message>
     <message>
         <source>The stem grew %1 units. Leaves: %2.</source>
-        <translation>La tige a poussé de %1 unités. Feuilles : %2.</translation>
+        <translation>La tige a poussé de %1 unités. Feuilles&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Placing the ruler: arrows move it, Return puts it down, Escape stops.</source>
-        <translation>Placer la règle : les flèches la déplacent, Entrée la pose, Échap arrête.</translation>
+        <translation>Placer la règle&#xa0;: les flèches la déplacent, Entrée la pose, Échap arrête.</translation>
     </message>
     <message>
         <source>The ruler cannot go there: %1 is in the way.</source>
-        <translation>La règle ne peut pas aller là : %1 est dans le chemin.</translation>
+        <translation>La règle ne peut pas aller là&#xa0;: %1 est dans le passage.</translation>
     </message>
     <message>
         <source>Placing stopped; the ruler is back.</source>
-        <translation>Placement arrêté ; la règle est revenue.</translation>
+        <translation>Placement arrêté&#xa0;; la règle est revenue.</translation>
     </message>
     <message>
         <source>Near the top of the stem</source>
@@ -674,7 +698,7 @@
     </message>
     <message>
         <source>Ruler placed: the stem runs from %1 to %2 on its scale.</source>
-        <translation>Règle posée : la tige va de %1 à %2 sur sa graduation.</translation>
+        <translation>Règle posée&#xa0;: la tige va de %1 à %2 sur sa graduation.</translation>
     </message>
     <message>
         <source>, </source>

@@ -75,12 +75,12 @@
         <translation>Informazioni su Quorvel</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation>Una pianta ha bisogno di azoto per costruire nuovi fusti e nuove foglie (l&apos;azoto fa parte di tutte le proteine) e per produrre la clorofilla. Senza abbastanza azoto la pianta resta piccola e pallida. Le sue foglie più vecchie, in basso, diventano giallo pallido per prime, perché la pianta sposta il loro azoto verso le foglie nuove.</translation>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
+        <translation>Una pianta ha bisogno di azoto per costruire nuovi fusti e nuove foglie (l&apos;azoto fa parte di tutte le proteine) e per produrre la clorofilla. Senza abbastanza azoto una pianta vera resta piccola e pallida, di solito più piccola che se le mancasse qualunque altro minerale. Le sue foglie più vecchie, in basso, sono le prime a diventare giallo pallido, per intero, nervature comprese, perché la pianta sposta il loro azoto verso le foglie nuove.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation>Il potassio aiuta la pianta a regolare la sua acqua: fa aprire e chiudere i minuscoli forellini delle foglie, gli stomi, da cui esce l&apos;acqua. Aiuta anche la pianta a difendersi dalle malattie. Senza abbastanza potassio le foglie più vecchie diventano gialle e poi marroni, a partire dai margini e dalle punte, e possono coprirsi di macchie marroni.</translation>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation>Il potassio aiuta la pianta a regolare la sua acqua: fa aprire e chiudere i minuscoli forellini delle foglie, gli stomi, da cui entra l&apos;anidride carbonica ed esce l&apos;acqua. Aiuta anche la pianta a difendersi dalle malattie. Senza abbastanza potassio le foglie più vecchie diventano gialle e poi marroni, a partire dai margini e dalle punte, e possono coprirsi di macchie marroni.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
@@ -139,16 +139,16 @@
         <translation>Un bravo scienziato cambia una sola cosa alla volta. Fai crescere una pianta con tutto ciò di cui ha bisogno, poi una a cui manca un solo minerale, e confronta le due.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>Questa schermata mostra come è cresciuta la tua talea. La tabella ti ricorda quali minerali le hai dato. Quanto è cresciuto il fusto? Le foglie sono verdi e sane, oppure giallo pallido, bianche, macchiate, viola o increspate? Senz&apos;acqua una talea cresce appena e non mette nessuna foglia.</translation>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
+        <translation>Questa schermata mostra come è cresciuta la tua talea. La tabella ti ricorda quali minerali le hai dato. Quanto è cresciuto il fusto? Le foglie sono verdi e sane, oppure giallo pallido, bianche, macchiate, viola o increspate? In Quorvel una talea senz&apos;acqua cresce appena e non ha nessuna foglia.</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>%1 ti riporta indietro per progettare il prossimo esperimento, con la provetta vuota. %2 chiude Quorvel (prima ti chiede se vuoi davvero uscire).</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation>Le piante verdi producono da sole il proprio cibo. Nelle foglie usano l&apos;energia della luce del Sole per trasformare l&apos;acqua, e l&apos;anidride carbonica presa dall&apos;aria, in zucchero: questo si chiama fotosintesi. La sostanza verde delle foglie che cattura la luce del Sole si chiama clorofilla.</translation>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
+        <translation>Le piante verdi producono da sole il proprio cibo. Nelle foglie usano l&apos;energia della luce del Sole per trasformare l&apos;acqua, e l&apos;anidride carbonica presa dall&apos;aria, in zucchero: questo si chiama fotosintesi. L&apos;anidride carbonica entra nelle foglie attraverso minuscoli forellini. La sostanza verde delle foglie che cattura la luce del Sole si chiama clorofilla. Assorbe la luce rossa e quella blu e riflette quella verde: per questo le foglie ci appaiono verdi.</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
@@ -217,8 +217,8 @@
         <translation>Testo dell&apos;aiuto</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation>Per misurare con la tastiera, clicca su %1: quando premi un tasto freccia compare il contorno del righello, e ogni freccia lo sposta di poco. Maiusc con una freccia lo sposta di tre tacche del righello, e si ferma dove il suo zero è all&apos;altezza della cima del fusto. Invio o Spazio mettono lì il righello, se non c&apos;è niente di mezzo; Esc lo rimette dov&apos;era.</translation>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
+        <translation>Per misurare con la tastiera, clicca su %1, poi premi un tasto freccia: compare il contorno del righello. Ogni freccia lo sposta di un&apos;unità del righello. Salendo o scendendo, si ferma strada facendo dove il suo zero è all&apos;altezza della cima del fusto. Maiusc con una freccia lo sposta di un piccolo passo, per mettere lo zero proprio all&apos;altezza della cima. Invio o Spazio mettono il righello dove si trova il contorno, se non c&apos;è niente di mezzo; Esc interrompe e lascia il righello dov&apos;era.</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
@@ -227,6 +227,30 @@
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
         <translation>Misura il fusto con il righello. Ci sono due modi. Puoi trascinarlo: premi il tasto del mouse sul righello, spostalo accanto al fusto e lascialo andare. Oppure clicca su %1, poi clicca dove vuoi mettere la parte alta del righello. Metti lo 0 all&apos;altezza della cima del fusto e leggi il numero accanto alla base del fusto, dove esce dalla provetta: è la sua altezza in unità del righello, che sono unità di Quorvel e non centimetri. Una talea che riceve acqua e tutti i minerali diventa alta %2 unità.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. Its leaf keeps green veins, and its stem grows taller than without magnesium or iron. In a real plant short of nitrogen the leaf turns pale yellow all over, veins too, and the plant stays smaller than one short of magnesium or iron.</source>
+        <translation>Qui Quorvel non è come una pianta vera. La sua foglia conserva le nervature verdi, e il suo fusto cresce più alto che senza magnesio o senza ferro. In una pianta vera con una carenza di azoto la foglia diventa tutta giallo pallido, nervature comprese, e la pianta resta più piccola di una con una carenza di magnesio o di ferro.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. It puts brown spots on every leaf, the youngest too. In a real plant the edges and tips of the older leaves turn brown first.</source>
+        <translation>Qui Quorvel non è come una pianta vera. Mette macchie marroni su ogni foglia, anche sulle più giovani. In una pianta vera diventano marroni per primi i margini e le punte delle foglie più vecchie.</translation>
+    </message>
+    <message>
+        <source>Quorvel gives nitrogen the same leaf as magnesium: pale yellow with green veins. In a real plant short of nitrogen the whole leaf turns pale yellow, veins too, on the older leaves first.</source>
+        <translation>Quorvel dà all&apos;azoto la stessa foglia del magnesio: giallo pallido con nervature verdi. In una pianta vera con una carenza di azoto tutta la foglia diventa giallo pallido, nervature comprese, cominciando dalle foglie più vecchie.</translation>
+    </message>
+    <message>
+        <source>A real plant short of nitrogen usually grows least of all. In Quorvel it grows taller than a plant short of magnesium or iron. So compare heights with each other in Quorvel, not with real plants.</source>
+        <translation>Una pianta vera con una carenza di azoto di solito cresce meno di tutte. In Quorvel cresce più alta di una pianta con una carenza di magnesio o di ferro. Quindi confronta le altezze fra loro dentro Quorvel, non con le piante vere.</translation>
+    </message>
+    <message>
+        <source>Quorvel puts brown spots on every leaf of a plant short of potassium. In a real plant the edges of the older leaves turn brown first.</source>
+        <translation>Quorvel mette macchie marroni su ogni foglia di una pianta con una carenza di potassio. In una pianta vera diventano marroni per primi i margini delle foglie più vecchie.</translation>
+    </message>
+    <message>
+        <source>Without water, Quorvel&apos;s rule is that the stem grows only a little and has no leaves: even the cutting&apos;s own two leaves are gone. A real cutting without water wilts and dies.</source>
+        <translation>Senz&apos;acqua, la regola di Quorvel è che il fusto cresce solo un po&apos; e non ha foglie: spariscono anche le due foglie della talea. Una talea vera senz&apos;acqua appassisce e muore.</translation>
     </message>
 </context>
 <context>
@@ -308,8 +332,8 @@
         <translation>foglia verde sana</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
-        <translation>foglia giallo pallido</translation>
+        <source>pale yellow leaf with green veins</source>
+        <translation>foglia giallo pallido con nervature verdi</translation>
     </message>
     <message>
         <source>white leaf with green veins</source>

@@ -135,12 +135,12 @@
         <translation>Helptekst</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation>Een plant heeft stikstof nodig om nieuwe stengels en bladeren te bouwen (het zit in elk eiwit) en om bladgroen te maken. Zonder genoeg stikstof blijft de plant klein en bleek. Zijn oudere, onderste bladeren worden het eerst bleekgeel, omdat de plant hun stikstof naar zijn nieuwe bladeren brengt.</translation>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
+        <translation>Een plant heeft stikstof nodig om nieuwe stengels en bladeren te bouwen (het zit in elk eiwit) en om bladgroen te maken. Zonder genoeg stikstof blijft een echte plant klein en bleek, meestal kleiner dan wanneer er een ander mineraal ontbreekt. Zijn oudere, onderste bladeren worden het eerst bleekgeel, helemaal, ook de nerven, omdat de plant hun stikstof naar zijn nieuwe bladeren brengt.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation>Kalium helpt een plant om zijn water te regelen: het opent en sluit de piepkleine openingen in de bladeren waardoor water naar buiten gaat (de huidmondjes). Het helpt de plant ook tegen ziekten. Zonder genoeg kalium worden de oudere bladeren geel en daarna bruin, te beginnen bij de randen en de punten, en ze kunnen bruine vlekken krijgen.</translation>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation>Kalium helpt een plant om zijn water te regelen: het opent en sluit de piepkleine openingen in de bladeren waardoor koolstofdioxide naar binnen en water naar buiten gaat (de huidmondjes). Het helpt de plant ook tegen ziekten. Zonder genoeg kalium worden de oudere bladeren geel en daarna bruin, te beginnen bij de randen en de punten, en ze kunnen bruine vlekken krijgen.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
@@ -179,12 +179,12 @@
         <translation>De hoogtes in Quorvel komen uit het model en zijn niet gemeten aan echte planten. De liniaal telt in eigen eenheden, niet in centimeters.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>Dit scherm laat zien hoe je stekje is gegroeid. De tabel laat nog eens zien welke mineralen je het hebt gegeven. Hoe hoog is de stengel geworden? Zijn de bladeren groen en gezond, of bleekgeel, wit, gevlekt, paars of gerimpeld? Zonder water groeit een stekje bijna niet, en het krijgt helemaal geen bladeren.</translation>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
+        <translation>Dit scherm laat zien hoe je stekje is gegroeid. De tabel laat nog eens zien welke mineralen je het hebt gegeven. Hoe hoog is de stengel geworden? Zijn de bladeren groen en gezond, of bleekgeel, wit, gevlekt, paars of gerimpeld? In Quorvel groeit een stekje zonder water bijna niet, en het heeft helemaal geen bladeren.</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation>Groene planten maken hun eigen voedsel. In hun bladeren maken ze met de energie van zonlicht suiker uit water en koolstofdioxide, een gas uit de lucht. Dat heet fotosynthese. De groene stof in bladeren die het zonlicht opvangt, heet bladgroen (of chlorofyl).</translation>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
+        <translation>Groene planten maken hun eigen voedsel. In hun bladeren maken ze met de energie van zonlicht suiker uit water en koolstofdioxide, een gas uit de lucht. Dat heet fotosynthese. Koolstofdioxide komt door piepkleine openingen in de bladeren naar binnen. De groene stof in bladeren die het zonlicht opvangt, heet bladgroen (of chlorofyl). Bladgroen neemt rood en blauw licht op en weerkaatst groen licht: daarom zien bladeren er groen uit.</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
@@ -217,8 +217,8 @@
         <translation>Voor docenten hoort bij Quorvel een handleiding met een lesplan, vragen met antwoorden en alle uitkomsten van de proef, in elke taal die Quorvel spreekt. Op Linux staat die in de map %1.</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation>Om met het toetsenbord te meten, klik je op %1: als je op een pijltjestoets drukt, verschijnt een omtrek van de liniaal, en elk pijltje verplaatst hem een beetje. Shift met een pijltje verplaatst hem drie streepjes van de liniaal en stopt waar de nulstreep gelijk is met de top van de stengel. Enter of spatie legt de liniaal daar neer, behalve als er iets in de weg zit; Escape legt hem terug waar hij was.</translation>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
+        <translation>Om met het toetsenbord te meten, klik je op %1 en druk je daarna op een pijltjestoets: er verschijnt een omtrek van de liniaal. Elk pijltje verplaatst hem één eenheid van de liniaal. Omhoog of omlaag stopt hij onderweg waar de nulstreep gelijk is met de top van de stengel. Shift met een pijltje verplaatst hem een klein stapje, zodat je de nulstreep precies gelijk kunt zetten. Enter of de spatiebalk legt de liniaal neer waar de omtrek is, behalve als er iets in de weg zit; Esc stopt en laat de liniaal liggen waar hij was.</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
@@ -227,6 +227,30 @@
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
         <translation>Meet de stengel met de liniaal. Dat kan op twee manieren. Slepen: wijs de liniaal aan met de muis, houd de muisknop ingedrukt, schuif de liniaal naast de stengel en laat los. Of klik op %1 en klik daarna op de plek waar de bovenkant van de liniaal moet komen. Zet de 0 van de liniaal gelijk met de top van de stengel en lees het getal af naast de voet van de stengel, waar hij uit de buis komt: dat is de hoogte in eenheden van de liniaal. Die eenheden zijn van Quorvel zelf, het zijn geen centimeters. Een stekje met water en alle mineralen wordt %2 eenheden hoog.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. Its leaf keeps green veins, and its stem grows taller than without magnesium or iron. In a real plant short of nitrogen the leaf turns pale yellow all over, veins too, and the plant stays smaller than one short of magnesium or iron.</source>
+        <translation>Hier is Quorvel anders dan een echte plant. Het blad houdt groene nerven, en de stengel wordt hoger dan zonder magnesium of ijzer. Bij een echte plant met een tekort aan stikstof wordt het blad helemaal bleekgeel, ook de nerven, en blijft de plant kleiner dan een plant met een tekort aan magnesium of ijzer.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. It puts brown spots on every leaf, the youngest too. In a real plant the edges and tips of the older leaves turn brown first.</source>
+        <translation>Hier is Quorvel anders dan een echte plant. Het zet bruine vlekken op elk blad, ook op de jongste. Bij een echte plant worden eerst de randen en de punten van de oudere bladeren bruin.</translation>
+    </message>
+    <message>
+        <source>Quorvel gives nitrogen the same leaf as magnesium: pale yellow with green veins. In a real plant short of nitrogen the whole leaf turns pale yellow, veins too, on the older leaves first.</source>
+        <translation>Quorvel geeft stikstof hetzelfde blad als magnesium: bleekgeel met groene nerven. Bij een echte plant met een tekort aan stikstof wordt het hele blad bleekgeel, ook de nerven, het eerst bij de oudere bladeren.</translation>
+    </message>
+    <message>
+        <source>A real plant short of nitrogen usually grows least of all. In Quorvel it grows taller than a plant short of magnesium or iron. So compare heights with each other in Quorvel, not with real plants.</source>
+        <translation>Een echte plant met een tekort aan stikstof groeit meestal het minst van allemaal. In Quorvel wordt hij hoger dan een plant met een tekort aan magnesium of ijzer. Vergelijk de hoogtes in Quorvel dus met elkaar, niet met echte planten.</translation>
+    </message>
+    <message>
+        <source>Quorvel puts brown spots on every leaf of a plant short of potassium. In a real plant the edges of the older leaves turn brown first.</source>
+        <translation>Quorvel zet bruine vlekken op elk blad van een plant met een tekort aan kalium. Bij een echte plant worden eerst de randen van de oudere bladeren bruin.</translation>
+    </message>
+    <message>
+        <source>Without water, Quorvel&apos;s rule is that the stem grows only a little and has no leaves: even the cutting&apos;s own two leaves are gone. A real cutting without water wilts and dies.</source>
+        <translation>Zonder water is de regel van Quorvel dat de stengel maar een klein beetje groeit en geen bladeren heeft: zelfs de twee eigen bladeren van het stekje zijn weg. Een echt stekje zonder water verwelkt en gaat dood.</translation>
     </message>
 </context>
 <context>
@@ -308,8 +332,8 @@
         <translation>gezond groen blad</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
-        <translation>bleekgeel blad</translation>
+        <source>pale yellow leaf with green veins</source>
+        <translation>bleekgeel blad met groene nerven</translation>
     </message>
     <message>
         <source>white leaf with green veins</source>

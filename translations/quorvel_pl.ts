@@ -75,12 +75,12 @@
         <translation>O programie Quorvel</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation>Roślina potrzebuje azotu, żeby budować nowe łodygi i liście (azot jest częścią każdego białka), i żeby wytwarzać chlorofil. Przy niedoborze azotu roślina pozostaje mała i blada. Najpierw jej starsze, dolne liście stają się bladożółte, bo roślina przenosi azot z nich do nowych liści.</translation>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
+        <translation>Roślina potrzebuje azotu, żeby budować nowe łodygi i liście (azot jest częścią każdego białka), i żeby wytwarzać chlorofil. Przy niedoborze azotu prawdziwa roślina pozostaje mała i blada, zwykle mniejsza niż przy braku któregokolwiek innego składnika mineralnego. Najpierw jej starsze, dolne liście stają się bladożółte, w całości, razem z nerwami, bo roślina przenosi azot z nich do nowych liści.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation>Potas pomaga roślinie gospodarować wodą: otwiera i zamyka maleńkie otwory w liściach (aparaty szparkowe), przez które woda wyparowuje. Pomaga też roślinie bronić się przed chorobami. Przy niedoborze potasu starsze liście żółkną, a potem brązowieją, zaczynając od brzegów i wierzchołków, i mogą mieć brązowe plamy.</translation>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation>Potas pomaga roślinie gospodarować wodą: otwiera i zamyka maleńkie otwory w liściach (aparaty szparkowe), przez które wnika dwutlenek węgla, a wyparowuje woda. Pomaga też roślinie bronić się przed chorobami. Przy niedoborze potasu starsze liście żółkną, a potem brązowieją, zaczynając od brzegów i wierzchołków, i mogą mieć brązowe plamy.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
@@ -139,16 +139,16 @@
         <translation>W dobrym doświadczeniu zmieniamy tylko jedną rzecz naraz. Wyhoduj jedną roślinę, która dostała wszystko, czego potrzebuje, potem drugą, której brakuje tylko jednego składnika mineralnego, i porównaj obie.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>Ten ekran pokazuje, jak wyrosła twoja sadzonka. Tabela przypomina, jakie składniki mineralne dostała sadzonka. Jak wysoka urosła łodyga? Czy liście są zielone i zdrowe, czy może bladożółte, białe, w plamy, fioletowe albo pomarszczone? Bez wody sadzonka prawie nie rośnie i nie wypuszcza żadnych liści.</translation>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
+        <translation>Ten ekran pokazuje, jak wyrosła twoja sadzonka. Tabela przypomina, jakie składniki mineralne dostała sadzonka. Jak wysoka urosła łodyga? Czy liście są zielone i zdrowe, czy może bladożółte, białe, w plamy, fioletowe albo pomarszczone? W programie Quorvel sadzonka bez wody prawie nie rośnie i nie ma żadnych liści.</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>Przycisk %1 zabiera cię z powrotem do planowania następnego doświadczenia, z pustą probówką. Przycisk %2 zamyka program Quorvel (najpierw zapyta cię o zgodę).</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation>Zielone rośliny same wytwarzają sobie pokarm. W liściach, dzięki energii światła słonecznego, zamieniają wodę i dwutlenek węgla z powietrza w cukier: to fotosynteza. Zielony barwnik w liściach, który pochłania światło słoneczne, to chlorofil.</translation>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
+        <translation>Zielone rośliny same wytwarzają sobie pokarm. W liściach, dzięki energii światła słonecznego, zamieniają wodę i dwutlenek węgla z powietrza w cukier: to fotosynteza. Dwutlenek węgla dostaje się do liści przez maleńkie otwory. Zielony barwnik w liściach, który pochłania światło słoneczne, to chlorofil. Pochłania on światło czerwone i niebieskie, a odbija zielone, i dlatego liście wyglądają na zielone.</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
@@ -219,8 +219,8 @@
         <translation>Tekst pomocy</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation>Aby zmierzyć łodygę za pomocą klawiatury, kliknij %1: gdy naciśniesz klawisz strzałki, pojawi się zarys linijki, a każda strzałka przesuwa go trochę. Strzałka z wciśniętym klawiszem Shift przesuwa go o trzy kreski podziałki i zatrzymuje go tam, gdzie kreska zera linijki jest na wysokości wierzchołka łodygi. Enter albo spacja kładzie tam linijkę, chyba że coś przeszkadza; Esc przywraca linijkę tam, gdzie była.</translation>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
+        <translation>Aby zmierzyć łodygę za pomocą klawiatury, kliknij %1, a potem naciśnij klawisz strzałki: pojawi się zarys linijki. Każda strzałka przesuwa go o jedną jednostkę linijki. Gdy przesuwasz go w górę lub w dół, zatrzymuje się po drodze tam, gdzie kreska zera jest na wysokości wierzchołka łodygi. Strzałka z wciśniętym klawiszem Shift przesuwa go o mały krok, żeby ustawić kreskę zera dokładnie na tej wysokości. Enter albo spacja kładzie linijkę tam, gdzie jest zarys, chyba że coś przeszkadza; Esc przerywa i zostawia linijkę tam, gdzie była.</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
@@ -229,6 +229,30 @@
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
         <translation>Zmierz łodygę linijką. Możesz to zrobić na dwa sposoby. Przeciągnij ją: naciśnij przycisk myszy na linijce, przesuń ją obok łodygi i puść. Albo kliknij %1, a potem kliknij tam, gdzie ma być górny koniec linijki. Ustaw 0 linijki na wysokości wierzchołka łodygi i odczytaj liczbę obok podstawy łodygi, tam, gdzie wychodzi z probówki: to jej wysokość w jednostkach linijki. To własne jednostki programu Quorvel, a nie centymetry. Sadzonka, która dostała wodę i wszystkie składniki mineralne, osiąga wysokość %2 jednostki.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. Its leaf keeps green veins, and its stem grows taller than without magnesium or iron. In a real plant short of nitrogen the leaf turns pale yellow all over, veins too, and the plant stays smaller than one short of magnesium or iron.</source>
+        <translation>Tu Quorvel różni się od prawdziwej rośliny. Liść w programie Quorvel ma zielone nerwy, a łodyga rośnie wyżej niż bez magnezu albo żelaza. U prawdziwej rośliny przy niedoborze azotu cały liść staje się bladożółty, razem z nerwami, a roślina pozostaje mniejsza niż przy niedoborze magnezu albo żelaza.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. It puts brown spots on every leaf, the youngest too. In a real plant the edges and tips of the older leaves turn brown first.</source>
+        <translation>Tu Quorvel różni się od prawdziwej rośliny. Pokazuje brązowe plamy na każdym liściu, także na najmłodszych. U prawdziwej rośliny najpierw brązowieją brzegi i wierzchołki starszych liści.</translation>
+    </message>
+    <message>
+        <source>Quorvel gives nitrogen the same leaf as magnesium: pale yellow with green veins. In a real plant short of nitrogen the whole leaf turns pale yellow, veins too, on the older leaves first.</source>
+        <translation>Przy niedoborze azotu Quorvel pokazuje ten sam liść co przy niedoborze magnezu: bladożółty z zielonymi nerwami. U prawdziwej rośliny przy niedoborze azotu cały liść staje się bladożółty, razem z nerwami, najpierw na starszych liściach.</translation>
+    </message>
+    <message>
+        <source>A real plant short of nitrogen usually grows least of all. In Quorvel it grows taller than a plant short of magnesium or iron. So compare heights with each other in Quorvel, not with real plants.</source>
+        <translation>Prawdziwa roślina przy niedoborze azotu zwykle rośnie najsłabiej ze wszystkich. W programie Quorvel rośnie wyżej niż roślina z niedoborem magnezu albo żelaza. Dlatego porównuj wysokości ze sobą w programie Quorvel, a nie z prawdziwymi roślinami.</translation>
+    </message>
+    <message>
+        <source>Quorvel puts brown spots on every leaf of a plant short of potassium. In a real plant the edges of the older leaves turn brown first.</source>
+        <translation>Quorvel pokazuje brązowe plamy na każdym liściu rośliny z niedoborem potasu. U prawdziwej rośliny najpierw brązowieją brzegi starszych liści.</translation>
+    </message>
+    <message>
+        <source>Without water, Quorvel&apos;s rule is that the stem grows only a little and has no leaves: even the cutting&apos;s own two leaves are gone. A real cutting without water wilts and dies.</source>
+        <translation>Reguła programu Quorvel mówi, że bez wody łodyga rośnie tylko trochę i nie ma liści: znikają nawet dwa liście, które miała sadzonka. Prawdziwa sadzonka bez wody więdnie i obumiera.</translation>
     </message>
 </context>
 <context>
@@ -310,8 +334,8 @@
         <translation>zdrowy zielony liść</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
-        <translation>bladożółty liść</translation>
+        <source>pale yellow leaf with green veins</source>
+        <translation>bladożółty liść z zielonymi nerwami</translation>
     </message>
     <message>
         <source>white leaf with green veins</source>
@@ -352,7 +376,7 @@
     </message>
     <message>
         <source>clear water</source>
-        <translation>czysta woda</translation>
+        <translation>przejrzysta woda</translation>
     </message>
     <message>
         <source>empty</source>

@@ -135,12 +135,12 @@
         <translation>[Ĥéĺþ ţéẋţ ~]</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation>[Å þĺåñţ ñééđš ñîţŕöĝéñ ţö ƀûîĺđ ñéŵ šţéɱš åñđ ĺéåṽéš (îţ îš þåŕţ öƒ éṽéŕý þŕöţéîñ) åñđ ţö ɱåķé çĥĺöŕöþĥýĺĺ. Ŵîţĥöûţ éñöûĝĥ ñîţŕöĝéñ ţĥé þĺåñţ šţåýš šɱåĺĺ åñđ þåĺé. Îţš öĺđéŕ, ĺöŵéŕ ĺéåṽéš ţûŕñ þåĺé ýéĺĺöŵ ƒîŕšţ, ƀéçåûšé ţĥé þĺåñţ ɱöṽéš ţĥéîŕ ñîţŕöĝéñ ţö îţš ñéŵ ĺéåṽéš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~~]</translation>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
+        <translation>[Å þĺåñţ ñééđš ñîţŕöĝéñ ţö ƀûîĺđ ñéŵ šţéɱš åñđ ĺéåṽéš (îţ îš þåŕţ öƒ éṽéŕý þŕöţéîñ) åñđ ţö ɱåķé çĥĺöŕöþĥýĺĺ. Ŵîţĥöûţ éñöûĝĥ ñîţŕöĝéñ å ŕéåĺ þĺåñţ šţåýš šɱåĺĺ åñđ þåĺé, ûšûåĺĺý šɱåĺĺéŕ ţĥåñ ŵîţĥ åñý öţĥéŕ ɱîñéŕåĺ ɱîššîñĝ. Îţš öĺđéŕ, ĺöŵéŕ ĺéåṽéš ţûŕñ þåĺé ýéĺĺöŵ ƒîŕšţ, åĺĺ öṽéŕ, ṽéîñš ţöö, ƀéçåûšé ţĥé þĺåñţ ɱöṽéš ţĥéîŕ ñîţŕöĝéñ ţö îţš ñéŵ ĺéåṽéš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation>[Þöţåššîûɱ ĥéĺþš å þĺåñţ çöñţŕöĺ îţš ŵåţéŕ: îţ öþéñš åñđ çĺöšéš ţĥé ţîñý ĥöĺéš îñ ţĥé ĺéåṽéš ţĥåţ ĺéţ ŵåţéŕ öûţ. Îţ åĺšö ĥéĺþš ţĥé þĺåñţ ƒîĝĥţ đîšéåšé. Ŵîţĥöûţ éñöûĝĥ þöţåššîûɱ ţĥé öĺđéŕ ĺéåṽéš ţûŕñ ýéĺĺöŵ åñđ ţĥéñ ƀŕöŵñ, šţåŕţîñĝ åţ ţĥéîŕ éđĝéš åñđ ţîþš, åñđ ɱåý ĝéţ ƀŕöŵñ šþöţš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</translation>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation>[Þöţåššîûɱ ĥéĺþš å þĺåñţ çöñţŕöĺ îţš ŵåţéŕ: îţ öþéñš åñđ çĺöšéš ţĥé ţîñý ĥöĺéš îñ ţĥé ĺéåṽéš ţĥåţ ĺéţ çåŕƀöñ đîöẋîđé îñ åñđ ŵåţéŕ öûţ. Îţ åĺšö ĥéĺþš ţĥé þĺåñţ ƒîĝĥţ đîšéåšé. Ŵîţĥöûţ éñöûĝĥ þöţåššîûɱ ţĥé öĺđéŕ ĺéåṽéš ţûŕñ ýéĺĺöŵ åñđ ţĥéñ ƀŕöŵñ, šţåŕţîñĝ åţ ţĥéîŕ éđĝéš åñđ ţîþš, åñđ ɱåý ĝéţ ƀŕöŵñ šþöţš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~]</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
@@ -179,12 +179,12 @@
         <translation>[Ǫûöŕṽéĺ&apos;š ĥéîĝĥţš åŕé šéţ ƀý ţĥé ɱöđéĺ, ñöţ ɱéåšûŕéđ öñ ŕéåĺ þĺåñţš, åñđ îţš ŕûĺéŕ çöûñţš îñ îţš öŵñ ûñîţš, ñöţ îñ çéñţîɱéţŕéš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~]</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>[Ţĥîš šçŕééñ šĥöŵš ĥöŵ ýöûŕ çûţţîñĝ ĝŕéŵ. Ţĥé ţåƀĺé ŕéɱîñđš ýöû ŵĥîçĥ ɱîñéŕåĺš ýöû ĝåṽé îţ. Ĥöŵ ţåĺĺ đîđ ţĥé šţéɱ ĝŕöŵ? Åŕé ţĥé ĺéåṽéš ĝŕééñ åñđ ĥéåĺţĥý, öŕ þåĺé ýéĺĺöŵ, ŵĥîţé, šþöţţéđ, þûŕþĺé öŕ çŕîñķĺéđ? Ŵîţĥöûţ ŵåţéŕ å çûţţîñĝ ĥåŕđĺý ĝŕöŵš åñđ ĝŕöŵš ñö ĺéåṽéš åţ åĺĺ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~~]</translation>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
+        <translation>[Ţĥîš šçŕééñ šĥöŵš ĥöŵ ýöûŕ çûţţîñĝ ĝŕéŵ. Ţĥé ţåƀĺé ŕéɱîñđš ýöû ŵĥîçĥ ɱîñéŕåĺš ýöû ĝåṽé îţ. Ĥöŵ ţåĺĺ đîđ ţĥé šţéɱ ĝŕöŵ? Åŕé ţĥé ĺéåṽéš ĝŕééñ åñđ ĥéåĺţĥý, öŕ þåĺé ýéĺĺöŵ, ŵĥîţé, šþöţţéđ, þûŕþĺé öŕ çŕîñķĺéđ? Îñ Ǫûöŕṽéĺ, å çûţţîñĝ ŵîţĥöûţ ŵåţéŕ ĥåŕđĺý ĝŕöŵš åñđ ĥåš ñö ĺéåṽéš åţ åĺĺ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation>[Ĝŕééñ þĺåñţš ɱåķé ţĥéîŕ öŵñ ƒööđ. Îñ ţĥéîŕ ĺéåṽéš ţĥéý ûšé ţĥé éñéŕĝý öƒ šûñĺîĝĥţ ţö ţûŕñ ŵåţéŕ, åñđ çåŕƀöñ đîöẋîđé ƒŕöɱ ţĥé åîŕ, îñţö šûĝåŕ: ţĥîš îš çåĺĺéđ þĥöţöšýñţĥéšîš. Ţĥé ĝŕééñ šûƀšţåñçé îñ ĺéåṽéš ţĥåţ çåţçĥéš ţĥé šûñĺîĝĥţ îš çåĺĺéđ çĥĺöŕöþĥýĺĺ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~]</translation>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
+        <translation>[Ĝŕééñ þĺåñţš ɱåķé ţĥéîŕ öŵñ ƒööđ. Îñ ţĥéîŕ ĺéåṽéš ţĥéý ûšé ţĥé éñéŕĝý öƒ šûñĺîĝĥţ ţö ţûŕñ ŵåţéŕ, åñđ çåŕƀöñ đîöẋîđé ƒŕöɱ ţĥé åîŕ, îñţö šûĝåŕ: ţĥîš îš çåĺĺéđ þĥöţöšýñţĥéšîš. Ţĥé çåŕƀöñ đîöẋîđé ĝéţš îñ ţĥŕöûĝĥ ţîñý ĥöĺéš îñ ţĥé ĺéåṽéš. Ţĥé ĝŕééñ šûƀšţåñçé îñ ĺéåṽéš ţĥåţ çåţçĥéš ţĥé šûñĺîĝĥţ îš çåĺĺéđ çĥĺöŕöþĥýĺĺ. Îţ åƀšöŕƀš ŕéđ åñđ ƀĺûé ĺîĝĥţ åñđ ŕéƒĺéçţš ĝŕééñ ĺîĝĥţ, åñđ ţĥåţ îš ŵĥý ĺéåṽéš ĺööķ ĝŕééñ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
@@ -215,8 +215,8 @@
         <translation>[Ƒöŕ ţéåçĥéŕš, å ĝûîđé ŵîţĥ å ĺéššöñ þĺåñ, ǫûéšţîöñš ŵîţĥ åñšŵéŕš åñđ éṽéŕý ŕéšûĺţ öƒ ţĥé éẋþéŕîɱéñţ çöɱéš ŵîţĥ Ǫûöŕṽéĺ, îñ éåçĥ ĺåñĝûåĝé îţ šþéåķš. Öñ Ĺîñûẋ îţ îš îñ ţĥé ƒöĺđéŕ %1. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation>[Ţö ɱéåšûŕé ŵîţĥ ţĥé ķéýƀöåŕđ, çĺîçķ %1: åñ öûţĺîñé öƒ ţĥé ŕûĺéŕ åþþéåŕš ŵĥéñ ýöû þŕéšš åñ åŕŕöŵ ķéý, åñđ éåçĥ åŕŕöŵ ɱöṽéš îţ å ĺîţţĺé. Šĥîƒţ ŵîţĥ åñ åŕŕöŵ ɱöṽéš îţ ţĥŕéé ɱåŕķš öƒ ţĥé ŕûĺéŕ, åñđ šţöþš ŵĥéŕé îţš žéŕö ɱåŕķ îš ĺéṽéĺ ŵîţĥ ţĥé ţöþ öƒ ţĥé šţéɱ. Ŕéţûŕñ öŕ Šþåçé þûţš ţĥé ŕûĺéŕ ţĥéŕé, ûñĺéšš šöɱéţĥîñĝ îš îñ ţĥé ŵåý; Éšçåþé þûţš îţ ƀåçķ ŵĥéŕé îţ ŵåš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
+        <translation>[Ţö ɱéåšûŕé ŵîţĥ ţĥé ķéýƀöåŕđ, çĺîçķ %1, ţĥéñ þŕéšš åñ åŕŕöŵ ķéý: åñ öûţĺîñé öƒ ţĥé ŕûĺéŕ åþþéåŕš. Éåçĥ åŕŕöŵ ɱöṽéš îţ öñé ûñîţ öƒ ţĥé ŕûĺéŕ. Ĝöîñĝ ûþ öŕ đöŵñ, îţ šţöþš öñ ţĥé ŵåý ŵĥéŕé îţš žéŕö ɱåŕķ îš ĺéṽéĺ ŵîţĥ ţĥé ţöþ öƒ ţĥé šţéɱ. Šĥîƒţ ŵîţĥ åñ åŕŕöŵ ɱöṽéš îţ öñé šɱåĺĺ šţéþ, ţö þûţ ţĥé žéŕö ɱåŕķ éẋåçţĺý ĺéṽéĺ. Ŕéţûŕñ öŕ Šþåçé þûţš ţĥé ŕûĺéŕ ŵĥéŕé ţĥé öûţĺîñé îš, ûñĺéšš šöɱéţĥîñĝ îš îñ ţĥé ŵåý; Éšçåþé šţöþš åñđ ĺéåṽéš ţĥé ŕûĺéŕ ŵĥéŕé îţ ŵåš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
@@ -304,8 +304,8 @@
         <translation>[ĥéåĺţĥý ĝŕééñ ĺéåƒ ~~~~~]</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
-        <translation>[þåĺé ýéĺĺöŵ ĺéåƒ ~~~~]</translation>
+        <source>pale yellow leaf with green veins</source>
+        <translation>[þåĺé ýéĺĺöŵ ĺéåƒ ŵîţĥ ĝŕééñ ṽéîñš ~~~~ ~~~~ ~]</translation>
     </message>
     <message>
         <source>white leaf with green veins</source>

@@ -135,12 +135,12 @@
         <translation>Texto da ajuda</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation>A planta precisa de nitrogênio para formar caules e folhas novos (ele faz parte de todas as proteínas) e para produzir clorofila. Sem nitrogênio suficiente, a planta fica pequena e pálida. As folhas mais velhas, as de baixo, são as primeiras a ficar amarelo-pálidas, porque a planta leva o nitrogênio delas para as folhas mais novas.</translation>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
+        <translation>A planta precisa de nitrogênio para formar caules e folhas novos (ele faz parte de todas as proteínas) e para produzir clorofila. Sem nitrogênio suficiente, uma planta de verdade fica pequena e pálida, em geral menor do que quando falta qualquer outro mineral. As folhas mais velhas, as de baixo, são as primeiras a ficar amarelo-pálidas, por inteiro, até as nervuras, porque a planta leva o nitrogênio delas para as folhas mais novas.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation>O potássio ajuda a planta a controlar a sua água: ele abre e fecha os poros minúsculos das folhas, por onde a água sai. Ele também ajuda a planta a resistir a doenças. Sem potássio suficiente, as folhas mais velhas ficam amarelas e depois marrons, começando pelas bordas e pelas pontas, e podem ganhar manchas marrons.</translation>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation>O potássio ajuda a planta a controlar a sua água: ele abre e fecha os poros minúsculos das folhas, por onde o gás carbônico entra e a água sai. Ele também ajuda a planta a resistir a doenças. Sem potássio suficiente, as folhas mais velhas ficam amarelas e depois marrons, começando pelas bordas e pelas pontas, e podem ganhar manchas marrons.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
@@ -179,12 +179,12 @@
         <translation>As alturas do Quorvel vêm do modelo, não de medidas em plantas de verdade, e a régua dele conta em unidades próprias, não em centímetros.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>Esta tela mostra como a sua estaca cresceu. A tabela lembra quais minerais você deu a ela. Até que altura o caule cresceu? As folhas estão verdes e saudáveis, ou amarelo-pálidas, brancas, manchadas, roxas ou enrugadas? Sem água, uma estaca quase não cresce e não forma nenhuma folha.</translation>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
+        <translation>Esta tela mostra como a sua estaca cresceu. A tabela lembra quais minerais você deu a ela. Até que altura o caule cresceu? As folhas estão verdes e saudáveis, ou amarelo-pálidas, brancas, manchadas, roxas ou enrugadas? No Quorvel, uma estaca sem água quase não cresce e não tem nenhuma folha.</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation>As plantas verdes produzem o próprio alimento. Nas folhas, elas usam a energia da luz do sol para transformar água e gás carbônico do ar em açúcar: isso se chama fotossíntese. A substância verde das folhas que capta a luz do sol se chama clorofila.</translation>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
+        <translation>As plantas verdes produzem o próprio alimento. Nas folhas, elas usam a energia da luz do sol para transformar água e gás carbônico do ar em açúcar: isso se chama fotossíntese. O gás carbônico entra pelos poros minúsculos das folhas. A substância verde das folhas que capta a luz do sol se chama clorofila. Ela absorve a luz vermelha e a azul e reflete a verde, e é por isso que as folhas parecem verdes.</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
@@ -217,16 +217,40 @@
         <translation>Para os professores, o Quorvel traz um guia em cada língua que fala: um plano de aula, perguntas com respostas e todos os resultados do experimento. No Linux, os guias ficam na pasta %1.</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation>Para medir com o teclado, clique em %1: um contorno da régua aparece quando você aperta uma seta, e cada seta o move um pouco. Shift com uma seta o move três marcas da régua, e para onde o zero fica na altura do topo do caule. Enter ou Espaço coloca a régua ali, a menos que algo esteja no caminho; Esc a devolve para onde estava.</translation>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
+        <translation>Para medir com o teclado, clique em %1 e depois aperte uma seta: aparece um contorno da régua. Cada seta o move uma unidade da régua. Subindo ou descendo, ele para no ponto em que o zero fica na altura do topo do caule. Shift com uma seta o move um passo pequeno, para deixar o zero exatamente nessa altura. Enter ou a barra de espaço coloca a régua onde está o contorno, a menos que algo esteja no caminho; Esc para e deixa a régua onde estava.</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
-        <translation>Um leitor de tela diz o que cada passo mudou: o mineral adicionado e a tabela, o que o tubo de ensaio tem, a muda, quanto o caule cresceu e o que suas folhas mostram, onde está o contorno da régua e quanto o caule mede na régua.</translation>
+        <translation>Um leitor de tela diz o que cada passo mudou: o mineral adicionado e a tabela, o que o tubo de ensaio tem, a estaca, quanto o caule cresceu e o que suas folhas mostram, onde está o contorno da régua e quanto o caule mede na régua.</translation>
     </message>
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
         <translation>Meça o caule com a régua. Há dois jeitos. Arraste a régua: aperte o botão do mouse em cima dela, leve-a para o lado do caule e solte. Ou clique em %1 e depois clique onde deve ficar a parte de cima da régua. Ponha o 0 da régua na altura do topo do caule e leia o número ao lado da base do caule, onde ele sai do tubo: essa é a altura dele nas unidades da régua, que são do próprio Quorvel e não centímetros. Uma estaca que recebe água e todos os minerais chega a %2 unidades de altura.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. Its leaf keeps green veins, and its stem grows taller than without magnesium or iron. In a real plant short of nitrogen the leaf turns pale yellow all over, veins too, and the plant stays smaller than one short of magnesium or iron.</source>
+        <translation>Aqui o Quorvel não é como uma planta de verdade. A folha dele mantém as nervuras verdes, e o caule cresce mais do que sem magnésio ou sem ferro. Numa planta de verdade com deficiência de nitrogênio, a folha fica toda amarelo-pálida, até as nervuras, e a planta fica menor do que uma com deficiência de magnésio ou de ferro.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. It puts brown spots on every leaf, the youngest too. In a real plant the edges and tips of the older leaves turn brown first.</source>
+        <translation>Aqui o Quorvel não é como uma planta de verdade. Ele põe manchas marrons em todas as folhas, até nas mais novas. Numa planta de verdade, as bordas e as pontas das folhas mais velhas são as primeiras a ficar marrons.</translation>
+    </message>
+    <message>
+        <source>Quorvel gives nitrogen the same leaf as magnesium: pale yellow with green veins. In a real plant short of nitrogen the whole leaf turns pale yellow, veins too, on the older leaves first.</source>
+        <translation>O Quorvel dá ao nitrogênio a mesma folha do magnésio: amarelo-pálida com nervuras verdes. Numa planta de verdade com deficiência de nitrogênio, a folha inteira fica amarelo-pálida, até as nervuras, primeiro nas folhas mais velhas.</translation>
+    </message>
+    <message>
+        <source>A real plant short of nitrogen usually grows least of all. In Quorvel it grows taller than a plant short of magnesium or iron. So compare heights with each other in Quorvel, not with real plants.</source>
+        <translation>Uma planta de verdade com deficiência de nitrogênio costuma ser a que menos cresce. No Quorvel, ela cresce mais do que uma planta com deficiência de magnésio ou de ferro. Por isso, compare as alturas entre si dentro do Quorvel, e não com plantas de verdade.</translation>
+    </message>
+    <message>
+        <source>Quorvel puts brown spots on every leaf of a plant short of potassium. In a real plant the edges of the older leaves turn brown first.</source>
+        <translation>O Quorvel põe manchas marrons em todas as folhas de uma planta com deficiência de potássio. Numa planta de verdade, as bordas das folhas mais velhas são as primeiras a ficar marrons.</translation>
+    </message>
+    <message>
+        <source>Without water, Quorvel&apos;s rule is that the stem grows only a little and has no leaves: even the cutting&apos;s own two leaves are gone. A real cutting without water wilts and dies.</source>
+        <translation>Sem água, a regra do Quorvel é que o caule cresce só um pouco e não tem folhas: até as duas folhas da própria estaca somem. Uma estaca de verdade sem água murcha e morre.</translation>
     </message>
 </context>
 <context>
@@ -308,8 +332,8 @@
         <translation>folha verde e saudável</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
-        <translation>folha amarelo-pálida</translation>
+        <source>pale yellow leaf with green veins</source>
+        <translation>folha amarelo-pálida com nervuras verdes</translation>
     </message>
     <message>
         <source>white leaf with green veins</source>
@@ -563,7 +587,7 @@
     </message>
     <message>
         <source>The cutting is in; the tube takes nothing more.</source>
-        <translation>A muda está no tubo de ensaio; nada mais pode entrar.</translation>
+        <translation>A estaca está no tubo de ensaio; nada mais pode entrar.</translation>
     </message>
 </context>
 <context>
@@ -618,7 +642,7 @@
     </message>
     <message>
         <source>Nothing grew: there was no cutting.</source>
-        <translation>Nada cresceu: não havia muda.</translation>
+        <translation>Nada cresceu: não havia estaca.</translation>
     </message>
     <message>
         <source>The stem grew %1 units, with no leaves.</source>
@@ -638,7 +662,7 @@
     </message>
     <message>
         <source>Placing stopped; the ruler is back.</source>
-        <translation>Colocação parada; a régua voltou.</translation>
+        <translation>Colocação interrompida; a régua voltou.</translation>
     </message>
     <message>
         <source>Near the top of the stem</source>

@@ -75,12 +75,12 @@
         <translation>Om Quorvel</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation>En växt behöver kväve för att bygga nya stjälkar och blad (kväve finns i alla proteiner) och för att tillverka klorofyll. Utan tillräckligt med kväve förblir växten liten och blek. Dess äldre, nedre blad blir blekgula först, eftersom växten flyttar deras kväve till sina nya blad.</translation>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
+        <translation>En växt behöver kväve för att bygga nya stjälkar och blad (kväve finns i alla proteiner) och för att tillverka klorofyll. Utan tillräckligt med kväve förblir en riktig växt liten och blek, oftast mindre än när något annat mineral saknas. Dess äldre, nedre blad blir blekgula först, över hela ytan och också nerverna, eftersom växten flyttar deras kväve till sina nya blad.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation>Kalium hjälper växten att styra sin vattenbalans: det öppnar och stänger de små hålen i bladen, klyvöppningarna, som släpper ut vatten. Det hjälper också växten att stå emot sjukdomar. Utan tillräckligt med kalium blir de äldre bladen gula och sedan bruna, först i kanterna och vid spetsarna, och de kan få bruna fläckar.</translation>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation>Kalium hjälper växten att styra sin vattenbalans: det öppnar och stänger de små hålen i bladen, klyvöppningarna, som släpper in koldioxid och släpper ut vatten. Det hjälper också växten att stå emot sjukdomar. Utan tillräckligt med kalium blir de äldre bladen gula och sedan bruna, först i kanterna och vid spetsarna, och de kan få bruna fläckar.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
@@ -139,16 +139,16 @@
         <translation>En bra forskare ändrar bara en sak i taget. Låt en växt växa med allt den behöver och sedan en där ett enda mineral saknas, och jämför de två.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>Den här skärmen visar hur din stickling har vuxit. Tabellen påminner dig om vilka mineraler du gav den. Hur hög blev stjälken? Är bladen gröna och friska, eller är de blekgula, vita, fläckiga, lila eller krusiga? Utan vatten växer en stickling nästan inte alls och får inga blad.</translation>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
+        <translation>Den här skärmen visar hur din stickling har vuxit. Tabellen påminner dig om vilka mineraler du gav den. Hur hög blev stjälken? Är bladen gröna och friska, eller är de blekgula, vita, fläckiga, lila eller krusiga? I Quorvel växer en stickling utan vatten nästan inte alls och har inga blad.</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>Med %1 går du tillbaka och planerar nästa experiment, med ett tomt provrör. %2 avslutar Quorvel (du får en fråga först).</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation>Gröna växter gör sin egen mat. I bladen använder de energin i solljuset för att omvandla vatten, och koldioxid från luften, till socker: det kallas fotosyntes. Det gröna ämnet i bladen som fångar solljuset kallas klorofyll (bladgrönt).</translation>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
+        <translation>Gröna växter gör sin egen mat. I bladen använder de energin i solljuset för att omvandla vatten, och koldioxid från luften, till socker: det kallas fotosyntes. Koldioxiden kommer in genom små hål i bladen. Det gröna ämnet i bladen som fångar solljuset kallas klorofyll (bladgrönt). Det absorberar rött och blått ljus och reflekterar grönt ljus, och därför ser bladen gröna ut.</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
@@ -217,8 +217,8 @@
         <translation>Hjälptext</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation>Om du vill mäta med tangentbordet klickar du på %1: en kontur av linjalen visas när du trycker på en piltangent, och varje piltangent flyttar den en liten bit. Skift och en piltangent flyttar den tre streck på linjalen och stannar där nollstrecket är i jämnhöjd med stjälkens topp. Enter eller mellanslag lägger linjalen där, om inte något är i vägen; Esc flyttar tillbaka den dit den var.</translation>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
+        <translation>Om du vill mäta med tangentbordet klickar du på %1 och trycker sedan på en piltangent: en kontur av linjalen visas. Varje piltangent flyttar den en enhet på linjalen. Uppåt eller nedåt stannar den på vägen där nollstrecket är i jämnhöjd med stjälkens topp. Skift och en piltangent flyttar den ett litet steg, så att du kan lägga nollstrecket exakt i jämnhöjd. Enter eller mellanslag lägger linjalen där konturen är, om inte något är i vägen; Esc avbryter och låter linjalen ligga kvar där den var.</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
@@ -227,6 +227,30 @@
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
         <translation>Mät stjälken med linjalen. Det går på två sätt. Dra den: tryck ner musknappen på linjalen, flytta den bredvid stjälken och släpp. Eller klicka på %1 och klicka sedan där linjalens överkant ska hamna. Lägg linjalens 0 i höjd med stjälkens topp och läs av talet bredvid stjälkens nedre ände, där den kommer upp ur provröret: det är stjälkens höjd i linjalens enheter, som bara finns i Quorvel och inte är centimeter. En stickling som får vatten och alla mineraler blir %2 enheter hög.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. Its leaf keeps green veins, and its stem grows taller than without magnesium or iron. In a real plant short of nitrogen the leaf turns pale yellow all over, veins too, and the plant stays smaller than one short of magnesium or iron.</source>
+        <translation>Här är Quorvel inte som en riktig växt. Bladet behåller gröna nerver, och stjälken blir högre än utan magnesium eller järn. Hos en riktig växt med kvävebrist blir hela bladet blekgult, också nerverna, och växten förblir mindre än en växt med magnesium- eller järnbrist.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. It puts brown spots on every leaf, the youngest too. In a real plant the edges and tips of the older leaves turn brown first.</source>
+        <translation>Här är Quorvel inte som en riktig växt. Det sätter bruna fläckar på varje blad, också på de yngsta. Hos en riktig växt blir kanterna och spetsarna på de äldre bladen bruna först.</translation>
+    </message>
+    <message>
+        <source>Quorvel gives nitrogen the same leaf as magnesium: pale yellow with green veins. In a real plant short of nitrogen the whole leaf turns pale yellow, veins too, on the older leaves first.</source>
+        <translation>Quorvel ger kväve samma blad som magnesium: blekgult med gröna nerver. Hos en riktig växt med kvävebrist blir hela bladet blekgult, också nerverna, och först på de äldre bladen.</translation>
+    </message>
+    <message>
+        <source>A real plant short of nitrogen usually grows least of all. In Quorvel it grows taller than a plant short of magnesium or iron. So compare heights with each other in Quorvel, not with real plants.</source>
+        <translation>En riktig växt med kvävebrist växer oftast minst av alla. I Quorvel blir den högre än en växt med magnesium- eller järnbrist. Jämför därför höjderna med varandra inne i Quorvel, inte med riktiga växter.</translation>
+    </message>
+    <message>
+        <source>Quorvel puts brown spots on every leaf of a plant short of potassium. In a real plant the edges of the older leaves turn brown first.</source>
+        <translation>Quorvel sätter bruna fläckar på varje blad hos en växt med kaliumbrist. Hos en riktig växt blir kanterna på de äldre bladen bruna först.</translation>
+    </message>
+    <message>
+        <source>Without water, Quorvel&apos;s rule is that the stem grows only a little and has no leaves: even the cutting&apos;s own two leaves are gone. A real cutting without water wilts and dies.</source>
+        <translation>Utan vatten är Quorvels regel att stjälken bara växer lite och inte har några blad: till och med sticklingens egna två blad försvinner. En riktig stickling utan vatten vissnar och dör.</translation>
     </message>
 </context>
 <context>
@@ -308,8 +332,8 @@
         <translation>friskt grönt blad</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
-        <translation>blekgult blad</translation>
+        <source>pale yellow leaf with green veins</source>
+        <translation>blekgult blad med gröna nerver</translation>
     </message>
     <message>
         <source>white leaf with green veins</source>

@@ -75,12 +75,12 @@
         <translation>Quorvel hakkında</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation>Bitki yeni gövde ve yapraklar yapmak (azot her proteinin bir parçasıdır) ve klorofil yapmak için azota ihtiyaç duyar. Yeterli azot olmazsa bitki küçük ve soluk kalır. Önce yaşlı, alttaki yaprakları soluk sarıya döner, çünkü bitki bu yaprakların azotunu yeni yapraklarına taşır.</translation>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
+        <translation>Bitki yeni gövde ve yapraklar yapmak (azot her proteinin bir parçasıdır) ve klorofil yapmak için azota ihtiyaç duyar. Yeterli azot olmazsa gerçek bir bitki küçük ve soluk kalır; çoğu zaman başka herhangi bir mineral eksik olduğundakinden de küçük kalır. Önce yaşlı, alttaki yaprakları damarlarıyla birlikte baştan sona soluk sarıya döner, çünkü bitki bu yaprakların azotunu yeni yapraklarına taşır.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation>Potasyum, bitkinin suyunu denetlemesine yardım eder: yapraklardaki, suyu dışarı bırakan küçük delikleri açıp kapatır. Bitkinin hastalıklara karşı savaşmasına da yardım eder. Yeterli potasyum olmazsa yaşlı yapraklar kenarlarından ve uçlarından başlayarak önce sararır, sonra kahverengiye döner; üzerlerinde kahverengi lekeler de çıkabilir.</translation>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation>Potasyum, bitkinin suyunu denetlemesine yardım eder: yapraklardaki, karbondioksiti içeri alan ve suyu dışarı bırakan küçük delikleri açıp kapatır. Bitkinin hastalıklara karşı savaşmasına da yardım eder. Yeterli potasyum olmazsa yaşlı yapraklar kenarlarından ve uçlarından başlayarak önce sararır, sonra kahverengiye döner; üzerlerinde kahverengi lekeler de çıkabilir.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
@@ -139,16 +139,16 @@
         <translation>İyi bir bilim insanı bir seferde yalnızca bir şeyi değiştirir. Bir bitkiyi ihtiyacı olan her şeyle, bir başkasını da yalnızca bir minerali eksik bırakarak büyüt ve ikisini karşılaştır.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>Bu ekran çeliğinin nasıl büyüdüğünü gösterir. Tablo, çeliğe hangi mineralleri verdiğini hatırlatır. Gövde ne kadar uzadı? Yapraklar yeşil ve sağlıklı mı, yoksa soluk sarı, beyaz, lekeli, mor ya da kıvrık mı? Susuz bir çelik neredeyse hiç büyümez ve hiç yaprak çıkarmaz.</translation>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
+        <translation>Bu ekran çeliğinin nasıl büyüdüğünü gösterir. Tablo, çeliğe hangi mineralleri verdiğini hatırlatır. Gövde ne kadar uzadı? Yapraklar yeşil ve sağlıklı mı, yoksa soluk sarı, beyaz, lekeli, mor ya da kıvrık mı? Quorvel&apos;de susuz bir çelik neredeyse hiç büyümez ve hiç yaprağı olmaz.</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>%1 düğmesi seni bir sonraki deneyi boş bir tüple planlamaya geri götürür. %2 düğmesi Quorvel&apos;i kapatır (önce sana sorar).</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation>Yeşil bitkiler kendi besinlerini kendileri yapar. Yapraklarında güneş ışığının enerjisini kullanarak suyu ve havadaki karbondioksiti şekere dönüştürürler: buna fotosentez denir. Yapraklardaki, güneş ışığını yakalayan yeşil maddeye klorofil denir.</translation>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
+        <translation>Yeşil bitkiler kendi besinlerini kendileri yapar. Yapraklarında güneş ışığının enerjisini kullanarak suyu ve havadaki karbondioksiti şekere dönüştürürler: buna fotosentez denir. Karbondioksit yapraklara küçük deliklerden girer. Yapraklardaki, güneş ışığını yakalayan yeşil maddeye klorofil denir. Klorofil kırmızı ve mavi ışığı emer, yeşil ışığı yansıtır; yapraklar bu yüzden yeşil görünür.</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
@@ -215,8 +215,8 @@
         <translation>Yardım metni</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation>Klavyeyle ölçmek için %1 düğmesine tıkla: bir ok tuşuna bastığında cetvelin çerçevesi görünür ve her ok tuşu onu biraz kaydırır. Shift ile bir ok tuşu onu cetvelin üç çizgisi kadar kaydırır ve cetvelin sıfır çizgisi gövdenin ucuyla aynı hizaya gelince durur. Enter ya da boşluk tuşu, yolda bir engel yoksa cetveli oraya koyar; Escape cetveli eski yerine geri koyar.</translation>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
+        <translation>Klavyeyle ölçmek için %1 düğmesine tıkla, sonra bir ok tuşuna bas: cetvelin çerçevesi görünür. Her ok tuşu onu cetvelin bir birimi kadar kaydırır. Çerçeve yukarı ya da aşağı giderken, sıfır çizgisi gövdenin ucuyla aynı hizaya geldiğinde yolda durur. Shift ile bir ok tuşu onu küçük bir adım kaydırır; böylece sıfır çizgisini tam aynı hizaya getirirsin. Enter ya da boşluk tuşu, yolda bir engel yoksa cetveli çerçevenin olduğu yere koyar; Escape ise yerleştirmeyi durdurur ve cetvel olduğu yerde kalır.</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
@@ -225,6 +225,30 @@
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
         <translation>Gövdeyi cetvelle ölç. Bunun iki yolu var. Sürükle: fare düğmesini cetvelin üzerinde basılı tut, cetveli gövdenin yanına getir ve bırak. Ya da %1 düğmesine tıkla, sonra cetvelin üst ucunun geleceği yere tıkla. Cetvelin 0 çizgisini gövdenin ucuyla aynı hizaya getir, sonra gövdenin tüpten çıktığı yerin, yani dibinin yanındaki sayıyı oku: bu sayı, gövdenin cetvel birimiyle boyudur; bu birimler Quorvel&apos;in kendi birimleridir, santimetre değildir. Su ve bütün mineralleri alan bir çelik %2 birim boyunda olur.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. Its leaf keeps green veins, and its stem grows taller than without magnesium or iron. In a real plant short of nitrogen the leaf turns pale yellow all over, veins too, and the plant stays smaller than one short of magnesium or iron.</source>
+        <translation>Burada Quorvel gerçek bir bitki gibi değildir. Yaprağının damarları yeşil kalır, gövdesi de magnezyum ya da demir eksikliğindekinden daha uzun olur. Azotu eksik olan gerçek bir bitkide yaprak damarlarıyla birlikte baştan sona soluk sarıya döner ve bitki, magnezyumu ya da demiri eksik olan bir bitkiden daha küçük kalır.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. It puts brown spots on every leaf, the youngest too. In a real plant the edges and tips of the older leaves turn brown first.</source>
+        <translation>Burada Quorvel gerçek bir bitki gibi değildir. En genç yapraklar da dahil her yaprağa kahverengi lekeler koyar. Gerçek bir bitkide önce yaşlı yaprakların kenarları ve uçları kahverengiye döner.</translation>
+    </message>
+    <message>
+        <source>Quorvel gives nitrogen the same leaf as magnesium: pale yellow with green veins. In a real plant short of nitrogen the whole leaf turns pale yellow, veins too, on the older leaves first.</source>
+        <translation>Quorvel azota magnezyumla aynı yaprağı verir: yeşil damarlı, soluk sarı. Azotu eksik olan gerçek bir bitkide yaprağın tamamı damarlarıyla birlikte soluk sarıya döner; bu, önce yaşlı yapraklarda olur.</translation>
+    </message>
+    <message>
+        <source>A real plant short of nitrogen usually grows least of all. In Quorvel it grows taller than a plant short of magnesium or iron. So compare heights with each other in Quorvel, not with real plants.</source>
+        <translation>Azotu eksik olan gerçek bir bitki çoğu zaman hepsinden az büyür. Quorvel&apos;de ise magnezyumu ya da demiri eksik olan bir bitkiden daha uzun olur. Bu yüzden boyları gerçek bitkilerle değil, Quorvel&apos;in içinde birbiriyle karşılaştır.</translation>
+    </message>
+    <message>
+        <source>Quorvel puts brown spots on every leaf of a plant short of potassium. In a real plant the edges of the older leaves turn brown first.</source>
+        <translation>Quorvel, potasyumu eksik olan bir bitkinin her yaprağına kahverengi lekeler koyar. Gerçek bir bitkide önce yaşlı yaprakların kenarları kahverengiye döner.</translation>
+    </message>
+    <message>
+        <source>Without water, Quorvel&apos;s rule is that the stem grows only a little and has no leaves: even the cutting&apos;s own two leaves are gone. A real cutting without water wilts and dies.</source>
+        <translation>Su verilmezse Quorvel&apos;in kuralı şudur: gövde yalnızca biraz uzar ve hiç yaprağı olmaz; çeliğin kendi iki yaprağı bile yok olur. Gerçek bir çelik susuz kalınca solar ve ölür.</translation>
     </message>
 </context>
 <context>
@@ -306,8 +330,8 @@
         <translation>sağlıklı yeşil yaprak</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
-        <translation>soluk sarı yaprak</translation>
+        <source>pale yellow leaf with green veins</source>
+        <translation>yeşil damarlı soluk sarı yaprak</translation>
     </message>
     <message>
         <source>white leaf with green veins</source>

@@ -75,12 +75,12 @@
         <translation>Про Quorvel</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation>Азот потрібен рослині, щоб будувати нові стебла й листки (він входить до складу кожного білка) і щоб утворювати хлорофіл. Якщо азоту замало, рослина залишається маленькою і блідою. Першими стають блідо-жовтими її старші, нижні листки, бо рослина переносить їхній азот до нових листків.</translation>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
+        <translation>Азот потрібен рослині, щоб будувати нові стебла й листки (він входить до складу кожного білка) і щоб утворювати хлорофіл. Якщо азоту замало, справжня рослина залишається маленькою і блідою, зазвичай меншою, ніж тоді, коли бракує будь-якої іншої мінеральної речовини. Першими стають блідо-жовтими її старші, нижні листки, повністю, разом із жилками, бо рослина переносить їхній азот до нових листків.</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation>Калій допомагає рослині керувати водою: він відкриває і закриває крихітні отвори в листках, через які виходить вода. А ще він допомагає рослині боротися з хворобами. Якщо калію замало, старші листки жовтіють, а потім буріють, починаючи з країв і верхівок, і на них можуть з’явитися бурі плями.</translation>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation>Калій допомагає рослині керувати водою: він відкриває і закриває крихітні отвори в листках, через які всередину надходить вуглекислий газ, а назовні виходить вода. А ще він допомагає рослині боротися з хворобами. Якщо калію замало, старші листки жовтіють, а потім буріють, починаючи з країв і верхівок, і на них можуть з’явитися бурі плями.</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
@@ -139,16 +139,16 @@
         <translation>Справжній науковець змінює лише одну умову за раз. Вирости одну рослину з усім, що їй потрібно, а потім ще одну без однієї мінеральної речовини, і порівняй їх.</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>На цьому екрані видно, як виріс твій живець. Таблиця нагадує, які мінеральні речовини отримав живець. Наскільки високим виросло стебло? Листки зелені й здорові чи блідо-жовті, білі, плямисті, фіолетові або зморшкуваті? Без води живець майже не росте і зовсім не утворює листків.</translation>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
+        <translation>На цьому екрані видно, як виріс твій живець. Таблиця нагадує, які мінеральні речовини отримав живець. Наскільки високим виросло стебло? Листки зелені й здорові чи блідо-жовті, білі, плямисті, фіолетові або зморшкуваті? У Quorvel живець без води майже не росте і зовсім не має листків.</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>%1 повертає тебе до планування наступного досліду з порожньою пробіркою. %2 закриває Quorvel (спершу програма перепитає).</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation>Зелені рослини самі створюють собі їжу. У листках вони використовують енергію сонячного світла, щоб перетворити воду й вуглекислий газ із повітря на цукор: це називають фотосинтезом. Зелена речовина в листках, яка уловлює сонячне світло, називається хлорофілом.</translation>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
+        <translation>Зелені рослини самі створюють собі їжу. У листках вони використовують енергію сонячного світла, щоб перетворити воду й вуглекислий газ із повітря на цукор: це називають фотосинтезом. Вуглекислий газ потрапляє в листки через крихітні отвори. Зелена речовина в листках, яка уловлює сонячне світло, називається хлорофілом. Він поглинає червоне й синє світло і відбиває зелене, тому листки здаються зеленими.</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
@@ -219,8 +219,8 @@
         <translation>Текст довідки</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation>Щоб виміряти за допомогою клавіатури, натисни %1: коли натиснеш клавішу зі стрілкою, з’явиться контур лінійки, і кожна стрілка трохи його посуває. Shift зі стрілкою посуває його на три поділки лінійки і зупиняє там, де нульова позначка на рівні верхівки стебла. Enter або пробіл кладе туди лінійку, якщо нічого не заважає; Escape повертає її туди, де вона була.</translation>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
+        <translation>Щоб виміряти за допомогою клавіатури, натисни %1, а потім клавішу зі стрілкою: з’явиться контур лінійки. Кожна стрілка посуває його на одну одиницю лінійки. Рухаючись угору чи вниз, він дорогою зупиняється там, де нульова позначка на рівні верхівки стебла. Shift зі стрілкою посуває його на один маленький крок, щоб поставити нульову позначку точно на рівень верхівки. Enter або пробіл кладе лінійку туди, де контур, якщо нічого не заважає; Escape скасовує, і лінійка лишається там, де була.</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
@@ -229,6 +229,30 @@
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
         <translation>Виміряй стебло лінійкою. Це можна зробити двома способами. Перетягни її: натисни кнопку миші на лінійці, посунь її до стебла й відпусти. Або натисни %1, а потім клацни там, де має бути верхній край лінійки. Постав 0 лінійки на рівні верхівки стебла й прочитай число навпроти основи стебла, там, де воно виходить із пробірки: це його висота в одиницях лінійки. Це власні одиниці Quorvel, а не сантиметри. Живець, що отримав воду й усі мінеральні речовини, виростає до позначки %2.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. Its leaf keeps green veins, and its stem grows taller than without magnesium or iron. In a real plant short of nitrogen the leaf turns pale yellow all over, veins too, and the plant stays smaller than one short of magnesium or iron.</source>
+        <translation>Тут Quorvel не такий, як справжня рослина. Його листок зберігає зелені жилки, а стебло виростає вищим, ніж без магнію чи заліза. У справжньої рослини, якій бракує азоту, листок стає блідо-жовтим повністю, разом із жилками, а сама рослина залишається меншою, ніж та, якій бракує магнію чи заліза.</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. It puts brown spots on every leaf, the youngest too. In a real plant the edges and tips of the older leaves turn brown first.</source>
+        <translation>Тут Quorvel не такий, як справжня рослина. Він вкриває бурими плямами кожен листок, навіть наймолодші. У справжньої рослини першими буріють краї та верхівки старших листків.</translation>
+    </message>
+    <message>
+        <source>Quorvel gives nitrogen the same leaf as magnesium: pale yellow with green veins. In a real plant short of nitrogen the whole leaf turns pale yellow, veins too, on the older leaves first.</source>
+        <translation>Quorvel дає азоту такий самий листок, як і магнію: блідо-жовтий із зеленими жилками. У справжньої рослини, якій бракує азоту, блідо-жовтим стає весь листок, разом із жилками, і спершу на старших листках.</translation>
+    </message>
+    <message>
+        <source>A real plant short of nitrogen usually grows least of all. In Quorvel it grows taller than a plant short of magnesium or iron. So compare heights with each other in Quorvel, not with real plants.</source>
+        <translation>Справжня рослина, якій бракує азоту, зазвичай росте найгірше з усіх. У Quorvel вона виростає вищою, ніж рослина, якій бракує магнію чи заліза. Тож порівнюй висоти між собою в Quorvel, а не зі справжніми рослинами.</translation>
+    </message>
+    <message>
+        <source>Quorvel puts brown spots on every leaf of a plant short of potassium. In a real plant the edges of the older leaves turn brown first.</source>
+        <translation>Quorvel вкриває бурими плямами кожен листок рослини, якій бракує калію. У справжньої рослини першими буріють краї старших листків.</translation>
+    </message>
+    <message>
+        <source>Without water, Quorvel&apos;s rule is that the stem grows only a little and has no leaves: even the cutting&apos;s own two leaves are gone. A real cutting without water wilts and dies.</source>
+        <translation>Без води в Quorvel діє таке правило: стебло виростає зовсім трохи й не має листків — зникають навіть два власні листки живця. Справжній живець без води в’яне й гине.</translation>
     </message>
 </context>
 <context>
@@ -310,8 +334,8 @@
         <translation>здоровий зелений листок</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
-        <translation>блідо-жовтий листок</translation>
+        <source>pale yellow leaf with green veins</source>
+        <translation>блідо-жовтий листок із зеленими жилками</translation>
     </message>
     <message>
         <source>white leaf with green veins</source>
@@ -352,7 +376,7 @@
     </message>
     <message>
         <source>clear water</source>
-        <translation>чиста вода</translation>
+        <translation>прозора вода</translation>
     </message>
     <message>
         <source>empty</source>

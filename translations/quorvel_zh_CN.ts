@@ -75,12 +75,12 @@
         <translation>关于 Quorvel</translation>
     </message>
     <message>
-        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen the plant stays small and pale. Its older, lower leaves turn pale yellow first, because the plant moves their nitrogen to its new leaves.</source>
-        <translation>植物需要氮来长出新的茎和叶（每种蛋白质里都有氮），也需要氮来合成叶绿素。缺氮时，植株矮小，叶色变淡。下部的老叶最先变成淡黄色，因为植物会把老叶里的氮转移到新叶中。</translation>
+        <source>A plant needs nitrogen to build new stems and leaves (it is part of every protein) and to make chlorophyll. Without enough nitrogen a real plant stays small and pale, usually smaller than with any other mineral missing. Its older, lower leaves turn pale yellow first, all over, veins too, because the plant moves their nitrogen to its new leaves.</source>
+        <translation>植物需要氮来长出新的茎和叶（每种蛋白质里都有氮），也需要氮来合成叶绿素。真实的植物缺氮时，植株矮小，叶色变淡，通常比缺少其他任何一种无机盐时都矮小。下部的老叶最先变成淡黄色，而且是整片叶子连同叶脉一起变黄，因为植物会把老叶里的氮转移到新叶中。</translation>
     </message>
     <message>
-        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
-        <translation>钾帮助植物调节体内的水分：叶片上有让水分散失的微小气孔，钾能让气孔张开和闭合。钾还帮助植物抵抗病害。缺钾时，老叶先变黄、再变褐，从叶缘和叶尖开始，还可能出现褐色斑点。</translation>
+        <source>Potassium helps a plant control its water: it opens and closes the tiny holes in the leaves that let carbon dioxide in and water out. It also helps the plant fight disease. Without enough potassium the older leaves turn yellow and then brown, starting at their edges and tips, and may get brown spots.</source>
+        <translation>钾帮助植物调节体内的水分：叶片上有微小的气孔，二氧化碳从气孔进入叶片，水分从气孔散失，钾能让气孔张开和闭合。钾还帮助植物抵抗病害。缺钾时，老叶先变黄、再变褐，从叶缘和叶尖开始，还可能出现褐色斑点。</translation>
     </message>
     <message>
         <source>Magnesium is part of chlorophyll itself, so a plant needs it to catch sunlight. When it runs short, the plant moves its magnesium to the new leaves, so the older, lower leaves show it first: they turn yellow between their veins, while the veins stay green.</source>
@@ -139,16 +139,16 @@
         <translation>好的科学家每次只改变一个条件。先让一株植物得到它需要的一切，再让另一株只缺一种无机盐，然后比较这两株。</translation>
     </message>
     <message>
-        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? Without water a cutting hardly grows and grows no leaves at all.</source>
-        <translation>这个屏幕显示你的插条长得怎么样。表格提醒你给了它哪些无机盐。茎长了多高？叶片是绿色、健康的，还是淡黄色、白色、有斑点、紫色或皱缩的？没有水，插条几乎不长，也根本长不出叶片。</translation>
+        <source>This screen shows how your cutting grew. The table reminds you which minerals you gave it. How tall did the stem grow? Are the leaves green and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, a cutting without water hardly grows and has no leaves at all.</source>
+        <translation>这个屏幕显示你的插条长得怎么样。表格提醒你给了它哪些无机盐。茎长了多高？叶片是绿色、健康的，还是淡黄色、白色、有斑点、紫色或皱缩的？在 Quorvel 中，没有水的插条几乎不长，也根本没有叶片。</translation>
     </message>
     <message>
         <source>%1 takes you back to plan the next one, with an empty tube. %2 ends Quorvel (it asks you first).</source>
         <translation>%1按钮带你返回，用一支空试管设计下一个实验。%2按钮会退出 Quorvel（退出前会先问你）。</translation>
     </message>
     <message>
-        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The green substance in leaves that catches the sunlight is called chlorophyll.</source>
-        <translation>绿色植物自己制造食物。它们在叶片里利用阳光的能量，把水和空气中的二氧化碳变成糖，这叫做光合作用。叶片中吸收阳光的绿色物质叫做叶绿素。</translation>
+        <source>Green plants make their own food. In their leaves they use the energy of sunlight to turn water, and carbon dioxide from the air, into sugar: this is called photosynthesis. The carbon dioxide gets in through tiny holes in the leaves. The green substance in leaves that catches the sunlight is called chlorophyll. It absorbs red and blue light and reflects green light, and that is why leaves look green.</source>
+        <translation>绿色植物自己制造食物。它们在叶片里利用阳光的能量，把水和空气中的二氧化碳变成糖，这叫做光合作用。二氧化碳通过叶片上微小的孔进入叶片。叶片中吸收阳光的绿色物质叫做叶绿素。叶绿素主要吸收红光和蓝紫光，而把绿光反射出去，所以叶片看起来是绿色的。</translation>
     </message>
     <message>
         <source>To build chlorophyll and the rest of its body, a plant also needs small amounts of minerals. Its roots take them up from the soil, as mineral salts dissolved in water. That is where its nitrogen comes from too: the air is mostly nitrogen gas, but a plant cannot use it from the air.</source>
@@ -215,8 +215,8 @@
         <translation>帮助正文</translation>
     </message>
     <message>
-        <source>To measure with the keyboard, click %1: an outline of the ruler appears when you press an arrow key, and each arrow moves it a little. Shift with an arrow moves it three marks of the ruler, and stops where its zero mark is level with the top of the stem. Return or Space puts the ruler there, unless something is in the way; Escape puts it back where it was.</source>
-        <translation>要用键盘测量，先点击%1按钮：按下方向键时会出现直尺的轮廓，每按一次方向键，轮廓就移动一点。按住 Shift 键再按方向键，轮廓一次移动三格刻度，但到了零刻度线与茎的顶端齐平的位置就会停下。按回车键或空格键就把直尺放在那里，除非有东西挡住；按 Esc 键让直尺回到原来的位置。</translation>
+        <source>To measure with the keyboard, click %1, then press an arrow key: an outline of the ruler appears. Each arrow moves it one unit of the ruler. Going up or down, it stops on the way where its zero mark is level with the top of the stem. Shift with an arrow moves it one small step, to put the zero mark exactly level. Return or Space puts the ruler where the outline is, unless something is in the way; Escape stops and leaves the ruler where it was.</source>
+        <translation>要用键盘测量，先点击%1按钮，再按方向键，这时会出现直尺的轮廓。每按一次方向键，轮廓移动直尺上的一个单位。向上或向下移动时，轮廓会在途中零刻度线与茎的顶端齐平的位置停一下。按住 Shift 键再按方向键，轮廓只移动一小步，用来让零刻度线与茎的顶端正好齐平。按回车键或空格键，就把直尺放到轮廓所在的位置，除非有东西挡住；按 Esc 键则停止放置，直尺留在原来的位置。</translation>
     </message>
     <message>
         <source>A screen reader hears what each step changed: the mineral added and the record, what the tube holds, the cutting, how tall the stem grew and what its leaves show, where the ruler&apos;s outline is, and what the stem reads on the ruler.</source>
@@ -225,6 +225,30 @@
     <message>
         <source>Measure the stem with the ruler. There are two ways. Drag it: press the mouse button on the ruler, move it beside the stem and let go. Or click %1, then click where the top of the ruler should go. Put the ruler&apos;s 0 level with the top of the stem, and read the number beside the foot of the stem, where it comes out of the tube: that is its height in the ruler&apos;s units, which are Quorvel&apos;s own and not centimetres. A cutting given water and every mineral grows %2 units tall.</source>
         <translation>用直尺测量茎的高度，有两种方法。一是拖动：在直尺上按住鼠标键，把直尺移到茎的旁边再松开。二是先点击%1按钮，再点击直尺顶端要放的位置。把直尺的零刻度线对准茎的顶端，再读出茎的底部（茎从试管里伸出的地方）旁边的数字，这就是茎的高度。它的单位是 Quorvel 直尺自己的单位，不是厘米。加了水和全部无机盐的插条能长到 %2 个单位高。</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. Its leaf keeps green veins, and its stem grows taller than without magnesium or iron. In a real plant short of nitrogen the leaf turns pale yellow all over, veins too, and the plant stays smaller than one short of magnesium or iron.</source>
+        <translation>在这一点上，Quorvel 和真实的植物不一样。Quorvel 中缺氮的叶片保留着绿色的叶脉，茎也比缺镁或缺铁时长得高。真实的植物缺氮时，整片叶子连同叶脉都变成淡黄色，植株也比缺镁或缺铁的植株更矮小。</translation>
+    </message>
+    <message>
+        <source>Here Quorvel is not like a real plant. It puts brown spots on every leaf, the youngest too. In a real plant the edges and tips of the older leaves turn brown first.</source>
+        <translation>在这一点上，Quorvel 和真实的植物不一样。Quorvel 让缺钾植株的每片叶子都长出褐色斑点，连最上面的新叶也不例外。真实的植物缺钾时，老叶的叶缘和叶尖最先变成褐色。</translation>
+    </message>
+    <message>
+        <source>Quorvel gives nitrogen the same leaf as magnesium: pale yellow with green veins. In a real plant short of nitrogen the whole leaf turns pale yellow, veins too, on the older leaves first.</source>
+        <translation>Quorvel 让缺氮和缺镁长出同样的叶片：淡黄色，叶脉是绿色的。真实的植物缺氮时，整片叶子连同叶脉都变成淡黄色，而且从老叶开始。</translation>
+    </message>
+    <message>
+        <source>A real plant short of nitrogen usually grows least of all. In Quorvel it grows taller than a plant short of magnesium or iron. So compare heights with each other in Quorvel, not with real plants.</source>
+        <translation>真实的植物缺氮时，通常长得最矮。在 Quorvel 中，缺氮的植株却比缺镁或缺铁的植株长得高。所以，只在 Quorvel 里互相比较高度，不要拿它们和真实的植物比较。</translation>
+    </message>
+    <message>
+        <source>Quorvel puts brown spots on every leaf of a plant short of potassium. In a real plant the edges of the older leaves turn brown first.</source>
+        <translation>缺钾时，Quorvel 让植株的每片叶子都长出褐色斑点。真实的植物缺钾时，老叶的叶缘最先变成褐色。</translation>
+    </message>
+    <message>
+        <source>Without water, Quorvel&apos;s rule is that the stem grows only a little and has no leaves: even the cutting&apos;s own two leaves are gone. A real cutting without water wilts and dies.</source>
+        <translation>没有水时，Quorvel 的规则是：茎只长一点点，而且没有叶片，连插条原来的两片叶子也不见了。真实的插条没有水会萎蔫、死亡。</translation>
     </message>
 </context>
 <context>
@@ -306,8 +330,8 @@
         <translation>健康的绿色叶片</translation>
     </message>
     <message>
-        <source>pale yellow leaf</source>
-        <translation>淡黄色叶片</translation>
+        <source>pale yellow leaf with green veins</source>
+        <translation>叶脉绿色的淡黄色叶片</translation>
     </message>
     <message>
         <source>white leaf with green veins</source>

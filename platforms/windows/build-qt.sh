@@ -32,15 +32,15 @@ work=$prefix.work
 mkdir -p "$work"
 cd "$work"
 if [ ! -d src ]; then
-    # apt-get source needs a deb-src line: the same mirror and suite as the deb line.
+    # apt-get source needs a deb-src line: the same mirror and suite as the deb line. A one-line
+    # list, so that tools reading the machine's .sources files still find one mirror there.
     if ! apt-get indextargets --format '$(IDENTIFIER)' 2>/dev/null | grep -qx Sources; then
-        sed -n '/^Types: deb$/,/^$/p' /etc/apt/sources.list.d/debian.sources 2>/dev/null \
-            | sed 's/^Types: deb$/Types: deb-src/' >/etc/apt/sources.list.d/quorvel-deb-src.sources
-        if [ ! -s /etc/apt/sources.list.d/quorvel-deb-src.sources ]; then
-            grep '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' \
-                >/etc/apt/sources.list.d/quorvel-deb-src.list
-            rm -f /etc/apt/sources.list.d/quorvel-deb-src.sources
-        fi
+        mirror=$(grep -h -E '^URIs:.*debian/?$' /etc/apt/sources.list.d/*.sources 2>/dev/null \
+                 | awk '{print $2; exit}')
+        [ -n "$mirror" ] || mirror=$(awk '/^deb .*debian/ {print $2; exit}' /etc/apt/sources.list)
+        suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
+        echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror $suite main" \
+            >/etc/apt/sources.list.d/quorvel-deb-src.list
         apt-get update -qq
     fi
     rm -rf download && mkdir download

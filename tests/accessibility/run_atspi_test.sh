@@ -22,7 +22,22 @@ done
 scratch=$(mktemp -d)
 chmod 700 "$scratch"
 xvfb_pid=""
+session_pid=""
+# The session's own processes (the bus, the accessibility services it starts, Orca and the
+# program) go before the X server they talk to: stopped the other way round, a service that
+# outlives the server says on stderr that its connection broke.
+stop_session() {
+    [ -n "$session_pid" ] || return 0
+    kill -TERM -- "-$session_pid" 2>/dev/null || true
+    for _ in $(seq 50); do
+        kill -0 -- "-$session_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL -- "-$session_pid" 2>/dev/null || true
+    session_pid=""
+}
 cleanup() {
+    stop_session
     if [ -n "$xvfb_pid" ]; then
         kill "$xvfb_pid" 2>/dev/null || true
         wait "$xvfb_pid" 2>/dev/null || true
@@ -48,5 +63,12 @@ export DISPLAY=":$display_number"
 export XDG_RUNTIME_DIR="$scratch"
 export HOME="$scratch"
 unset QT_SCALE_FACTOR QT_QPA_PLATFORM SESSION_MANAGER
-timeout --kill-after=10 240 dbus-run-session -- "$python" "$here/$script" \
-    "$program" 2> >(grep -v -e 'fd limit' -e 'dbus-daemon\[' -e 'SpiRegistry daemon' >&2)
+# The session runs in a process group of its own (setsid), so that whatever it started can be
+# stopped as one, after its verdict and before the X server.
+setsid timeout --kill-after=10 240 dbus-run-session -- "$python" "$here/$script" \
+    "$program" 2> >(grep -v -e 'fd limit' -e 'dbus-daemon\[' -e 'SpiRegistry daemon' >&2) &
+session_pid=$!
+status=0
+wait "$session_pid" || status=$?
+stop_session
+exit "$status"

@@ -21,8 +21,8 @@ QUIET_SECONDS = 3.0
 STEP_SECONDS = 2.0
 
 # (keys pressed, what must be heard after them). Water, nitrogen and iron, the cutting: the stem
-# grows 576 twips, 2.0 units, with one narrow purple leaf; four Shift+Down bring the ruler's zero
-# mark level with its top.
+# grows 576 twips, 2.0 units, with one narrow purple leaf; each Down brings the ruler's zero mark
+# one unit nearer its top, and the eleventh stops level with it.
 STEPS = [
     ("alt+w", "Water added: the tube holds clear water."),
     ("alt+n", "Nitrogen added: the record says Yes."),
@@ -30,10 +30,9 @@ STEPS = [
     ("alt+a", "The cutting is in; the tube takes nothing more."),
     ("alt+r", "The stem grew 2.0 units. Leaves: narrow purple leaf with a wavy edge."),
     ("alt+m", "Placing the ruler: arrows move it, Return puts it down, Escape stops."),
-    ("shift+Down", "Near leaf 1, zero mark 8.0 units above the stem's top."),
-    ("shift+Down", "Near leaf 1, zero mark 5.0 units above the stem's top."),
-    ("shift+Down", "Near leaf 1, zero mark 2.0 units above the stem's top."),
-    ("shift+Down", "Near the tube, zero mark level with the stem's top."),
+    *[("Down", f"Near {'leaf 1' if units > 1 else 'the tube'}, zero mark {units}.0 units above "
+      "the stem's top.") for units in range(10, 0, -1)],
+    ("Down", "Near the tube, zero mark level with the stem's top."),
     ("Return", "Ruler placed: the stem runs from 0.0 to 2.0 on its scale."),
     ("alt+n", None),
     ("alt+s", "Started again: the tube is empty and every mineral says No."),
@@ -131,10 +130,18 @@ def main():
         time.sleep(QUIET_SECONDS)
         idle_to = now()
         # Orca writes its log in blocks and may be stopped before it writes the last one: keys
-        # that change nothing make it log enough to write out everything said before them.
-        for _ in range(60):
-            subprocess.run(["xdotool", "key", "shift"], check=True)
-        time.sleep(STEP_SECONDS)
+        # that change nothing make it log enough to write out everything said before them. On a
+        # busy machine Orca takes its time over them, so they go on until the last step's words
+        # are in the log, or for a minute and a half.
+        last_words = [expected for _, expected in STEPS if expected][-1]
+        deadline = time.monotonic() + 90.0
+        while True:
+            for _ in range(30):
+                subprocess.run(["xdotool", "key", "shift"], check=True)
+            time.sleep(STEP_SECONDS)
+            if (last_words in open(log_path, errors="replace").read()
+                    or time.monotonic() > deadline):
+                break
         end_orca(orca)
         heard = speech(log_path)
         failures = []

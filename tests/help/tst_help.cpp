@@ -6,6 +6,7 @@
 #include "controls/record_table.h"
 #include "help/help_topics.h"
 #include "help/help_window.h"
+#include "model/outcome_rules.h"
 #include "model/ruler_rules.h"
 #include "pictures/graphics.h"
 
@@ -29,6 +30,7 @@ private Q_SLOTS:
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("^QString::arg"))); }
     void shortageAsItGrows_data();
     void shortageAsItGrows();
+    void whereQuorvelDiffersIsSo();
     void f1LeavesTheExperimentAlone_data();
     void f1LeavesTheExperimentAlone();
     void confirmedQuitEndsHelpToo();
@@ -76,6 +78,43 @@ void TestHelp::shortageAsItGrows()
     const QVariant picture = document.resource(QTextDocument::ImageResource,
                                                QUrl(help::leafResourceName(facts.symptomPicture)));
     QCOMPARE(picture.value<QPixmap>().devicePixelRatio(), 2.0);
+}
+
+// The Help tells the pupil where Quorvel's plant is not a real one; each such sentence must stay
+// true of the rules, or the Help would warn of a difference that is not there.
+void TestHelp::whereQuorvelDiffersIsSo()
+{
+    const help::ShortageFacts nitrogen = help::shortageFacts(Mineral::Nitrogen);
+    const help::ShortageFacts potassium = help::shortageFacts(Mineral::Potassium);
+    // Nitrogen's leaf is magnesium's, the one with green veins, on a taller stem than theirs.
+    QCOMPARE(nitrogen.symptomPicture, help::shortageFacts(Mineral::Magnesium).symptomPicture);
+    QVERIFY(Graphics::instance()
+                .description(nitrogen.symptomPicture)
+                .endsWith(QStringLiteral("green veins")));
+    for (Mineral shorter : {Mineral::Magnesium, Mineral::Iron})
+        QVERIFY(nitrogen.stemTwips > help::shortageFacts(shorter).stemTwips);
+    // Potassium spots every leaf, the youngest at the top too.
+    for (LeafPicture picture : potassium.leafPictures)
+        QCOMPARE(int(picture) / 2, int(potassium.symptomPicture) / 2);
+    // Without water the stem still grows a little, and no leaf at all.
+    const Outcome dry = outcomeOf(recordMissing(0), false, [] { return 0.0f; });
+    QVERIFY(dry.stemTwips > 0);
+    QCOMPARE(dry.leavesGrown, 0);
+
+    QTextDocument document;
+    help::fillDocument(document, help::HelpTopic::Minerals, 1.0);
+    const QString text = document.toPlainText();
+    // A mineral's entry runs from its heading to the next one's.
+    const auto entry = [&](Mineral mineral, Mineral next) {
+        const qsizetype start = text.indexOf(mineralCaption(mineral) + QLatin1Char('\n'));
+        return text.mid(start,
+                        text.indexOf(mineralCaption(next) + QLatin1Char('\n'), start) - start);
+    };
+    const QString differs = QStringLiteral("Here Quorvel is not like a real plant.");
+    QVERIFY(entry(Mineral::Nitrogen, Mineral::Potassium).contains(differs));
+    QVERIFY(entry(Mineral::Potassium, Mineral::Magnesium).contains(differs));
+    QVERIFY(!entry(Mineral::Magnesium, Mineral::Iron).contains(differs));
+    QVERIFY(text.contains(QStringLiteral("even the cutting's own two leaves are gone")));
 }
 
 void TestHelp::f1LeavesTheExperimentAlone_data()

@@ -656,6 +656,15 @@ private Q_SLOTS:
         QCOMPARE(store.picture(LeafPicture::SpottedLeft, 2.0).cacheKey(), twice.cacheKey());
         QCOMPARE(store.picture(LeafPicture::SpottedLeft).cacheKey(), leaf.cacheKey());
         QCOMPARE(store.picture(LeafPicture::SpottedLeft, 1.5).size(), QSize(105, 105));
+        // Renditions are kept for the three ratios asked for most recently, by any picture: a
+        // leaf no longer shown lets go of its rendition once three other ratios have come.
+        for (const qreal ratio : {1.25, 1.75, 2.5})
+            QVERIFY(!store.picture(TubePicture::Empty, ratio).isNull());
+        QCOMPARE(store.picture(TubePicture::Empty, 1.75).cacheKey(),
+                 store.picture(TubePicture::Empty, 1.75).cacheKey());
+        const QPixmap again = store.picture(LeafPicture::SpottedLeft, 2.0);
+        QVERIFY(again.cacheKey() != twice.cacheKey());
+        QCOMPARE(again.toImage(), twice.toImage());
     }
 
     void icon()
@@ -663,6 +672,8 @@ private Q_SLOTS:
         const QIcon icon = drawings::programIcon();
         for (const int size : {16, 24, 32, 48, 64, 128, 256})
             QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+        // Every window shares the one icon, so a size the window system asks for is drawn once.
+        QCOMPARE(drawings::programIcon().pixmap(48).cacheKey(), icon.pixmap(48).cacheKey());
 
         const QImage image = drawings::programIconImage(64);
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);

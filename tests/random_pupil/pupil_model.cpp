@@ -326,22 +326,31 @@ std::vector<QRect> PupilModel::targets() const
     return rects;
 }
 
-bool PupilModel::placingKey(int key, bool shift)
+bool PupilModel::placingKey(int key, bool shift, QPoint drawn)
 {
     if (screen != Screen::Results || !placing)
         return false;
     QPointF corner = outline.value_or(QPointF(rulerLeft, rulerTop));
-    const double step = shift ? 3 * 285 : 15; // three marks of the ruler, or one pixel at 1x
     switch (key) {
     case Qt::Key_Left:
-    case Qt::Key_Right:
-        corner.rx() += key == Qt::Key_Left ? -step : step;
+    case Qt::Key_Right: {
+        const int direction = key == Qt::Key_Left ? -1 : 1;
+        // One mark of the ruler (in single precision, as positions are), or with Shift one
+        // pixel from where it is drawn.
+        corner.setX(shift ? toTwips(drawn + QPoint(direction, 0)).x()
+                          : double(float(corner.x()) + float(direction * 285)));
         break;
+    }
     case Qt::Key_Up:
     case Qt::Key_Down: {
-        const double to = corner.y() + (key == Qt::Key_Up ? -step : step);
-        // A large step stops level with the stem's top on its way.
-        const bool passes = stemShown && stemTop && shift && std::min(corner.y(), to) < *stemTop &&
+        const int direction = key == Qt::Key_Up ? -1 : 1;
+        if (shift) {
+            corner.setY(toTwips(drawn + QPoint(0, direction)).y());
+            break;
+        }
+        const double to = float(corner.y()) + float(direction * 285);
+        // A mark's step stops level with the stem's top on its way.
+        const bool passes = stemShown && stemTop && std::min(corner.y(), to) < *stemTop &&
                             *stemTop < std::max(corner.y(), to);
         corner.setY(passes ? *stemTop : to);
         break;

@@ -60,7 +60,9 @@ public:
 
     // A key on the Results screen while placing: an arrow (Shift for the large step), Return,
     // Space or Escape. False when the key is not the placing's.
-    bool placingKey(int key, bool shift);
+    // drawn: where the pupil sees the outline's corner, or the ruler's while no outline is out,
+    // in pixels; a step with Shift moves it one pixel from there.
+    bool placingKey(int key, bool shift, QPoint drawn);
 
     Hit designAt(QPoint p) const;
     Hit resultsAt(QPoint p) const;

@@ -111,7 +111,37 @@ void finishAnimatedClicks(QWidget& window)
     }
 }
 
+QtMessageHandler g_defaultHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    // A release outside the window (the pupil lets go beyond its edge), and raise() on a platform
+    // that has no stacking of windows.
+    if (type == QtWarningMsg && (message.contains(QLatin1String("occurs outside target window")) ||
+                                 message.contains(QLatin1String("does not support raise()"))))
+        return;
+    g_defaultHandler(type, context, message);
+}
+
 } // namespace
+
+void askForTwoScreens(int argc, char* argv[])
+{
+    // The platform is named in the environment, or on the command line where Wine passes no QT_
+    // variable on.
+    static QByteArray twoScreens = QByteArray("offscreen:configfile=") + QUORVEL_PUPIL_SCREENS;
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
+        qputenv("QT_QPA_PLATFORM", twoScreens);
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 && qstrcmp(argv[i + 1], "offscreen") == 0)
+            argv[i + 1] = twoScreens.data();
+    }
+}
+
+void quietenRepeatedRemarks()
+{
+    g_defaultHandler = qInstallMessageHandler(quietHandler);
+}
 
 RandomPupil::RandomPupil(std::uint64_t seed)
     : m_seed(seed)
@@ -136,8 +166,16 @@ RandomPupil::RandomPupil(std::uint64_t seed)
 
 QString RandomPupil::run(int count)
 {
-    if (const QString differs = check(); !differs.isEmpty())
-        return failure(QStringLiteral("at start: ") + differs);
+    if (const QString failed = play(count); !failed.isEmpty())
+        return failed;
+    return quit();
+}
+
+QString RandomPupil::play(int count)
+{
+    if (m_logged == 0)
+        if (const QString differs = check(); !differs.isEmpty())
+            return failure(QStringLiteral("at start: ") + differs);
     for (int i = 0; i < count; ++i) {
         // The window system's own events (a screen shown and activated by the last action) come
         // before the pupil's next one: no pupil clicks faster than a window can appear.
@@ -149,6 +187,11 @@ QString RandomPupil::run(int count)
         if (const QString differs = check(); !differs.isEmpty())
             return failure(differs);
     }
+    return {};
+}
+
+QString RandomPupil::quit()
+{
     quitWithYes();
     if (m_fixture.ended != 1 || m_fixture.design().isVisible() ||
         (m_fixture.shell->resultsLoaded() && m_fixture.results().isVisible()))
@@ -168,7 +211,7 @@ QString RandomPupil::tally() const
                           "times; ruler placed by keyboard %11 times and refused %12, %13 "
                           "touches (%14 cancelled or two-fingered); %15 s")
         .arg(m_seed)
-        .arg(m_actions.size())
+        .arg(m_logged)
         .arg(t.doses)
         .arg(t.growthRuns)
         .arg(t.mixtures)
@@ -330,8 +373,10 @@ QPoint RandomPupil::randomPoint(bool mayLeaveWindow)
 
 void RandomPupil::log(const QString& action)
 {
+    if (m_actions.size() >= m_kept)
+        m_actions.removeFirst();
     m_actions.append(QStringLiteral("%1 %2: %3")
-                         .arg(m_actions.size() + 1)
+                         .arg(++m_logged)
                          .arg(m_model.screen == Screen::Design ? QStringLiteral("design")
                                                                : QStringLiteral("results"),
                               action));
@@ -457,9 +502,16 @@ void RandomPupil::keyOnFocus(Qt::Key key, bool shift)
             .arg(QKeySequence(key | modifiers).toString(),
                  id >= 0 ? QStringLiteral("\"%1\"").arg(button(id)->text())
                          : QStringLiteral("the window")));
+    // Where the pupil sees the outline, or the ruler before the first arrow brings it out.
+    QPoint drawn;
+    if (m_fixture.shell->resultsLoaded()) {
+        const ResultsWindow& results = m_fixture.results();
+        const QRubberBand* outline = testing::rulerOutline(results);
+        drawn = outline ? outline->pos() : results.Ruler()->pos();
+    }
     QTest::keyClick(focus, key, modifiers);
     // While the ruler is being placed, the arrows, Return, Space and Escape place it.
-    if (m_model.placingKey(key, modifiers != Qt::NoModifier))
+    if (m_model.placingKey(key, modifiers != Qt::NoModifier, drawn))
         return;
     // Escape leaves full screen, where the key reaches the window's shortcut.
     if (key == Qt::Key_Escape && m_model.fullScreen && !window.isFullScreen()) {
@@ -871,12 +923,14 @@ QString RandomPupil::failure(const QString& what) const
     if (file.open(QIODevice::WriteOnly | QIODevice::Text))
         QTextStream(&file) << m_actions.join(QLatin1Char('\n')) << '\n';
     const qsizetype shown = std::min<qsizetype>(m_actions.size(), 40);
-    return QStringLiteral("seed %1, after action %2: %3\nlast actions (all %4 in %5):\n%6")
+    const QString kept =
+        m_actions.size() == m_logged
+            ? QStringLiteral("all %1").arg(m_logged)
+            : QStringLiteral("the last %1 of %2").arg(m_actions.size()).arg(m_logged);
+    return QStringLiteral("seed %1, after action %2: %3\nlast actions (%4 in %5):\n%6")
         .arg(m_seed)
-        .arg(m_actions.size())
-        .arg(what)
-        .arg(m_actions.size())
-        .arg(path, m_actions.mid(m_actions.size() - shown).join(QLatin1Char('\n')));
+        .arg(m_logged)
+        .arg(what, kept, path, m_actions.mid(m_actions.size() - shown).join(QLatin1Char('\n')));
 }
 
 } // namespace pupil

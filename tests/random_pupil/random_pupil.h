@@ -10,11 +10,19 @@
 #include <QStringList>
 #include <cstdint>
 #include <deque>
+#include <limits>
 #include <random>
 
 namespace pupil {
 
 struct AccessKey;
+
+// On Qt's offscreen platform, two screens, the second at twice the pixel density, so that moving
+// a window between them is one of the actions. Call before the application object exists.
+void askForTwoScreens(int argc, char* argv[]);
+// Tens of thousands of actions make Qt repeat two harmless remarks thousands of times; this
+// handler, installed after any other, drops just those two.
+void quietenRepeatedRemarks();
 
 class RandomPupil {
 public:
@@ -23,6 +31,15 @@ public:
     // Runs count actions and then quits with Yes. Returns an empty string when every check held,
     // otherwise what differed, with the seed and the actions that led there.
     QString run(int count);
+    // The same in parts: play() runs count more actions, checking after each, and may be called
+    // again; quit() then answers Yes.
+    QString play(int count);
+    QString quit();
+    // A failure reports only the last count actions, so that the log of a session of any length
+    // stays the same size. By default it reports all of them.
+    void keepLastActions(int count) { m_kept = count; }
+    // The Design screen's client size at scale 1, which the resizes start from.
+    QSize laidOut() const { return m_model.laidOut; }
     // What the run exercised, in a line.
     QString tally() const;
 
@@ -71,6 +88,8 @@ private:
     testing::ScreenFixture m_fixture;
     PupilModel m_model;
     QStringList m_actions;
+    qint64 m_logged = 0; // every action logged, also those no longer kept
+    qsizetype m_kept = std::numeric_limits<qsizetype>::max();
     std::deque<int> m_plan; // Design buttons of a whole experiment, pressed one per action
     QElapsedTimer m_clock;
     int m_inactiveWindows = 0;

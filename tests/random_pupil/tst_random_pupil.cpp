@@ -35,19 +35,6 @@ QList<quint64> seedsFrom(const QByteArray& text)
     return seeds;
 }
 
-// Tens of thousands of actions make Qt repeat two harmless remarks thousands of times: a release
-// outside the window (the pupil lets go beyond its edge), and raise() on a platform that has no
-// stacking of windows.
-QtMessageHandler g_defaultHandler = nullptr;
-
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type == QtWarningMsg && (message.contains(QLatin1String("occurs outside target window")) ||
-                                 message.contains(QLatin1String("does not support raise()"))))
-        return;
-    g_defaultHandler(type, context, message);
-}
-
 } // namespace
 
 class TestRandomPupil : public QObject {
@@ -75,7 +62,7 @@ void TestRandomPupil::initTestCase()
 {
     QApplication::setQuitOnLastWindowClosed(false);
     // After QtTest's own handler, which it installs when the run starts.
-    g_defaultHandler = qInstallMessageHandler(quietHandler);
+    pupil::quietenRepeatedRemarks();
     // Moving a window between screens needs a second one, which main() asks the offscreen
     // platform for.
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
@@ -163,10 +150,7 @@ void TestRandomPupil::cleanupTestCase()
 
 int main(int argc, char* argv[])
 {
-    // On the offscreen platform the pupil gets two screens, the second at twice the pixel
-    // density, so that moving a window between them is one of the actions.
-    if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
-        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + QUORVEL_PUPIL_SCREENS);
+    pupil::askForTwoScreens(argc, argv);
     QApplication app(argc, argv);
     TestRandomPupil test;
     return QTest::qExec(&test, argc, argv);

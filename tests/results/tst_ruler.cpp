@@ -47,6 +47,8 @@ private Q_SLOTS:
     void newExperimentHidesLeavesAndKeepsTheRuler();
     void placingByKeyboard_data();
     void placingByKeyboard();
+    void everyPressMovesTheOutline_data();
+    void everyPressMovesTheOutline();
     void keyboardLeavesTabOrderAndMouseAlone();
     void touch_data();
     void touch();
@@ -233,33 +235,37 @@ void TestRuler::newExperimentHidesLeavesAndKeepsTheRuler()
 
 void TestRuler::placingByKeyboard_data()
 {
-    // Keys after "Move ruler", pressed on the focused button; the ruler stands at (8640, 240)
-    // and the full plant's stem top at 1255 twips.
+    // Keys after "Move ruler", pressed on the focused button ("Key*N" presses it N times, "Move"
+    // presses "Move ruler" again); the ruler stands at (8640, 240), the full plant's stem top at
+    // 1260 twips, and a mark of the ruler's scale is 285 twips.
     QTest::addColumn<QString>("keys");
     QTest::addColumn<bool>("placing");  // still placing afterwards
     QTest::addColumn<QPointF>("ruler"); // where it stands afterwards, in twips
     QTest::addColumn<QString>("heard"); // the last thing a screen reader was told
     QTest::newRow("Return at once: where it stood")
         << "Return" << false << QPointF(8640, 240) << "the stem runs from 3.6 to 13.0";
-    QTest::newRow("plain arrows: one pixel each")
-        << "Down Down Left Space" << false << QPointF(8625, 270) << "Ruler placed";
-    QTest::newRow("Shift: stops level with the stem's top")
-        << "Shift+Down Shift+Down Return" << false << QPointF(8640, 1260)
-        << "the stem runs from 0.0 to 9.4";
-    QTest::newRow("level, heard while placing")
-        << "Shift+Down Shift+Down" << true << QPointF(8640, 240)
-        << "zero mark level with the stem's top";
-    QTest::newRow("refused on a leaf, placing goes on")
-        << "Shift+Left Return" << true << QPointF(8640, 240) << "Leaf 6 is in the way";
-    QTest::newRow("refused on the tube")
-        << "Shift+Left Shift+Left Shift+Down Shift+Down Shift+Down Shift+Down Shift+Down "
-           "Shift+Down Return"
-        << true << QPointF(8640, 240) << "Test tube is in the way";
-    QTest::newRow("kept on the window")
-        << "Up Up Up Up Up Up Up Up Up Up Up Up Up Up Up Up Up Return" << false << QPointF(8640, 0)
+    QTest::newRow("plain arrows: a mark each")
+        << "Down Left Space" << false << QPointF(8355, 525) << "Ruler placed";
+    QTest::newRow("Shift: a pixel each")
+        << "Shift+Down Shift+Down Shift+Left Space" << false << QPointF(8625, 270)
         << "Ruler placed";
+    QTest::newRow("plain arrows stop level with the stem's top")
+        << "Down*4 Return" << false << QPointF(8640, 1260) << "the stem runs from 0.0 to 9.4";
+    QTest::newRow("level, heard while placing")
+        << "Down*4" << true << QPointF(8640, 240) << "zero mark level with the stem's top";
+    QTest::newRow("refused on a leaf, placing goes on")
+        << "Left*3 Return" << true << QPointF(8640, 240) << "Leaf 6 is in the way";
+    QTest::newRow("refused on the tube")
+        << "Left*6 Down*16 Return" << true << QPointF(8640, 240) << "Test tube is in the way";
+    QTest::newRow("kept on the window") << "Up Up Return" << false << QPointF(8640, 0)
+                                        << "Ruler placed";
+    QTest::newRow("one press after an earlier keyboard placing")
+        << "Shift+Left*12 Return Move Shift+Right Return" << false << QPointF(8475, 240)
+        << "Ruler placed";
+    QTest::newRow("one mark after an earlier keyboard placing")
+        << "Down Return Move Down Return" << false << QPointF(8640, 810) << "Ruler placed";
     QTest::newRow("Escape: back where it stood")
-        << "Shift+Left Escape" << false << QPointF(8640, 240) << "the ruler is back";
+        << "Left Escape" << false << QPointF(8640, 240) << "the ruler is back";
 }
 
 void TestRuler::placingByKeyboard()
@@ -277,15 +283,27 @@ void TestRuler::placingByKeyboard()
     ScreenFixture::click(move);
     move->setFocus();
     std::optional<QPoint> outlineShown; // where the keys last showed the outline
-    for (const QString& key : keys.split(QLatin1Char(' '))) {
-        const bool shift = key.startsWith(QLatin1String("Shift+"));
-        const QKeySequence sequence(key.mid(shift ? 6 : 0));
-        QTest::keyClick(move, Qt::Key(sequence[0].key()),
-                        shift ? Qt::ShiftModifier : Qt::NoModifier);
-        if (const QRubberBand* outline = rulerOutline(w)) {
-            // The outline a drag shows, at the ruler's size.
-            QCOMPARE(outline->size(), w.Ruler()->size());
-            outlineShown = outline->pos();
+    int presses = 0;
+    for (const QString& token : keys.split(QLatin1Char(' '))) {
+        if (token == QLatin1String("Move")) { // "Move ruler" again, heard once more
+            ScreenFixture::click(move);
+            move->setFocus();
+            ++presses;
+            continue;
+        }
+        const QStringList keyAndCount = token.split(QLatin1Char('*'));
+        const QString key = keyAndCount.first();
+        for (int n = keyAndCount.size() > 1 ? keyAndCount.last().toInt() : 1; n > 0; --n) {
+            const bool shift = key.startsWith(QLatin1String("Shift+"));
+            const QKeySequence sequence(key.mid(shift ? 6 : 0));
+            QTest::keyClick(move, Qt::Key(sequence[0].key()),
+                            shift ? Qt::ShiftModifier : Qt::NoModifier);
+            ++presses;
+            if (const QRubberBand* outline = rulerOutline(w)) {
+                // The outline a drag shows, at the ruler's size.
+                QCOMPARE(outline->size(), w.Ruler()->size());
+                outlineShown = outline->pos();
+            }
         }
     }
     QCOMPARE(placingRuler(w), placing);
@@ -300,7 +318,71 @@ void TestRuler::placingByKeyboard()
     }
     QVERIFY2(!spoken.isEmpty() && spoken.last().contains(heard), qPrintable(spoken.join('|')));
     // One thing heard for each step: the start of placing and each key.
-    QCOMPARE(spoken.size(), 1 + int(keys.split(QLatin1Char(' ')).size()));
+    QCOMPARE(spoken.size(), 1 + presses);
+}
+
+void TestRuler::everyPressMovesTheOutline_data()
+{
+    // The window's size sets the layout's scale; at one below 1, fifteen twips are less than a
+    // pixel. The ruler stands where it was loaded, or where the keyboard last put it.
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<bool>("placedByKeyboard");
+    QTest::newRow("1x, as loaded") << QSize() << false;
+    QTest::newRow("1x, after a keyboard placing") << QSize() << true;
+    QTest::newRow("0.94x, as loaded") << QSize(644, 459) << false;
+    QTest::newRow("0.94x, after a keyboard placing") << QSize(644, 459) << true;
+    QTest::newRow("0.63x, as loaded") << QSize(405, 400) << false;
+    QTest::newRow("1.37x, after a keyboard placing") << QSize(885, 666) << true;
+}
+
+void TestRuler::everyPressMovesTheOutline()
+{
+    QFETCH(QSize, window);
+    QFETCH(bool, placedByKeyboard);
+    ScreenFixture f;
+    ResultsWindow& w = grownPlant(f);
+    if (window.isValid())
+        w.resize(window);
+    QPushButton* move = w.Cmd_Button(ResultsCommand::MoveRuler);
+    if (placedByKeyboard) {
+        ScreenFixture::click(move);
+        for (int i = 0; i < 12; ++i)
+            QTest::keyClick(move, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(move, Qt::Key_Return);
+        QVERIFY(!placingRuler(w));
+    }
+    const QPoint ruler = w.Ruler()->pos();
+    const float left = w.Ruler()->left();
+    const float top = w.Ruler()->top();
+    for (const Qt::KeyboardModifier modifier : {Qt::NoModifier, Qt::ShiftModifier}) {
+        for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}) {
+            ScreenFixture::click(move);
+            QTest::keyClick(move, key, modifier);
+            const QRubberBand* outline = rulerOutline(w);
+            QVERIFY2(outline, qPrintable(QKeySequence(key | modifier).toString()));
+            const QPoint moved = outline->pos() - ruler;
+            const QPoint towards = key == Qt::Key_Left    ? QPoint(-1, 0)
+                                   : key == Qt::Key_Right ? QPoint(1, 0)
+                                   : key == Qt::Key_Up    ? QPoint(0, -1)
+                                                          : QPoint(0, 1);
+            const int along = QPoint::dotProduct(moved, towards);
+            const int across = QPoint::dotProduct(moved, QPoint(towards.y(), towards.x()));
+            const QString what = QKeySequence(key | modifier).toString();
+            QVERIFY2(across == 0, qPrintable(what));
+            const int mark = w.twipsFrame().length(kRulerUnitTwips);
+            const bool atTheTop = (ruler + moved).y() == 0; // kept on the window
+            if (modifier == Qt::ShiftModifier)
+                QVERIFY2(along == 1, qPrintable(what));
+            else // a mark of the scale, give or take the pixel it is rounded to
+                QVERIFY2(std::abs(along - mark) <= 1 || (atTheTop && along > 0), qPrintable(what));
+            // Return puts the ruler where the outline is.
+            QTest::keyClick(move, Qt::Key_Return);
+            QCOMPARE(w.Ruler()->pos() - ruler, moved);
+            // Back where it stood, for the next key.
+            w.Ruler()->setLeft(left);
+            w.Ruler()->setTop(top);
+        }
+    }
 }
 
 void TestRuler::keyboardLeavesTabOrderAndMouseAlone()

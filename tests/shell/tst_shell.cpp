@@ -6,6 +6,13 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdlib>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+// Qt's count of what its pixmap cache holds: declared for Qt's own tests, but exported.
+#define Q_TEST_QPIXMAPCACHE
+#include <QPixmapCache>
 #include <QTimer>
 
 using namespace quorvel;
@@ -24,6 +31,8 @@ private Q_SLOTS:
     void realBoxYes();
     void windowSystemActivationIsNoActivation();
     void screensSwitchAndKeepTheirState();
+    void newWindowSizesLeaveNothingInQtsPixmapCache();
+    void largeBlocksGoBackToTheSystemWhenFreed();
 };
 
 void TestShell::startsOnAFreshDesignScreen()
@@ -196,6 +205,46 @@ void TestShell::screensSwitchAndKeepTheirState()
 
     ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
     QCOMPARE(&f.results(), first); // created once, then only shown and hidden
+}
+
+void TestShell::newWindowSizesLeaveNothingInQtsPixmapCache()
+{
+    // Qt 6.4's pixmap cache keeps the name of every pixmap it was given, for good, and the style
+    // names each button face after its size: a day of resizes would leave names behind by the
+    // thousand. Nothing may go into that cache.
+    ScreenFixture f;
+    for (ScreenWindow* screen : {static_cast<ScreenWindow*>(&f.design()),
+                                 static_cast<ScreenWindow*>(&f.grow(oracle::Given()))}) {
+        const QSize laidOut = screen->defaultClientSize();
+        for (int step = 0; step < 4; ++step) {
+            screen->resize(laidOut + QSize(37, 23) * step);
+            QVERIFY(!screen->grab().isNull());
+        }
+    }
+    QCOMPARE(QPixmapCache::totalUsed(), 0);
+}
+
+void TestShell::largeBlocksGoBackToTheSystemWhenFreed()
+{
+#if !defined(__GLIBC__) || defined(__SANITIZE_ADDRESS__)
+    QSKIP("only glibc's own allocator keeps freed blocks for later");
+#else
+    // Once glibc has freed a large block it would serve the next ones of up to that size from
+    // its heap, and keep them there when they are freed: a window's pixels at one size after
+    // another.
+    const ScreenFixture f;
+    const auto largeBlock = [](std::size_t bytes) {
+        auto* block = static_cast<volatile char*>(std::malloc(bytes));
+        block[0] = 1;
+        return block;
+    };
+    std::free(const_cast<char*>(largeBlock(8 << 20)));
+    const std::size_t apart = mallinfo2().hblkhd;
+    volatile char* pixels = largeBlock(1 << 20);
+    QVERIFY(mallinfo2().hblkhd >= apart + (1 << 20));
+    std::free(const_cast<char*>(pixels));
+    QCOMPARE(mallinfo2().hblkhd, apart);
+#endif
 }
 
 QTEST_MAIN(TestShell)
