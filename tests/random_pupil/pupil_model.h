@@ -58,8 +58,8 @@ public:
     // Time passing long enough for the refill tick to have come (well over 500 ms).
     void waitedForTick();
 
-    // A key on the Results screen while placing: an arrow (Shift for the large step), Return,
-    // Space or Escape. False when the key is not the placing's.
+    // A key on the Results screen while placing: an arrow (Shift for one pixel), Return, Space
+    // or Escape. False when the key is not the placing's.
     // drawn: where the pupil sees the outline's corner, or the ruler's while no outline is out,
     // in pixels; a step with Shift moves it one pixel from there.
     bool placingKey(int key, bool shift, QPoint drawn);
