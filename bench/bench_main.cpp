@@ -122,13 +122,13 @@ std::vector<StorePicture> storePictures()
 {
     using namespace quorvel;
     std::vector<StorePicture> all;
-    for (int i = 0; i < Graphics::kLeafCount; ++i)
+    for (int i = 0; i < kLeafPictureCount; ++i)
         all.push_back({QStringLiteral("leaf %1").arg(i),
                        [i](double scale) { return drawings::leaf(i, scale); }});
-    for (int i = 0; i < Graphics::kTubeCount; ++i)
+    for (int i = 0; i < kTubePictureCount; ++i)
         all.push_back({QStringLiteral("tube %1").arg(i),
                        [i](double scale) { return drawings::tube(i, scale); }});
-    for (int i = 0; i < Graphics::kSyringeCount; ++i)
+    for (int i = 0; i < kSyringePictureCount; ++i)
         all.push_back({QStringLiteral("syringe %1").arg(i),
                        [i](double scale) { return drawings::syringe(i, scale); }});
     all.push_back({QStringLiteral("drop"), &drawings::drip});

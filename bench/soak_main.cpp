@@ -6,7 +6,7 @@
 //
 // Each side runs as a child of its own (--side pupil|minimal), so that each resident size is one
 // process's alone, and prints a "sample" line every kEvery actions.
-#include "pictures/picture_catalogue.h"
+#include "pictures/graphics.h"
 #include "tests/random_pupil/random_pupil.h"
 
 #include <QApplication>
@@ -56,7 +56,7 @@ void sample(int actions)
     const struct mallinfo2 heap = mallinfo2();
     std::printf("sample %d %.0f %.0f %.0f %d %lld\n", actions, residentKb,
                 double(heap.uordblks + heap.hblkhd) / 1024.0,
-                double(quorvel::catalogue::renditionBytes()) / 1024.0,
+                double(quorvel::Graphics::instance().renditionBytes()) / 1024.0,
                 QPixmapCache::totalUsed() * 1024, // it counts in whole MB
                 qint64(QApplication::allWidgets().size()));
     std::fflush(stdout);

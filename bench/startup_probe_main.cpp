@@ -117,13 +117,13 @@ void timeStore()
         allNs += took;
         slowestNs = std::max(slowestNs, took);
     };
-    for (int i = 0; i < quorvel::Graphics::kLeafCount; ++i)
-        firstUse([&] { store.Leaf(i); });
-    for (int i = 0; i < quorvel::Graphics::kTubeCount; ++i)
-        firstUse([&] { store.Tube(i); });
-    for (int i = 0; i < quorvel::Graphics::kSyringeCount; ++i)
-        firstUse([&] { store.Syringe(i); });
-    firstUse([&] { store.Drip(); });
+    for (int i = 0; i < quorvel::kLeafPictureCount; ++i)
+        firstUse([&] { store.picture(quorvel::LeafPicture(i)); });
+    for (int i = 0; i < quorvel::kTubePictureCount; ++i)
+        firstUse([&] { store.picture(quorvel::TubePicture(i)); });
+    for (int i = 0; i < quorvel::kSyringePictureCount; ++i)
+        firstUse([&] { store.picture(quorvel::SyringePicture(i)); });
+    firstUse([&] { store.picture(quorvel::SinglePicture::Drip); });
 
     const long long blankBefore = nowNs();
     std::vector<QPixmap> blanks;
@@ -144,6 +144,12 @@ void timeStore()
                 storeNs, allNs, slowestNs, blankNs);
 }
 
+// A plain widget placed at the layout's twips on the 1:1 frame, as the screens are at their size.
+void placeInTwips(QWidget* widget, const layout::Twips& place)
+{
+    widget->setGeometry(quorvel::TwipsFrame().rect(place.left, place.top, place.width, place.height));
+}
+
 QWidget* colouredBox(QWidget* parent, const layout::Twips& place, bool framed)
 {
     auto* box = new QFrame(parent);
@@ -154,7 +160,7 @@ QWidget* colouredBox(QWidget* parent, const layout::Twips& place, bool framed)
                      framed ? QColor(quorvel::palette::kPaleYellow) : QColor(Qt::black));
     colours.setColor(QPalette::WindowText, Qt::black);
     box->setPalette(colours);
-    quorvel::placeInTwips(box, place.left, place.top, place.width, place.height);
+    placeInTwips(box, place);
     return box;
 }
 
@@ -170,7 +176,7 @@ QLabel* caption(QWidget* parent, const char* text, Qt::Alignment alignment,
     colours.setColor(QPalette::Window, QColor(quorvel::palette::kPaleYellow));
     colours.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(colours);
-    quorvel::placeInTwips(label, place.left, place.top, place.width, place.height);
+    placeInTwips(label, place);
     return label;
 }
 
@@ -197,8 +203,7 @@ void addDesignContent(QWidget* window)
         auto* button = new QPushButton(QString::fromLatin1(place.caption), window);
         button->setFont(quorvel::screenFont());
         button->setAutoDefault(true);
-        quorvel::placeInTwips(button, place.place.left, place.place.top, place.place.width,
-                              place.place.height);
+        placeInTwips(button, place.place);
     };
     for (std::size_t i = 1; i < d::kAddZelcor.size(); ++i)
         addButton(d::kAddZelcor[i]);

@@ -29,7 +29,6 @@ void Announcer::announce(const QString& text)
 
 void Announcer::speak(const QString& text)
 {
-    m_last = text;
     setAccessibleName(text);
     // The bridge tells screen readers the notification is showing; the widget itself never is.
     QAccessibleEvent shown(this, QAccessible::ObjectShow);

@@ -18,7 +18,6 @@ public:
     // Spoken once; while the window is not yet the active one (a screen just switched to), when
     // it becomes active, after the screen reader has named the window.
     void announce(const QString& text);
-    const QString& lastAnnounced() const { return m_last; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -27,7 +26,6 @@ private:
     void speak(const QString& text);
 
     QString m_pending;
-    QString m_last;
 };
 
 } // namespace quorvel

@@ -1,11 +1,10 @@
 // A label with a coloured background.
 #include "controls/caption_label.h"
 
-#include "controls/record_table.h"
 #include "controls/screen_font.h"
+#include "controls/twips_window.h"
 
 #include <QAccessible>
-#include <QCoreApplication>
 #include <QMouseEvent>
 
 namespace quorvel {
@@ -46,12 +45,6 @@ void CaptionLabel::applyFrame(const TwipsFrame& frame)
     setFont(screenFont(frame.scale));
     if (!m_twips.isNull())
         setGeometry(frame.rect(m_twips));
-}
-
-void CaptionLabel::setRecord(const std::string& word)
-{
-    m_record = word;
-    setText(recordWord(word));
 }
 
 void CaptionLabel::mousePressEvent(QMouseEvent* event)

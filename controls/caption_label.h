@@ -6,7 +6,6 @@
 #include <QColor>
 #include <QLabel>
 #include <QRectF>
-#include <string>
 
 namespace quorvel {
 
@@ -26,19 +25,12 @@ public:
     void applyFrame(const TwipsFrame& frame) override;
     const QString& accessibleSubject() const { return m_accessibleSubject; }
 
-    // A word of the experiment's record ("Yes" or "No"), which the rules compare exactly. The
-    // label shows it in the pupil's language; the record keeps the word itself, so an experiment
-    // grows the same whatever language it was designed in.
-    void setRecord(const std::string& word);
-    const std::string& record() const { return m_record; }
-
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QString m_accessibleSubject;
-    std::string m_record;
     QRectF m_twips;
 };
 

@@ -2,6 +2,7 @@
 #include "controls/command_button.h"
 
 #include "controls/screen_font.h"
+#include "controls/twips_window.h"
 
 namespace quorvel {
 

@@ -1,23 +1,23 @@
 // A picture box.
 #include "controls/image_control.h"
 
-#include "controls/twips.h"
-#include "pictures/picture_catalogue.h"
+#include "controls/twips_window.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace quorvel {
 
-ImageControl::ImageControl(QWidget* parent, double left, double top, double width, double height,
-                           Input input, Fit fit)
+ImageControl::ImageControl(QWidget* parent, PictureName picture, double left, double top,
+                           double width, double height, Input input)
     : QWidget(parent)
+    , m_picture(picture)
     , m_left(static_cast<float>(left))
     , m_top(static_cast<float>(top))
     , m_widthTwips(width)
     , m_heightTwips(height)
-    , m_fit(fit)
 {
+    setAccessibleDescription(Graphics::instance().description(picture));
     applyFrame(twipsFrameOf(parent));
     if (input == Input::Transparent)
         setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -25,33 +25,14 @@ ImageControl::ImageControl(QWidget* parent, double left, double top, double widt
         setAttribute(Qt::WA_NoMousePropagation);
 }
 
-void ImageControl::setPicture(const QPixmap& picture)
+void ImageControl::setPicture(PictureName picture)
 {
-    m_drawOnFirstUse = nullptr;
     m_picture = picture;
     // Qt tells screen readers of a new description itself; an unchanged one stays silent.
-    const QString description = catalogue::description(picture);
+    const QString description = Graphics::instance().description(picture);
     if (description != accessibleDescription())
         setAccessibleDescription(description);
     update();
-}
-
-void ImageControl::setPictureOnFirstUse(std::function<QPixmap()> draw, const QString& description)
-{
-    m_picture = QPixmap();
-    m_drawOnFirstUse = std::move(draw);
-    if (description != accessibleDescription())
-        setAccessibleDescription(description);
-    update();
-}
-
-const QPixmap& ImageControl::picture() const
-{
-    if (m_drawOnFirstUse) {
-        m_picture = m_drawOnFirstUse();
-        m_drawOnFirstUse = nullptr;
-    }
-    return m_picture;
 }
 
 void ImageControl::setLeft(float twips)
@@ -64,7 +45,6 @@ void ImageControl::setTop(float twips)
 {
     m_top = twips;
     applyPosition();
-    Q_EMIT topChanged(twips);
 }
 
 void ImageControl::applyPosition()
@@ -83,16 +63,10 @@ void ImageControl::applyFrame(const TwipsFrame& frame)
 
 void ImageControl::paintEvent(QPaintEvent*)
 {
-    if (picture().isNull())
-        return;
     QPainter painter(this);
     // Drawn for the display's own density times the screen's scale, never a 1x bitmap blown up.
     const double scale = twipsFrameOf(this).scale;
-    const QPixmap shown = catalogue::sharp(m_picture, devicePixelRatioF() * scale);
-    if (m_fit == Fit::Stretch) {
-        painter.drawPixmap(rect(), shown);
-        return;
-    }
+    const QPixmap shown = Graphics::instance().picture(m_picture, devicePixelRatioF() * scale);
     if (scale == 1.0) {
         painter.drawPixmap(0, 0, shown);
         return;

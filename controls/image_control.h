@@ -1,35 +1,28 @@
-// A picture box: shows a picture from its top-left corner at natural size, or stretched.
+// A picture box: shows one picture of the store from its top-left corner, at its natural size.
 #pragma once
 
 #include "controls/twips.h"
+#include "pictures/graphics.h"
 
-#include <QPixmap>
 #include <QWidget>
-#include <functional>
 
 namespace quorvel {
 
-// Its position is kept in twips, unrounded, as the screens' rules set it. On a high-density
-// display a catalogue picture is painted from its sharp rendition; the control still holds, and
-// hands out, the 1x picture it was given. Screen readers hear the control's accessible name and,
-// as its description, what the picture shows.
+// Its position is kept in twips, unrounded, as the screens' rules set it. It holds the name of
+// the picture it shows; on a high-density display the store draws that picture sharp for it.
+// Screen readers hear the control's accessible name and, as its description, what the picture
+// shows.
 class ImageControl : public QWidget, public TwipsPlaced {
     Q_OBJECT
 public:
     enum class Input { TakesPress, Transparent };
-    enum class Fit { NaturalSize, Stretch };
 
-    ImageControl(QWidget* parent, double left, double top, double width, double height,
-                 Input input = Input::TakesPress, Fit fit = Fit::NaturalSize);
+    ImageControl(QWidget* parent, PictureName picture, double left, double top, double width,
+                 double height, Input input = Input::TakesPress);
 
-    // Takes the picture by implicit sharing: the control and the giver show one image.
-    // The accessible description becomes the catalogue's words for it.
-    void setPicture(const QPixmap& picture);
-    // A picture the control holds from creation but that is drawn only when first asked for:
-    // most are replaced before anything is painted, and drawing them would slow every start.
-    // description is what the picture will show, for screen readers.
-    void setPictureOnFirstUse(std::function<QPixmap()> draw, const QString& description);
-    const QPixmap& picture() const;
+    // Shows the picture: the store's own image, shared. Nothing is drawn until it is painted.
+    void setPicture(PictureName picture);
+    const PictureName& picture() const { return m_picture; }
 
     float left() const { return m_left; }
     float top() const { return m_top; }
@@ -38,8 +31,6 @@ public:
     void applyFrame(const TwipsFrame& frame) override;
 
 Q_SIGNALS:
-    // Emitted for every position the control is given, so an observer sees each step of a move.
-    void topChanged(float twips);
     // Mouse events on the control, in twips from its top-left corner (any button).
     void pressed(float x, float y);
     void released(float x, float y);
@@ -54,13 +45,11 @@ protected:
 private:
     void applyPosition();
 
-    mutable QPixmap m_picture;
-    mutable std::function<QPixmap()> m_drawOnFirstUse;
+    PictureName m_picture;
     float m_left;
     float m_top;
     double m_widthTwips;
     double m_heightTwips;
-    Fit m_fit;
 };
 
 } // namespace quorvel

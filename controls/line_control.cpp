@@ -1,7 +1,7 @@
 // A straight line between two points in twips.
 #include "controls/line_control.h"
 
-#include "controls/twips.h"
+#include "controls/twips_window.h"
 
 #include <QPainter>
 #include <algorithm>

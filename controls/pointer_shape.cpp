@@ -22,19 +22,4 @@ void setPointerShape(PointerShape shape)
         QGuiApplication::setOverrideCursor(cursor);
 }
 
-PointerShape pointerShape()
-{
-    const QCursor* cursor = QGuiApplication::overrideCursor();
-    if (!cursor)
-        return PointerShape::Default;
-    switch (cursor->shape()) {
-    case Qt::CrossCursor:
-        return PointerShape::Crosshair;
-    case Qt::ForbiddenCursor:
-        return PointerShape::NoDrop;
-    default:
-        return PointerShape::Default;
-    }
-}
-
 } // namespace quorvel

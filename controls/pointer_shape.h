@@ -6,6 +6,5 @@ namespace quorvel {
 enum class PointerShape { Default = 0, Crosshair = 2, NoDrop = 12 };
 
 void setPointerShape(PointerShape shape);
-PointerShape pointerShape();
 
 } // namespace quorvel

@@ -1,7 +1,6 @@
 // The record table's labels, shared by the Design and Results screens.
 #include "controls/record_table.h"
 
-#include "model/record.h"
 #include "pictures/palette.h"
 
 #include <QCoreApplication>
@@ -14,7 +13,7 @@ constexpr std::array<const char*, kMineralCount + 1> kMineralCaption = {
     QT_TRANSLATE_NOOP("RecordTable", "Potassium"), QT_TRANSLATE_NOOP("RecordTable", "Magnesium"),
     QT_TRANSLATE_NOOP("RecordTable", "Iron"),      QT_TRANSLATE_NOOP("RecordTable", "Phosphorus"),
     QT_TRANSLATE_NOOP("RecordTable", "Calcium")};
-// The record's words, for the translations to find; the labels take them through setRecord.
+// The record's words, for the translations to find; the labels show them through setRecord.
 [[maybe_unused]] constexpr std::array<const char*, 2> kRecordWords = {
     QT_TRANSLATE_NOOP("RecordTable", "Yes"), QT_TRANSLATE_NOOP("RecordTable", "No")};
 constexpr std::array<int, kMineralCount + 1> kRowTopTwips = {1080, 1680, 2160, 2640,
@@ -34,27 +33,31 @@ QString recordWord(const std::string& record)
     return QCoreApplication::translate("RecordTable", record.c_str());
 }
 
-RecordLabels makeRecordLabels(QWidget* parent, int mineralLeftTwips, int addedLeftTwips)
+RecordTable::RecordTable(QWidget* parent, int mineralLeftTwips, int addedLeftTwips)
 {
     const QColor background(palette::kPaleYellow);
-    RecordLabels labels;
     for (std::size_t i = 0; i < kMineralCaption.size(); ++i) {
         const QString mineral = QCoreApplication::translate("RecordTable", kMineralCaption[i]);
-        labels.mineral[i] = new CaptionLabel(mineral, background, Qt::AlignLeft, parent);
-        labels.mineral[i]->setTwipsGeometry(mineralLeftTwips, kRowTopTwips[i], kMineralWidthTwips,
-                                            kRowHeightTwips);
-        labels.added[i] = new CaptionLabel(QString(), background, Qt::AlignHCenter, parent);
+        m_mineral[i] = new CaptionLabel(mineral, background, Qt::AlignLeft, parent);
+        m_mineral[i]->setTwipsGeometry(mineralLeftTwips, kRowTopTwips[i], kMineralWidthTwips,
+                                       kRowHeightTwips);
+        m_added[i] = new CaptionLabel(QString(), background, Qt::AlignHCenter, parent);
         if (i == 0)
-            labels.added[i]->setText(QCoreApplication::translate("RecordTable", "Added"));
+            m_added[i]->setText(QCoreApplication::translate("RecordTable", "Added"));
         else
-            labels.added[i]->setRecord(kNo);
-        labels.added[i]->setTwipsGeometry(addedLeftTwips, kRowTopTwips[i], kAddedWidthTwips,
-                                          kRowHeightTwips);
+            setRecord(int(i), kNo);
+        m_added[i]->setTwipsGeometry(addedLeftTwips, kRowTopTwips[i], kAddedWidthTwips,
+                                     kRowHeightTwips);
         if (i > 0)
-            labels.added[i]->setAccessibleSubject(
+            m_added[i]->setAccessibleSubject(
                 QCoreApplication::translate("RecordTable", "%1 added").arg(mineral));
     }
-    return labels;
+}
+
+void RecordTable::setRecord(int index, const std::string& word)
+{
+    m_record[std::size_t(index)] = word;
+    m_added[std::size_t(index)]->setText(recordWord(word));
 }
 
 } // namespace quorvel

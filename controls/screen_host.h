@@ -4,6 +4,10 @@
 
 #include "model/record.h"
 
+#include <QMargins>
+
+class QWidget;
+
 namespace quorvel {
 
 // Plain calls, not signals: the quit rule answers Yes or No (a close is cancelled on No), the
@@ -22,6 +26,8 @@ public:
     virtual AddedCaptions designRecord() = 0;
     // The next value of the program's one generator, in [0, 1).
     virtual float nextRandom() = 0;
+    // The frame the window manager draws around the screen's window, as it stands now.
+    virtual QMargins windowFrame(const QWidget& window) = 0;
 
 protected:
     ~ScreenHost() = default;

@@ -64,25 +64,7 @@ private:
     QWidget* m_window;
 };
 
-ScreenWindow::FrameProbe& frameProbe()
-{
-    static ScreenWindow::FrameProbe probe;
-    return probe;
-}
-
 } // namespace
-
-void ScreenWindow::setFrameProbe(FrameProbe probe)
-{
-    frameProbe() = std::move(probe);
-}
-
-QMargins ScreenWindow::frameMargins() const
-{
-    if (frameProbe())
-        return frameProbe()(*this);
-    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
-}
 
 ScreenWindow::ScreenWindow(ScreenHost& host, const QString& title, int outerWidthTwips,
                            int outerHeightTwips)
@@ -206,7 +188,7 @@ void ScreenWindow::applyOuterSize()
     // Loading is in the normal state: a frame known already (as on some window systems before
     // the window is first shown) is the frame at the window's own size.
     if (!m_frameKnown) {
-        m_appliedFrame = frameMargins();
+        m_appliedFrame = m_host.windowFrame(*this);
         m_frameKnown = !m_appliedFrame.isNull();
     }
     adoptFrame(m_appliedFrame);
@@ -236,7 +218,7 @@ void ScreenWindow::moveEvent(QMoveEvent* event)
     // after the change of state is reported, never changes the layout's size.
     if (!m_loaded || m_frameKnown || !windowHandle() || windowState() != Qt::WindowNoState)
         return;
-    const QMargins frame = frameMargins();
+    const QMargins frame = m_host.windowFrame(*this);
     if (frame == m_appliedFrame)
         return;
     const bool atOwnSize = size() == m_defaultClientSize;
@@ -288,11 +270,11 @@ void ScreenWindow::Form_Unload(Boolean16& Cancel)
 
 void ScreenWindow::closeEvent(QCloseEvent* event)
 {
-    // The window itself never closes while the program runs: on Yes the shell ends the program
-    // at once (hiding every window, so no close runs twice); on No the close is cancelled.
-    event->ignore();
+    // On Yes the shell has ended the program at once, hiding every window, so the close finds
+    // the window gone already; on No the close is cancelled and the window stays as it was.
     Boolean16 cancel = kFalse;
     Form_Unload(cancel);
+    event->setAccepted(cancel == kFalse);
 }
 
 } // namespace quorvel

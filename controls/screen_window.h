@@ -8,7 +8,6 @@
 
 #include <QMargins>
 #include <QSize>
-#include <functional>
 
 namespace quorvel {
 
@@ -36,18 +35,14 @@ public:
     // switching screens keeps the view (a maximised or full-screen projection stays so).
     void showInViewOf(const ScreenWindow& replaced);
 
-    // Where the window's frame is read from: the window system, or a test's stand-in for a window
-    // manager (an empty function restores the window system).
-    using FrameProbe = std::function<QMargins(const QWidget& window)>;
-    static void setFrameProbe(FrameProbe probe);
+    // Tells a screen reader, in a few words, what a step of the pupil changed.
+    void announce(const QString& text);
 
 Q_SIGNALS:
     // What a step of the pupil changed, in a few words, as a screen reader hears it.
     void announced(const QString& text);
 
 protected:
-    void announce(const QString& text);
-
     // Normal window state, the outer size set, read back, and centred on the screen.
     void loadGeometry();
 
@@ -66,8 +61,6 @@ private:
     // smallest the window may become.
     void adoptFrame(const QMargins& frame);
     void scaleToWindow();
-
-    QMargins frameMargins() const;
 
     Announcer* m_announcer = nullptr;
     int m_outerWidthTwips;

@@ -1,7 +1,7 @@
 // A solid rectangle with a 1-pixel black border.
 #include "controls/shape_control.h"
 
-#include "controls/twips.h"
+#include "controls/twips_window.h"
 
 #include <QPainter>
 

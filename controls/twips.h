@@ -7,8 +7,6 @@
 #include <algorithm>
 #include <cmath>
 
-class QWidget;
-
 namespace quorvel {
 
 // One screen pixel at 1x is 15 twips.
@@ -68,11 +66,5 @@ public:
     virtual ~TwipsPlaced() = default;
     virtual void applyFrame(const TwipsFrame& frame) = 0;
 };
-
-// The frame of the screen a widget is on; 1:1 for a widget outside any screen.
-const TwipsFrame& twipsFrameOf(const QWidget* widget);
-
-// Sets a plain widget's geometry from twips, on the 1:1 frame.
-void placeInTwips(QWidget* widget, double left, double top, double width, double height);
 
 } // namespace quorvel

@@ -1,4 +1,4 @@
-// Placing a window's controls at its frame.
+// Placing a window's controls at its frame, and finding the frame a control is drawn at.
 #include "controls/twips_window.h"
 
 namespace quorvel {
@@ -12,6 +12,13 @@ void TwipsWindow::setTwipsFrame(const TwipsFrame& frame)
         if (auto* placed = dynamic_cast<TwipsPlaced*>(child))
             placed->applyFrame(frame);
     }
+}
+
+const TwipsFrame& twipsFrameOf(const QWidget* widget)
+{
+    static const TwipsFrame kOneToOne;
+    const auto* window = widget ? qobject_cast<const TwipsWindow*>(widget->window()) : nullptr;
+    return window ? window->twipsFrame() : kOneToOne;
 }
 
 } // namespace quorvel

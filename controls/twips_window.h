@@ -22,4 +22,7 @@ private:
     TwipsFrame m_frame;
 };
 
+// The frame of the screen a widget is on; 1:1 for a widget outside any screen.
+const TwipsFrame& twipsFrameOf(const QWidget* widget);
+
 } // namespace quorvel

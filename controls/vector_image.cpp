@@ -1,7 +1,7 @@
 // A picture drawn as vectors and stretched to its control.
 #include "controls/vector_image.h"
 
-#include "controls/twips.h"
+#include "controls/twips_window.h"
 
 #include <QPainter>
 

@@ -11,7 +11,6 @@
 #include "pictures/drawings.h"
 #include "pictures/graphics.h"
 #include "pictures/palette.h"
-#include "pictures/picture_catalogue.h"
 
 namespace quorvel {
 
@@ -61,29 +60,23 @@ DesignWindow::DesignWindow(ScreenHost& host)
 {
     // Children are created back to front, so later ones are drawn over earlier ones.
     // The cutting is hidden until it first goes in; its picture is drawn then.
-    m_cuttingPicture = new ImageControl(this, 3480, 180, 2310, 4440);
-    m_cuttingPicture->setPictureOnFirstUse([] { return catalogue::cuttingInTube(); },
-                                           descriptions::cuttingInTube());
+    m_cuttingPicture = new ImageControl(this, SinglePicture::CuttingInTube, 3480, 180, 2310, 4440);
     const QColor paleYellow(palette::kPaleYellow);
     m_instructionBackground = new ShapeControl(this, paleYellow, 840, 240, 2295, 1335);
     m_tableBackground = new ShapeControl(this, paleYellow, 6120, 840, 3135, 3855);
     // The tube and the syringe hold these from creation; activation replaces them before the
-    // screen is first painted.
-    m_tube = new ImageControl(this, 4200, 1920, 870, 2655);
-    m_tube->setPictureOnFirstUse([] { return catalogue::tube(3); }, descriptions::tube(3));
-    m_syringe = new ImageControl(this, 4440, 600, 1260, 1200);
-    m_syringe->setPictureOnFirstUse([] { return catalogue::syringe(0); }, descriptions::syringe(0));
-    const RecordLabels record = makeRecordLabels(this, 6360, 7920);
-    m_mineral = record.mineral;
-    m_added = record.added;
+    // screen is first painted, so they are never drawn.
+    m_tube = new ImageControl(this, TubePicture::ClearWater, 4200, 1920, 870, 2655);
+    m_syringe = new ImageControl(this, SyringePicture::Empty, 4440, 600, 1260, 1200);
+    m_record = RecordTable(this, 6360, 7920);
     m_columnLine = new LineControl(this, Qt::black, 1, 7800, 840, 7800, 4680);
     m_headingLine = new LineControl(this, Qt::black, 1, 6120, 1560, 9240, 1560);
     m_instruction = new CaptionLabel(tr("Click on these minerals to add them to the tube."),
                                      paleYellow, Qt::AlignLeft, this);
     m_instruction->setWordWrap(true);
     m_instruction->setTwipsGeometry(1080, 420, 1815, 975);
-    m_drip = new ImageControl(this, kDripLeftTwips, 2520, 75, 90, ImageControl::Input::Transparent);
-    m_drip->setPicture(catalogue::drip());
+    m_drip = new ImageControl(this, SinglePicture::Drip, kDripLeftTwips, 2520, 75, 90,
+                              ImageControl::Input::Transparent);
     m_arrow = new VectorImage(this, &drawings::drawInstructionArrow, 1440, 1680, 1080, 600);
 
     for (int i = 1; i <= kWaterButton; ++i) {
@@ -126,27 +119,6 @@ void DesignWindow::nameControlsForScreenReaders()
     m_headingLine->setAccessibleName(tr("Line under the table's headings"));
 }
 
-QPushButton* DesignWindow::AddZelcor(int index) const
-{
-    return index >= 1 && index <= kWaterButton ? m_addZelcor[index] : nullptr;
-}
-
-QPushButton* DesignWindow::Cmd_Button(DesignCommand command) const
-{
-    const int index = static_cast<int>(command);
-    return index >= 0 && index < kCommandCount ? m_cmdButton[index] : nullptr;
-}
-
-CaptionLabel* DesignWindow::Mineral(int index) const
-{
-    return index >= 0 && index <= kMineralCount ? m_mineral[index] : nullptr;
-}
-
-CaptionLabel* DesignWindow::Added(int index) const
-{
-    return index >= 0 && index <= kMineralCount ? m_added[index] : nullptr;
-}
-
 void DesignWindow::Form_Load()
 {
     loadGeometry();
@@ -154,9 +126,8 @@ void DesignWindow::Form_Load()
 
 void DesignWindow::Form_Activate()
 {
-    const Graphics& graphics = Graphics::instance();
-    m_syringe->setPicture(graphics.Syringe(3));
-    m_tube->setPicture(graphics.Tube(0));
+    m_syringe->setPicture(SyringePicture::Full);
+    m_tube->setPicture(TubePicture::Empty);
     m_aniTimer.stop();
     m_drip->hide();
     ResetExperiment();
@@ -177,17 +148,17 @@ void DesignWindow::AddZelcor_Click(int Index)
 {
     if (Index >= 1 && Index < kWaterButton) {
         AddMineralDose();
-        m_added[Index]->setRecord(kYes);
-        announce(tr("%1 added: the record says %2.")
-                     .arg(m_mineral[Index]->text(), m_added[Index]->text()));
+        m_record.setRecord(Index, kYes);
+        announce(
+            tr("%1 added: the record says %2.").arg(Mineral(Index)->text(), Added(Index)->text()));
     } else if (Index == kWaterButton) {
         ZELCOR1::WaterAdded = kTrue;
         m_addZelcor[kWaterButton]->setEnabled(false);
         if (const auto change = tubeAfterWater(ZELCOR1::TubeState)) {
-            showTubePicture(change->picture);
+            m_tube->setPicture(change->picture);
             ZELCOR1::TubeState = change->state;
-            announce(
-                tr("Water added: the tube holds %1.").arg(descriptions::tube(change->picture)));
+            announce(tr("Water added: the tube holds %1.")
+                         .arg(Graphics::instance().description(change->picture)));
         }
     }
 }
@@ -204,7 +175,7 @@ void DesignWindow::Cmd_Button_Click(DesignCommand Index)
     case DesignCommand::StartAgain:
         ResetExperiment();
         announce(tr("Started again: the tube is empty and every mineral says %1.")
-                     .arg(m_added[1]->text()));
+                     .arg(Added(1)->text()));
         break;
     case DesignCommand::AddCutting:
         ZELCOR1::CuttingAdded = kTrue;
@@ -216,16 +187,13 @@ void DesignWindow::Cmd_Button_Click(DesignCommand Index)
             m_addZelcor[i]->setEnabled(false);
         announce(tr("The cutting is in; the tube takes nothing more."));
         break;
-    default:
-        break;
     }
 }
 
 void DesignWindow::ResetExperiment()
 {
-    const Graphics& graphics = Graphics::instance();
-    m_syringe->setPicture(graphics.Syringe(3));
-    m_tube->setPicture(graphics.Tube(0));
+    m_syringe->setPicture(SyringePicture::Full);
+    m_tube->setPicture(TubePicture::Empty);
     ClearAddedLabels();
     ZELCOR1::TubeState = kTubeEmpty;
     ZELCOR1::WaterAdded = kFalse;
@@ -241,16 +209,16 @@ void DesignWindow::ResetExperiment()
 void DesignWindow::ClearAddedLabels()
 {
     for (int i = 1; i <= kMineralCount; ++i)
-        m_added[i]->setRecord(kNo);
+        m_record.setRecord(i, kNo);
 }
 
 void DesignWindow::AddMineralDose()
 {
     m_aniTimer.stop();
-    m_syringe->setPicture(Graphics::instance().Syringe(2));
+    m_syringe->setPicture(SyringePicture::HalfFull);
     DripFall();
     if (const auto change = tubeAfterMineral(ZELCOR1::TubeState)) {
-        showTubePicture(change->picture);
+        m_tube->setPicture(change->picture);
         ZELCOR1::TubeState = change->state;
     }
     m_aniTimer.start(); // restarting gives a fresh 500 ms before the refill
@@ -268,12 +236,7 @@ void DesignWindow::DripFall()
 
 void DesignWindow::AniTimer_Timer()
 {
-    m_syringe->setPicture(Graphics::instance().Syringe(3));
-}
-
-void DesignWindow::showTubePicture(int picture)
-{
-    m_tube->setPicture(Graphics::instance().Tube(picture));
+    m_syringe->setPicture(SyringePicture::Full);
 }
 
 } // namespace quorvel

@@ -1,9 +1,9 @@
 // The Design screen: the pupil fills a test tube with water and minerals and puts a cutting in.
 #pragma once
 
-#include "controls/caption_label.h"
 #include "controls/image_control.h"
 #include "controls/line_control.h"
+#include "controls/record_table.h"
 #include "controls/screen_window.h"
 #include "controls/shape_control.h"
 #include "controls/vector_image.h"
@@ -45,13 +45,12 @@ public:
     void Cmd_Button_Click(DesignCommand Index);
     void AniTimer_Timer();
 
-    // The controls, reached by name and index as the screen's rules name them. An index outside
-    // an array gives nullptr.
-    QPushButton* AddZelcor(int index) const;
+    // The controls, reached by name and index as the screen's rules name them.
+    QPushButton* AddZelcor(int index) const { return m_addZelcor[std::size_t(index)]; } // 1..7
     QPushButton* AddZelcor(quorvel::Mineral mineral) const { return AddZelcor(index(mineral)); }
-    QPushButton* Cmd_Button(DesignCommand index) const;
-    CaptionLabel* Mineral(int index) const; // 0 the heading, then the minerals
-    CaptionLabel* Added(int index) const;   // 0 the heading, then "Yes" or "No" per mineral
+    QPushButton* Cmd_Button(DesignCommand index) const { return m_cmdButton[std::size_t(index)]; }
+    CaptionLabel* Mineral(int index) const { return m_record.Mineral(index); }
+    CaptionLabel* Added(int index) const { return m_record.Added(index); }
     CaptionLabel* Added(quorvel::Mineral mineral) const { return Added(index(mineral)); }
     ImageControl* Syringe() const { return m_syringe; }
     ImageControl* TTube() const { return m_tube; }
@@ -65,19 +64,20 @@ public:
     LineControl* Line2() const { return m_headingLine; }
     QTimer& AniTimer() { return m_aniTimer; }
 
+    // What was given, in the record's own words, as the Results screen copies it.
+    const AddedCaptions& record() const { return m_record.record(); }
+
 private:
     void ResetExperiment();
     void ClearAddedLabels();
     void AddMineralDose();
     void DripFall();
-    void showTubePicture(int picture);
     void focusFirstButton();
     void nameControlsForScreenReaders();
 
     std::array<QPushButton*, kWaterButton + 1> m_addZelcor{}; // index 0 unused
     std::array<QPushButton*, kCommandCount> m_cmdButton{};
-    std::array<CaptionLabel*, kMineralCount + 1> m_mineral{};
-    std::array<CaptionLabel*, kMineralCount + 1> m_added{};
+    RecordTable m_record;
     std::array<QPushButton*, kWaterButton + kCommandCount> m_keyboardOrder{};
     ImageControl* m_syringe = nullptr;
     ImageControl* m_tube = nullptr;

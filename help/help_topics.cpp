@@ -4,16 +4,17 @@
 
 #include "controls/record_table.h"
 #include "design/design_window.h"
+#include "help/mineral_texts.h"
 #include "model/outcome_rules.h"
-#include "pictures/descriptions.h"
 #include "pictures/graphics.h"
-#include "pictures/picture_catalogue.h"
+#include "results/measuring_ruler.h"
 #include "results/results_window.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTextDocument>
 #include <QUrl>
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -47,96 +48,6 @@ constexpr std::array<const char*, kTopicCount> kTopicTitles = {
     QT_TRANSLATE_NOOP("HelpWindow", "Looking at the results"),
     QT_TRANSLATE_NOOP("HelpWindow", "What each mineral does"),
     QT_TRANSLATE_NOOP("HelpWindow", "About Quorvel"),
-};
-
-// What a real plant uses each mineral for and how its deficiency shows, by mineral index.
-constexpr std::array<const char*, kMineralCount + 1> kMineralUses = {
-    "",
-    QT_TRANSLATE_NOOP("HelpWindow",
-                      "A plant needs nitrogen to build new stems and leaves (it is part of every "
-                      "protein) and to make chlorophyll. Without enough nitrogen a real plant "
-                      "stays small and pale, usually smaller than with any other mineral missing. "
-                      "Its older, lower leaves turn pale yellow first, all over, veins too, "
-                      "because the plant moves their nitrogen to its new leaves."),
-    QT_TRANSLATE_NOOP("HelpWindow",
-                      "Potassium helps a plant control its water: it opens and closes the tiny "
-                      "holes in the leaves that let carbon dioxide in and water out. It also helps "
-                      "the plant fight disease. Without enough potassium the older leaves turn "
-                      "yellow and then brown, starting at their edges and tips, and may get brown "
-                      "spots."),
-    QT_TRANSLATE_NOOP("HelpWindow",
-                      "Magnesium is part of chlorophyll itself, so a plant needs it to catch "
-                      "sunlight. When it runs short, the plant moves its magnesium to the new "
-                      "leaves, so the older, lower leaves show it first: they turn yellow between "
-                      "their veins, while the veins stay green."),
-    QT_TRANSLATE_NOOP("HelpWindow",
-                      "A plant needs only a tiny amount of iron, but it cannot make chlorophyll "
-                      "without it. Without enough iron the youngest leaves, at the top, turn pale "
-                      "yellow or even white between their veins, while the veins stay green."),
-    QT_TRANSLATE_NOOP("HelpWindow",
-                      "Phosphorus helps a plant move the energy from sunlight around inside it, "
-                      "and grow roots, flowers and seeds. Without enough phosphorus the plant "
-                      "stays small, and its older leaves often turn dark green with a purple or "
-                      "reddish tinge, first underneath. Not every kind of plant turns purple. "
-                      "Quorvel paints its leaf bright purple all over, so that it is easy to "
-                      "see."),
-    QT_TRANSLATE_NOOP("HelpWindow",
-                      "Calcium builds the walls of the tiny cells a plant is made of, most of all "
-                      "where it grows: at the tips of its shoots and roots. A plant cannot move "
-                      "calcium from old leaves to new ones, so a deficiency shows on the youngest "
-                      "leaves first: they grow small, narrow and crinkled, and the tip of the "
-                      "shoot may die."),
-};
-
-// Where Quorvel's leaf or height for a mineral is not what a real plant shows, told beside the
-// leaf, so that the picture does not teach what the words above it deny. By mineral index.
-constexpr std::array<const char*, kMineralCount + 1> kModelDiffers = {
-    "",
-    QT_TRANSLATE_NOOP("HelpWindow",
-                      "Here Quorvel is not like a real plant. Its leaf keeps green veins, and its "
-                      "stem grows taller than without magnesium or iron. In a real plant short of "
-                      "nitrogen the leaf turns pale yellow all over, veins too, and the plant "
-                      "stays smaller than one short of magnesium or iron."),
-    QT_TRANSLATE_NOOP("HelpWindow",
-                      "Here Quorvel is not like a real plant. It puts brown spots on every leaf, "
-                      "the youngest too. In a real plant the edges and tips of the older leaves "
-                      "turn brown first."),
-    "",
-    "",
-    "",
-    "",
-};
-
-// Where the model is simpler than a real plant, or differs from it, one point per item.
-const char* const kSimplificationsTitle =
-    QT_TRANSLATE_NOOP("HelpWindow", "How Quorvel keeps it simple");
-constexpr std::array<const char*, 8> kSimplifications = {
-    QT_TRANSLATE_NOOP("HelpWindow",
-                      "A real cutting takes weeks to show a deficiency. Quorvel grows it at once."),
-    QT_TRANSLATE_NOOP("HelpWindow",
-                      "Quorvel paints each leaf in one strong colour. Real leaves change slowly "
-                      "and unevenly, and real deficiencies often look alike."),
-    QT_TRANSLATE_NOOP("HelpWindow",
-                      "When more than one mineral is missing, Quorvel shows the leaves of only "
-                      "some of them, and sometimes picks which ones at random."),
-    QT_TRANSLATE_NOOP("HelpWindow",
-                      "Quorvel's heights are set by the model, not measured on real plants, and "
-                      "its ruler counts in its own units, not in centimetres."),
-    QT_TRANSLATE_NOOP("HelpWindow",
-                      "Quorvel gives nitrogen the same leaf as magnesium: pale yellow with green "
-                      "veins. In a real plant short of nitrogen the whole leaf turns pale yellow, "
-                      "veins too, on the older leaves first."),
-    QT_TRANSLATE_NOOP("HelpWindow",
-                      "A real plant short of nitrogen usually grows least of all. In Quorvel it "
-                      "grows taller than a plant short of magnesium or iron. So compare heights "
-                      "with each other in Quorvel, not with real plants."),
-    QT_TRANSLATE_NOOP("HelpWindow",
-                      "Quorvel puts brown spots on every leaf of a plant short of potassium. In a "
-                      "real plant the edges of the older leaves turn brown first."),
-    QT_TRANSLATE_NOOP("HelpWindow",
-                      "Without water, Quorvel's rule is that the stem grows only a little and has "
-                      "no leaves: even the cutting's own two leaves are gone. A real cutting "
-                      "without water wilts and dies."),
 };
 
 constexpr std::array<const char*, 2> kKeys = {
@@ -245,7 +156,7 @@ QString resultsHtml()
 // The other mineral whose shortage alone grows the same symptom leaf, if there is one.
 std::optional<Mineral> sameLeafAs(Mineral mineral)
 {
-    const int picture = shortageFacts(mineral).symptomPicture;
+    const LeafPicture picture = shortageFacts(mineral).symptomPicture;
     for (Mineral other : kMinerals)
         if (other != mineral && shortageFacts(other).symptomPicture == picture)
             return other;
@@ -280,24 +191,23 @@ QString mineralsHtml(QTextDocument& document, qreal devicePixelRatio)
                                  "HelpWindow",
                                  "In Quorvel, a cutting given water and all six minerals grows a "
                                  "stem %1 units long on the ruler, with %n healthy leaves.",
-                                 nullptr, int(full.leaves.size()))
-                                 .arg(ResultsWindow::rulerUnits(full.stemTwips)));
+                                 nullptr, full.leavesGrown)
+                                 .arg(MeasuringRuler::units(full.stemTwips)));
     const Graphics& store = Graphics::instance();
     for (Mineral mineral : kMinerals) {
         const ShortageFacts facts = shortageFacts(mineral);
-        const QString look = descriptions::leaf(facts.symptomPicture);
-        html += heading(2, mineralCaption(mineral)) +
-                paragraph(translated(kMineralUses[index(mineral)])) +
+        const QString look = store.description(facts.symptomPicture);
+        html += heading(2, mineralCaption(mineral)) + paragraph(mineralUse(mineral)) +
                 paragraph(QCoreApplication::translate(
                               "HelpWindow",
                               "In Quorvel, a cutting given water and every mineral except this "
                               "one grows a stem %1 units long and %n leaves. Look for this leaf:",
                               nullptr, int(facts.leafPictures.size()))
-                              .arg(ResultsWindow::rulerUnits(facts.stemTwips)));
+                              .arg(MeasuringRuler::units(facts.stemTwips)));
         const QString name = leafResourceName(facts.symptomPicture);
-        const QPixmap& leaf = store.Leaf(facts.symptomPicture);
+        const QPixmap& leaf = store.picture(facts.symptomPicture);
         document.addResource(QTextDocument::ImageResource, QUrl(name),
-                             catalogue::sharp(leaf, devicePixelRatio));
+                             store.picture(facts.symptomPicture, devicePixelRatio));
         html += QStringLiteral("<p><img src=\"%1\" width=\"%2\" height=\"%3\" alt=\"%4\"><br>"
                                "<i>%4</i></p>")
                     .arg(name)
@@ -311,14 +221,10 @@ QString mineralsHtml(QTextDocument& document, qreal devicePixelRatio)
                                         "so the leaf alone cannot tell you which of the two is "
                                         "missing."),
                                     mineralCaption(*other));
-        if (const char* differs = kModelDiffers[index(mineral)]; *differs)
-            html += paragraph(translated(differs));
+        if (const QString differs = whereQuorvelDiffers(mineral); !differs.isEmpty())
+            html += paragraph(differs);
     }
-    html += heading(2, translated(kSimplificationsTitle));
-    QStringList points;
-    for (const char* point : kSimplifications)
-        points << translated(point);
-    return html + list(points);
+    return html + heading(2, simplificationsTitle()) + list(simplifications());
 }
 
 QString aboutHtml()
@@ -367,7 +273,7 @@ QStringList measuringTheStem(Markup markup)
                  "comes out of the tube: that is its height in the ruler's units, which are "
                  "Quorvel's own and not centimetres. A cutting given water and every mineral "
                  "grows %2 units tall."))
-            .arg(button, marked(ResultsWindow::rulerUnits(grownWithWater(0).stemTwips))),
+            .arg(button, marked(MeasuringRuler::units(grownWithWater(0).stemTwips))),
         text(QCoreApplication::translate(
                  "HelpWindow",
                  "To measure with the keyboard, click %1, then press an arrow key: an outline "
@@ -383,14 +289,17 @@ QStringList measuringTheStem(Markup markup)
 ShortageFacts shortageFacts(Mineral missing)
 {
     const Outcome outcome = grownWithWater(1u << (index(missing) - 1));
-    ShortageFacts facts{outcome.stemTwips, outcome.leaves, -1};
-    // Even and odd pictures are mirror images; 0 and 1 are the healthy leaf.
-    for (int picture : outcome.leaves) {
-        if (picture >= 2) {
-            facts.symptomPicture = picture;
-            break;
-        }
-    }
+    // With water every leaf that grows has its picture from this run's rule.
+    ShortageFacts facts{outcome.stemTwips, {}, LeafPicture::HealthyLeft};
+    for (int k = 0; k < outcome.leavesGrown; ++k)
+        facts.leafPictures.push_back(outcome.pictures[std::size_t(k)].value());
+    const auto healthy = [](LeafPicture picture) {
+        return picture == LeafPicture::HealthyLeft || picture == LeafPicture::HealthyRight;
+    };
+    const auto symptom =
+        std::find_if_not(facts.leafPictures.begin(), facts.leafPictures.end(), healthy);
+    if (symptom != facts.leafPictures.end())
+        facts.symptomPicture = *symptom;
     return facts;
 }
 
@@ -412,9 +321,9 @@ QString screenDescription(HelpTopic topic)
                      "plant cutting in. Press F1 for help.");
 }
 
-QString leafResourceName(int picture)
+QString leafResourceName(LeafPicture picture)
 {
-    return QStringLiteral("quorvel-leaf:%1").arg(picture);
+    return QStringLiteral("quorvel-leaf:%1").arg(int(picture));
 }
 
 void fillDocument(QTextDocument& document, HelpTopic topic, qreal devicePixelRatio)

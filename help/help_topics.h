@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/experiment_state.h"
+#include "model/picture_names.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,8 +23,8 @@ constexpr int kTopicCount = 4;
 // What a cutting with water and every mineral but one grows, as the rules decide it.
 struct ShortageFacts {
     int stemTwips;
-    std::vector<int> leafPictures; // the leaves that grow, from the bottom up
-    int symptomPicture;            // the first leaf that shows the shortage
+    std::vector<LeafPicture> leafPictures; // the leaves that grow, from the bottom up
+    LeafPicture symptomPicture;            // the first leaf that shows the shortage
 };
 ShortageFacts shortageFacts(Mineral missing);
 
@@ -42,6 +43,6 @@ enum class Markup { Html, Markdown };
 QStringList measuringTheStem(Markup markup);
 
 // The name under which the document holds a leaf picture.
-QString leafResourceName(int picture);
+QString leafResourceName(LeafPicture picture);
 
 } // namespace quorvel::help

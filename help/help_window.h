@@ -22,7 +22,6 @@ public:
     help::HelpTopic topic() const { return m_topic; }
 
     QTextBrowser* browser() const { return m_browser; }
-    QListWidget* contents() const { return m_contents; }
     QPushButton* closeButton() const { return m_close; }
 
 private:

@@ -30,13 +30,4 @@ std::int16_t stemLength(std::int16_t growth)
     return toInteger16(static_cast<double>(growth) / kFullGrowth * kStemLengthAtFullGrowthTwips);
 }
 
-std::optional<LeafTrigger> leafTriggeredAt(int y)
-{
-    for (const LeafTrigger& trigger : kLeafTriggers) {
-        if (trigger.heightTwips == y)
-            return trigger;
-    }
-    return std::nullopt;
-}
-
 } // namespace quorvel

@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
 namespace quorvel {
 
@@ -24,7 +23,8 @@ constexpr int kStemBaseYTwips = 3945; // 15 twips above the top of the tube pict
 constexpr int kLeafSizeTwips = 1050;
 
 // When the top of the stem reaches a trigger height, that leaf is placed with its bottom edge
-// there, alternately left and right of the stem, the first on the left.
+// there, alternately left and right of the stem, the first on the left. Leaf k is the k-th from
+// the bottom.
 struct LeafTrigger {
     int heightTwips;
     int leaf;
@@ -46,8 +46,5 @@ std::int16_t computeGrowth(const AddedCaptions& added, const GrowthLimits& limit
 
 // Stem length in twips for growth value g: g / 70 x 2690, rounded.
 std::int16_t stemLength(std::int16_t growth);
-
-// The leaf whose trigger height is exactly y, if any.
-std::optional<LeafTrigger> leafTriggeredAt(int y);
 
 } // namespace quorvel

@@ -6,7 +6,8 @@
 namespace quorvel {
 
 namespace {
-constexpr int U = kLeafUnchanged;
+using enum LeafPicture;
+constexpr std::optional<LeafPicture> U; // the leaf keeps its picture
 
 bool is(const AddedCaptions& added, Mineral mineral, const std::string& text)
 {
@@ -15,19 +16,19 @@ bool is(const AddedCaptions& added, Mineral mineral, const std::string& text)
 
 // Pictures for the left leaves (0, 2, 4) from the first draw and the right leaves (1, 3) from
 // the second, by mineral 1 to 4.
-constexpr std::array<std::array<int, 3>, 5> kDrawOneLeft = {{
-    {U, U, U},
-    {2, 2, 0}, // nitrogen
-    {8, 8, 8}, // potassium
-    {2, 2, 0}, // magnesium
-    {0, 4, 4}, // iron
+constexpr std::array<std::array<LeafPicture, 3>, 5> kDrawOneLeft = {{
+    {},
+    {PaleYellowLeft, PaleYellowLeft, HealthyLeft},   // nitrogen
+    {SpottedLeft, SpottedLeft, SpottedLeft},         // potassium
+    {PaleYellowLeft, PaleYellowLeft, HealthyLeft},   // magnesium
+    {HealthyLeft, WhiteVeinedLeft, WhiteVeinedLeft}, // iron
 }};
-constexpr std::array<std::array<int, 2>, 5> kDrawTwoRight = {{
-    {U, U},
-    {3, 1},
-    {9, 9},
-    {3, 1},
-    {1, 5},
+constexpr std::array<std::array<LeafPicture, 2>, 5> kDrawTwoRight = {{
+    {},
+    {PaleYellowRight, HealthyRight},
+    {SpottedRight, SpottedRight},
+    {PaleYellowRight, HealthyRight},
+    {HealthyRight, WhiteVeinedRight},
 }};
 } // namespace
 
@@ -53,27 +54,27 @@ LeafChoice LeafSymptomRules::choose(const AddedCaptions& added,
     }
 
     if (addedCount == 6)
-        return {0, 1, 0, 1, 0, 1};
+        return {HealthyLeft, HealthyRight, HealthyLeft, HealthyRight, HealthyLeft, HealthyRight};
     if (addedCount == 0)
-        return {14, U, U, U, U, U};
+        return {NarrowPurpleLeft, U, U, U, U, U};
     if (is(added, Mineral::Calcium, kNo) && addedCount == 5)
-        return {6, 7, U, U, U, U};
+        return {NarrowWavyLeft, NarrowWavyRight, U, U, U, U};
     if (is(added, Mineral::Phosphorus, kYes) && is(added, Mineral::Calcium, kNo) && addedCount < 5)
-        return {6, U, U, U, U, U};
+        return {NarrowWavyLeft, U, U, U, U, U};
     if (is(added, Mineral::Phosphorus, kNo) && is(added, Mineral::Calcium, kNo))
-        return {14, U, U, U, U, U};
+        return {NarrowPurpleLeft, U, U, U, U, U};
     if (is(added, Mineral::Phosphorus, kNo) && addedCount == 5)
-        return {10, 11, U, U, U, U};
+        return {PurpleLeft, PurpleRight, U, U, U, U};
     if (is(added, Mineral::Calcium, kYes) && is(added, Mineral::Phosphorus, kNo) && addedCount < 5)
-        return {10, U, U, U, U, U};
+        return {PurpleLeft, U, U, U, U, U};
     if (is(added, Mineral::Nitrogen, kNo) && addedCount == 5)
-        return {2, 3, 2, 1, 0, U};
+        return {PaleYellowLeft, PaleYellowRight, PaleYellowLeft, HealthyRight, HealthyLeft, U};
     if (is(added, Mineral::Potassium, kNo) && addedCount == 5)
-        return {8, 9, 8, 9, 8, U};
+        return {SpottedLeft, SpottedRight, SpottedLeft, SpottedRight, SpottedLeft, U};
     if (is(added, Mineral::Magnesium, kNo) && addedCount == 5)
-        return {2, 3, 2, 1, 0, U};
+        return {PaleYellowLeft, PaleYellowRight, PaleYellowLeft, HealthyRight, HealthyLeft, U};
     if (is(added, Mineral::Iron, kNo) && addedCount == 5)
-        return {0, 1, 4, 5, U, U};
+        return {HealthyLeft, HealthyRight, WhiteVeinedLeft, WhiteVeinedRight, U, U};
     if (is(added, Mineral::Calcium, kYes) && is(added, Mineral::Phosphorus, kYes) && addedCount < 5)
         return randomMixture(added, nextRandom);
     return {U, U, U, U, U, U};

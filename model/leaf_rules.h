@@ -2,18 +2,19 @@
 #pragma once
 
 #include "model/experiment_state.h"
+#include "model/picture_names.h"
 #include "model/record.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace quorvel {
 
-// The picture index chosen for each of the six leaves, or kLeafUnchanged where the rule that
-// applies leaves that leaf's picture as it was.
-constexpr int kLeafUnchanged = -1;
-using LeafChoice = std::array<int, 6>;
+// The picture chosen for each of the six leaves, or none where the rule that applies leaves that
+// leaf's picture as it was.
+using LeafChoice = std::array<std::optional<LeafPicture>, 6>;
 
 // Maps a random value in [0, 1) to a mineral 1 to 4 with equal chance. Computed so that it never
 // leaves 1..4, even for the largest float below 1 or a generator that returns 1.0 itself.

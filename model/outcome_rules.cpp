@@ -2,7 +2,6 @@
 #include "model/outcome_rules.h"
 
 #include "model/growth_rules.h"
-#include "model/leaf_rules.h"
 
 namespace quorvel {
 
@@ -19,7 +18,7 @@ Outcome outcomeOf(const AddedCaptions& added, bool waterAdded,
 {
     Outcome outcome;
     LeafSymptomRules rules;
-    const LeafChoice choice = rules.choose(added, nextRandom);
+    outcome.pictures = rules.choose(added, nextRandom);
     outcome.stemTwips =
         stemLength(computeGrowth(added, kGrowthLimitTable, toBoolean16(waterAdded)));
     if (!waterAdded)
@@ -28,7 +27,7 @@ Outcome outcomeOf(const AddedCaptions& added, bool waterAdded,
     const int stemTopTwips = kStemBaseYTwips - outcome.stemTwips;
     for (const LeafTrigger& trigger : kLeafTriggers) {
         if (trigger.heightTwips >= stemTopTwips)
-            outcome.leaves.push_back(choice[std::size_t(trigger.leaf)]);
+            ++outcome.leavesGrown;
     }
     return outcome;
 }

@@ -36,8 +36,9 @@ double rulerReading(int lengthTwips);
 // heard is in the same marks. Up and down, it stops level with the top of the stem when it would
 // pass it, so that the zero mark meets the stem's top however far it started. The ruler starts
 // 3513 twips at most above any stem's top, so plain presses bring it level in thirteen or fewer.
-// Shift with an arrow moves the outline one pixel of the window as drawn (the window's job, since
-// a pixel's twips depend on its scale), to line the zero mark up with anything else.
+// Shift with an arrow moves the outline one pixel of the window as drawn (the ruler's on the
+// screen, since a pixel's twips depend on the window's scale), to line the zero mark up with
+// anything else.
 constexpr int kOutlineStepTwips = kRulerUnitTwips;
 
 // The outline's coordinate after one plain press towards smaller (direction -1) or larger (+1)

@@ -5,17 +5,17 @@
 
 namespace quorvel {
 
-int tubePictureFor(std::int16_t state)
+TubePicture tubePictureFor(std::int16_t state)
 {
     switch (state) {
     case kTubeWaterOnly:
-        return 3;
+        return TubePicture::ClearWater;
     case kTubeMineralsOnly:
-        return 1;
+        return TubePicture::MineralsOnly;
     case kTubeWaterAndMinerals:
-        return 2;
+        return TubePicture::WaterAndMinerals;
     default:
-        return 0;
+        return TubePicture::Empty;
     }
 }
 

@@ -33,16 +33,21 @@ QList<Entry> allPictures()
     using namespace quorvel;
     const Graphics& store = Graphics::instance();
     QList<Entry> entries;
-    for (int i = 0; i < Graphics::kLeafCount; ++i)
-        entries.append({QStringLiteral("Leaf(%1)").arg(i), store.Leaf(i).toImage()});
-    for (int i = 0; i < Graphics::kTubeCount; ++i)
-        entries.append({QStringLiteral("Tube(%1)").arg(i), store.Tube(i).toImage()});
-    for (int i = 0; i < Graphics::kSyringeCount; ++i)
-        entries.append({QStringLiteral("Syringe(%1)").arg(i), store.Syringe(i).toImage()});
-    entries.append({QStringLiteral("Drip"), store.Drip().toImage()});
-    entries.append({QStringLiteral("blackedOutTube"), drawings::blackedOutTube()});
-    entries.append({QStringLiteral("cuttingInTube"), drawings::cuttingInTube()});
-    entries.append({QStringLiteral("ruler"), drawings::ruler()});
+    for (int i = 0; i < kLeafPictureCount; ++i)
+        entries.append(
+            {QStringLiteral("Leaf(%1)").arg(i), store.picture(LeafPicture(i)).toImage()});
+    for (int i = 0; i < kTubePictureCount; ++i)
+        entries.append(
+            {QStringLiteral("Tube(%1)").arg(i), store.picture(TubePicture(i)).toImage()});
+    for (int i = 0; i < kSyringePictureCount; ++i)
+        entries.append(
+            {QStringLiteral("Syringe(%1)").arg(i), store.picture(SyringePicture(i)).toImage()});
+    entries.append({QStringLiteral("Drip"), store.picture(SinglePicture::Drip).toImage()});
+    entries.append(
+        {QStringLiteral("blackedOutTube"), store.picture(SinglePicture::BlackedOutTube).toImage()});
+    entries.append(
+        {QStringLiteral("cuttingInTube"), store.picture(SinglePicture::CuttingInTube).toImage()});
+    entries.append({QStringLiteral("ruler"), store.picture(SinglePicture::Ruler).toImage()});
     for (const int size : {16, 32, 64})
         entries.append({QStringLiteral("icon %1").arg(size), drawings::programIconImage(size)});
     entries.append({QStringLiteral("instruction arrow"), arrowPicture()});

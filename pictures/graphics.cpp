@@ -1,14 +1,25 @@
-// The picture store: every picture that the screens swap in, drawn once on first use.
+// The picture store: each name's drawing and words, and the pixmaps drawn from them.
 #include "pictures/graphics.h"
 
-#include "pictures/picture_catalogue.h"
+#include "pictures/descriptions.h"
+#include "pictures/drawings.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <algorithm>
 
 namespace quorvel {
 
 namespace {
+
+static_assert(kLeafPictureCount == drawings::kLeafCount);
+static_assert(kTubePictureCount == drawings::kTubeCount);
+static_assert(kSyringePictureCount == drawings::kSyringeCount);
+
+// A window being resized asks for a new ratio at every step. Renditions are kept for the few
+// ratios asked for most recently, whichever picture asked, so that a picture no longer shown does
+// not hold on to renditions at sizes long past.
+constexpr std::size_t kRatiosKept = 3;
 
 Graphics* s_store = nullptr;
 
@@ -20,61 +31,140 @@ void freeStore()
     s_store = nullptr;
 }
 
-// Draws a picture the first time it is asked for: start-up then draws only the two pictures the
-// Design screen shows, not all 25. Once drawn, a picture is the same pixmap for the whole run.
-template <std::size_t N, typename Make>
-const QPixmap& pick(std::array<QPixmap, N>& pictures, int index, const QPixmap& none, Make make)
+// Where the name's pictures are kept: the leaves, the tubes, the syringes, then the rest, in the
+// order the name's kinds stand in.
+std::size_t slot(PictureName name)
 {
-    if (index < 0 || index >= int(N))
-        return none;
-    QPixmap& picture = pictures[std::size_t(index)];
-    if (picture.isNull())
-        picture = make(index);
-    return picture;
+    constexpr std::array<std::size_t, std::variant_size_v<PictureName>> kFirst = {
+        0, kLeafPictureCount, kLeafPictureCount + kTubePictureCount,
+        kLeafPictureCount + kTubePictureCount + kSyringePictureCount};
+    return kFirst[name.index()] +
+           std::visit([](auto picture) { return std::size_t(picture); }, name);
 }
+
+struct Draw {
+    double scale;
+    QImage operator()(LeafPicture leaf) const { return drawings::leaf(int(leaf), scale); }
+    QImage operator()(TubePicture tube) const { return drawings::tube(int(tube), scale); }
+    QImage operator()(SyringePicture syringe) const
+    {
+        return drawings::syringe(int(syringe), scale);
+    }
+    QImage operator()(SinglePicture single) const
+    {
+        switch (single) {
+        case SinglePicture::Drip:
+            return drawings::drip(scale);
+        case SinglePicture::BlackedOutTube:
+            return drawings::blackedOutTube(scale);
+        case SinglePicture::CuttingInTube:
+            return drawings::cuttingInTube(scale);
+        case SinglePicture::Ruler:
+            return drawings::ruler(scale);
+        }
+        return {};
+    }
+};
+
+struct Describe {
+    QString operator()(LeafPicture leaf) const { return descriptions::leaf(int(leaf)); }
+    QString operator()(TubePicture tube) const { return descriptions::tube(int(tube)); }
+    QString operator()(SyringePicture syringe) const { return descriptions::syringe(int(syringe)); }
+    QString operator()(SinglePicture single) const
+    {
+        switch (single) {
+        case SinglePicture::Drip:
+            return descriptions::drip();
+        case SinglePicture::BlackedOutTube:
+            return descriptions::blackedOutTube();
+        case SinglePicture::CuttingInTube:
+            return descriptions::cuttingInTube();
+        case SinglePicture::Ruler:
+            return descriptions::ruler();
+        }
+        return {};
+    }
+};
 
 } // namespace
 
-// Pictures are made by the catalogue, so that every store picture also has its words and its
-// sharp renditions.
 Graphics::Graphics() = default;
 
 const Graphics& Graphics::instance()
 {
     if (s_store == nullptr) {
-        Q_ASSERT_X(qobject_cast<QGuiApplication*>(QCoreApplication::instance()),
-                   "Graphics::instance", "pixmaps need a QGuiApplication");
+        Q_ASSERT_X(QCoreApplication::instance(), "Graphics::instance",
+                   "the store goes with the application object");
         s_store = new Graphics;
         qAddPostRoutine(freeStore);
     }
     return *s_store;
 }
 
-bool Graphics::exists()
+Graphics::Drawn& Graphics::drawn(PictureName name) const
 {
-    return s_store != nullptr;
+    // Start-up draws only the pictures the first screen paints, not all of them.
+    Drawn& drawn = m_drawn[slot(name)];
+    if (drawn.picture.isNull()) {
+        Q_ASSERT_X(qobject_cast<QGuiApplication*>(QCoreApplication::instance()), "Graphics",
+                   "pixmaps need a QGuiApplication");
+        drawn.picture = QPixmap::fromImage(std::visit(Draw{1.0}, name));
+    }
+    return drawn;
 }
 
-const QPixmap& Graphics::Leaf(int index) const
+const QPixmap& Graphics::picture(PictureName name) const
 {
-    return pick(m_leaf, index, m_none, &catalogue::leaf);
+    return drawn(name).picture;
 }
 
-const QPixmap& Graphics::Tube(int index) const
+// Notes that a ratio is in use, and lets go of every rendition at a ratio no longer recent.
+void Graphics::useRatio(qreal ratio) const
 {
-    return pick(m_tube, index, m_none, &catalogue::tube);
+    auto& recent = m_recentRatios;
+    if (const auto it = std::find(recent.begin(), recent.end(), ratio); it != recent.end()) {
+        std::rotate(it, it + 1, recent.end());
+        return;
+    }
+    recent.push_back(ratio);
+    if (recent.size() <= kRatiosKept)
+        return;
+    const qreal past = recent.front();
+    recent.erase(recent.begin());
+    for (Drawn& drawn : m_drawn)
+        std::erase_if(drawn.renditions, [past](const auto& r) { return r.first == past; });
 }
 
-const QPixmap& Graphics::Syringe(int index) const
+QPixmap Graphics::picture(PictureName name, qreal devicePixelRatio) const
 {
-    return pick(m_syringe, index, m_none, &catalogue::syringe);
+    Drawn& drawn = this->drawn(name);
+    if (devicePixelRatio == 1.0 || devicePixelRatio <= 0.0)
+        return drawn.picture;
+    useRatio(devicePixelRatio);
+    auto& kept = drawn.renditions;
+    const auto it = std::find_if(kept.begin(), kept.end(), [devicePixelRatio](const auto& r) {
+        return r.first == devicePixelRatio;
+    });
+    if (it != kept.end())
+        return it->second;
+    QPixmap rendition = QPixmap::fromImage(std::visit(Draw{devicePixelRatio}, name));
+    rendition.setDevicePixelRatio(devicePixelRatio);
+    kept.emplace_back(devicePixelRatio, rendition);
+    return rendition;
 }
 
-const QPixmap& Graphics::Drip() const
+qint64 Graphics::renditionBytes() const
 {
-    if (m_drip.isNull())
-        m_drip = catalogue::drip();
-    return m_drip;
+    qint64 bytes = 0;
+    for (const Drawn& drawn : m_drawn)
+        for (const auto& [ratio, rendition] : drawn.renditions)
+            bytes += qint64(rendition.width()) * rendition.height() * rendition.depth() / 8;
+    return bytes;
+}
+
+QString Graphics::description(PictureName name) const
+{
+    return std::visit(Describe{}, name);
 }
 
 } // namespace quorvel

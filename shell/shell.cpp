@@ -14,6 +14,7 @@
 #include <QKeySequence>
 #include <QPixmapCache>
 #include <QShortcut>
+#include <QWindow>
 
 namespace quorvel {
 
@@ -92,10 +93,14 @@ void Shell::switchTo(ScreenWindow& screen, ScreenWindow* replaced)
 
 AddedCaptions Shell::designRecord()
 {
-    AddedCaptions record;
-    for (int i = 1; i <= kMineralCount; ++i)
-        record[i] = design().Added(i)->record();
-    return record;
+    return design().record();
+}
+
+QMargins Shell::windowFrame(const QWidget& window)
+{
+    if (m_options.windowFrame)
+        return m_options.windowFrame(window);
+    return window.windowHandle() ? window.windowHandle()->frameMargins() : QMargins();
 }
 
 int Shell::ConfirmQuit()

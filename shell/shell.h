@@ -31,6 +31,9 @@ public:
         // The program's one generator of values in [0, 1). Default: a RandomSource, whose fixed
         // seed draws the same sequence at every start.
         std::function<float()> random;
+        // The frame the window manager draws around a window. Default: what the window system
+        // reports for it.
+        std::function<QMargins(const QWidget& window)> windowFrame;
     };
 
     Shell();
@@ -51,6 +54,7 @@ public:
     int quitIfConfirmed() override;
     AddedCaptions designRecord() override;
     float nextRandom() override { return m_options.random(); }
+    QMargins windowFrame(const QWidget& window) override;
 
     // The one confirmation every way of quitting passes through: 6 Yes, 7 No.
     int ConfirmQuit();

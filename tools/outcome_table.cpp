@@ -7,8 +7,8 @@
 #include "help/help_topics.h"
 #include "model/leaf_rules.h"
 #include "model/outcome_rules.h"
-#include "pictures/descriptions.h"
-#include "results/results_window.h"
+#include "pictures/graphics.h"
+#include "results/measuring_ruler.h"
 #include "shell/translations.h"
 
 #include <QCoreApplication>
@@ -39,11 +39,11 @@ std::string say(const char* text)
     return QCoreApplication::translate("OutcomeTable", text).toStdString();
 }
 
-std::string look(int picture)
+std::string look(std::optional<LeafPicture> picture)
 {
-    if (picture == kLeafUnchanged)
+    if (!picture)
         return say(QT_TRANSLATE_NOOP("OutcomeTable", "the picture an earlier run left"));
-    return descriptions::leaf(picture).toStdString();
+    return Graphics::instance().description(*picture).toStdString();
 }
 
 std::string none()
@@ -72,7 +72,7 @@ std::string missingText(unsigned bits)
 // As the Help and the stem's spoken description write a height: 9.4, or 9,4 in German.
 std::string units(int twips)
 {
-    return ResultsWindow::rulerUnits(twips).toStdString();
+    return MeasuringRuler::units(twips).toStdString();
 }
 
 // Bottom to top, a run of equal leaves told once with its count.
@@ -145,9 +145,9 @@ Possible possibleOutcomes(unsigned bits, bool water)
                 continue;
             draws = std::max(draws, asked);
             possible.stemTwips = outcome.stemTwips;
-            leaves.resize(outcome.leaves.size());
-            for (std::size_t k = 0; k < outcome.leaves.size(); ++k)
-                leaves[k].insert(look(outcome.leaves[k]));
+            leaves.resize(std::size_t(outcome.leavesGrown));
+            for (std::size_t k = 0; k < leaves.size(); ++k)
+                leaves[k].insert(look(outcome.pictures[k]));
         }
     }
     possible.random = draws > 0;
@@ -194,8 +194,8 @@ std::string leafKey()
         << say(QT_TRANSLATE_NOOP("OutcomeTable", "Stem (ruler units)")) << " | "
         << say(QT_TRANSLATE_NOOP("OutcomeTable", "The leaf to look for")) << " |\n"
         << "|---|---|---|\n";
-    out << "| " << none() << " | " << units(possibleOutcomes(0, true).stemTwips) << " | " << look(0)
-        << " |\n";
+    out << "| " << none() << " | " << units(possibleOutcomes(0, true).stemTwips) << " | "
+        << look(LeafPicture::HealthyLeft) << " |\n";
     for (Mineral mineral : kMinerals) {
         const help::ShortageFacts facts = help::shortageFacts(mineral);
         out << "| " << mineralCaption(mineral).toStdString() << " | " << units(facts.stemTwips)

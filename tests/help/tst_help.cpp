@@ -8,7 +8,7 @@
 #include "help/help_window.h"
 #include "model/outcome_rules.h"
 #include "model/ruler_rules.h"
-#include "pictures/descriptions.h"
+#include "pictures/graphics.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -52,16 +52,17 @@ void TestHelp::shortageAsItGrows()
     ScreenFixture f;
     ResultsWindow& r = f.grow(oracle::Given(0b111111).reset(std::size_t(index(missing) - 1)));
     const int grownTwips = int(r.Stem()->y2() - r.Stem()->y1());
-    std::vector<int> grownLeaves;
+    std::vector<LeafPicture> grownLeaves;
     for (int k = 0; k < ResultsWindow::kLeafCount; ++k)
         if (r.Leaf(k)->isVisibleTo(&r))
-            grownLeaves.push_back(
-                testing::storeIndex(&Graphics::Leaf, Graphics::kLeafCount, r.Leaf(k)->picture()));
+            grownLeaves.push_back(std::get<LeafPicture>(r.Leaf(k)->picture()));
 
     const help::ShortageFacts facts = help::shortageFacts(missing);
     QCOMPARE(facts.stemTwips, grownTwips);
     QCOMPARE(facts.leafPictures, grownLeaves);
-    QVERIFY2(facts.symptomPicture >= 2, "the help shows a healthy leaf for a shortage");
+    QVERIFY2(facts.symptomPicture != LeafPicture::HealthyLeft &&
+                 facts.symptomPicture != LeafPicture::HealthyRight,
+             "the help shows a healthy leaf for a shortage");
 
     // The words and the picture the pupil reads.
     QTextDocument document;
@@ -73,7 +74,7 @@ void TestHelp::shortageAsItGrows()
         entry.contains(
             QStringLiteral("stem %1 units long and %2 leaves").arg(units).arg(grownLeaves.size())),
         qPrintable(entry.left(400)));
-    QVERIFY(entry.contains(descriptions::leaf(facts.symptomPicture)));
+    QVERIFY(entry.contains(Graphics::instance().description(facts.symptomPicture)));
     const QVariant picture = document.resource(QTextDocument::ImageResource,
                                                QUrl(help::leafResourceName(facts.symptomPicture)));
     QCOMPARE(picture.value<QPixmap>().devicePixelRatio(), 2.0);
@@ -87,16 +88,18 @@ void TestHelp::whereQuorvelDiffersIsSo()
     const help::ShortageFacts potassium = help::shortageFacts(Mineral::Potassium);
     // Nitrogen's leaf is magnesium's, the one with green veins, on a taller stem than theirs.
     QCOMPARE(nitrogen.symptomPicture, help::shortageFacts(Mineral::Magnesium).symptomPicture);
-    QVERIFY(descriptions::leaf(nitrogen.symptomPicture).endsWith(QStringLiteral("green veins")));
+    QVERIFY(Graphics::instance()
+                .description(nitrogen.symptomPicture)
+                .endsWith(QStringLiteral("green veins")));
     for (Mineral shorter : {Mineral::Magnesium, Mineral::Iron})
         QVERIFY(nitrogen.stemTwips > help::shortageFacts(shorter).stemTwips);
     // Potassium spots every leaf, the youngest at the top too.
-    for (int picture : potassium.leafPictures)
-        QCOMPARE(picture / 2, potassium.symptomPicture / 2);
+    for (LeafPicture picture : potassium.leafPictures)
+        QCOMPARE(int(picture) / 2, int(potassium.symptomPicture) / 2);
     // Without water the stem still grows a little, and no leaf at all.
     const Outcome dry = outcomeOf(recordMissing(0), false, [] { return 0.0f; });
     QVERIFY(dry.stemTwips > 0);
-    QVERIFY(dry.leaves.empty());
+    QCOMPARE(dry.leavesGrown, 0);
 
     QTextDocument document;
     help::fillDocument(document, help::HelpTopic::Minerals, 1.0);
@@ -142,7 +145,8 @@ void TestHelp::f1LeavesTheExperimentAlone()
     const auto unchanged = [&] {
         return ZELCOR1::TubeState == kTubeWaterAndMinerals &&
                f.design().Added(Mineral::Iron)->text() == QStringLiteral("Yes") &&
-               (!onResults || (f.results().PlacingRuler() && f.results().Stem()->isVisible()));
+               (!onResults ||
+                (testing::placingRuler(f.results()) && f.results().Stem()->isVisible()));
     };
     QVERIFY(unchanged());
 

@@ -24,6 +24,12 @@ AddedCaptions captionsFor(oracle::Given given)
         captions[i] = given.test(i - 1) ? "Yes" : "No";
     return captions;
 }
+
+// A chosen leaf picture by its number, as the oracle writes it; -1 where the leaf is left alone.
+int number(const std::optional<LeafPicture>& picture)
+{
+    return picture ? int(*picture) : -1;
+}
 } // namespace
 
 class TestModel : public QObject {
@@ -166,8 +172,8 @@ void TestModel::captionsOtherThanYesOrNo()
     QCOMPARE(int(computeGrowth(captions, kGrowthLimitTable, kTrue)), 70);
     LeafSymptomRules rules;
     const LeafChoice choice = rules.choose(captions, [] { return 0.0f; });
-    for (int picture : choice)
-        QCOMPARE(picture, kLeafUnchanged);
+    for (const std::optional<LeafPicture>& picture : choice)
+        QVERIFY(!picture);
 }
 
 void TestModel::leafChoiceFollowsWhatWasLeftOut_data()
@@ -191,7 +197,7 @@ void TestModel::leafChoiceFollowsWhatWasLeftOut()
     });
     const oracle::LeafPictures expected = oracle::leafPictures(given);
     for (int k = 0; k < 6; ++k)
-        QCOMPARE(choice[k], expected.picture[k]);
+        QCOMPARE(number(choice[k]), expected.picture[k]);
 }
 
 void TestModel::mixtureDrawsOnlyMissingMinerals()
@@ -206,15 +212,16 @@ void TestModel::mixtureDrawsOnlyMissingMinerals()
         for (int run = 0; run < 200; ++run) {
             const LeafChoice choice =
                 rules.choose(captionsFor(given), [&random] { return random.next(); });
-            QCOMPARE(choice[5], kLeafUnchanged);
+            QVERIFY(!choice[5]);
             int first = 0, second = 0;
             for (int mineral = 1; mineral <= 4; ++mineral) {
                 const auto one = oracle::drawOnePictures(mineral);
-                if (choice[0] == one[0] && choice[2] == one[1] && choice[4] == one[2] &&
-                    oracle::missing(given, mineral))
+                if (number(choice[0]) == one[0] && number(choice[2]) == one[1] &&
+                    number(choice[4]) == one[2] && oracle::missing(given, mineral))
                     first = mineral;
                 const auto two = oracle::drawTwoPictures(mineral);
-                if (choice[1] == two[0] && choice[3] == two[1] && oracle::missing(given, mineral))
+                if (number(choice[1]) == two[0] && number(choice[3]) == two[1] &&
+                    oracle::missing(given, mineral))
                     second = mineral;
             }
             QVERIFY2(first != 0 && second != 0, oracle::describe(given, true).c_str());

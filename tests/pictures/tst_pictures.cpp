@@ -1,7 +1,6 @@
 // Checks the pictures for the properties the screens and the pupils rely on.
 #include "pictures/drawings.h"
 #include "pictures/graphics.h"
-#include "pictures/picture_catalogue.h"
 
 #include <QPainter>
 #include <QSet>
@@ -90,9 +89,9 @@ QList<Drawn> allDrawings()
     QList<Drawn> all;
     for (const int i : {0, 2, 4, 6, 8, 10, 12, 14})
         all.append({"leaf", [i](double s) { return drawings::leaf(i, s); }, QSize(70, 70)});
-    for (int i = 0; i < Graphics::kTubeCount; ++i)
+    for (int i = 0; i < kTubePictureCount; ++i)
         all.append({"tube", [i](double s) { return drawings::tube(i, s); }, QSize(58, 177)});
-    for (int i = 0; i < Graphics::kSyringeCount; ++i)
+    for (int i = 0; i < kSyringePictureCount; ++i)
         all.append({"syringe", [i](double s) { return drawings::syringe(i, s); }, QSize(84, 80)});
     all.append({"drip", &drawings::drip, QSize(5, 6)});
     all.append({"blacked-out tube", &drawings::blackedOutTube, QSize(58, 177)});
@@ -113,74 +112,59 @@ class TestPictures : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Must run first: every later test makes the store.
-    void storeIsCreatedOnFirstUse()
+    void oneStore()
     {
-        QVERIFY(!Graphics::exists());
         const Graphics& store = Graphics::instance();
-        QVERIFY(Graphics::exists());
         QCOMPARE(&Graphics::instance(), &store);
     }
 
     void storeHandsOutTheDrawings_data()
     {
-        QTest::addColumn<QPixmap>("picture");
+        QTest::addColumn<PictureName>("name");
         QTest::addColumn<QImage>("drawing");
-        const Graphics& store = Graphics::instance();
-        for (int i = 0; i < Graphics::kLeafCount; ++i)
-            QTest::addRow("leaf %d", i) << store.Leaf(i) << drawings::leaf(i);
-        for (int i = 0; i < Graphics::kTubeCount; ++i)
-            QTest::addRow("tube %d", i) << store.Tube(i) << drawings::tube(i);
-        for (int i = 0; i < Graphics::kSyringeCount; ++i)
-            QTest::addRow("syringe %d", i) << store.Syringe(i) << drawings::syringe(i);
-        QTest::newRow("drip") << store.Drip() << drawings::drip();
+        for (int i = 0; i < kLeafPictureCount; ++i)
+            QTest::addRow("leaf %d", i) << PictureName(LeafPicture(i)) << drawings::leaf(i);
+        for (int i = 0; i < kTubePictureCount; ++i)
+            QTest::addRow("tube %d", i) << PictureName(TubePicture(i)) << drawings::tube(i);
+        for (int i = 0; i < kSyringePictureCount; ++i)
+            QTest::addRow("syringe %d", i)
+                << PictureName(SyringePicture(i)) << drawings::syringe(i);
+        QTest::newRow("drip") << PictureName(SinglePicture::Drip) << drawings::drip();
+        QTest::newRow("blacked-out tube")
+            << PictureName(SinglePicture::BlackedOutTube) << drawings::blackedOutTube();
+        QTest::newRow("cutting") << PictureName(SinglePicture::CuttingInTube)
+                                 << drawings::cuttingInTube();
+        QTest::newRow("ruler") << PictureName(SinglePicture::Ruler) << drawings::ruler();
     }
 
     void storeHandsOutTheDrawings()
     {
-        QFETCH(QPixmap, picture);
+        QFETCH(PictureName, name);
         QFETCH(QImage, drawing);
-        QCOMPARE(picture.toImage(), drawing);
+        QCOMPARE(Graphics::instance().picture(name).toImage(), drawing);
     }
 
     void takingAPictureTwiceSharesOneImage()
     {
         const Graphics& store = Graphics::instance();
-        const qint64 before = store.Leaf(3).cacheKey();
-        const QPixmap first = store.Leaf(3);
-        const QPixmap second = store.Leaf(3);
+        const qint64 before = store.picture(LeafPicture::PaleYellowRight).cacheKey();
+        const QPixmap first = store.picture(LeafPicture::PaleYellowRight);
+        const QPixmap second = store.picture(LeafPicture::PaleYellowRight);
         QCOMPARE(first.cacheKey(), second.cacheKey());
-        QCOMPARE(store.Leaf(3).cacheKey(), before);
-        QVERIFY(store.Leaf(3).cacheKey() != store.Leaf(2).cacheKey());
-    }
-
-    void outOfRangeIndexGivesNullPixmap_data()
-    {
-        QTest::addColumn<QPixmap>("picture");
-        const Graphics& store = Graphics::instance();
-        QTest::newRow("leaf -1") << store.Leaf(-1);
-        QTest::newRow("leaf 16") << store.Leaf(Graphics::kLeafCount);
-        QTest::newRow("tube -1") << store.Tube(-1);
-        QTest::newRow("tube 4") << store.Tube(Graphics::kTubeCount);
-        QTest::newRow("syringe -1") << store.Syringe(-1);
-        QTest::newRow("syringe 4") << store.Syringe(Graphics::kSyringeCount);
-    }
-
-    void outOfRangeIndexGivesNullPixmap()
-    {
-        QFETCH(QPixmap, picture);
-        QVERIFY(picture.isNull());
+        QCOMPARE(store.picture(LeafPicture::PaleYellowRight).cacheKey(), before);
+        QVERIFY(store.picture(LeafPicture::PaleYellowRight).cacheKey() !=
+                store.picture(LeafPicture::PaleYellowLeft).cacheKey());
     }
 
     void sizes_data()
     {
         QTest::addColumn<QImage>("picture");
         QTest::addColumn<QSize>("size");
-        for (int i = 0; i < Graphics::kLeafCount; ++i)
+        for (int i = 0; i < kLeafPictureCount; ++i)
             QTest::addRow("leaf %d", i) << drawings::leaf(i) << QSize(70, 70);
-        for (int i = 0; i < Graphics::kTubeCount; ++i)
+        for (int i = 0; i < kTubePictureCount; ++i)
             QTest::addRow("tube %d", i) << drawings::tube(i) << QSize(58, 177);
-        for (int i = 0; i < Graphics::kSyringeCount; ++i)
+        for (int i = 0; i < kSyringePictureCount; ++i)
             QTest::addRow("syringe %d", i) << drawings::syringe(i) << QSize(84, 80);
         QTest::newRow("drip") << drawings::drip() << QSize(5, 6);
         QTest::newRow("blacked-out tube") << drawings::blackedOutTube() << QSize(58, 177);
@@ -218,7 +202,7 @@ private Q_SLOTS:
         QTest::newRow("tube 3") << drawings::tube(3) << QList{kWhite, kBlack};
         const QList<QRgb> syringe{kWhite, kBlack, kGrey, kLightGrey};
         QTest::newRow("syringe 0") << drawings::syringe(0) << syringe;
-        for (int i = 1; i < Graphics::kSyringeCount; ++i)
+        for (int i = 1; i < kSyringePictureCount; ++i)
             QTest::addRow("syringe %d", i) << drawings::syringe(i) << (syringe + QList{kBlue});
         QTest::newRow("drip") << drawings::drip() << QList{kWhite, kBlueViolet};
         QTest::newRow("blacked-out tube") << drawings::blackedOutTube() << QList{kWhite, kBlack};
@@ -238,7 +222,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QImage>("leaf");
         QTest::addColumn<QImage>("expected");
-        for (int odd = 1; odd < Graphics::kLeafCount; odd += 2) {
+        for (int odd = 1; odd < kLeafPictureCount; odd += 2) {
             QTest::addRow("%d mirrors %d", odd, odd - 1)
                 << drawings::leaf(odd) << drawings::leaf(odd - 1).mirrored(true, false);
         }
@@ -426,7 +410,7 @@ private Q_SLOTS:
     void syringeFillsFromTheNeedle()
     {
         int previous = -1;
-        for (int i = 0; i < Graphics::kSyringeCount; ++i) {
+        for (int i = 0; i < kSyringePictureCount; ++i) {
             const QImage image = drawings::syringe(i);
             const int blue = countColour(image, kBlue);
             QVERIFY(i == 0 ? blue == 0 : blue > previous);
@@ -576,7 +560,7 @@ private Q_SLOTS:
         constexpr double kScale = 2.0;
         QTest::addColumn<QImage>("leaf");
         QTest::addColumn<QImage>("expected");
-        for (int odd = 1; odd < Graphics::kLeafCount; odd += 2) {
+        for (int odd = 1; odd < kLeafPictureCount; odd += 2) {
             QTest::addRow("%d mirrors %d", odd, odd - 1)
                 << drawings::leaf(odd, kScale)
                 << drawings::leaf(odd - 1, kScale).mirrored(true, false);
@@ -624,78 +608,63 @@ private Q_SLOTS:
     void storeDescriptions_data()
     {
         // Pictures that look alike to a listener share their words; pictures that look different
-        // never do, and a pixmap the catalogue did not make has none.
-        QTest::addColumn<QPixmap>("picture");
-        QTest::addColumn<QPixmap>("sameWordsAs");
+        // never do.
+        QTest::addColumn<PictureName>("picture");
+        QTest::addColumn<PictureName>("sameWordsAs");
         QTest::addColumn<bool>("same");
-        const Graphics& store = Graphics::instance();
-        for (int i = 0; i + 1 < Graphics::kLeafCount; i += 2) {
+        for (int i = 0; i + 1 < kLeafPictureCount; i += 2) {
             QTest::addRow("leaf %d and its mirror", i)
-                << store.Leaf(i) << store.Leaf(i + 1) << true;
-            if (i + 2 < Graphics::kLeafCount)
+                << PictureName(LeafPicture(i)) << PictureName(LeafPicture(i + 1)) << true;
+            if (i + 2 < kLeafPictureCount)
                 QTest::addRow("leaf %d and %d", i, i + 2)
-                    << store.Leaf(i) << store.Leaf(i + 2) << false;
+                    << PictureName(LeafPicture(i)) << PictureName(LeafPicture(i + 2)) << false;
         }
-        for (int i = 0; i + 1 < Graphics::kTubeCount; ++i)
+        for (int i = 0; i + 1 < kTubePictureCount; ++i)
             QTest::addRow("tube %d and %d", i, i + 1)
-                << store.Tube(i) << store.Tube(i + 1) << false;
-        for (int i = 0; i + 1 < Graphics::kSyringeCount; ++i)
+                << PictureName(TubePicture(i)) << PictureName(TubePicture(i + 1)) << false;
+        for (int i = 0; i + 1 < kSyringePictureCount; ++i)
             QTest::addRow("syringe %d and %d", i, i + 1)
-                << store.Syringe(i) << store.Syringe(i + 1) << false;
-        QTest::newRow("a copy") << QPixmap(store.Tube(3)) << store.Tube(3) << true;
-        QTest::newRow("the drop and a tube") << store.Drip() << store.Tube(0) << false;
+                << PictureName(SyringePicture(i)) << PictureName(SyringePicture(i + 1)) << false;
+        QTest::newRow("the drop and a tube")
+            << PictureName(SinglePicture::Drip) << PictureName(TubePicture::Empty) << false;
+        QTest::newRow("the two tubes of the screens") << PictureName(SinglePicture::BlackedOutTube)
+                                                      << PictureName(TubePicture::Empty) << false;
     }
 
     void storeDescriptions()
     {
-        QFETCH(QPixmap, picture);
-        QFETCH(QPixmap, sameWordsAs);
+        QFETCH(PictureName, picture);
+        QFETCH(PictureName, sameWordsAs);
         QFETCH(bool, same);
-        QVERIFY(!catalogue::description(picture).isEmpty());
-        QVERIFY(!catalogue::description(sameWordsAs).isEmpty());
-        QCOMPARE(catalogue::description(picture) == catalogue::description(sameWordsAs), same);
-    }
-
-    void picturesWithoutWords_data()
-    {
-        QTest::addColumn<QPixmap>("picture");
-        QTest::newRow("not from the catalogue") << QPixmap::fromImage(drawings::tube(3));
-        QTest::newRow("out of range") << Graphics::instance().Leaf(-1);
-        QTest::newRow("null") << QPixmap();
-    }
-
-    void picturesWithoutWords()
-    {
-        QFETCH(QPixmap, picture);
-        QVERIFY(catalogue::description(picture).isEmpty());
+        QVERIFY(!Graphics::instance().description(picture).isEmpty());
+        QVERIFY(!Graphics::instance().description(sameWordsAs).isEmpty());
+        QCOMPARE(Graphics::instance().description(picture) ==
+                     Graphics::instance().description(sameWordsAs),
+                 same);
     }
 
     void sharpRenditions()
     {
         const Graphics& store = Graphics::instance();
-        const QPixmap leaf = store.Leaf(8);
-        // At 1x the picture itself; the store's identity never changes.
-        QCOMPARE(catalogue::sharp(leaf, 1.0).cacheKey(), leaf.cacheKey());
-        const QPixmap twice = catalogue::sharp(leaf, 2.0);
+        const QPixmap leaf = store.picture(LeafPicture::SpottedLeft);
+        // At 1x the picture itself; the store's picture never changes.
+        QCOMPARE(store.picture(LeafPicture::SpottedLeft, 1.0).cacheKey(), leaf.cacheKey());
+        const QPixmap twice = store.picture(LeafPicture::SpottedLeft, 2.0);
         QCOMPARE(twice.devicePixelRatio(), 2.0);
         QCOMPARE(twice.size(), QSize(140, 140));
         QCOMPARE(twice.toImage(), drawings::leaf(8, 2.0).convertToFormat(twice.toImage().format()));
-        QCOMPARE(catalogue::sharp(leaf, 2.0).cacheKey(), twice.cacheKey());
-        QCOMPARE(store.Leaf(8).cacheKey(), leaf.cacheKey());
-        QCOMPARE(catalogue::sharp(leaf, 1.5).size(), QSize(105, 105));
+        QCOMPARE(store.picture(LeafPicture::SpottedLeft, 2.0).cacheKey(), twice.cacheKey());
+        QCOMPARE(store.picture(LeafPicture::SpottedLeft).cacheKey(), leaf.cacheKey());
+        QCOMPARE(store.picture(LeafPicture::SpottedLeft, 1.5).size(), QSize(105, 105));
         // Renditions are kept for the three ratios asked for most recently, by any picture: a
         // leaf no longer shown lets go of its rendition once three other ratios have come.
-        const QPixmap tube = store.Tube(0);
         for (const qreal ratio : {1.25, 1.75, 2.5})
-            QVERIFY(!catalogue::sharp(tube, ratio).isNull());
-        QCOMPARE(catalogue::sharp(tube, 1.75).cacheKey(), catalogue::sharp(tube, 1.75).cacheKey());
-        const QPixmap again = catalogue::sharp(leaf, 2.0);
+            QVERIFY(!store.picture(TubePicture::Empty, ratio).isNull());
+        QCOMPARE(store.picture(TubePicture::Empty, 1.75).cacheKey(),
+                 store.picture(TubePicture::Empty, 1.75).cacheKey());
+        const QPixmap again = store.picture(LeafPicture::SpottedLeft, 2.0);
         QVERIFY(again.cacheKey() != twice.cacheKey());
         QCOMPARE(again.toImage(), twice.toImage());
-        // A pixmap the catalogue did not make is shown as it is.
-        const QPixmap stranger = QPixmap::fromImage(drawings::leaf(8));
-        QCOMPARE(catalogue::sharp(stranger, 2.0).cacheKey(), stranger.cacheKey());
-        QVERIFY(catalogue::sharp(QPixmap(), 2.0).isNull());
     }
 
     void icon()

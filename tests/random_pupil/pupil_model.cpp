@@ -72,7 +72,7 @@ PupilModel::PupilModel()
     resultsAdded[0] = QStringLiteral("Added");
     for (std::size_t k = 0; k < leafAt.size(); ++k)
         leafAt[k] = QPointF(results::kLeafAtCreation[k][0], results::kLeafAtCreation[k][1]);
-    leafPicture.fill(-1);
+    leafPicture = {0, 1, 0, 1, 0, 1}; // the healthy pair, as created
 }
 
 void PupilModel::start()

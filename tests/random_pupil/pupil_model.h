@@ -58,8 +58,8 @@ public:
     // Time passing long enough for the refill tick to have come (well over 500 ms).
     void waitedForTick();
 
-    // A key on the Results screen while placing: an arrow (Shift for the large step), Return,
-    // Space or Escape. False when the key is not the placing's.
+    // A key on the Results screen while placing: an arrow (Shift for one pixel), Return, Space
+    // or Escape. False when the key is not the placing's.
     // drawn: where the pupil sees the outline's corner, or the ruler's while no outline is out,
     // in pixels; a step with Shift moves it one pixel from there.
     bool placingKey(int key, bool shift, QPoint drawn);
@@ -108,7 +108,7 @@ public:
     std::array<QString, 7> resultsAdded;
     std::array<bool, 6> leafShown{};
     std::array<QPointF, 6> leafAt;  // twips
-    std::array<int, 6> leafPicture; // store index, or -1 for the picture it was created with
+    std::array<int, 6> leafPicture; // the number of the leaf picture shown
     bool stemShown = true;
     std::optional<int> stemTop; // twips; empty while the stem is as created
     std::optional<int> growth;

@@ -4,7 +4,6 @@
 #include "controls/pointer_shape.h"
 #include "help/help_window.h"
 #include "model/experiment_state.h"
-#include "pictures/graphics.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -507,8 +506,8 @@ void RandomPupil::keyOnFocus(Qt::Key key, bool shift)
     QPoint drawn;
     if (m_fixture.shell->resultsLoaded()) {
         const ResultsWindow& results = m_fixture.results();
-        const auto* outline = results.findChild<QRubberBand*>();
-        drawn = outline && outline->isVisible() ? outline->pos() : results.Ruler()->pos();
+        const QRubberBand* outline = testing::rulerOutline(results);
+        drawn = outline ? outline->pos() : results.Ruler()->pos();
     }
     QTest::keyClick(focus, key, modifiers);
     // While the ruler is being placed, the arrows, Return, Space and Escape place it.
@@ -779,7 +778,7 @@ QString RandomPupil::check() const
     const auto yesNo = [](bool given) {
         return QCoreApplication::translate("RecordTable", given ? "Yes" : "No");
     };
-    const quorvel::Graphics& store = quorvel::Graphics::instance();
+    using testing::shownNumber;
     const PupilModel& m = m_model;
     DesignWindow& d = m_fixture.shell->design();
 
@@ -798,8 +797,7 @@ QString RandomPupil::check() const
                                                            .arg(m.tubeState));
     expect(quorvel::ZELCOR1::WaterAdded == (m.water ? -1 : 0), QStringLiteral("WaterAdded"));
     expect(quorvel::ZELCOR1::CuttingAdded == (m.cutting ? -1 : 0), QStringLiteral("CuttingAdded"));
-    expect(d.TTube()->picture().cacheKey() ==
-               store.Tube(PupilModel::tubePicture(m.tubeState)).cacheKey(),
+    expect(shownNumber<quorvel::TubePicture>(d.TTube()) == PupilModel::tubePicture(m.tubeState),
            QStringLiteral("the tube picture does not show TubeState %1").arg(m.tubeState));
     for (int i = 1; i <= 6; ++i) {
         const QString caption = d.Added(i)->text();
@@ -823,18 +821,17 @@ QString RandomPupil::check() const
         d.Drip()->top() == float(m.dripTop),
         QStringLiteral("the drop stopped at %1, expected %2").arg(d.Drip()->top()).arg(m.dripTop));
     expect(d.AniTimer().isActive() == m.aniTimerActive, QStringLiteral("AniTimer enabled"));
-    const qint64 syringe = d.Syringe()->picture().cacheKey();
+    const int syringe = shownNumber<quorvel::SyringePicture>(d.Syringe());
     if (m.syringe == PupilModel::Syringe::Full) {
-        expect(syringe == store.Syringe(3).cacheKey(), QStringLiteral("the syringe is not full"));
+        expect(syringe == 3, QStringLiteral("the syringe is not full"));
     } else {
         // Pressed until the first tick, 500 ms after the dose; a little earlier is still pressed.
         const bool tickCannotHaveCome = m_clock.elapsed() - m.pressedAtMs < 400;
-        expect(syringe == store.Syringe(2).cacheKey() ||
-                   (!tickCannotHaveCome && syringe == store.Syringe(3).cacheKey()),
+        expect(syringe == 2 || (!tickCannotHaveCome && syringe == 3),
                QStringLiteral("the syringe is not pressed"));
     }
 
-    const quorvel::PointerShape pointer = quorvel::pointerShape();
+    const quorvel::PointerShape pointer = testing::pointerShape();
     if (m.screen == Screen::Design || !m.placing) {
         expect(pointer == quorvel::PointerShape::Default,
                QStringLiteral("pointer not the default"));
@@ -889,9 +886,8 @@ QString RandomPupil::check() const
         expect(QPointF(leaf->left(), leaf->top()) == m.leafAt[std::size_t(k)],
                QStringLiteral("Leaf(%1) at %2,%3").arg(k).arg(leaf->left()).arg(leaf->top()));
         const int picture = m.leafPicture[std::size_t(k)];
-        if (picture >= 0)
-            expect(leaf->picture().cacheKey() == store.Leaf(picture).cacheKey(),
-                   QStringLiteral("Leaf(%1) does not show picture %2").arg(k).arg(picture));
+        expect(shownNumber<quorvel::LeafPicture>(leaf) == picture,
+               QStringLiteral("Leaf(%1) does not show picture %2").arg(k).arg(picture));
     }
     expect(r.Ruler()->isVisibleTo(&r) == m.rulerShown, QStringLiteral("ruler visibility"));
     // Unrounded twips from pixels at a scale: equal to within a hundredth of a twip.
@@ -902,22 +898,19 @@ QString RandomPupil::check() const
                .arg(r.Ruler()->top())
                .arg(m.rulerLeft)
                .arg(m.rulerTop));
-    expect(r.PlacingRuler() == m.placing,
-           QStringLiteral("PlacingRuler is %1").arg(r.PlacingRuler()));
-    expect(!r.dragging(), QStringLiteral("a drag outlived its release"));
-    const auto* outline = r.findChild<QRubberBand*>();
-    // Only the keyboard's outline may stay, while placing, where the keys put it.
-    const QPointF shownOutline = r.keyboardOutline().value_or(QPointF());
-    expect(r.keyboardOutline().has_value() == m.outline.has_value() &&
-               (!m.outline || (near(float(shownOutline.x()), float(m.outline->x())) &&
-                               near(float(shownOutline.y()), float(m.outline->y())))),
-           QStringLiteral("keyboard outline at %1,%2, the model's at %3,%4")
-               .arg(shownOutline.x())
-               .arg(shownOutline.y())
-               .arg(m.outline.value_or(QPointF()).x())
-               .arg(m.outline.value_or(QPointF()).y()));
-    expect((outline && outline->isVisible()) == m.outline.has_value(),
-           QStringLiteral("the outline is shown: %1").arg(outline && outline->isVisible()));
+    // No drag outlives its release: only the keyboard's outline may stay, while placing, where
+    // the keys put it.
+    const QRubberBand* outline = testing::rulerOutline(r);
+    expect(bool(outline) == m.outline.has_value(),
+           QStringLiteral("the outline is shown: %1").arg(bool(outline)));
+    if (outline && m.outline) {
+        const QPoint expected = r.twipsFrame().point(m.outline->x(), m.outline->y());
+        expect(outline->pos() == expected, QStringLiteral("outline at %1,%2, expected %3,%4")
+                                               .arg(outline->x())
+                                               .arg(outline->y())
+                                               .arg(expected.x())
+                                               .arg(expected.y()));
+    }
     return wrong.join(QStringLiteral("; "));
 }
 

@@ -136,10 +136,10 @@ void TestRandomPupil::pressOnAButtonNeverPlacesTheRuler()
     testing::ScreenFixture::click(f.design().Cmd_Button(quorvel::DesignCommand::SeeResults));
     quorvel::ResultsWindow& w = f.results();
     testing::ScreenFixture::click(w.Cmd_Button(quorvel::ResultsCommand::MoveRuler));
-    QVERIFY(w.PlacingRuler());
+    QVERIFY(testing::placingRuler(w));
     const QPoint onButton = w.Cmd_Button(quorvel::ResultsCommand(command))->geometry().center();
     QTest::mouseClick(w.windowHandle(), Qt::MouseButton(mouseButton), {}, onButton);
-    QVERIFY(w.PlacingRuler());
+    QVERIFY(testing::placingRuler(w));
     QVERIFY(!w.Ruler()->isVisible());
     QCOMPARE(w.Ruler()->left(), 8640.0f);
     QCOMPARE(f.asked, 0);

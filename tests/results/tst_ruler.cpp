@@ -8,6 +8,9 @@
 #include <QRubberBand>
 
 using namespace quorvel;
+using testing::placingRuler;
+using testing::pointerShape;
+using testing::rulerOutline;
 using testing::ScreenFixture;
 
 namespace {
@@ -84,10 +87,10 @@ void TestRuler::placingPress()
                                                         : pixels(6500, 3300); // Leaf(0)
     const QRect before = w.Ruler()->geometry();
     ScreenFixture::click(w.Cmd_Button(ResultsCommand::MoveRuler));
-    QVERIFY(w.PlacingRuler());
+    QVERIFY(placingRuler(w));
     QVERIFY(!w.Ruler()->isVisible());
     pressAt(w, at, Qt::MouseButton(button));
-    QCOMPARE(!w.PlacingRuler(), placed);
+    QCOMPARE(!placingRuler(w), placed);
     QCOMPARE(w.Ruler()->isVisible(), placed);
     if (placed) {
         QCOMPARE(w.Ruler()->pos(), at); // its top-left corner at the press
@@ -118,10 +121,10 @@ void TestRuler::placingCycleAndPointer()
     QCOMPARE(pointerShape(), PointerShape::Crosshair);
     ScreenFixture::click(
         w.Cmd_Button(ResultsCommand::MoveRuler)); // a second Move ruler changes nothing
-    QVERIFY(w.PlacingRuler());
+    QVERIFY(placingRuler(w));
     QCOMPARE(pointerShape(), PointerShape::Crosshair);
     pressAt(w, pixels(5400, 4800), Qt::LeftButton);
-    QVERIFY(!w.PlacingRuler());
+    QVERIFY(!placingRuler(w));
     QCOMPARE(pointerShape(), PointerShape::Default);
     QCOMPARE(w.Ruler()->left(), 5400.0f);
 }
@@ -134,11 +137,11 @@ void TestRuler::placingStaysArmedThroughCommands()
     f.answers = {kAnswerNo};
     ScreenFixture::click(w.Cmd_Button(ResultsCommand::Quit));
     QCOMPARE(f.asked, 1);
-    QVERIFY(w.PlacingRuler());
+    QVERIFY(placingRuler(w));
     ScreenFixture::closeWindow(&w);
     QCOMPARE(f.asked, 2);
     QVERIFY(w.isVisible());
-    QVERIFY(w.PlacingRuler());
+    QVERIFY(placingRuler(w));
     for (int k = 0; k < 6; ++k)
         QVERIFY(w.Leaf(k)->isVisible()); // the plant as it was
 }
@@ -153,7 +156,7 @@ void TestRuler::leavingWhilePlacing()
     // No stray crosshair over the Design screen.
     QCOMPARE(pointerShape(), PointerShape::Default);
     ScreenFixture::click(f.design().Cmd_Button(DesignCommand::SeeResults));
-    QVERIFY(!w.PlacingRuler());
+    QVERIFY(!placingRuler(w));
     QVERIFY(w.Ruler()->isVisible());
     QCOMPARE(w.Ruler()->left(), 8640.0f);
 }
@@ -182,17 +185,15 @@ void TestRuler::drag()
     const QPoint start = w.Ruler()->pos();
     QWindow* window = w.windowHandle();
     QTest::mousePress(window, Qt::RightButton, {}, start + grab);
-    QVERIFY(w.dragging());
-    auto* outline = w.findChild<QRubberBand*>();
-    QVERIFY(outline && outline->isVisible());
+    const QRubberBand* outline = rulerOutline(w);
+    QVERIFY(outline);
     const QPoint middle = (start + grab + drop) / 2;
     QTest::mouseMove(window, middle);
     QCOMPARE(outline->pos(), middle - grab); // the outline follows, the ruler stays put
     QCOMPARE(w.Ruler()->pos(), start);
     QTest::mouseMove(window, drop);
     QTest::mouseRelease(window, Qt::RightButton, {}, drop);
-    QVERIFY(!w.dragging());
-    QVERIFY(!outline->isVisible());
+    QVERIFY(!rulerOutline(w));
     if (moved) {
         QCOMPARE(w.Ruler()->left(), float((drop.x() - grab.x()) * 15));
         QCOMPARE(w.Ruler()->top(), float((drop.y() - grab.y()) * 15));
@@ -229,11 +230,6 @@ void TestRuler::newExperimentHidesLeavesAndKeepsTheRuler()
         QVERIFY(!w.Leaf(k)->isVisibleTo(&w));
     QCOMPARE(w.Stem()->y1(), stemTop); // left as it was until the next growth run
     QCOMPARE(w.Ruler()->left(), 5400.0f);
-    // A command index without a branch does nothing: no question, no switch, no reset.
-    ScreenFixture::click(f.design().AddZelcor(DesignWindow::kWaterButton));
-    w.Cmd_Button_Click(ResultsCommand(3));
-    QCOMPARE(f.asked, 0);
-    QCOMPARE(int(ZELCOR1::TubeState), int(kTubeWaterOnly));
     QVERIFY(f.design().isVisible() && !w.isVisible());
 }
 
@@ -286,6 +282,7 @@ void TestRuler::placingByKeyboard()
     QPushButton* move = w.Cmd_Button(ResultsCommand::MoveRuler);
     ScreenFixture::click(move);
     move->setFocus();
+    std::optional<QPoint> outlineShown; // where the keys last showed the outline
     int presses = 0;
     for (const QString& token : keys.split(QLatin1Char(' '))) {
         if (token == QLatin1String("Move")) { // "Move ruler" again, heard once more
@@ -302,23 +299,22 @@ void TestRuler::placingByKeyboard()
             QTest::keyClick(move, Qt::Key(sequence[0].key()),
                             shift ? Qt::ShiftModifier : Qt::NoModifier);
             ++presses;
-            if (w.keyboardOutline()) {
-                // The outline a drag shows, with its corner where the keys put it.
-                auto* outline = w.findChild<QRubberBand*>();
-                QVERIFY(outline && outline->isVisible());
-                QCOMPARE(outline->pos(), w.twipsFrame().point(w.keyboardOutline()->x(),
-                                                              w.keyboardOutline()->y()));
+            if (const QRubberBand* outline = rulerOutline(w)) {
+                // The outline a drag shows, at the ruler's size.
+                QCOMPARE(outline->size(), w.Ruler()->size());
+                outlineShown = outline->pos();
             }
         }
     }
-    QCOMPARE(w.PlacingRuler(), placing);
+    QCOMPARE(placingRuler(w), placing);
     QCOMPARE(w.Ruler()->isVisible(), !placing);
     QCOMPARE(QPointF(w.Ruler()->left(), w.Ruler()->top()), ruler);
     QCOMPARE(pointerShape(), placing ? PointerShape::Crosshair : PointerShape::Default);
     if (!placing) {
-        QVERIFY(!w.keyboardOutline());
-        const auto* outline = w.findChild<QRubberBand*>();
-        QVERIFY(!outline || !outline->isVisible());
+        QVERIFY(!rulerOutline(w));
+        // Put down where the outline stood.
+        if (outlineShown && !keys.endsWith(QLatin1String("Escape")))
+            QCOMPARE(w.Ruler()->pos(), *outlineShown);
     }
     QVERIFY2(!spoken.isEmpty() && spoken.last().contains(heard), qPrintable(spoken.join('|')));
     // One thing heard for each step: the start of placing and each key.
@@ -353,7 +349,7 @@ void TestRuler::everyPressMovesTheOutline()
         for (int i = 0; i < 12; ++i)
             QTest::keyClick(move, Qt::Key_Left, Qt::ShiftModifier);
         QTest::keyClick(move, Qt::Key_Return);
-        QVERIFY(!w.PlacingRuler());
+        QVERIFY(!placingRuler(w));
     }
     const QPoint ruler = w.Ruler()->pos();
     const float left = w.Ruler()->left();
@@ -362,7 +358,9 @@ void TestRuler::everyPressMovesTheOutline()
         for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}) {
             ScreenFixture::click(move);
             QTest::keyClick(move, key, modifier);
-            const QPoint moved = w.findChild<QRubberBand*>()->pos() - ruler;
+            const QRubberBand* outline = rulerOutline(w);
+            QVERIFY2(outline, qPrintable(QKeySequence(key | modifier).toString()));
+            const QPoint moved = outline->pos() - ruler;
             const QPoint towards = key == Qt::Key_Left    ? QPoint(-1, 0)
                                    : key == Qt::Key_Right ? QPoint(1, 0)
                                    : key == Qt::Key_Up    ? QPoint(0, -1)
@@ -408,11 +406,10 @@ void TestRuler::keyboardLeavesTabOrderAndMouseAlone()
     // A press of the mouse places it as ever, and takes the keyboard's outline away.
     pressAt(w, pixels(5400, 4800), Qt::LeftButton);
     QCOMPARE(w.Ruler()->left(), 5400.0f);
-    QVERIFY(!w.keyboardOutline());
-    QVERIFY(!w.findChild<QRubberBand*>()->isVisible());
+    QVERIFY(!rulerOutline(w));
     // Not placing, the keys are the buttons' own: Space presses the focused one.
     QTest::keyClick(w.Cmd_Button(ResultsCommand::MoveRuler), Qt::Key_Space);
-    QVERIFY(w.PlacingRuler());
+    QVERIFY(placingRuler(w));
 }
 
 void TestRuler::touch_data()
@@ -479,10 +476,8 @@ void TestRuler::touch()
             glass.press(finger, down[finger] = at, &w);
         glass.commit();
     }
-    QCOMPARE(w.PlacingRuler(), placing);
-    QVERIFY(!w.dragging());
-    if (auto* outline = w.findChild<QRubberBand*>())
-        QVERIFY(!outline->isVisible());
+    QCOMPARE(placingRuler(w), placing);
+    QVERIFY(!rulerOutline(w));
     QCOMPARE(w.Ruler()->pos(), ruler);
     QVERIFY(!w.Cmd_Button(ResultsCommand::MoveRuler)->isDown());
 }

@@ -211,8 +211,7 @@ void TestScaledLayout::maximisedFrameNeverResizesTheLayout()
     // maximised. The offscreen platform draws none, so the frame is told to the windows here.
     const QMargins normalFrame(1, 22, 1, 5);
     QMargins frame = normalFrame;
-    ScreenWindow::setFrameProbe([&frame](const QWidget&) { return frame; });
-    ScreenFixture f;
+    ScreenFixture f([&frame](const QWidget&) { return frame; });
     DesignWindow& d = f.design();
     const auto moved = [](QWidget& w) {
         QMoveEvent event(w.pos(), w.pos());
@@ -252,7 +251,6 @@ void TestScaledLayout::maximisedFrameNeverResizesTheLayout()
     w->resize(ownSize);
     moved(*w);
     QCOMPARE(w->twipsFrame(), TwipsFrame());
-    ScreenWindow::setFrameProbe({});
 }
 
 QTEST_MAIN(TestScaledLayout)

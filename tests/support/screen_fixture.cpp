@@ -4,13 +4,14 @@
 #include "controls/pointer_shape.h"
 
 #include <QApplication>
-#include <QCloseEvent>
+#include <QWindow>
 
 namespace testing {
 
-ScreenFixture::ScreenFixture()
+ScreenFixture::ScreenFixture(std::function<QMargins(const QWidget&)> windowFrame)
 {
     quorvel::Shell::Options options;
+    options.windowFrame = std::move(windowFrame);
     options.confirmQuit = [this] {
         ++asked;
         if (answers.empty())
@@ -29,15 +30,6 @@ ScreenFixture::~ScreenFixture()
 {
     shell.reset();
     quorvel::setPointerShape(quorvel::PointerShape::Default);
-}
-
-int storeIndex(StorePicture array, int count, const QPixmap& shown)
-{
-    const quorvel::Graphics& store = quorvel::Graphics::instance();
-    for (int i = 0; i < count; ++i)
-        if ((store.*array)(i).cacheKey() == shown.cacheKey())
-            return i;
-    return -1;
 }
 
 void ScreenFixture::fill(oracle::Given given, bool water, bool cutting)
@@ -66,8 +58,8 @@ void ScreenFixture::click(QWidget* button)
 
 void ScreenFixture::closeWindow(QWidget* window)
 {
-    QCloseEvent event;
-    QApplication::sendEvent(window, &event);
+    // Through the window system's own path, which closes the window unless the close is refused.
+    window->windowHandle()->close();
 }
 
 void ScreenFixture::windowSystemActivation(QWidget* window)

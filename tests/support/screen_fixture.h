@@ -4,6 +4,7 @@
 #include "experiment_oracle.h"
 #include "layout_oracle.h"
 
+#include "controls/pointer_shape.h"
 #include "design/design_window.h"
 #include "model/random_source.h"
 #include "pictures/graphics.h"
@@ -11,6 +12,9 @@
 #include "shell/shell.h"
 #include "shell/translations.h"
 
+#include <QCursor>
+#include <QGuiApplication>
+#include <QRubberBand>
 #include <QTest>
 #include <cmath>
 #include <deque>
@@ -36,9 +40,53 @@ inline QRect twips(const layout::Twips& place)
     return twips(place.left, place.top, place.width, place.height);
 }
 
-// Which picture of a store array a control shows (the same shared image), or -1 for none of them.
-using StorePicture = const QPixmap& (quorvel::Graphics::*)(int) const;
-int storeIndex(StorePicture array, int count, const QPixmap& shown);
+// The number of the picture a control shows among the store's pictures of that kind (a leaf's 0
+// to 15, a tube's 0 to 3), as the behaviour numbers them; -1 for a picture of another kind.
+template <typename Kind> int shownNumber(const quorvel::ImageControl* control)
+{
+    const Kind* shown = std::get_if<Kind>(&control->picture());
+    return shown ? int(*shown) : -1;
+}
+
+// Whether a control shows this picture of the store, and the pixmap the pupil then sees.
+inline bool shows(const quorvel::ImageControl* control, quorvel::PictureName picture)
+{
+    return control->picture() == picture;
+}
+inline const QPixmap& shownPixmap(const quorvel::ImageControl* control)
+{
+    return quorvel::Graphics::instance().picture(control->picture());
+}
+
+// The pointer as the pupil sees it over the program's windows.
+inline quorvel::PointerShape pointerShape()
+{
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    if (!cursor)
+        return quorvel::PointerShape::Default;
+    switch (cursor->shape()) {
+    case Qt::CrossCursor:
+        return quorvel::PointerShape::Crosshair;
+    case Qt::ForbiddenCursor:
+        return quorvel::PointerShape::NoDrop;
+    default:
+        return quorvel::PointerShape::Default;
+    }
+}
+
+// Placing the ruler, as the pupil sees it: the ruler has gone from the screen and the pointer is
+// the crosshair (the no-drop sign over a leaf) until a press or a key puts the ruler down.
+inline bool placingRuler(const quorvel::ResultsWindow& w)
+{
+    return !w.Ruler()->isVisibleTo(&w) && pointerShape() != quorvel::PointerShape::Default;
+}
+
+// The outline of where the ruler would land, while the screen shows one.
+inline const QRubberBand* rulerOutline(const quorvel::ResultsWindow& w)
+{
+    const auto* outline = w.findChild<QRubberBand*>();
+    return outline && outline->isVisibleTo(&w) ? outline : nullptr;
+}
 
 // Installs a language for one test (empty for English) and English again after it.
 struct Language {
@@ -65,7 +113,9 @@ inline void addLanguageRows(WithEnglish english)
 }
 
 struct ScreenFixture {
-    ScreenFixture();
+    // windowFrame stands in for a window manager's frames, which the offscreen platform never
+    // draws; without it the windows have the platform's.
+    explicit ScreenFixture(std::function<QMargins(const QWidget&)> windowFrame = {});
     ~ScreenFixture();
 
     quorvel::DesignWindow& design() { return shell->design(); }
