@@ -34,7 +34,7 @@ cd "$work"
 if [ ! -d src ]; then
     # apt-get source needs a deb-src line: the same mirror and suite as the deb line. A one-line
     # list, so that tools reading the machine's .sources files still find one mirror there.
-    if ! apt-get indextargets --format '$(IDENTIFIER)' 2>/dev/null | grep -qx Sources; then
+    if ! apt-get indextargets --format '$(IDENTIFIER)' 2>/dev/null | grep -x Sources >/dev/null; then
         mirror=$(grep -h -E '^URIs:.*debian/?$' /etc/apt/sources.list.d/*.sources 2>/dev/null \
                  | awk '{print $2; exit}')
         [ -n "$mirror" ] || mirror=$(awk '/^deb .*debian/ {print $2; exit}' /etc/apt/sources.list)
