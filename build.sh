@@ -9,6 +9,10 @@
 #   bash build.sh arm64 [bookworm|trixie]   the Debian package for arm64 (Raspberry Pi) in
 #                                build-arm64/, cross-built in a Debian 12 and a 13 chroot (or the
 #                                one named), its tests under qemu (as root; platforms/arm64)
+#   bash build.sh web            Quorvel for the browser in build-web/site/, built in a Debian 13
+#                                system with its emscripten (made once, most of an hour, into a
+#                                cache folder; as root)
+#   bash build.sh web-test       the same, then its tests in headless Chromium
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -38,6 +42,11 @@ windows_packages=(g++-mingw-w64-x86-64-posix dpkg-dev qt6-base-dev-tools qt6-too
 # For the Windows tests: an X server for the real window, xdotool and ImageMagick to drive and
 # photograph it.
 windows_test_packages=(xvfb xdotool imagemagick)
+
+# For the browser: mmdebstrap makes the Debian 13 system the build runs in. Its tests run in
+# Chromium, driven by puppeteer-core from npm, over the folder served by Python's web server.
+web_packages=(mmdebstrap)
+web_test_packages=(chromium python3 imagemagick)
 
 install_missing() {
     local missing=()
@@ -111,12 +120,33 @@ windows | windows-test)
     [ -d "$WINEPREFIX" ] || /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
     ctest --test-dir build-windows --output-on-failure -j2
     ;;
+web | web-test)
+    install_missing "${packages[@]}" "${web_packages[@]}"
+    if [ "$mode" = web-test ]; then
+        install_missing "${web_test_packages[@]}"
+        # Node.js and npm from Debian, unless the machine has its own.
+        command -v npm >/dev/null || install_missing nodejs npm
+    fi
+    toolchain=$(bash platforms/web/build-toolchain.sh)
+    SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(date -d "$(dpkg-parsechangelog -S Date)" +%s)}
+    export SOURCE_DATE_EPOCH
+    # The icon is drawn by the program's own code, so by a native build of its exporter.
+    configure_and_build build --target quorvel_icon_export -DQUORVEL_WERROR=ON
+    rm -rf build-web/icons
+    build/packaging/quorvel_icon_export build-web/icons 128 256
+    for size in 128 256; do
+        cp "build-web/icons/${size}x${size}/apps/quorvel.png" "build-web/icons/quorvel-$size.png"
+    done
+    bash platforms/web/build-in-toolchain.sh "$toolchain"
+    [ "$mode" = web ] && exit 0
+    exec bash platforms/web/test/run.sh build-web/site
+    ;;
 arm64)
     install_missing mmdebstrap
     exec bash platforms/arm64/cross-build.sh "${@:2}"
     ;;
 *)
-    echo "usage: bash build.sh run|test|windows|windows-test|arm64 [bookworm|trixie]" >&2
+    echo "usage: bash build.sh run|test|windows|windows-test|arm64 [bookworm|trixie]|web|web-test" >&2
     exit 2
     ;;
 esac

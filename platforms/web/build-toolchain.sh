@@ -71,7 +71,6 @@ if [ ! -d src ]; then
 fi
 rm -rf build && mkdir build && cd build
 ../src/configure -prefix /opt/qt-wasm -xplatform wasm-emscripten -qt-host-path /usr ${options[*]} \
-    \
     -- -G Ninja -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
     >configure.log 2>&1
