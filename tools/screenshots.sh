@@ -43,16 +43,43 @@ click() {
     sleep 0.4
 }
 
+# A window's picture, to see when it has stopped changing.
+picture() { import -window "$1" rgb:- 2>/dev/null | md5sum; }
+
+# Waits until a window shows what it will go on showing: the window it replaced (if any) is
+# hidden, and its picture is the same three times running. Under Wine a new window is mapped a
+# second or more before the one it replaces is hidden and it is painted, and until then it shows
+# the old window's pixels; a resized window repaints as late.
+settle() {
+    local window=$1 replaced=${2:-} same=0 previous="" now
+    for _ in $(seq 300); do
+        if [ -n "$replaced" ] && xdotool search --onlyvisible --name . 2>/dev/null \
+                | grep -qx "$replaced"; then
+            sleep 0.1
+            continue
+        fi
+        now=$(picture "$window")
+        if [ "$now" = "$previous" ]; then same=$((same + 1)); else same=0 previous=$now; fi
+        [ "$same" -ge 2 ] && return 0
+        sleep 0.2
+    done
+    echo "screenshots.sh: window $window never settled" >&2
+    return 1
+}
+
 wait_for_window() {
-    local title=$1 search=(--name "$1") pick=(head -n 1)
+    local title=$1 search=(--name "$1") pick=(head -n 1) replaced
     # By class, the newest of the program's windows: the one just shown.
     [ -n "${QUORVEL_WINDOW_CLASS:-}" ] && search=(--class "$QUORVEL_WINDOW_CLASS") pick=(tail -n 1)
+    replaced=$(cat "$scratch/last" 2>/dev/null || true)
     for _ in $(seq 300); do
         if window=$(xdotool search --onlyvisible "${search[@]}" 2>/dev/null | "${pick[@]}") \
             && [ -n "$window" ] && { [ -z "${QUORVEL_WINDOW_CLASS:-}" ] \
-                                     || [ "$window" != "$(cat "$scratch/last" 2>/dev/null)" ]; }; then
+                                     || [ "$window" != "$replaced" ]; }; then
             # By class, the other screen is the window that was not found last.
             echo "$window" >"$scratch/last"
+            [ "$window" = "$replaced" ] && replaced=""
+            settle "$window" "$replaced" || return 1
             echo "$window"
             return 0
         fi
@@ -63,7 +90,7 @@ wait_for_window() {
 }
 
 shoot() {
-    sleep 0.5
+    settle "$1"
     import -window "$1" "$2"
     echo "screenshots.sh: wrote $2"
 }
@@ -115,5 +142,8 @@ shoot "$outcome" "$folder/results-healthy.png"
 # On a classroom projector: the same Results screen in a window of 1920 x 1080, the whole layout
 # drawn larger and centred.
 xdotool windowmove "$outcome" 0 0 windowsize "$outcome" 1920 1080
-sleep 1
+for _ in $(seq 100); do
+    xdotool getwindowgeometry "$outcome" | grep -q 'Geometry: 1920x1080' && break
+    sleep 0.1
+done
 shoot "$outcome" "$folder/results-projector.png"

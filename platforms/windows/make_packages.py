@@ -3,15 +3,19 @@
 folder that `cmake --install` filled. Both come out the same, byte for byte, from the same folder:
 every time stamp is the release's, and every identifier is derived from the version and the files.
    make_packages.py STAGE VERSION EPOCH ICON OUTDIR
-Needs wixl and msibuild (msitools) and faketime.
+Needs wixl and msibuild (msitools) and faketime. The dialogs are in installer_ui.py.
 """
 import hashlib
 import os
 import subprocess
 import sys
+import tempfile
 import uuid
 import zipfile
 from xml.sax.saxutils import quoteattr
+
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+import installer_ui  # noqa: E402
 
 # Never changes: it is how Windows Installer knows that a newer Quorvel replaces an older one.
 UPGRADE_CODE = "9B894963-7E17-43B2-9ECD-8C2CE0FAD12D"
@@ -65,6 +69,8 @@ def wxs(stage, version, icon, files):
     refs = "\n".join(f'      <ComponentRef Id="{c}"/>' for c in components)
     body = "\n".join(directory("", "          "))
     guides = identifier("d", "guides")
+    ui_properties = "\n".join(f'    <Property Id="{name}" Value={quoteattr(value)}/>'
+                               for name, value in installer_ui.PROPERTIES.items())
     return f"""<?xml version="1.0" encoding="utf-8"?>
 <Wix xmlns="http://schemas.microsoft.com/wix/2006/wi">
   <Product Id="{product_code}" Name="Quorvel" Language="1033" Version="{version}"
@@ -79,6 +85,7 @@ def wxs(stage, version, icon, files):
               Value="Free software under the GNU General Public License, version 3 or later: see the licences folder beside the program."/>
     <Property Id="ARPNOMODIFY" Value="1"/>
     <Property Id="ARPNOREPAIR" Value="1"/>
+{ui_properties}
     <Directory Id="TARGETDIR" Name="SourceDir">
       <Directory Id="ProgramFiles64Folder">
         <Directory Id="INSTALLDIR" Name="Quorvel">
@@ -117,7 +124,10 @@ def make_msi(stage, version, epoch, icon, files, out):
     # wixl stamps the present time and a random package code; both are set from the release.
     clock = ["faketime", f"@{epoch}"]
     subprocess.run(clock + ["wixl", "-a", "x64", "-o", out, source], check=True)
-    digest = hashlib.sha256()
+    with open(os.path.join(stage, "licences", "GPL-3.txt"), encoding="utf-8") as f:
+        licence = f.read()
+    # A new package code whenever what the package holds changes: its files or its dialogs.
+    digest = hashlib.sha256(repr(installer_ui.tables(licence)).encode())
     with open(icon, "rb") as f:
         digest.update(f.read())
     for path in files:
@@ -125,8 +135,9 @@ def make_msi(stage, version, epoch, icon, files, out):
         with open(os.path.join(stage, path), "rb") as f:
             digest.update(f.read())
     package_code = "{" + str(uuid.uuid5(NAMESPACE, "package " + version + digest.hexdigest())).upper() + "}"
-    subprocess.run(clock + ["msibuild", out, "-s", "Quorvel", MANUFACTURER, "x64;1033",
-                            package_code], check=True)
+    with tempfile.TemporaryDirectory() as tables:
+        subprocess.run(clock + ["msibuild", out] + installer_ui.msibuild_arguments(tables, licence)
+                       + ["-s", "Quorvel", MANUFACTURER, "x64;1033", package_code], check=True)
 
 
 def make_zip(stage, epoch, files, out, top):

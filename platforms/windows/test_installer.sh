@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# What school IT does with the installer, under Wine: a silent install for the whole machine into
-# a fresh Wine prefix, the installed program started from Program Files and photographed, then a
-# silent uninstall, after which nothing it installed may be left.
+# The installer under Wine, in a fresh Wine prefix. First as someone who opens it: its licence
+# dialog, photographed, where Cancel installs nothing and Install installs Quorvel and ends on a
+# page saying where it is. Then as school IT uses it: a silent install for the whole machine, the
+# installed program started from Program Files and photographed. Each is uninstalled silently,
+# after which nothing it installed may be left.
 #   test_installer.sh QUORVEL.msi SCREENSHOT.png
+# The dialogs' pictures go beside the program's: installer-licence.png, installer-finished.png.
 # Needs wine64, xvfb, xdotool and imagemagick. Exits 77 (CTest's skip) when one is missing.
 set -euo pipefail
 
@@ -41,6 +44,101 @@ check() { "$@" || failures+=("$*"); }
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 registered() { "$wine" reg query "$uninstall_key" /s 2>/dev/null | tr -d '\r'; }
 
+uninstall_cleanly() {
+    echo "msiexec /x $(basename "$msi") /qn"
+    "$wine" msiexec /x "$(windows_path "$msi")" /qn
+    /usr/lib/wine/wineserver -w
+    listing >"$scratch/after"
+    echo "left behind:"
+    comm -13 "$scratch/before" "$scratch/after" | sed 's/^/  + /'
+    check cmp -s "$scratch/before" "$scratch/after"
+    registered >"$scratch/registry"
+    check bash -c "! grep -q 'DisplayName.*Quorvel' '$scratch/registry'"
+    check bash -c "! '$wine' reg query 'HKLM\\Software\\Quorvel' >/dev/null 2>&1"
+}
+
+# The installer's dialogs, found by their title and told apart by their shape; a button is pressed
+# where it is in dialog units (installer_ui.py), scaled to the dialog's window.
+dialogs() { xdotool search --onlyvisible --name '^Quorvel Setup$' 2>/dev/null; }
+pixels() { # a window's width and height
+    xdotool getwindowgeometry "$1" 2>/dev/null | sed -n 's/.*Geometry: \([0-9]*\)x/\1 /p'
+}
+dialog_window() { # WIDTH HEIGHT in dialog units; prints the window once it is painted
+    local width=$1 height=$2 picture="" previous="" across down off
+    for _ in $(seq 150); do
+        for window in $(dialogs); do
+            read -r across down < <(pixels "$window") || continue
+            off=$((across * height / width - down))
+            [ "${off#-}" -le 3 ] || continue
+            # Painted when two pictures of it in a row are the same.
+            picture=$(import -window "$window" rgb:- 2>/dev/null | md5sum)
+            [ "$picture" = "$previous" ] && { echo "$window"; return 0; }
+            previous=$picture
+        done
+        sleep 0.2
+    done
+    return 1
+}
+# Clicks DIALOG's CONTROL until the dialog closes; if it does not, ends the installer.
+press() {
+    local width height x y window across down
+    read -r width height x y < <(python3 "$(dirname "$0")/installer_ui.py" "$1" "$2")
+    if ! window=$(dialog_window "$width" "$height"); then
+        echo "no $1 dialog"
+        /usr/lib/wine/wineserver -k
+        return 1
+    fi
+    for _ in 1 2 3; do
+        read -r across down < <(pixels "$window") || return 0
+        xdotool mousemove --window "$window" $((x * across / width)) $((y * down / height)) click 1
+        for _ in $(seq 50); do
+            dialogs | grep -qx "$window" || return 0
+            sleep 0.1
+        done
+    done
+    echo "$2 in the $1 dialog did nothing"
+    /usr/lib/wine/wineserver -k
+    return 1
+}
+photograph() { # DIALOG PICTURE
+    local width height window
+    read -r width height < <(python3 "$(dirname "$0")/installer_ui.py" "$1")
+    window=$(dialog_window "$width" "$height") || return 1
+    import -window root "$2"
+    echo "wrote $2"
+}
+open_installer() { # runs msiexec /i as a double click does, in the background
+    echo "msiexec /i $(basename "$msi")"
+    "$wine" msiexec /i "$(windows_path "$msi")" &
+    msiexec_pid=$!
+}
+ended() { # EXIT_STATUS: waits for the installer to end with that status
+    local status=0
+    wait "$msiexec_pid" || status=$?
+    /usr/lib/wine/wineserver -w
+    [ "$status" -eq "$1" ] || { echo "msiexec ended with $status, not $1"; return 1; }
+}
+
+open_installer
+check photograph LicenceDlg "$(dirname "$shot")/installer-licence.png"
+check press LicenceDlg Cancel
+# Windows Installer's "the user cancelled" (1602), of which a Unix exit status keeps 66.
+check ended 66
+listing >"$scratch/after"
+check cmp -s "$scratch/before" "$scratch/after"
+registered >"$scratch/registry"
+check bash -c "! grep -q 'DisplayName.*Quorvel' '$scratch/registry'"
+
+open_installer
+check press LicenceDlg Install
+check photograph FinishedDlg "$(dirname "$shot")/installer-finished.png"
+check press FinishedDlg Finish
+check ended 0
+check test -f "$drive/Program Files/Quorvel/quorvel.exe"
+registered >"$scratch/registry"
+check grep -q 'DisplayName.*Quorvel' "$scratch/registry"
+uninstall_cleanly
+
 echo "msiexec /i $(basename "$msi") /qn"
 "$wine" msiexec /i "$(windows_path "$msi")" /qn
 /usr/lib/wine/wineserver -w
@@ -74,19 +172,10 @@ fi
 /usr/lib/wine/wineserver -k 2>/dev/null || true
 /usr/lib/wine/wineserver -w || true
 
-echo "msiexec /x $(basename "$msi") /qn"
-"$wine" msiexec /x "$(windows_path "$msi")" /qn
-/usr/lib/wine/wineserver -w
-listing >"$scratch/after"
-echo "left behind:"
-comm -13 "$scratch/before" "$scratch/after" | sed 's/^/  + /'
-check cmp -s "$scratch/before" "$scratch/after"
-registered >"$scratch/registry"
-check bash -c "! grep -q 'DisplayName.*Quorvel' '$scratch/registry'"
-check bash -c "! '$wine' reg query 'HKLM\\Software\\Quorvel' >/dev/null 2>&1"
+uninstall_cleanly
 
 if [ ${#failures[@]} -gt 0 ]; then
     printf 'FAIL: %s\n' "${failures[@]}"
     exit 1
 fi
-echo "installed, started and uninstalled without a trace"
+echo "licence shown, cancelled and accepted; installed, started and uninstalled without a trace"
