@@ -13,6 +13,8 @@
 #                                system with its emscripten (made once, most of an hour, into a
 #                                cache folder; as root)
 #   bash build.sh web-test       the same, then its tests in headless Chromium
+#   bash build.sh web-bench      the same, then its sizes and timings in headless Chromium against
+#                                an empty Qt widget window's page
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -120,9 +122,9 @@ windows | windows-test)
     [ -d "$WINEPREFIX" ] || /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
     ctest --test-dir build-windows --output-on-failure -j2
     ;;
-web | web-test)
+web | web-test | web-bench)
     install_missing "${packages[@]}" "${web_packages[@]}"
-    if [ "$mode" = web-test ]; then
+    if [ "$mode" != web ]; then
         install_missing "${web_test_packages[@]}"
         # Node.js and npm from Debian, unless the machine has its own.
         command -v npm >/dev/null || install_missing nodejs npm
@@ -137,6 +139,10 @@ web | web-test)
     for size in 128 256; do
         cp "build-web/icons/${size}x${size}/apps/quorvel.png" "build-web/icons/quorvel-$size.png"
     done
+    if [ "$mode" = web-bench ]; then
+        bash platforms/web/build-in-toolchain.sh "$toolchain" quorvel_site quorvel_web_floor_site
+        exec bash platforms/web/test/run.sh build-web/site --bench build-web/floor
+    fi
     bash platforms/web/build-in-toolchain.sh "$toolchain"
     [ "$mode" = web ] && exit 0
     exec bash platforms/web/test/run.sh build-web/site
@@ -146,7 +152,7 @@ arm64)
     exec bash platforms/arm64/cross-build.sh "${@:2}"
     ;;
 *)
-    echo "usage: bash build.sh run|test|windows|windows-test|arm64 [bookworm|trixie]|web|web-test" >&2
+    echo "usage: bash build.sh run|test|windows|windows-test|arm64 [bookworm|trixie]|web|web-test|web-bench" >&2
     exit 2
     ;;
 esac
