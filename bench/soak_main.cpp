@@ -57,8 +57,7 @@ void sample(int actions)
     std::printf("sample %d %.0f %.0f %.0f %d %lld\n", actions, residentKb,
                 double(heap.uordblks + heap.hblkhd) / 1024.0,
                 double(quorvel::Graphics::instance().renditionBytes()) / 1024.0,
-                QPixmapCache::cacheLimit(),
-                qint64(QApplication::allWidgets().size()));
+                QPixmapCache::cacheLimit(), qint64(QApplication::allWidgets().size()));
     std::fflush(stdout);
 }
 

@@ -147,7 +147,8 @@ void timeStore()
 // A plain widget placed at the layout's twips on the 1:1 frame, as the screens are at their size.
 void placeInTwips(QWidget* widget, const layout::Twips& place)
 {
-    widget->setGeometry(quorvel::TwipsFrame().rect(place.left, place.top, place.width, place.height));
+    widget->setGeometry(
+        quorvel::TwipsFrame().rect(place.left, place.top, place.width, place.height));
 }
 
 QWidget* colouredBox(QWidget* parent, const layout::Twips& place, bool framed)

@@ -246,9 +246,8 @@ void TestRuler::placingByKeyboard_data()
         << "Return" << false << QPointF(8640, 240) << "the stem runs from 3.6 to 13.0";
     QTest::newRow("plain arrows: a mark each")
         << "Down Left Space" << false << QPointF(8355, 525) << "Ruler placed";
-    QTest::newRow("Shift: a pixel each")
-        << "Shift+Down Shift+Down Shift+Left Space" << false << QPointF(8625, 270)
-        << "Ruler placed";
+    QTest::newRow("Shift: a pixel each") << "Shift+Down Shift+Down Shift+Left Space" << false
+                                         << QPointF(8625, 270) << "Ruler placed";
     QTest::newRow("plain arrows stop level with the stem's top")
         << "Down*4 Return" << false << QPointF(8640, 1260) << "the stem runs from 0.0 to 9.4";
     QTest::newRow("level, heard while placing")
@@ -257,8 +256,8 @@ void TestRuler::placingByKeyboard_data()
         << "Left*3 Return" << true << QPointF(8640, 240) << "Leaf 6 is in the way";
     QTest::newRow("refused on the tube")
         << "Left*6 Down*16 Return" << true << QPointF(8640, 240) << "Test tube is in the way";
-    QTest::newRow("kept on the window") << "Up Up Return" << false << QPointF(8640, 0)
-                                        << "Ruler placed";
+    QTest::newRow("kept on the window")
+        << "Up Up Return" << false << QPointF(8640, 0) << "Ruler placed";
     QTest::newRow("one press after an earlier keyboard placing")
         << "Shift+Left*12 Return Move Shift+Right Return" << false << QPointF(8475, 240)
         << "Ruler placed";
