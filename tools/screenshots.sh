@@ -28,12 +28,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display itself and writes its number to the descriptor given.
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 20 -u "$display_fd" display_number
-export DISPLAY=":$display_number"
+source tools/own_display.sh
+start_own_display 2560x1600
 
 # Positions are given in twips from the window's top-left corner, as the screens lay them out.
 click() {

@@ -26,11 +26,8 @@ cleanup() {
     rm -rf "$scratch"
 }
 trap cleanup EXIT
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 20 -u "$display_fd" display_number
-export DISPLAY=":$display_number"
+source "$(dirname "$0")/../../tools/own_display.sh"
+start_own_display 1280x1024
 
 "$wine" wineboot --init >/dev/null 2>&1
 /usr/lib/wine/wineserver -w
@@ -41,20 +38,27 @@ windows_path() { echo "Z:${1//\//\\}"; }
 
 failures=()
 check() { "$@" || failures+=("$*"); }
+check_not() { if "$@"; then failures+=("not $*"); fi; }
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 registered() { "$wine" reg query "$uninstall_key" /s 2>/dev/null | tr -d '\r'; }
+# (grep reads to the end: under pipefail, an early exit could fail the writer.)
+in_add_remove_programs() { registered | grep 'DisplayName.*Quorvel' >/dev/null; }
+
+# The prefix as it was before any install: no file more, nothing registered.
+nothing_left() {
+    listing >"$scratch/after"
+    echo "left behind:"
+    comm -13 "$scratch/before" "$scratch/after" | sed 's/^/  + /'
+    check cmp -s "$scratch/before" "$scratch/after"
+    check_not in_add_remove_programs
+}
 
 uninstall_cleanly() {
     echo "msiexec /x $(basename "$msi") /qn"
     "$wine" msiexec /x "$(windows_path "$msi")" /qn
     /usr/lib/wine/wineserver -w
-    listing >"$scratch/after"
-    echo "left behind:"
-    comm -13 "$scratch/before" "$scratch/after" | sed 's/^/  + /'
-    check cmp -s "$scratch/before" "$scratch/after"
-    registered >"$scratch/registry"
-    check bash -c "! grep -q 'DisplayName.*Quorvel' '$scratch/registry'"
-    check bash -c "! '$wine' reg query 'HKLM\\Software\\Quorvel' >/dev/null 2>&1"
+    nothing_left
+    check_not "$wine" reg query 'HKLM\Software\Quorvel' >/dev/null 2>&1
 }
 
 # The installer's dialogs, found by their title and told apart by their shape; a button is pressed
@@ -124,10 +128,7 @@ check photograph LicenceDlg "$(dirname "$shot")/installer-licence.png"
 check press LicenceDlg Cancel
 # Windows Installer's "the user cancelled" (1602), of which a Unix exit status keeps 66.
 check ended 66
-listing >"$scratch/after"
-check cmp -s "$scratch/before" "$scratch/after"
-registered >"$scratch/registry"
-check bash -c "! grep -q 'DisplayName.*Quorvel' '$scratch/registry'"
+nothing_left
 
 open_installer
 check press LicenceDlg Install
@@ -135,8 +136,7 @@ check photograph FinishedDlg "$(dirname "$shot")/installer-finished.png"
 check press FinishedDlg Finish
 check ended 0
 check test -f "$drive/Program Files/Quorvel/quorvel.exe"
-registered >"$scratch/registry"
-check grep -q 'DisplayName.*Quorvel' "$scratch/registry"
+check in_add_remove_programs
 uninstall_cleanly
 
 echo "msiexec /i $(basename "$msi") /qn"

@@ -46,20 +46,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb takes the first free display itself and writes its number to the descriptor given, so
-# parallel runs and leftovers of earlier ones never collide.
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
-xvfb_pid=$!
-if ! read -r -t 30 -u "$display_fd" display_number; then
-    echo "Xvfb did not start:" >&2
-    cat "$scratch/xvfb.log" >&2
-    exit 1
-fi
+source "$here/../../tools/own_display.sh"
+start_own_display 1280x1024 "$scratch/xvfb.log"
 
 # The session's services (the accessibility bus and its registry) live in this folder and end
 # with the session; their chatter goes to a log rather than into the test's output.
-export DISPLAY=":$display_number"
 export XDG_RUNTIME_DIR="$scratch"
 export HOME="$scratch"
 unset QT_SCALE_FACTOR QT_QPA_PLATFORM SESSION_MANAGER
