@@ -4,7 +4,7 @@
 // Figures are medians of several runs; start-up is quoted as a ratio to the floor's.
 //   node bench.cjs SITE_FOLDER QUORVEL_URL FLOOR_URL
 'use strict';
-const puppeteer = require('puppeteer-core');
+const {launch, enableScreenReader} = require('./chromium.cjs');
 const fs = require('fs');
 const path = require('path');
 const zlib = require('zlib');
@@ -37,9 +37,8 @@ async function firstPaint(browser, url) {
     await page.goto(url);
     for (;;) {
         const painted = await page.evaluate(() => {
-            const root = document.querySelector('#qt-shadow-container, #screen > div')?.shadowRoot
-                ?? document.querySelector('div[id^=qt-shadow]')?.shadowRoot;
-            const canvas = root?.querySelector('.qt-window canvas');
+            const canvas = document.getElementById('qt-shadow-container')?.shadowRoot
+                ?.querySelector('.qt-window canvas');
             if (!canvas || canvas.width === 0)
                 return false;
             const {data} = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
@@ -58,8 +57,7 @@ async function firstPaint(browser, url) {
 
 // Water and the cutting, then "See Results" pressed until the Results screen says how far the stem grew.
 async function growth(page) {
-    await page.evaluate(() => document.getElementById('qt-shadow-container').shadowRoot
-        .querySelector('.hidden-visually-read-by-screen-reader')?.click());
+    await enableScreenReader(page);
     await sleep(300);
     for (const key of ['w', 'a']) {
         await page.keyboard.down('Alt');
@@ -79,12 +77,7 @@ async function growth(page) {
 
 (async () => {
     sizes();
-    const browser = await puppeteer.launch({
-        executablePath: '/usr/bin/chromium',
-        headless: true,
-        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-               '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-    });
+    const browser = await launch();
     const floor = [];
     const quorvel = [];
     const grown = [];

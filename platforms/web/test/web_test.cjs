@@ -5,8 +5,8 @@
 // Prints one line per check and a summary line; exits non-zero on any failure.
 //   node web_test.cjs URL SCREENSHOT_FOLDER
 'use strict';
-const puppeteer = require('puppeteer-core');
 const path = require('path');
+const {launch, enableScreenReader} = require('./chromium.cjs');
 
 const [url, shots] = process.argv.slice(2);
 const origin = new URL(url).origin;
@@ -19,16 +19,9 @@ function check(name, ok, detail = '') {
     console.log(`${ok ? 'PASS' : 'FAIL'}: ${name}${!ok && detail ? ` (${detail})` : ''}`);
 }
 
-// A Chromebook's screen. Chromium as this machine allows it: no sandbox as root, and none of
-// its own calls home.
+// A Chromebook's screen, in the browser's language.
 async function open(language, {touch = false} = {}) {
-    const browser = await puppeteer.launch({
-        executablePath: '/usr/bin/chromium',
-        headless: true,
-        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-               '--disable-background-networking', '--disable-component-update',
-               '--disable-sync', `--lang=${language}`, `--accept-lang=${language}`],
-    });
+    const browser = await launch([`--lang=${language}`, `--accept-lang=${language}`]);
     const page = await browser.newPage();
     await page.setViewport({width: 1366, height: 768, hasTouch: touch, isMobile: false});
     const elsewhere = [];
@@ -45,8 +38,7 @@ async function open(language, {touch = false} = {}) {
         () => document.getElementById('screen').style.display === 'block', {timeout: 120000});
     await waitFor(page, () => shown(page).then(w => w && w.items.length > 0), 'a window');
     const loaded = Date.now() - started;
-    await page.evaluate(() => document.getElementById('qt-shadow-container').shadowRoot
-        .querySelector('.hidden-visually-read-by-screen-reader')?.click());
+    await enableScreenReader(page);
     await waitFor(page, () => shown(page).then(w => w.items.some(i => i.tag === 'BUTTON')),
                   'the accessible buttons');
     return {browser, page, elsewhere, crashes, loaded};
