@@ -2,6 +2,7 @@
 #include "help/command_tips.h"
 
 #include "design/design_window.h"
+#include "help/help_topics.h"
 #include "results/results_window.h"
 
 #include <QCoreApplication>
@@ -58,7 +59,9 @@ void setCommandTips(DesignWindow& screen)
 void setCommandTips(ResultsWindow& screen)
 {
     for (int i = 0; i < ResultsWindow::kCommandCount; ++i)
-        screen.Cmd_Button(ResultsCommand(i))->setToolTip(tip(kResultsCommandTips[std::size_t(i)]));
+        screen.Cmd_Button(ResultsCommand(i))
+            ->setToolTip(tip(kResultsCommandTips[std::size_t(i)]) + QLatin1Char('\n') +
+                         notebookHint());
 }
 
 } // namespace quorvel::help

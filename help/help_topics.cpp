@@ -60,6 +60,15 @@ constexpr std::array<const char*, 2> kKeys = {
                       "opens this help, and Escape closes it again."),
 };
 
+QString notebookKeys()
+{
+    return QCoreApplication::translate("HelpWindow",
+                                       "Ctrl+H opens your notebook from either screen. In it, the "
+                                       "arrow keys go from experiment to experiment, Delete "
+                                       "deletes one, Ctrl+S saves the notebook as CSV, Ctrl+P "
+                                       "prints it, and Escape closes it.");
+}
+
 QString heading(int level, const QString& text)
 {
     return QStringLiteral("<h%1>%2</h%1>").arg(level).arg(text.toHtmlEscaped());
@@ -95,12 +104,32 @@ QString paragraphNaming(const QString& text, const Captions&... captions)
 QString keysSection()
 {
     return heading(2, translated(kKeys[0])) + paragraph(translated(kKeys[1])) +
-           QStringLiteral("<p>") + measuringTheStem(Markup::Html)[1] + QStringLiteral("</p>") +
+           paragraph(notebookKeys()) + QStringLiteral("<p>") + measuringTheStem(Markup::Html)[1] +
+           QStringLiteral("</p>") +
            paragraph(QCoreApplication::translate(
                "HelpWindow",
                "A screen reader hears what each step changed: the mineral added and the record, "
                "what the tube holds, the cutting, how tall the stem grew and what its leaves "
                "show, where the ruler's outline is, and what the stem reads on the ruler."));
+}
+
+// The notebook, and the link that opens it.
+QString notebookParagraph()
+{
+    const QString link =
+        QStringLiteral("<a href=\"%1\">%2</a>")
+            .arg(notebookLink().toString(),
+                 QCoreApplication::translate("HelpWindow", "Open the notebook").toHtmlEscaped());
+    return QStringLiteral("<p>") +
+           QCoreApplication::translate(
+               "HelpWindow",
+               "Quorvel writes every plant you grow into your notebook: what it was given, what "
+               "its leaves show, and the height you read at the foot of the stem when you put "
+               "the ruler down. Compare your experiments there in a table and a bar chart, save "
+               "them for a spreadsheet, or print them. %1, or press Ctrl+H.")
+               .toHtmlEscaped()
+               .arg(link) +
+           QStringLiteral("</p>");
 }
 
 QString designHtml()
@@ -144,6 +173,7 @@ QString resultsHtml()
                "and healthy, or pale yellow, white, spotted, purple or crinkled? In Quorvel, "
                "a cutting without water hardly grows and has no leaves at all.")) +
            QStringLiteral("<p>") + measuringTheStem(Markup::Html)[0] + QStringLiteral("</p>") +
+           notebookParagraph() +
            paragraphNaming(QCoreApplication::translate(
                                "HelpWindow",
                                "%1 takes you back to plan the next one, with an empty tube. %2 "
@@ -303,6 +333,13 @@ ShortageFacts shortageFacts(Mineral missing)
     return facts;
 }
 
+QString notebookHint()
+{
+    return QCoreApplication::translate("HelpWindow",
+                                       "Press Ctrl+H for your notebook of this lesson's "
+                                       "experiments.");
+}
+
 QString topicTitle(HelpTopic topic)
 {
     return translated(kTopicTitles[std::size_t(topic)]);
@@ -314,11 +351,17 @@ QString screenDescription(HelpTopic topic)
                ? QCoreApplication::translate(
                      "HelpWindow",
                      "The plant that grew from your experiment, and a ruler to measure it. Press "
-                     "F1 for help.")
+                     "F1 for help.") +
+                     QLatin1Char(' ') + notebookHint()
                : QCoreApplication::translate(
                      "HelpWindow",
                      "Plan your experiment: fill the test tube with water and minerals and put a "
                      "plant cutting in. Press F1 for help.");
+}
+
+QUrl notebookLink()
+{
+    return QUrl(QStringLiteral("quorvel:notebook"));
 }
 
 QString leafResourceName(LeafPicture picture)

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QTextDocument;
+class QUrl;
 
 namespace quorvel::help {
 
@@ -41,6 +42,11 @@ void fillDocument(QTextDocument& document, HelpTopic topic, qreal devicePixelRat
 // teacher's guides, which quote them.
 enum class Markup { Html, Markdown };
 QStringList measuringTheStem(Markup markup);
+
+// How to open the notebook, one sentence, for the Results screen's description and tooltips.
+QString notebookHint();
+// Where the Results topic's link to the notebook points.
+QUrl notebookLink();
 
 // The name under which the document holds a leaf picture.
 QString leafResourceName(LeafPicture picture);

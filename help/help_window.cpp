@@ -60,6 +60,10 @@ HelpWindow::HelpWindow()
         if (row >= 0 && row < help::kTopicCount)
             render(help::HelpTopic(row));
     });
+    connect(m_browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
+        if (link == help::notebookLink())
+            Q_EMIT notebookAsked();
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);

@@ -24,6 +24,10 @@ public:
     QTextBrowser* browser() const { return m_browser; }
     QPushButton* closeButton() const { return m_close; }
 
+Q_SIGNALS:
+    // The pupil followed the link to the notebook.
+    void notebookAsked();
+
 private:
     void render(help::HelpTopic topic);
 

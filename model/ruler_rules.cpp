@@ -23,6 +23,13 @@ double rulerReading(int lengthTwips)
     return static_cast<double>(lengthTwips) / kRulerUnitTwips;
 }
 
+std::optional<int> readingOnScale(int twipsBelowZero)
+{
+    if (twipsBelowZero < 0 || twipsBelowZero > kRulerScaleUnits * kRulerUnitTwips)
+        return std::nullopt;
+    return twipsBelowZero;
+}
+
 float outlineStep(float from, int direction, std::optional<float> stopAt)
 {
     const float to = from + static_cast<float>(direction * kOutlineStepTwips);

@@ -10,6 +10,8 @@ namespace quorvel {
 // One unit of the ruler's scale: 19 pixels of its picture, 285 twips on screen. Zero is its top.
 constexpr int kRulerUnitPixels = 19;
 constexpr int kRulerUnitTwips = kRulerUnitPixels * 15;
+// The scale's marks run from 0 to this many units.
+constexpr int kRulerScaleUnits = 17;
 
 struct RulerGrab {
     float x = 0.0f;     // twips from the ruler's left edge, kept unrounded
@@ -30,6 +32,10 @@ RulerPlace dropPlace(float x, float y, const RulerGrab& grab);
 
 // A stem of this length in twips, as a pupil reads it off the ruler, in units.
 double rulerReading(int lengthTwips);
+
+// What the ruler reads at a point this many twips below its zero mark: the same twips while the
+// point lies on the scale, none above the zero mark or below the last mark.
+std::optional<int> readingOnScale(int twipsBelowZero);
 
 // Placing by keyboard. A plain arrow moves the outline one mark of the ruler's scale: a step a
 // pupil sees at any size of the window, and one a screen-reader pupil can count, since what is

@@ -17,7 +17,7 @@ using namespace palette;
 constexpr QSize kSize(31, 351);
 constexpr int kScaleX = 13;
 constexpr int kUnit = kRulerUnitPixels; // zero is the top edge
-constexpr int kUnits = 17;
+constexpr int kUnits = kRulerScaleUnits;
 constexpr int kWholeTick = 18;
 constexpr int kHalfTick = 9;
 constexpr QPointF kHoleCentre(15.5, 339.5);

@@ -85,6 +85,8 @@ void MeasuringRuler::Form_MouseDown(float X, float Y)
     setPointerShape(PointerShape::Default);
     m_placingRuler = false;
     hideKeyboardOutline();
+    if (m_placed)
+        m_placed();
 }
 
 void MeasuringRuler::Ruler_MouseDown(float X, float Y)
@@ -145,6 +147,8 @@ void MeasuringRuler::Form_DragDrop(ImageControl* Source, float X, float Y)
     const RulerPlace place = dropPlace(X, Y, m_grab);
     Source->setLeft(place.left);
     Source->setTop(place.top);
+    if (m_placed)
+        m_placed();
 }
 
 bool MeasuringRuler::placingKey(int key, Qt::KeyboardModifiers modifiers)
@@ -298,6 +302,11 @@ QString MeasuringRuler::whereOutlineIs() const
     if (above > 0)
         return tr("%1, zero mark %2 units above the stem's top").arg(near, units(above));
     return tr("%1, zero mark %2 units below the stem's top").arg(near, units(-above));
+}
+
+std::optional<int> MeasuringRuler::footReading() const
+{
+    return readingOnScale(wholePixels(kStemBaseYTwips - m_ruler->top()));
 }
 
 QString MeasuringRuler::stemReading() const

@@ -32,10 +32,18 @@ public:
     // filter, installed on the screen and on the controls that can have the focus.
     MeasuringRuler(ScreenWindow& screen, PlantParts plantParts);
 
+    // Called each time the pupil puts the ruler down: by a drag, a press or the keyboard.
+    void onPlaced(std::function<void()> placed) { m_placed = std::move(placed); }
+    // What the ruler reads where it stands at the foot of the stem, as the pupil would read it:
+    // none when the foot is off its scale.
+    std::optional<int> footReading() const;
+
     // A length as the ruler reads it, in the numbers of the pupil's language ("9.4" in English):
     // the default locale, which choosing the language sets.
     static QString units(int lengthTwips);
 
+    // Whether "Move ruler" is armed and the ruler waits to be put down.
+    bool placing() const { return m_placingRuler; }
     // The Ruler control, the picture the pupil moves.
     ImageControl* picture() const { return m_ruler; }
     // A placed ruler comes to the front of the windowless controls only: behind this control.
@@ -79,6 +87,7 @@ private:
 
     ScreenWindow& m_screen;
     PlantParts m_plantParts;
+    std::function<void()> m_placed;
     ImageControl* m_ruler = nullptr;
     QWidget* m_inFront = nullptr;
     QRubberBand* m_dragOutline = nullptr;

@@ -2,6 +2,7 @@
 #include "results/results_window.h"
 
 #include "controls/command_button.h"
+#include "controls/hold_tip.h"
 #include "controls/twips.h"
 #include "model/growth_rules.h"
 #include "model/outcome_rules.h"
@@ -65,9 +66,14 @@ ResultsWindow::ResultsWindow(ScreenHost& host)
                                      kLeafSizeTwips, kLeafSizeTwips);
         m_leaf[k]->setMouseTracking(true);
         m_leaf[k]->hide();
+        // What the leaf shows, in words, for a pupil who cannot tell its colours apart; never
+        // while the ruler is being placed, where the pointer alone says the ruler cannot go.
+        m_leaf[k]->setToolTip(m_leaf[k]->accessibleDescription());
+        new HoldTip(m_leaf[k], [this] { return !m_ruler->placing(); });
         connect(m_leaf[k], &ImageControl::mouseMoved, m_ruler, &MeasuringRuler::Leaf_MouseMove);
     }
     m_ruler->keepBehind(m_leaf[0]);
+    m_ruler->onPlaced([this] { Q_EMIT rulerPlaced(m_ruler->footReading()); });
 
     for (int i = 0; i < kCommandCount; ++i) {
         m_cmdButton[i] = makeCommandButton(this, tr(kCmdButton[i].caption), kCmdButton[i]);
@@ -151,6 +157,22 @@ void ResultsWindow::RunGrowth()
     describeStem(length);
     show();
     announceGrowth(length);
+    Q_EMIT grew(growthRun(outcome));
+}
+
+GrowthRun ResultsWindow::growthRun(const Outcome& outcome) const
+{
+    GrowthRun run;
+    run.water = ZELCOR1::WaterAdded == kTrue;
+    for (quorvel::Mineral mineral : kMinerals)
+        run.given[std::size_t(index(mineral) - 1)] = given(m_record.record(), mineral);
+    // The leaves grow from the bottom up in the order of their triggers.
+    for (int k = 0; k < outcome.leavesGrown; ++k) {
+        const ImageControl* leaf = m_leaf[std::size_t(kLeafTriggers[std::size_t(k)].leaf)];
+        run.leaves.push_back(std::get<LeafPicture>(leaf->picture()));
+    }
+    run.stemTwips = outcome.stemTwips;
+    return run;
 }
 
 void ResultsWindow::announceGrowth(int lengthTwips)
@@ -181,8 +203,10 @@ void ResultsWindow::CopyExperiment()
 void ResultsWindow::ShowLeafSymptoms(const LeafChoice& choice)
 {
     for (int k = 0; k < kLeafCount; ++k) {
-        if (choice[k])
+        if (choice[k]) {
             m_leaf[k]->setPicture(*choice[k]);
+            m_leaf[k]->setToolTip(m_leaf[k]->accessibleDescription());
+        }
     }
 }
 

@@ -7,6 +7,8 @@
 #include "controls/screen_window.h"
 #include "controls/shape_control.h"
 #include "model/leaf_rules.h"
+#include "model/notebook.h"
+#include "model/outcome_rules.h"
 #include "model/ruler_rules.h"
 #include "results/measuring_ruler.h"
 
@@ -53,6 +55,12 @@ public:
     LineControl* Line1() const { return m_columnLine; }
     LineControl* Line2() const { return m_headingLine; }
 
+Q_SIGNALS:
+    // A cutting grew, and what it grew is on the screen.
+    void grew(const quorvel::GrowthRun& run);
+    // The pupil put the ruler down; what it reads at the stem's foot, if the foot is on its scale.
+    void rulerPlaced(std::optional<int> footReadingTwips);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -65,6 +73,7 @@ private:
     void RunGrowth();
     void CopyExperiment();
     void ShowLeafSymptoms(const LeafChoice& choice);
+    GrowthRun growthRun(const Outcome& outcome) const;
     void HideLeaves();
     // The plant as shown, for the ruler to tell where its outline stands.
     std::vector<PlantBox> plantParts() const;

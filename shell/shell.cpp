@@ -5,6 +5,8 @@
 #include "design/design_window.h"
 #include "help/command_tips.h"
 #include "help/help_window.h"
+#include "notebook/notebook_table.h"
+#include "notebook/notebook_window.h"
 #include "results/results_window.h"
 #include "shell/bundled_font.h"
 #include "shell/freed_memory.h"
@@ -24,6 +26,7 @@ Shell::Shell()
 
 Shell::Shell(Options options)
     : m_options(std::move(options))
+    , m_notebook(std::make_unique<NotebookTable>())
 {
     returnFreedMemoryPromptly();
     registerBundledFont();
@@ -57,6 +60,9 @@ ResultsWindow& Shell::results()
         m_results->Form_Load();
         help::setCommandTips(*m_results);
         offerHelp(*m_results, help::HelpTopic::ResultsScreen);
+        connect(m_results.get(), &ResultsWindow::grew, m_notebook.get(), &NotebookTable::addRun);
+        connect(m_results.get(), &ResultsWindow::rulerPlaced, m_notebook.get(),
+                &NotebookTable::setReading);
     }
     return *m_results;
 }
@@ -130,6 +136,8 @@ void Shell::endProgramAtOnce()
     // Hiding sends no close event, so no screen asks a second time.
     if (m_help)
         m_help->hide();
+    if (m_notebookWindow)
+        m_notebookWindow->hide();
     if (m_results)
         m_results->hide();
     if (m_design)
@@ -147,13 +155,26 @@ void Shell::offerHelp(ScreenWindow& screen, help::HelpTopic topic)
     screen.setAccessibleDescription(help::screenDescription(topic));
     auto* f1 = new QShortcut(QKeySequence::HelpContents, &screen);
     connect(f1, &QShortcut::activated, this, [this, topic] { showHelp(topic); });
+    // Ctrl+H, as a browser opens its history: the record of what came before. Fixed in every
+    // language, as F1 is, so that a teacher can name it to the whole class.
+    auto* notebookKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), &screen);
+    connect(notebookKey, &QShortcut::activated, this, &Shell::showNotebook);
 }
 
 void Shell::showHelp(help::HelpTopic topic)
 {
-    if (!m_help)
+    if (!m_help) {
         m_help = std::make_unique<HelpWindow>();
+        connect(m_help.get(), &HelpWindow::notebookAsked, this, &Shell::showNotebook);
+    }
     m_help->showTopic(topic);
+}
+
+void Shell::showNotebook()
+{
+    if (!m_notebookWindow)
+        m_notebookWindow = std::make_unique<NotebookWindow>(*m_notebook);
+    m_notebookWindow->showNotebook();
 }
 
 } // namespace quorvel

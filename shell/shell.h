@@ -14,6 +14,8 @@ namespace quorvel {
 
 class DesignWindow;
 class HelpWindow;
+class NotebookTable;
+class NotebookWindow;
 class ResultsWindow;
 class ScreenWindow;
 namespace help {
@@ -66,9 +68,15 @@ public:
     void showHelp(help::HelpTopic topic);
     HelpWindow* helpWindow() const { return m_help.get(); }
 
+    // The lesson's notebook: written by every growth run, kept for the run of the program.
+    NotebookTable& notebook() { return *m_notebook; }
+    // Opens the one notebook window, without activating any screen. Created on first use.
+    void showNotebook();
+    NotebookWindow* notebookWindow() const { return m_notebookWindow.get(); }
+
 private:
-    // F1, the command tooltips and the hint in the screen's description: nothing that moves a
-    // control or changes a pixel of the screen.
+    // F1, the notebook's key, the command tooltips and the hint in the screen's description:
+    // nothing that moves a control or changes a pixel of the screen.
     void offerHelp(ScreenWindow& screen, help::HelpTopic topic);
     // Shows the screen in the view of the one it replaces (if any), activates it, then hides
     // the replaced one.
@@ -79,6 +87,8 @@ private:
     std::unique_ptr<DesignWindow> m_design;
     std::unique_ptr<ResultsWindow> m_results;
     std::unique_ptr<HelpWindow> m_help;
+    std::unique_ptr<NotebookTable> m_notebook;
+    std::unique_ptr<NotebookWindow> m_notebookWindow;
     bool m_ended = false;
 };
 

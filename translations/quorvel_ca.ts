@@ -252,6 +252,22 @@
         <source>Without water, Quorvel&apos;s rule is that the stem grows only a little and has no leaves: even the cutting&apos;s own two leaves are gone. A real cutting without water wilts and dies.</source>
         <translation>Sense aigua, la regla de Quorvel és que la tija creix només una mica i no té fulles: fins i tot desapareixen les dues fulles que tenia l&apos;esqueix. Un esqueix de veritat sense aigua es pansa i mor.</translation>
     </message>
+    <message>
+        <source>Ctrl+H opens your notebook from either screen. In it, the arrow keys go from experiment to experiment, Delete deletes one, Ctrl+S saves the notebook as CSV, Ctrl+P prints it, and Escape closes it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the notebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvel writes every plant you grow into your notebook: what it was given, what its leaves show, and the height you read at the foot of the stem when you put the ruler down. Compare your experiments there in a table and a bar chart, save them for a spreadsheet, or print them. %1, or press Ctrl+H.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Ctrl+H for your notebook of this lesson&apos;s experiments.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -495,6 +511,42 @@
     </message>
 </context>
 <context>
+    <name>quorvel::BarChart</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A bar&apos;s label: the experiment&apos;s number, then what it left out.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height you read, in units of the ruler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Under each bar: the experiment&apos;s number and what it left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dashed line: the height Quorvel grew</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bar chart of the heights you read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One bar for each experiment. The arrow keys go from bar to bar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>quorvel::DesignWindow</name>
     <message>
         <source>&amp;Nitrogen</source>
@@ -599,6 +651,113 @@
     <message>
         <source>The cutting is in; the tube takes nothing more.</source>
         <translation>L&apos;esqueix ja és al tub; ja no s&apos;hi pot afegir res més.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::NotebookTable</name>
+    <message>
+        <source>Experiment</source>
+        <extracomment>The column of the experiments&apos; numbers: 1, 2, 3...</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leaves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height you read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height Quorvel grew</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <extracomment>On the chart, under an experiment that left nothing out.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two names in a list; Arabic and Chinese write their own comma.</extracomment>
+        <translation type="unfinished">, </translation>
+    </message>
+    <message>
+        <source>No leaves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two leaves&apos; looks, which may hold commas themselves.</extracomment>
+        <translation type="unfinished">; </translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::NotebookWindow</name>
+    <message>
+        <source>Quorvel Notebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every plant you grow is written here. Measure each one with the ruler: the height you read at the foot of the stem goes into the table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your experiments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete experiment…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear notebook…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as &amp;CSV…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete experiment %1 from the notebook?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the notebook? Every experiment in it is deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>notebook</source>
+        <extracomment>The file name offered for the notebook, without &quot;.csv&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The notebook could not be saved: %1. Nothing in it was lost; you can save it somewhere else.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The notebook could not be printed. Nothing in it was lost.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -250,6 +250,22 @@
         <source>Without water, Quorvel&apos;s rule is that the stem grows only a little and has no leaves: even the cutting&apos;s own two leaves are gone. A real cutting without water wilts and dies.</source>
         <translation>[Ŵîţĥöûţ ŵåţéŕ, Ǫûöŕṽéĺ&apos;š ŕûĺé îš ţĥåţ ţĥé šţéɱ ĝŕöŵš öñĺý å ĺîţţĺé åñđ ĥåš ñö ĺéåṽéš: éṽéñ ţĥé çûţţîñĝ&apos;š öŵñ ţŵö ĺéåṽéš åŕé ĝöñé. Å ŕéåĺ çûţţîñĝ ŵîţĥöûţ ŵåţéŕ ŵîĺţš åñđ đîéš. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~]</translation>
     </message>
+    <message>
+        <source>Ctrl+H opens your notebook from either screen. In it, the arrow keys go from experiment to experiment, Delete deletes one, Ctrl+S saves the notebook as CSV, Ctrl+P prints it, and Escape closes it.</source>
+        <translation>[Çţŕĺ+Ĥ öþéñš ýöûŕ ñöţéƀööķ ƒŕöɱ éîţĥéŕ šçŕééñ. Îñ îţ, ţĥé åŕŕöŵ ķéýš ĝö ƒŕöɱ éẋþéŕîɱéñţ ţö éẋþéŕîɱéñţ, Ðéĺéţé đéĺéţéš öñé, Çţŕĺ+Š šåṽéš ţĥé ñöţéƀööķ åš ÇŠṼ, Çţŕĺ+Þ þŕîñţš îţ, åñđ Éšçåþé çĺöšéš îţ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>Open the notebook</source>
+        <translation>[Öþéñ ţĥé ñöţéƀööķ ~~~~]</translation>
+    </message>
+    <message>
+        <source>Quorvel writes every plant you grow into your notebook: what it was given, what its leaves show, and the height you read at the foot of the stem when you put the ruler down. Compare your experiments there in a table and a bar chart, save them for a spreadsheet, or print them. %1, or press Ctrl+H.</source>
+        <translation>[Ǫûöŕṽéĺ ŵŕîţéš éṽéŕý þĺåñţ ýöû ĝŕöŵ îñţö ýöûŕ ñöţéƀööķ: ŵĥåţ îţ ŵåš ĝîṽéñ, ŵĥåţ îţš ĺéåṽéš šĥöŵ, åñđ ţĥé ĥéîĝĥţ ýöû ŕéåđ åţ ţĥé ƒööţ öƒ ţĥé šţéɱ ŵĥéñ ýöû þûţ ţĥé ŕûĺéŕ đöŵñ. Çöɱþåŕé ýöûŕ éẋþéŕîɱéñţš ţĥéŕé îñ å ţåƀĺé åñđ å ƀåŕ çĥåŕţ, šåṽé ţĥéɱ ƒöŕ å šþŕéåđšĥééţ, öŕ þŕîñţ ţĥéɱ. %1, öŕ þŕéšš Çţŕĺ+Ĥ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+H for your notebook of this lesson&apos;s experiments.</source>
+        <translation>[Þŕéšš Çţŕĺ+Ĥ ƒöŕ ýöûŕ ñöţéƀööķ öƒ ţĥîš ĺéššöñ&apos;š éẋþéŕîɱéñţš. ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
+    </message>
 </context>
 <context>
     <name>OutcomeTable</name>
@@ -491,6 +507,41 @@
     </message>
 </context>
 <context>
+    <name>quorvel::BarChart</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>[%1: %2~]</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>[ñöţ ɱéåšûŕéđ ~~]</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>[Ĺéƒţ öûţ ~]</translation>
+    </message>
+    <message>
+        <source>Height you read, in units of the ruler</source>
+        <translation>[Ĥéîĝĥţ ýöû ŕéåđ, îñ ûñîţš öƒ ţĥé ŕûĺéŕ ~~~~ ~~~~ ~~~]</translation>
+    </message>
+    <message>
+        <source>Under each bar: the experiment&apos;s number and what it left out</source>
+        <translation>[Ûñđéŕ éåçĥ ƀåŕ: ţĥé éẋþéŕîɱéñţ&apos;š ñûɱƀéŕ åñđ ŵĥåţ îţ ĺéƒţ öûţ ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>Dashed line: the height Quorvel grew</source>
+        <translation>[Ðåšĥéđ ĺîñé: ţĥé ĥéîĝĥţ Ǫûöŕṽéĺ ĝŕéŵ ~~~~ ~~~~ ~~]</translation>
+    </message>
+    <message>
+        <source>Bar chart of the heights you read</source>
+        <translation>[ßåŕ çĥåŕţ öƒ ţĥé ĥéîĝĥţš ýöû ŕéåđ ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>One bar for each experiment. The arrow keys go from bar to bar.</source>
+        <translation>[Öñé ƀåŕ ƒöŕ éåçĥ éẋþéŕîɱéñţ. Ţĥé åŕŕöŵ ķéýš ĝö ƒŕöɱ ƀåŕ ţö ƀåŕ. ~~~~ ~~~~ ~~~~ ~~~~ ~~~]</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::DesignWindow</name>
     <message>
         <source>Quorvel - Designing your experiment</source>
@@ -595,6 +646,108 @@
     <message>
         <source>The cutting is in; the tube takes nothing more.</source>
         <translation>[Ţĥé çûţţîñĝ îš îñ; ţĥé ţûƀé ţåķéš ñöţĥîñĝ ɱöŕé. ~~~~ ~~~~ ~~~~ ~]</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::NotebookTable</name>
+    <message>
+        <source>Experiment</source>
+        <translation>[Éẋþéŕîɱéñţ~~]</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>[Ŵåţéŕ~]</translation>
+    </message>
+    <message>
+        <source>Leaves</source>
+        <translation>[Ĺéåṽéš~]</translation>
+    </message>
+    <message>
+        <source>Height you read</source>
+        <translation>[Ĥéîĝĥţ ýöû ŕéåđ ~~~]</translation>
+    </message>
+    <message>
+        <source>Height Quorvel grew</source>
+        <translation>[Ĥéîĝĥţ Ǫûöŕṽéĺ ĝŕéŵ ~~~~~]</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>[Ñöţĥîñĝ~]</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>[, ~]</translation>
+    </message>
+    <message>
+        <source>No leaves</source>
+        <translation>[Ñö ĺéåṽéš ~]</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>[; ~]</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::NotebookWindow</name>
+    <message>
+        <source>Quorvel Notebook</source>
+        <translation>[Ǫûöŕṽéĺ Ñöţéƀööķ ~~~~]</translation>
+    </message>
+    <message>
+        <source>Every plant you grow is written here. Measure each one with the ruler: the height you read at the foot of the stem goes into the table.</source>
+        <translation>[Éṽéŕý þĺåñţ ýöû ĝŕöŵ îš ŵŕîţţéñ ĥéŕé. Ṁéåšûŕé éåçĥ öñé ŵîţĥ ţĥé ŕûĺéŕ: ţĥé ĥéîĝĥţ ýöû ŕéåđ åţ ţĥé ƒööţ öƒ ţĥé šţéɱ ĝöéš îñţö ţĥé ţåƀĺé. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>Your experiments</source>
+        <translation>[Ýöûŕ éẋþéŕîɱéñţš ~~~~]</translation>
+    </message>
+    <message>
+        <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
+        <translation>[&amp;Sĥöŵ ţĥé ĥéîĝĥţš Ǫûöŕṽéĺ ĝŕéŵ (ƒöŕ ţĥé ţéåçĥéŕ) ~~~~ ~~~~ ~~~~ ~]</translation>
+    </message>
+    <message>
+        <source>&amp;Delete experiment…</source>
+        <translation>[&amp;Déĺéţé éẋþéŕîɱéñţ… ~~~~~]</translation>
+    </message>
+    <message>
+        <source>C&amp;lear notebook…</source>
+        <translation>[Ç&amp;léåŕ ñöţéƀööķ… ~~~]</translation>
+    </message>
+    <message>
+        <source>Save as &amp;CSV…</source>
+        <translation>[Šåṽé åš &amp;CŠṼ… ~~]</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>[&amp;Pŕîñţ…~]</translation>
+    </message>
+    <message>
+        <source>Delete experiment %1 from the notebook?</source>
+        <translation>[Ðéĺéţé éẋþéŕîɱéñţ %1 ƒŕöɱ ţĥé ñöţéƀööķ? ~~~~ ~~~~ ~~~]</translation>
+    </message>
+    <message>
+        <source>Clear the notebook? Every experiment in it is deleted.</source>
+        <translation>[Çĺéåŕ ţĥé ñöţéƀööķ? Éṽéŕý éẋþéŕîɱéñţ îñ îţ îš đéĺéţéđ. ~~~~ ~~~~ ~~~~ ~~~~]</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>[Šåṽé åš ÇŠṼ ~~]</translation>
+    </message>
+    <message>
+        <source>notebook</source>
+        <translation>[ñöţéƀööķ~~]</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>[ÇŠṼ ƒîĺéš (*.çšṽ) ~~~~]</translation>
+    </message>
+    <message>
+        <source>The notebook could not be saved: %1. Nothing in it was lost; you can save it somewhere else.</source>
+        <translation>[Ţĥé ñöţéƀööķ çöûĺđ ñöţ ƀé šåṽéđ: %1. Ñöţĥîñĝ îñ îţ ŵåš ĺöšţ; ýöû çåñ šåṽé îţ šöɱéŵĥéŕé éĺšé. ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~ ~~~~]</translation>
+    </message>
+    <message>
+        <source>The notebook could not be printed. Nothing in it was lost.</source>
+        <translation>[Ţĥé ñöţéƀööķ çöûĺđ ñöţ ƀé þŕîñţéđ. Ñöţĥîñĝ îñ îţ ŵåš ĺöšţ. ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
     </message>
 </context>
 <context>

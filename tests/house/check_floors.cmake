@@ -3,13 +3,14 @@
 # the rooms of one folder include each other in a loop (a room is a header with its source).
 #   cmake -DROOT=<source folder> -P check_floors.cmake
 cmake_minimum_required(VERSION 3.25)
-set(floors model pictures controls design results help shell)
+set(floors model pictures controls design results help notebook shell)
 set(floor_model 1)
 set(floor_pictures 2)
 set(floor_controls 3)
 set(floor_design 4)
 set(floor_results 4)
 set(floor_help 5)
+set(floor_notebook 5)
 set(floor_shell 6)
 
 set(wrong "")
