@@ -49,12 +49,13 @@ public:
 
     void setShowModelHeights(bool show);
     QSize sizeHint() const override;
+    // Where a row's bar and its label are drawn, for the mouse, the focus and screen readers.
+    QRect visualRect(const QModelIndex& index) const override;
+    QModelIndex indexAt(const QPoint& point) const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    QRect visualRect(const QModelIndex& index) const override;
-    QModelIndex indexAt(const QPoint& point) const override;
 
 private:
     // The bar slot of a row, in the viewport's pixels.

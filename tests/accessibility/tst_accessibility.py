@@ -24,6 +24,8 @@ QUIT_BOX_TITLE = "Talvessa"
 QUIT_QUESTION = "Do you really want to quit?"
 HELP_TITLE = "Quorvel Help"
 HELP_HINT = "Press F1 for help."
+NOTEBOOK_HINT = "Press Ctrl+H for your notebook of this lesson's experiments."
+NOTEBOOK_TITLE = "Quorvel Notebook"
 
 
 class Failure(Exception):
@@ -113,6 +115,14 @@ def window(app, title):
 def key(keysym):
     """Types a key into the window that has the keyboard focus."""
     pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+
+
+def control_key(keysym):
+    """Types Ctrl with a key. Ctrl goes by its key code (37 on the X server's own keyboard), since
+    only a whole key stroke can be given by its symbol."""
+    pyatspi.Registry.generateKeyboardEvent(37, None, pyatspi.KEY_PRESS)
+    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+    pyatspi.Registry.generateKeyboardEvent(37, None, pyatspi.KEY_RELEASE)
 
 
 def text_of(accessible):
@@ -233,8 +243,29 @@ def run(program):
         checks.eventually("the Design window is hidden",
                           lambda: "showing" not in states(design))
         check_every_control_named(checks, results)
-        checks.check("the Results screen tells where help is",
-                     (results.description or "").endswith(HELP_HINT), results.description)
+        checks.check("the Results screen tells where help and the notebook are",
+                     HELP_HINT in (results.description or "")
+                     and (results.description or "").endswith(NOTEBOOK_HINT), results.description)
+
+        # Ctrl+H opens the notebook: the experiment is a row of a table, and so is its bar.
+        control_key(0x68)  # h
+        notebook = wait_until("the notebook", lambda: window(app, NOTEBOOK_TITLE))
+        checks.eventually("Ctrl+H: the notebook shows the experiment as a table's row",
+                          lambda: "showing" in states(notebook)
+                          and find(find(notebook, "Your experiments", pyatspi.ROLE_TABLE),
+                                   "narrow purple leaf with a wavy edge") is not None)
+        chart = find(notebook, "Bar chart of the heights you read", pyatspi.ROLE_TABLE)
+        checks.check("the bar chart reads as a table of one bar",
+                     chart is not None and chart.queryTable().nRows == 1
+                     and chart.queryTable().nColumns == 2)
+        key(0xFF1B)  # Escape
+        checks.eventually("Escape: the notebook closes, and the Results screen stays",
+                          lambda: "showing" not in states(notebook)
+                          and window(app, QUIT_BOX_TITLE) is None
+                          and "showing" in states(results))
+        # With no window manager here to hand the keyboard back, the test gives it to the screen.
+        subprocess.run(["xdotool", "search", "--name", "^%s$" % RESULTS_TITLE, "windowfocus"],
+                       check=True)
 
         # F1 opens Help as text a screen reader reads; Escape closes it, and the screen stays.
         key(0xFFBE)  # F1

@@ -3,6 +3,7 @@
 #include "model/growth_rules.h"
 #include "model/integer16.h"
 #include "model/leaf_rules.h"
+#include "model/notebook.h"
 #include "model/random_source.h"
 #include "model/ruler_rules.h"
 
@@ -56,6 +57,9 @@ private Q_SLOTS:
     void outlineSteps();
     void stepsReachEveryStemTop();
     void nearestPartOfThePlant();
+    void rulerReadsOnlyOnItsScale_data();
+    void rulerReadsOnlyOnItsScale();
+    void notebookNumbersAndReadings();
 };
 
 void TestModel::roundsHalfToEven_data()
@@ -331,6 +335,52 @@ void TestModel::nearestPartOfThePlant()
     QCOMPARE(nearestPart(5000, 2000, plant)->leaf, 2);
     QCOMPARE(nearestPart(8640, 5000, plant)->part, PlantPart::Tube);
     QVERIFY(!nearestPart(0, 0, {}));
+}
+
+void TestModel::rulerReadsOnlyOnItsScale_data()
+{
+    QTest::addColumn<int>("twipsBelowZero");
+    QTest::addColumn<bool>("read");
+    // The scale's marks run from 0 to 17 units of 285 twips.
+    QTest::newRow("above the zero mark") << -15 << false;
+    QTest::newRow("at the zero mark") << 0 << true;
+    QTest::newRow("full plant") << 2685 << true;
+    QTest::newRow("last mark") << 17 * 285 << true;
+    QTest::newRow("past the last mark") << 17 * 285 + 15 << false;
+}
+
+void TestModel::rulerReadsOnlyOnItsScale()
+{
+    QFETCH(int, twipsBelowZero);
+    QFETCH(bool, read);
+    const auto reading = readingOnScale(twipsBelowZero);
+    QCOMPARE(reading.has_value(), read);
+    if (read)
+        QCOMPARE(*reading, twipsBelowZero);
+}
+
+void TestModel::notebookNumbersAndReadings()
+{
+    Notebook notebook;
+    QCOMPARE(notebook.add({}), 1);
+    QCOMPARE(notebook.add({}), 2);
+    QCOMPARE(notebook.add({}), 3);
+    notebook.setReading(2, 1200);
+    QCOMPARE(notebook.remove(2), std::optional<std::size_t>(1));
+    QVERIFY(!notebook.remove(2));
+    // A deleted experiment's number names no other: the next is 4, and a late reading for 2 is
+    // written nowhere.
+    QCOMPARE(notebook.add({}), 4);
+    notebook.setReading(2, 900);
+    QCOMPARE(notebook.entries().size(), std::size_t(3));
+    for (const NotebookEntry& entry : notebook.entries())
+        QVERIFY(!entry.readingTwips);
+    notebook.setReading(4, 900);
+    notebook.setReading(4, std::nullopt); // placed again, with the foot off the scale
+    QVERIFY(!notebook.entries().back().readingTwips);
+    notebook.clear();
+    QVERIFY(notebook.entries().empty());
+    QCOMPARE(notebook.add({}), 1); // a new lesson counts from 1
 }
 
 QTEST_APPLESS_MAIN(TestModel)
