@@ -4,6 +4,8 @@
 #include "controls/pointer_shape.h"
 #include "help/help_window.h"
 #include "model/experiment_state.h"
+#include "notebook/notebook_table.h"
+#include "notebook/notebook_window.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -12,6 +14,7 @@
 #include <QFile>
 #include <QRubberBand>
 #include <QScreen>
+#include <QTableView>
 #include <QTextBrowser>
 #include <QTextStream>
 #include <QTimerEvent>
@@ -208,8 +211,8 @@ QString RandomPupil::tally() const
     return QStringLiteral("seed %1: %2 actions; %3 doses, %4 growth runs (%5 random mixtures), "
                           "ruler placed %6 and dropped %7 times, %8 quits answered No, "
                           "%9 keys not typed (window inactive), Help opened and closed %10 "
-                          "times; ruler placed by keyboard %11 times and refused %12, %13 "
-                          "touches (%14 cancelled or two-fingered); %15 s")
+                          "times, the notebook %16 times; ruler placed by keyboard %11 times and "
+                          "refused %12, %13 touches (%14 cancelled or two-fingered); %15 s")
         .arg(m_seed)
         .arg(m_logged)
         .arg(t.doses)
@@ -224,7 +227,8 @@ QString RandomPupil::tally() const
         .arg(t.keyRefusals)
         .arg(t.touches)
         .arg(t.touchesAbandoned)
-        .arg(m_clock.elapsed() / 1000.0, 0, 'f', 1);
+        .arg(m_clock.elapsed() / 1000.0, 0, 'f', 1)
+        .arg(m_notebookVisits);
 }
 
 void RandomPupil::act()
@@ -282,6 +286,8 @@ void RandomPupil::act()
         toggleFullScreen();
     else if (roll < 993)
         openAndCloseHelp();
+    else if (roll < 997)
+        openAndCloseNotebook();
     else
         click(false);
 }
@@ -753,6 +759,32 @@ void RandomPupil::openAndCloseHelp()
     if (help->isVisible())
         m_model.wrongTurn = QStringLiteral("Help stayed open after closing");
     ++m_helpVisits;
+}
+
+void RandomPupil::openAndCloseNotebook()
+{
+    // Nor is the notebook a screen; it holds a row for every plant grown.
+    QWidget& window = visibleWindow();
+    log(QStringLiteral("Ctrl+H, then closes the notebook"));
+    if (!bringToFront(window))
+        return;
+    QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
+    quorvel::NotebookWindow* notebook = m_fixture.shell->notebookWindow();
+    if (!notebook || !notebook->isVisible()) {
+        m_model.wrongTurn = QStringLiteral("Ctrl+H opened no notebook");
+        return;
+    }
+    if (m_fixture.shell->notebook().rowCount() != m_model.tally.growthRuns)
+        m_model.wrongTurn = QStringLiteral("the notebook has %1 rows after %2 growth runs")
+                                .arg(m_fixture.shell->notebook().rowCount())
+                                .arg(m_model.tally.growthRuns);
+    if (chance(0.5) && QTest::qWaitForWindowActive(notebook, 1000))
+        QTest::keyClick(notebook->table(), Qt::Key_Escape);
+    else
+        notebook->close();
+    if (notebook->isVisible())
+        m_model.wrongTurn = QStringLiteral("the notebook stayed open after closing");
+    ++m_notebookVisits;
 }
 
 void RandomPupil::quitWithYes()

@@ -65,6 +65,7 @@ private:
     void waitForTick();
     void look();
     void openAndCloseHelp();
+    void openAndCloseNotebook();
     // Activates the window for keys; false, with the action marked skipped, when it never became
     // active.
     bool bringToFront(QWidget& window);
@@ -94,6 +95,7 @@ private:
     QElapsedTimer m_clock;
     int m_inactiveWindows = 0;
     int m_helpVisits = 0;
+    int m_notebookVisits = 0;
     bool m_movedScreens = false;
     QPointingDevice* m_touchScreen = nullptr;
 };
