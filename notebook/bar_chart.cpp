@@ -23,6 +23,8 @@ constexpr int kLeastTopUnits = 10;
 // In lines of the chart's font.
 constexpr double kLabelLines = 3.5;
 constexpr double kBarShareOfSlot = 0.6;
+// A lesson of one or two experiments draws bars no wider than this, in lines of the font.
+constexpr double kWidestBarLines = 4;
 
 // Where everything goes, in the coordinates of the area drawn into.
 struct ChartGeometry {
@@ -178,7 +180,7 @@ void drawBarChart(QPainter& painter, const QRectF& area, const NotebookTable& no
     for (int row = 0; row < int(entries.size()); ++row) {
         const NotebookEntry& entry = entries[std::size_t(row)];
         const QRectF slot = g.slot(row);
-        const double barWidth = slot.width() * kBarShareOfSlot;
+        const double barWidth = std::min(slot.width() * kBarShareOfSlot, kWidestBarLines * line);
         const double barLeft = slot.center().x() - barWidth / 2;
         if (const auto units = readingUnits(entry)) {
             const QRectF bar(QPointF(barLeft, g.yOf(*units)),

@@ -2,6 +2,7 @@
 #include "notebook/notebook_window.h"
 
 #include "controls/saved_file.h"
+#include "controls/screen_font.h"
 #include "notebook/bar_chart.h"
 #include "notebook/notebook_export.h"
 #include "notebook/notebook_table.h"
@@ -28,8 +29,6 @@
 namespace quorvel {
 
 namespace {
-// Read at the size of the screens' own captions, as the Help is.
-constexpr int kTextPointSize = 12;
 constexpr QSize kStartSizePixels(1120, 820);
 
 bool askByMessageBox(QWidget* over, const QString& question)
@@ -52,8 +51,12 @@ NotebookWindow::NotebookWindow(NotebookTable& notebook, Ask ask, Tell tell)
 {
     setWindowTitle(notebookTitle());
     setWindowIcon(drawings::programIcon());
-    QFont readable = font();
-    readable.setPointSize(kTextPointSize);
+    // The face the program carries, at the screens' size, on every platform: the chart on paper
+    // and in a PDF is drawn in it too, so it must be one that scales, which "MS Sans Serif" on
+    // Windows is not. A script's own font, where the language needs one, comes first.
+    QFont readable = screenFont();
+    const QString carried = QStringLiteral("Liberation Sans");
+    readable.setFamilies(QFont::substitutes(carried) + QStringList{carried});
     setFont(readable);
 
     auto* intro = new QLabel(
