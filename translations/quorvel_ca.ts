@@ -254,19 +254,19 @@
     </message>
     <message>
         <source>Ctrl+H opens your notebook from either screen. In it, the arrow keys go from experiment to experiment, Delete deletes one, Ctrl+S saves the notebook as CSV, Ctrl+P prints it, and Escape closes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+H obre el teu quadern des de qualsevol de les dues pantalles. Dins del quadern, les tecles de fletxa passen d&apos;un experiment a un altre, Supr n&apos;esborra un, Ctrl+S desa el quadern en format CSV, Ctrl+P l&apos;imprimeix i Esc el tanca.</translation>
     </message>
     <message>
         <source>Open the notebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Obre el quadern</translation>
     </message>
     <message>
         <source>Quorvel writes every plant you grow into your notebook: what it was given, what its leaves show, and the height you read at the foot of the stem when you put the ruler down. Compare your experiments there in a table and a bar chart, save them for a spreadsheet, or print them. %1, or press Ctrl+H.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel anota al teu quadern cada planta que fas créixer: què ha rebut, què mostren les seves fulles i l&apos;altura que llegeixes a la base de la tija quan deixes el regle. Allà pots comparar els teus experiments en una taula i en un diagrama de barres, desar-los per obrir-los amb un full de càlcul o imprimir-los. %1 o prem Ctrl+H.</translation>
     </message>
     <message>
         <source>Press Ctrl+H for your notebook of this lesson&apos;s experiments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prem Ctrl+H per veure el teu quadern amb els experiments d&apos;aquesta classe.</translation>
     </message>
 </context>
 <context>
@@ -515,35 +515,35 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A bar&apos;s label: the experiment&apos;s number, then what it left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>not measured</source>
-        <translation type="unfinished"></translation>
+        <translation>sense mesurar</translation>
     </message>
     <message>
         <source>Left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Què falta</translation>
     </message>
     <message>
         <source>Height you read, in units of the ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura que has llegit, en unitats del regle</translation>
     </message>
     <message>
         <source>Under each bar: the experiment&apos;s number and what it left out</source>
-        <translation type="unfinished"></translation>
+        <translation>A sota de cada barra: el número de l&apos;experiment i què hi faltava</translation>
     </message>
     <message>
         <source>Dashed line: the height Quorvel grew</source>
-        <translation type="unfinished"></translation>
+        <translation>Línia discontínua: l&apos;altura segons Quorvel</translation>
     </message>
     <message>
         <source>Bar chart of the heights you read</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrama de barres de les altures que has llegit</translation>
     </message>
     <message>
         <source>One bar for each experiment. The arrow keys go from bar to bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una barra per a cada experiment. Les tecles de fletxa passen d&apos;una barra a una altra.</translation>
     </message>
 </context>
 <context>
@@ -658,106 +658,106 @@
     <message>
         <source>Experiment</source>
         <extracomment>The column of the experiments&apos; numbers: 1, 2, 3...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Experiment</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Aigua</translation>
     </message>
     <message>
         <source>Leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Fulles</translation>
     </message>
     <message>
         <source>Height you read</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura llegida</translation>
     </message>
     <message>
         <source>Height Quorvel grew</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura segons Quorvel</translation>
     </message>
     <message>
         <source>Nothing</source>
         <extracomment>On the chart, under an experiment that left nothing out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Res</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between two names in a list; Arabic and Chinese write their own comma.</extracomment>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>No leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Sense fulles</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>Between two leaves&apos; looks, which may hold commas themselves.</extracomment>
-        <translation type="unfinished">; </translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
     <name>quorvel::NotebookWindow</name>
     <message>
         <source>Quorvel Notebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadern de Quorvel</translation>
     </message>
     <message>
         <source>Every plant you grow is written here. Measure each one with the ruler: the height you read at the foot of the stem goes into the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí s&apos;anota cada planta que fas créixer. Mesura-les totes amb el regle: l&apos;altura que llegeixes a la base de la tija va a la taula.</translation>
     </message>
     <message>
         <source>Your experiments</source>
-        <translation type="unfinished"></translation>
+        <translation>Els teus experiments</translation>
     </message>
     <message>
         <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostra les altures segons Quorvel (per al professorat)</translation>
     </message>
     <message>
         <source>&amp;Delete experiment…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esborra l&apos;experiment…</translation>
     </message>
     <message>
         <source>C&amp;lear notebook…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buida el quadern…</translation>
     </message>
     <message>
         <source>Save as &amp;CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Desa com a &amp;CSV…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimeix…</translation>
     </message>
     <message>
         <source>Delete experiment %1 from the notebook?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vols esborrar l&apos;experiment %1 del quadern?</translation>
     </message>
     <message>
         <source>Clear the notebook? Every experiment in it is deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vols buidar el quadern? S&apos;hi esborraran tots els experiments.</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Desa com a CSV</translation>
     </message>
     <message>
         <source>notebook</source>
         <extracomment>The file name offered for the notebook, without &quot;.csv&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quadern</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fitxers CSV (*.csv)</translation>
     </message>
     <message>
         <source>The notebook could not be saved: %1. Nothing in it was lost; you can save it somewhere else.</source>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;ha pogut desar el quadern: %1. No s&apos;ha perdut res del que hi ha; el pots desar en un altre lloc.</translation>
     </message>
     <message>
         <source>The notebook could not be printed. Nothing in it was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;ha pogut imprimir el quadern. No s&apos;ha perdut res del que hi ha.</translation>
     </message>
 </context>
 <context>

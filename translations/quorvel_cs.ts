@@ -256,19 +256,19 @@
     </message>
     <message>
         <source>Ctrl+H opens your notebook from either screen. In it, the arrow keys go from experiment to experiment, Delete deletes one, Ctrl+S saves the notebook as CSV, Ctrl+P prints it, and Escape closes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+H otevře tvůj sešit na kterékoli z obou obrazovek. V sešitu šipky přecházejí od pokusu k pokusu, Delete jeden pokus smaže, Ctrl+S uloží sešit jako CSV, Ctrl+P ho vytiskne a Esc ho zavře.</translation>
     </message>
     <message>
         <source>Open the notebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevři sešit</translation>
     </message>
     <message>
         <source>Quorvel writes every plant you grow into your notebook: what it was given, what its leaves show, and the height you read at the foot of the stem when you put the ruler down. Compare your experiments there in a table and a bar chart, save them for a spreadsheet, or print them. %1, or press Ctrl+H.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel zapíše do tvého sešitu každou rostlinu, kterou vypěstuješ: co dostala, co ukazují její listy a výšku, kterou přečteš u dolního konce stonku, když položíš pravítko. V sešitu můžeš své pokusy porovnat v tabulce a ve sloupcovém diagramu, uložit je pro tabulkový procesor nebo je vytisknout. %1, nebo stiskni Ctrl+H.</translation>
     </message>
     <message>
         <source>Press Ctrl+H for your notebook of this lesson&apos;s experiments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stiskni Ctrl+H a otevře se tvůj sešit s pokusy z této hodiny.</translation>
     </message>
 </context>
 <context>
@@ -517,35 +517,35 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A bar&apos;s label: the experiment&apos;s number, then what it left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>not measured</source>
-        <translation type="unfinished"></translation>
+        <translation>nezměřeno</translation>
     </message>
     <message>
         <source>Left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Vynecháno</translation>
     </message>
     <message>
         <source>Height you read, in units of the ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Přečtená výška v jednotkách pravítka</translation>
     </message>
     <message>
         <source>Under each bar: the experiment&apos;s number and what it left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Pod každým sloupcem: číslo pokusu a co v něm bylo vynecháno</translation>
     </message>
     <message>
         <source>Dashed line: the height Quorvel grew</source>
-        <translation type="unfinished"></translation>
+        <translation>Přerušovaná čára: výška podle Quorvelu</translation>
     </message>
     <message>
         <source>Bar chart of the heights you read</source>
-        <translation type="unfinished"></translation>
+        <translation>Sloupcový diagram přečtených výšek</translation>
     </message>
     <message>
         <source>One bar for each experiment. The arrow keys go from bar to bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden sloupec pro každý pokus. Šipkami přecházíš od sloupce ke sloupci.</translation>
     </message>
 </context>
 <context>
@@ -660,106 +660,106 @@
     <message>
         <source>Experiment</source>
         <extracomment>The column of the experiments&apos; numbers: 1, 2, 3...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pokus</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Voda</translation>
     </message>
     <message>
         <source>Leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Listy</translation>
     </message>
     <message>
         <source>Height you read</source>
-        <translation type="unfinished"></translation>
+        <translation>Přečtená výška</translation>
     </message>
     <message>
         <source>Height Quorvel grew</source>
-        <translation type="unfinished"></translation>
+        <translation>Výška podle Quorvelu</translation>
     </message>
     <message>
         <source>Nothing</source>
         <extracomment>On the chart, under an experiment that left nothing out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nic</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between two names in a list; Arabic and Chinese write their own comma.</extracomment>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>No leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádné listy</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>Between two leaves&apos; looks, which may hold commas themselves.</extracomment>
-        <translation type="unfinished">; </translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
     <name>quorvel::NotebookWindow</name>
     <message>
         <source>Quorvel Notebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Sešit Quorvelu</translation>
     </message>
     <message>
         <source>Every plant you grow is written here. Measure each one with the ruler: the height you read at the foot of the stem goes into the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem se zapisuje každá rostlina, kterou vypěstuješ. Každou změř pravítkem: výška, kterou přečteš u dolního konce stonku, se zapíše do tabulky.</translation>
     </message>
     <message>
         <source>Your experiments</source>
-        <translation type="unfinished"></translation>
+        <translation>Tvoje pokusy</translation>
     </message>
     <message>
         <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zobrazit výšky podle Quorvelu (pro učitele)</translation>
     </message>
     <message>
         <source>&amp;Delete experiment…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Smazat pokus…</translation>
     </message>
     <message>
         <source>C&amp;lear notebook…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vyprázdnit sešit…</translation>
     </message>
     <message>
         <source>Save as &amp;CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit jako &amp;CSV…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tisk…</translation>
     </message>
     <message>
         <source>Delete experiment %1 from the notebook?</source>
-        <translation type="unfinished"></translation>
+        <translation>Smazat pokus %1 ze sešitu?</translation>
     </message>
     <message>
         <source>Clear the notebook? Every experiment in it is deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyprázdnit sešit? Smažou se všechny pokusy, které v něm jsou.</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit jako CSV</translation>
     </message>
     <message>
         <source>notebook</source>
         <extracomment>The file name offered for the notebook, without &quot;.csv&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sešit</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubory CSV (*.csv)</translation>
     </message>
     <message>
         <source>The notebook could not be saved: %1. Nothing in it was lost; you can save it somewhere else.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sešit se nepodařilo uložit: %1. Nic z něj se neztratilo; můžeš ho uložit jinam.</translation>
     </message>
     <message>
         <source>The notebook could not be printed. Nothing in it was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sešit se nepodařilo vytisknout. Nic z něj se neztratilo.</translation>
     </message>
 </context>
 <context>

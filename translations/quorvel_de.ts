@@ -254,19 +254,19 @@
     </message>
     <message>
         <source>Ctrl+H opens your notebook from either screen. In it, the arrow keys go from experiment to experiment, Delete deletes one, Ctrl+S saves the notebook as CSV, Ctrl+P prints it, and Escape closes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+H öffnet dein Versuchsheft von beiden Bildschirmen aus. Darin kommst du mit den Pfeiltasten von Versuch zu Versuch, Entf löscht einen Versuch, Strg+S speichert das Versuchsheft als CSV, Strg+P druckt es, und Esc schließt es.</translation>
     </message>
     <message>
         <source>Open the notebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffne das Versuchsheft</translation>
     </message>
     <message>
         <source>Quorvel writes every plant you grow into your notebook: what it was given, what its leaves show, and the height you read at the foot of the stem when you put the ruler down. Compare your experiments there in a table and a bar chart, save them for a spreadsheet, or print them. %1, or press Ctrl+H.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel trägt jede Pflanze, die du wachsen lässt, in dein Versuchsheft ein: was sie bekommen hat, was ihre Blätter zeigen und die Höhe, die du am unteren Ende des Stängels abliest, wenn du das Lineal anlegst. Dort kannst du deine Versuche in einer Tabelle und einem Säulendiagramm vergleichen, sie für eine Tabellenkalkulation speichern oder sie drucken. %1 oder drücke Strg+H.</translation>
     </message>
     <message>
         <source>Press Ctrl+H for your notebook of this lesson&apos;s experiments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücke Strg+H für dein Versuchsheft mit den Versuchen dieser Stunde.</translation>
     </message>
 </context>
 <context>
@@ -515,35 +515,35 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A bar&apos;s label: the experiment&apos;s number, then what it left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>not measured</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gemessen</translation>
     </message>
     <message>
         <source>Left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Weggelassen</translation>
     </message>
     <message>
         <source>Height you read, in units of the ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelesene Höhe, in Einheiten des Lineals</translation>
     </message>
     <message>
         <source>Under each bar: the experiment&apos;s number and what it left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter jeder Säule: die Nummer des Versuchs und was weggelassen wurde</translation>
     </message>
     <message>
         <source>Dashed line: the height Quorvel grew</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestrichelte Linie: die Höhe laut Quorvel</translation>
     </message>
     <message>
         <source>Bar chart of the heights you read</source>
-        <translation type="unfinished"></translation>
+        <translation>Säulendiagramm der abgelesenen Höhen</translation>
     </message>
     <message>
         <source>One bar for each experiment. The arrow keys go from bar to bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Säule für jeden Versuch. Mit den Pfeiltasten kommst du von Säule zu Säule.</translation>
     </message>
 </context>
 <context>
@@ -658,106 +658,106 @@
     <message>
         <source>Experiment</source>
         <extracomment>The column of the experiments&apos; numbers: 1, 2, 3...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versuch</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser</translation>
     </message>
     <message>
         <source>Leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Blätter</translation>
     </message>
     <message>
         <source>Height you read</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelesene Höhe</translation>
     </message>
     <message>
         <source>Height Quorvel grew</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe laut Quorvel</translation>
     </message>
     <message>
         <source>Nothing</source>
         <extracomment>On the chart, under an experiment that left nothing out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nichts</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between two names in a list; Arabic and Chinese write their own comma.</extracomment>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>No leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Blätter</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>Between two leaves&apos; looks, which may hold commas themselves.</extracomment>
-        <translation type="unfinished">; </translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
     <name>quorvel::NotebookWindow</name>
     <message>
         <source>Quorvel Notebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel-Versuchsheft</translation>
     </message>
     <message>
         <source>Every plant you grow is written here. Measure each one with the ruler: the height you read at the foot of the stem goes into the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Pflanze, die du wachsen lässt, wird hier eingetragen. Miss jede mit dem Lineal: Die Höhe, die du am unteren Ende des Stängels abliest, kommt in die Tabelle.</translation>
     </message>
     <message>
         <source>Your experiments</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Versuche</translation>
     </message>
     <message>
         <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhen laut Quorvel &amp;zeigen (für die Lehrkraft)</translation>
     </message>
     <message>
         <source>&amp;Delete experiment…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuch &amp;löschen…</translation>
     </message>
     <message>
         <source>C&amp;lear notebook…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versuchsheft leeren…</translation>
     </message>
     <message>
         <source>Save as &amp;CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;CSV speichern…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
         <source>Delete experiment %1 from the notebook?</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuch %1 aus dem Versuchsheft löschen?</translation>
     </message>
     <message>
         <source>Clear the notebook? Every experiment in it is deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuchsheft leeren? Alle Versuche darin werden gelöscht.</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV speichern</translation>
     </message>
     <message>
         <source>notebook</source>
         <extracomment>The file name offered for the notebook, without &quot;.csv&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versuchsheft</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>The notebook could not be saved: %1. Nothing in it was lost; you can save it somewhere else.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Versuchsheft konnte nicht gespeichert werden: %1. Darin ist nichts verloren gegangen; du kannst es an einem anderen Ort speichern.</translation>
     </message>
     <message>
         <source>The notebook could not be printed. Nothing in it was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Versuchsheft konnte nicht gedruckt werden. Darin ist nichts verloren gegangen.</translation>
     </message>
 </context>
 <context>
