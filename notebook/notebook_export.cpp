@@ -39,6 +39,8 @@ QString csvField(const QString& text)
 
 // The printed page is laid out at the screen's 96 to the inch, then scaled to the device.
 constexpr double kLayoutDpi = 96.0;
+constexpr double kPrintPointSize = 8.5;
+constexpr double kMarginMillimetres = 15;
 // The chart takes what the table leaves of the page, within these shares of its width.
 constexpr double kLeastChartShare = 0.35;
 constexpr double kMostChartShare = 0.6;
@@ -61,7 +63,8 @@ void fillDocument(QTextDocument& document, const NotebookTable& notebook, bool w
     QTextTableFormat format;
     format.setLayoutDirection(direction);
     format.setHeaderRowCount(1);
-    format.setCellPadding(3);
+    format.setCellPadding(2);
+    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     format.setCellSpacing(0);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     format.setBorder(0.5);
@@ -109,8 +112,12 @@ bool printNotebook(QPagedPaintDevice& device, const NotebookTable& notebook, boo
 {
     // In pixels of the layout, not in points: a point size would be taken at the device's own
     // resolution and then scaled a second time with the page.
+    // The page is set smaller than the screen is, so that eleven columns fit across A4 or Letter.
     QFont font = screenFont;
-    font.setPixelSize(qRound(screenFont.pointSizeF() * kLayoutDpi / 72.0));
+    font.setPixelSize(qRound(kPrintPointSize * kLayoutDpi / 72.0));
+    device.setPageMargins(QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
+                                    kMarginMillimetres),
+                          QPageLayout::Millimeter);
     QPainter painter;
     if (!painter.begin(&device))
         return false;
