@@ -36,6 +36,15 @@ STEPS = [
       "the stem's top") for units in range(10, 0, -1)],
     ("Down", "Near the tube, zero mark level with the stem's top"),
     ("Return", "Ruler placed: the stem runs from 0.0 to 2.0 on its scale."),
+    # The notebook: the experiment is a row, read along to the height the ruler gave; then the
+    # chart, read as a table too.
+    ("ctrl+h", "Quorvel Notebook"),
+    ("Right", None),
+    ("End", "Height you read"),
+    ("Tab", "Bar chart of the heights you read"),
+    ("Left", None),
+    ("Right", None),
+    ("Escape", None),
     ("alt+n", None),
     ("alt+s", "Started again: the tube is empty and every mineral says No."),
 ]
@@ -121,7 +130,7 @@ def main():
             subprocess.run(["xdotool", "key", "--clearmodifiers", keys], check=True)
             time.sleep(STEP_SECONDS)
             # A screen switched to takes the keys only once it is shown and active.
-            title = {"alt+r": "Your results", "alt+n": "Designing"}.get(keys)
+            title = {"alt+r": "Your results", "alt+n": "Designing", "Escape": "Your results"}.get(keys)
             if title:
                 wait_for(title, lambda: window_of(title))
                 subprocess.run(["xdotool", "windowfocus", "--sync", window_of(title)],
