@@ -262,19 +262,19 @@
     </message>
     <message>
         <source>Ctrl+H opens your notebook from either screen. In it, the arrow keys go from experiment to experiment, Delete deletes one, Ctrl+S saves the notebook as CSV, Ctrl+P prints it, and Escape closes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>يفتح Ctrl+H دفتر تجاربك من أيٍّ من الشاشتين. وفي دفتر التجارب تنقلك مفاتيح الأسهم من تجربة إلى أخرى، ومفتاح Delete يحذف تجربة، وCtrl+S يحفظ دفتر التجارب بصيغة CSV، وCtrl+P يطبعه، ومفتاح Esc يغلقه.</translation>
     </message>
     <message>
         <source>Open the notebook</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح دفتر التجارب</translation>
     </message>
     <message>
         <source>Quorvel writes every plant you grow into your notebook: what it was given, what its leaves show, and the height you read at the foot of the stem when you put the ruler down. Compare your experiments there in a table and a bar chart, save them for a spreadsheet, or print them. %1, or press Ctrl+H.</source>
-        <translation type="unfinished"></translation>
+        <translation>يكتب برنامج Quorvel في دفتر تجاربك كل نبات تنمّيه: ما أُعطي من الماء والعناصر المعدنية، وما تُظهره أوراقه، والطول الذي قرأته عند أسفل الساق حين وضعت المسطرة. وهناك تقارن بين تجاربك في جدول وفي تمثيل بالأعمدة، وتحفظها لتفتحها في جدول بيانات، أو تطبعها. %1، أو اضغط Ctrl+H.</translation>
     </message>
     <message>
         <source>Press Ctrl+H for your notebook of this lesson&apos;s experiments.</source>
-        <translation type="unfinished"></translation>
+        <translation>اضغط Ctrl+H لتفتح دفتر تجارب هذا الدرس.</translation>
     </message>
 </context>
 <context>
@@ -523,35 +523,35 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A bar&apos;s label: the experiment&apos;s number, then what it left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>not measured</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُقَس</translation>
     </message>
     <message>
         <source>Left out</source>
-        <translation type="unfinished"></translation>
+        <translation>الناقص</translation>
     </message>
     <message>
         <source>Height you read, in units of the ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>الطول الذي قرأته، بوحدات المسطرة</translation>
     </message>
     <message>
         <source>Under each bar: the experiment&apos;s number and what it left out</source>
-        <translation type="unfinished"></translation>
+        <translation>تحت كل عمود: رقم التجربة وما نقص منها</translation>
     </message>
     <message>
         <source>Dashed line: the height Quorvel grew</source>
-        <translation type="unfinished"></translation>
+        <translation>الخط المتقطّع: الطول الذي أعطاه Quorvel</translation>
     </message>
     <message>
         <source>Bar chart of the heights you read</source>
-        <translation type="unfinished"></translation>
+        <translation>التمثيل بالأعمدة للأطوال التي قرأتها</translation>
     </message>
     <message>
         <source>One bar for each experiment. The arrow keys go from bar to bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>عمود لكل تجربة. مفاتيح الأسهم تنقلك من عمود إلى عمود.</translation>
     </message>
 </context>
 <context>
@@ -666,106 +666,106 @@
     <message>
         <source>Experiment</source>
         <extracomment>The column of the experiments&apos; numbers: 1, 2, 3...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>التجربة</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>ماء</translation>
     </message>
     <message>
         <source>Leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>الأوراق</translation>
     </message>
     <message>
         <source>Height you read</source>
-        <translation type="unfinished"></translation>
+        <translation>الطول الذي قرأته</translation>
     </message>
     <message>
         <source>Height Quorvel grew</source>
-        <translation type="unfinished"></translation>
+        <translation>الطول الذي أعطاه Quorvel</translation>
     </message>
     <message>
         <source>Nothing</source>
         <extracomment>On the chart, under an experiment that left nothing out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between two names in a list; Arabic and Chinese write their own comma.</extracomment>
-        <translation type="unfinished">، </translation>
+        <translation>، </translation>
     </message>
     <message>
         <source>No leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا أوراق</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>Between two leaves&apos; looks, which may hold commas themselves.</extracomment>
-        <translation type="unfinished">؛ </translation>
+        <translation>؛ </translation>
     </message>
 </context>
 <context>
     <name>quorvel::NotebookWindow</name>
     <message>
         <source>Quorvel Notebook</source>
-        <translation type="unfinished"></translation>
+        <translation>دفتر تجارب Quorvel</translation>
     </message>
     <message>
         <source>Every plant you grow is written here. Measure each one with the ruler: the height you read at the foot of the stem goes into the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>هنا يُكتب كل نبات تنمّيه. قِس كل نبات بالمسطرة: الطول الذي تقرؤه عند أسفل الساق يُكتب في الجدول.</translation>
     </message>
     <message>
         <source>Your experiments</source>
-        <translation type="unfinished"></translation>
+        <translation>تجاربك</translation>
     </message>
     <message>
         <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
-        <translation type="unfinished"></translation>
+        <translation>أظهر الأطوال التي أعطاها Quorvel (للمعلّم) (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Delete experiment…</source>
-        <translation type="unfinished"></translation>
+        <translation>احذف التجربة (&amp;D)…</translation>
     </message>
     <message>
         <source>C&amp;lear notebook…</source>
-        <translation type="unfinished"></translation>
+        <translation>أفرغ دفتر التجارب (&amp;L)…</translation>
     </message>
     <message>
         <source>Save as &amp;CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>احفظ بصيغة CSV (&amp;C)…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>اطبع (&amp;P)…</translation>
     </message>
     <message>
         <source>Delete experiment %1 from the notebook?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حذف التجربة %1 من دفتر التجارب؟</translation>
     </message>
     <message>
         <source>Clear the notebook? Every experiment in it is deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد إفراغ دفتر التجارب؟ ستُحذف كل التجارب التي فيه.</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>احفظ بصيغة CSV</translation>
     </message>
     <message>
         <source>notebook</source>
         <extracomment>The file name offered for the notebook, without &quot;.csv&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>دفتر</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات CSV (*.csv)</translation>
     </message>
     <message>
         <source>The notebook could not be saved: %1. Nothing in it was lost; you can save it somewhere else.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ دفتر التجارب: %1. لم يضِع منه شيء؛ يمكنك أن تحفظه في مكان آخر.</translation>
     </message>
     <message>
         <source>The notebook could not be printed. Nothing in it was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت طباعة دفتر التجارب. لم يضِع منه شيء.</translation>
     </message>
 </context>
 <context>

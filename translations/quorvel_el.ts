@@ -254,19 +254,19 @@
     </message>
     <message>
         <source>Ctrl+H opens your notebook from either screen. In it, the arrow keys go from experiment to experiment, Delete deletes one, Ctrl+S saves the notebook as CSV, Ctrl+P prints it, and Escape closes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Ctrl+H ανοίγει το τετράδιό σου και από τις δύο οθόνες. Μέσα σε αυτό, τα βελάκια πηγαίνουν από πείραμα σε πείραμα, το Delete διαγράφει ένα πείραμα, το Ctrl+S αποθηκεύει το τετράδιο ως CSV, το Ctrl+P το εκτυπώνει και το Esc το κλείνει.</translation>
     </message>
     <message>
         <source>Open the notebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Άνοιξε το τετράδιο</translation>
     </message>
     <message>
         <source>Quorvel writes every plant you grow into your notebook: what it was given, what its leaves show, and the height you read at the foot of the stem when you put the ruler down. Compare your experiments there in a table and a bar chart, save them for a spreadsheet, or print them. %1, or press Ctrl+H.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το Quorvel γράφει στο τετράδιό σου κάθε φυτό που μεγαλώνεις: τι του δόθηκε, τι δείχνουν τα φύλλα του και το ύψος που διάβασες στη βάση του βλαστού όταν τοποθέτησες τον χάρακα. Εκεί μπορείς να συγκρίνεις τα πειράματά σου σε πίνακα και σε ραβδόγραμμα, να τα αποθηκεύσεις για ένα υπολογιστικό φύλλο ή να τα εκτυπώσεις. %1 ή πάτησε Ctrl+H.</translation>
     </message>
     <message>
         <source>Press Ctrl+H for your notebook of this lesson&apos;s experiments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Πάτησε Ctrl+H για το τετράδιο με τα πειράματα αυτού του μαθήματος.</translation>
     </message>
 </context>
 <context>
@@ -515,35 +515,35 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A bar&apos;s label: the experiment&apos;s number, then what it left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>not measured</source>
-        <translation type="unfinished"></translation>
+        <translation>δεν μετρήθηκε</translation>
     </message>
     <message>
         <source>Left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Τι έλειπε</translation>
     </message>
     <message>
         <source>Height you read, in units of the ruler</source>
-        <translation type="unfinished"></translation>
+        <translation>Ύψος που διάβασες, σε μονάδες του χάρακα</translation>
     </message>
     <message>
         <source>Under each bar: the experiment&apos;s number and what it left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Κάτω από κάθε ράβδο: ο αριθμός του πειράματος και τι έλειπε</translation>
     </message>
     <message>
         <source>Dashed line: the height Quorvel grew</source>
-        <translation type="unfinished"></translation>
+        <translation>Διακεκομμένη γραμμή: το ύψος που έδωσε το Quorvel</translation>
     </message>
     <message>
         <source>Bar chart of the heights you read</source>
-        <translation type="unfinished"></translation>
+        <translation>Ραβδόγραμμα με τα ύψη που διάβασες</translation>
     </message>
     <message>
         <source>One bar for each experiment. The arrow keys go from bar to bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Μία ράβδος για κάθε πείραμα. Τα βελάκια πηγαίνουν από ράβδο σε ράβδο.</translation>
     </message>
 </context>
 <context>
@@ -658,106 +658,106 @@
     <message>
         <source>Experiment</source>
         <extracomment>The column of the experiments&apos; numbers: 1, 2, 3...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Πείραμα</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Νερό</translation>
     </message>
     <message>
         <source>Leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Φύλλα</translation>
     </message>
     <message>
         <source>Height you read</source>
-        <translation type="unfinished"></translation>
+        <translation>Ύψος που διάβασες</translation>
     </message>
     <message>
         <source>Height Quorvel grew</source>
-        <translation type="unfinished"></translation>
+        <translation>Ύψος που έδωσε το Quorvel</translation>
     </message>
     <message>
         <source>Nothing</source>
         <extracomment>On the chart, under an experiment that left nothing out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Τίποτα</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between two names in a list; Arabic and Chinese write their own comma.</extracomment>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>No leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Χωρίς φύλλα</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>Between two leaves&apos; looks, which may hold commas themselves.</extracomment>
-        <translation type="unfinished">· </translation>
+        <translation>· </translation>
     </message>
 </context>
 <context>
     <name>quorvel::NotebookWindow</name>
     <message>
         <source>Quorvel Notebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Τετράδιο του Quorvel</translation>
     </message>
     <message>
         <source>Every plant you grow is written here. Measure each one with the ruler: the height you read at the foot of the stem goes into the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Εδώ γράφεται κάθε φυτό που μεγαλώνεις. Μέτρησε το καθένα με τον χάρακα: το ύψος που διαβάζεις στη βάση του βλαστού μπαίνει στον πίνακα.</translation>
     </message>
     <message>
         <source>Your experiments</source>
-        <translation type="unfinished"></translation>
+        <translation>Τα πειράματά σου</translation>
     </message>
     <message>
         <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Δείξε τα ύψη που έδωσε το Quorvel (για τον εκπαιδευτικό)</translation>
     </message>
     <message>
         <source>&amp;Delete experiment…</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαγρα&amp;φή πειράματος…</translation>
     </message>
     <message>
         <source>C&amp;lear notebook…</source>
-        <translation type="unfinished"></translation>
+        <translation>Άδειασμα &amp;τετραδίου…</translation>
     </message>
     <message>
         <source>Save as &amp;CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Αποθήκευση ως CSV…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτύ&amp;πωση…</translation>
     </message>
     <message>
         <source>Delete experiment %1 from the notebook?</source>
-        <translation type="unfinished"></translation>
+        <translation>Να διαγραφεί το πείραμα %1 από το τετράδιο;</translation>
     </message>
     <message>
         <source>Clear the notebook? Every experiment in it is deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Να αδειάσει το τετράδιο; Θα διαγραφεί κάθε πείραμα που έχει μέσα.</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποθήκευση ως CSV</translation>
     </message>
     <message>
         <source>notebook</source>
         <extracomment>The file name offered for the notebook, without &quot;.csv&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>τετράδιο</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Αρχεία CSV (*.csv)</translation>
     </message>
     <message>
         <source>The notebook could not be saved: %1. Nothing in it was lost; you can save it somewhere else.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το τετράδιο δεν μπόρεσε να αποθηκευτεί: %1. Δεν χάθηκε τίποτα από αυτό· μπορείς να το αποθηκεύσεις κάπου αλλού.</translation>
     </message>
     <message>
         <source>The notebook could not be printed. Nothing in it was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το τετράδιο δεν μπόρεσε να εκτυπωθεί. Δεν χάθηκε τίποτα από αυτό.</translation>
     </message>
 </context>
 <context>
