@@ -122,7 +122,7 @@ QVariant ChartRows::data(const QModelIndex& index, int role) const
 QVariant ChartRows::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return section == LeftOut ? QCoreApplication::translate("quorvel::BarChart", "Left out")
+        return section == LeftOut ? QCoreApplication::translate("quorvel::BarChart", "What it left out")
                                   : m_notebook.heading(NotebookColumn::Height);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
@@ -151,7 +151,7 @@ void drawBarChart(QPainter& painter, const QRectF& area, const NotebookTable& no
             "quorvel::BarChart", "Under each bar: the experiment's number and what it left out")};
     if (look.showModelHeights)
         titles.append(QCoreApplication::translate("quorvel::BarChart",
-                                                  "Dashed line: the height Quorvel grew"));
+                                                  "Dashed line: the height according to Quorvel"));
     for (int i = 0; i < titles.size(); ++i)
         painter.drawText(QRectF(area.left(), area.top() + i * line, area.width(), line),
                          leading | Qt::AlignVCenter, titles[i]);

@@ -122,7 +122,7 @@ QString NotebookTable::heading(NotebookColumn column) const
     case NotebookColumn::Height:
         return tr("Height you read");
     case NotebookColumn::ModelHeight:
-        return tr("Height Quorvel grew");
+        return tr("Height according to Quorvel");
     default:
         return {};
     }

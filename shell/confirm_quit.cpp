@@ -10,11 +10,13 @@
 namespace quorvel {
 
 namespace {
-// The box's Yes and No are Qt's standard buttons, named by Qt's own translations, which Debian
-// ships for most languages but not for all (Swedish, Greek). The program's translations carry the
-// two words too; Qt's translation is installed after the program's, so where it exists it wins.
+// The box's Yes and No, and the Close of the Help and the notebook, are Qt's standard buttons,
+// named by Qt's own translations, which Debian ships for most languages but not for all (Swedish,
+// Greek). The program's translations carry the words too; Qt's translation is installed after the
+// program's, so where it exists it wins.
 [[maybe_unused]] constexpr const char* kStandardButtonWords[] = {
-    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"), QT_TRANSLATE_NOOP("QPlatformTheme", "&No")};
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"), QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Close")};
 } // namespace
 
 int askToQuit(QWidget* parent, const std::function<void()>& yesLater)

@@ -448,6 +448,10 @@
         <source>&amp;No</source>
         <translation>&amp;لا</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
 </context>
 <context>
     <name>QuitBox</name>
@@ -530,7 +534,7 @@
         <translation>لم يُقَس</translation>
     </message>
     <message>
-        <source>Left out</source>
+        <source>What it left out</source>
         <translation>الناقص</translation>
     </message>
     <message>
@@ -542,7 +546,7 @@
         <translation>تحت كل عمود: رقم التجربة وما نقص منها</translation>
     </message>
     <message>
-        <source>Dashed line: the height Quorvel grew</source>
+        <source>Dashed line: the height according to Quorvel</source>
         <translation>الخط المتقطّع: الطول الذي أعطاه Quorvel</translation>
     </message>
     <message>
@@ -681,7 +685,7 @@
         <translation>الطول الذي قرأته</translation>
     </message>
     <message>
-        <source>Height Quorvel grew</source>
+        <source>Height according to Quorvel</source>
         <translation>الطول الذي أعطاه Quorvel</translation>
     </message>
     <message>
@@ -719,7 +723,7 @@
         <translation>تجاربك</translation>
     </message>
     <message>
-        <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
+        <source>&amp;Show the heights according to Quorvel (for the teacher)</source>
         <translation>أظهر الأطوال التي أعطاها Quorvel (للمعلّم) (&amp;S)</translation>
     </message>
     <message>

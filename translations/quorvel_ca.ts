@@ -440,6 +440,10 @@
         <source>&amp;No</source>
         <translation>&amp;No</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Tanca</translation>
+    </message>
 </context>
 <context>
     <name>QuitBox</name>
@@ -522,7 +526,7 @@
         <translation>sense mesurar</translation>
     </message>
     <message>
-        <source>Left out</source>
+        <source>What it left out</source>
         <translation>Què falta</translation>
     </message>
     <message>
@@ -534,7 +538,7 @@
         <translation>A sota de cada barra: el número de l&apos;experiment i què hi faltava</translation>
     </message>
     <message>
-        <source>Dashed line: the height Quorvel grew</source>
+        <source>Dashed line: the height according to Quorvel</source>
         <translation>Línia discontínua: l&apos;altura segons Quorvel</translation>
     </message>
     <message>
@@ -673,7 +677,7 @@
         <translation>Altura llegida</translation>
     </message>
     <message>
-        <source>Height Quorvel grew</source>
+        <source>Height according to Quorvel</source>
         <translation>Altura segons Quorvel</translation>
     </message>
     <message>
@@ -711,7 +715,7 @@
         <translation>Els teus experiments</translation>
     </message>
     <message>
-        <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
+        <source>&amp;Show the heights according to Quorvel (for the teacher)</source>
         <translation>&amp;Mostra les altures segons Quorvel (per al professorat)</translation>
     </message>
     <message>

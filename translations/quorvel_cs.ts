@@ -442,6 +442,10 @@
         <source>&amp;No</source>
         <translation>&amp;Ne</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
 </context>
 <context>
     <name>QuitBox</name>
@@ -524,7 +528,7 @@
         <translation>nezměřeno</translation>
     </message>
     <message>
-        <source>Left out</source>
+        <source>What it left out</source>
         <translation>Vynecháno</translation>
     </message>
     <message>
@@ -536,7 +540,7 @@
         <translation>Pod každým sloupcem: číslo pokusu a co v něm bylo vynecháno</translation>
     </message>
     <message>
-        <source>Dashed line: the height Quorvel grew</source>
+        <source>Dashed line: the height according to Quorvel</source>
         <translation>Přerušovaná čára: výška podle Quorvelu</translation>
     </message>
     <message>
@@ -675,7 +679,7 @@
         <translation>Přečtená výška</translation>
     </message>
     <message>
-        <source>Height Quorvel grew</source>
+        <source>Height according to Quorvel</source>
         <translation>Výška podle Quorvelu</translation>
     </message>
     <message>
@@ -713,7 +717,7 @@
         <translation>Tvoje pokusy</translation>
     </message>
     <message>
-        <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
+        <source>&amp;Show the heights according to Quorvel (for the teacher)</source>
         <translation>&amp;Zobrazit výšky podle Quorvelu (pro učitele)</translation>
     </message>
     <message>

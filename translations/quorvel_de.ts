@@ -440,6 +440,10 @@
         <source>&amp;No</source>
         <translation>&amp;Nein</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>QuitBox</name>
@@ -522,7 +526,7 @@
         <translation>nicht gemessen</translation>
     </message>
     <message>
-        <source>Left out</source>
+        <source>What it left out</source>
         <translation>Weggelassen</translation>
     </message>
     <message>
@@ -534,7 +538,7 @@
         <translation>Unter jeder Säule: die Nummer des Versuchs und was weggelassen wurde</translation>
     </message>
     <message>
-        <source>Dashed line: the height Quorvel grew</source>
+        <source>Dashed line: the height according to Quorvel</source>
         <translation>Gestrichelte Linie: die Höhe laut Quorvel</translation>
     </message>
     <message>
@@ -673,7 +677,7 @@
         <translation>Abgelesene Höhe</translation>
     </message>
     <message>
-        <source>Height Quorvel grew</source>
+        <source>Height according to Quorvel</source>
         <translation>Höhe laut Quorvel</translation>
     </message>
     <message>
@@ -711,7 +715,7 @@
         <translation>Deine Versuche</translation>
     </message>
     <message>
-        <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
+        <source>&amp;Show the heights according to Quorvel (for the teacher)</source>
         <translation>Höhen laut Quorvel &amp;zeigen (für die Lehrkraft)</translation>
     </message>
     <message>

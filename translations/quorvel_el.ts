@@ -440,6 +440,10 @@
         <source>&amp;No</source>
         <translation>Ό&amp;χι</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Κλείσιμο</translation>
+    </message>
 </context>
 <context>
     <name>QuitBox</name>
@@ -522,7 +526,7 @@
         <translation>δεν μετρήθηκε</translation>
     </message>
     <message>
-        <source>Left out</source>
+        <source>What it left out</source>
         <translation>Τι έλειπε</translation>
     </message>
     <message>
@@ -534,7 +538,7 @@
         <translation>Κάτω από κάθε ράβδο: ο αριθμός του πειράματος και τι έλειπε</translation>
     </message>
     <message>
-        <source>Dashed line: the height Quorvel grew</source>
+        <source>Dashed line: the height according to Quorvel</source>
         <translation>Διακεκομμένη γραμμή: το ύψος που έδωσε το Quorvel</translation>
     </message>
     <message>
@@ -673,7 +677,7 @@
         <translation>Ύψος που διάβασες</translation>
     </message>
     <message>
-        <source>Height Quorvel grew</source>
+        <source>Height according to Quorvel</source>
         <translation>Ύψος που έδωσε το Quorvel</translation>
     </message>
     <message>
@@ -711,7 +715,7 @@
         <translation>Τα πειράματά σου</translation>
     </message>
     <message>
-        <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
+        <source>&amp;Show the heights according to Quorvel (for the teacher)</source>
         <translation>&amp;Δείξε τα ύψη που έδωσε το Quorvel (για τον εκπαιδευτικό)</translation>
     </message>
     <message>

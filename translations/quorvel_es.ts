@@ -440,6 +440,10 @@
         <source>&amp;No</source>
         <translation>&amp;No</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>QuitBox</name>
@@ -522,7 +526,7 @@
         <translation>sin medir</translation>
     </message>
     <message>
-        <source>Left out</source>
+        <source>What it left out</source>
         <translation>Lo que falta</translation>
     </message>
     <message>
@@ -534,7 +538,7 @@
         <translation>Debajo de cada barra: el número del experimento y lo que le falta</translation>
     </message>
     <message>
-        <source>Dashed line: the height Quorvel grew</source>
+        <source>Dashed line: the height according to Quorvel</source>
         <translation>Línea discontinua: la altura según Quorvel</translation>
     </message>
     <message>
@@ -673,7 +677,7 @@
         <translation>Altura leída</translation>
     </message>
     <message>
-        <source>Height Quorvel grew</source>
+        <source>Height according to Quorvel</source>
         <translation>Altura según Quorvel</translation>
     </message>
     <message>
@@ -711,7 +715,7 @@
         <translation>Tus experimentos</translation>
     </message>
     <message>
-        <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
+        <source>&amp;Show the heights according to Quorvel (for the teacher)</source>
         <translation>&amp;Mostrar las alturas según Quorvel (para el profesorado)</translation>
     </message>
     <message>

@@ -440,6 +440,10 @@
         <source>&amp;No</source>
         <translation>&amp;Non</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>QuitBox</name>
@@ -522,7 +526,7 @@
         <translation>non mesurée</translation>
     </message>
     <message>
-        <source>Left out</source>
+        <source>What it left out</source>
         <translation>Laissé de côté</translation>
     </message>
     <message>
@@ -534,7 +538,7 @@
         <translation>Sous chaque barre&#xa0;: le numéro de l&apos;expérience et ce qui a été laissé de côté</translation>
     </message>
     <message>
-        <source>Dashed line: the height Quorvel grew</source>
+        <source>Dashed line: the height according to Quorvel</source>
         <translation>Ligne en tirets&#xa0;: la hauteur selon Quorvel</translation>
     </message>
     <message>
@@ -673,7 +677,7 @@
         <translation>Hauteur lue</translation>
     </message>
     <message>
-        <source>Height Quorvel grew</source>
+        <source>Height according to Quorvel</source>
         <translation>Hauteur selon Quorvel</translation>
     </message>
     <message>
@@ -711,7 +715,7 @@
         <translation>Tes expériences</translation>
     </message>
     <message>
-        <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
+        <source>&amp;Show the heights according to Quorvel (for the teacher)</source>
         <translation>&amp;Afficher les hauteurs selon Quorvel (pour l&apos;enseignant)</translation>
     </message>
     <message>

@@ -440,6 +440,10 @@
         <source>&amp;No</source>
         <translation>&amp;No</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
 </context>
 <context>
     <name>QuitBox</name>
@@ -522,7 +526,7 @@
         <translation>non misurata</translation>
     </message>
     <message>
-        <source>Left out</source>
+        <source>What it left out</source>
         <translation>Esclusi</translation>
     </message>
     <message>
@@ -534,7 +538,7 @@
         <translation>Sotto ogni barra: il numero dell&apos;esperimento e che cosa è stato escluso</translation>
     </message>
     <message>
-        <source>Dashed line: the height Quorvel grew</source>
+        <source>Dashed line: the height according to Quorvel</source>
         <translation>Linea tratteggiata: l&apos;altezza secondo Quorvel</translation>
     </message>
     <message>
@@ -673,7 +677,7 @@
         <translation>Altezza letta</translation>
     </message>
     <message>
-        <source>Height Quorvel grew</source>
+        <source>Height according to Quorvel</source>
         <translation>Altezza secondo Quorvel</translation>
     </message>
     <message>
@@ -711,7 +715,7 @@
         <translation>I tuoi esperimenti</translation>
     </message>
     <message>
-        <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
+        <source>&amp;Show the heights according to Quorvel (for the teacher)</source>
         <translation>&amp;Mostra le altezze secondo Quorvel (per l&apos;insegnante)</translation>
     </message>
     <message>

@@ -440,6 +440,10 @@
         <source>&amp;No</source>
         <translation>&amp;Nee</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
 </context>
 <context>
     <name>QuitBox</name>
@@ -522,7 +526,7 @@
         <translation>niet gemeten</translation>
     </message>
     <message>
-        <source>Left out</source>
+        <source>What it left out</source>
         <translation>Weggelaten</translation>
     </message>
     <message>
@@ -534,7 +538,7 @@
         <translation>Onder elke staaf: het nummer van de proef en wat er is weggelaten</translation>
     </message>
     <message>
-        <source>Dashed line: the height Quorvel grew</source>
+        <source>Dashed line: the height according to Quorvel</source>
         <translation>Onderbroken lijn: de hoogte volgens Quorvel</translation>
     </message>
     <message>
@@ -673,7 +677,7 @@
         <translation>Afgelezen hoogte</translation>
     </message>
     <message>
-        <source>Height Quorvel grew</source>
+        <source>Height according to Quorvel</source>
         <translation>Hoogte volgens Quorvel</translation>
     </message>
     <message>
@@ -711,7 +715,7 @@
         <translation>Je proeven</translation>
     </message>
     <message>
-        <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
+        <source>&amp;Show the heights according to Quorvel (for the teacher)</source>
         <translation>&amp;Hoogtes volgens Quorvel tonen (voor de docent)</translation>
     </message>
     <message>

@@ -442,6 +442,10 @@
         <source>&amp;No</source>
         <translation>&amp;Nie</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
 </context>
 <context>
     <name>QuitBox</name>
@@ -524,7 +528,7 @@
         <translation>nie zmierzono</translation>
     </message>
     <message>
-        <source>Left out</source>
+        <source>What it left out</source>
         <translation>Pominięte</translation>
     </message>
     <message>
@@ -536,7 +540,7 @@
         <translation>Pod każdym słupkiem: numer doświadczenia i to, co w nim pominięto</translation>
     </message>
     <message>
-        <source>Dashed line: the height Quorvel grew</source>
+        <source>Dashed line: the height according to Quorvel</source>
         <translation>Linia przerywana: wysokość według programu Quorvel</translation>
     </message>
     <message>
@@ -675,7 +679,7 @@
         <translation>Odczytana wysokość</translation>
     </message>
     <message>
-        <source>Height Quorvel grew</source>
+        <source>Height according to Quorvel</source>
         <translation>Wysokość według programu Quorvel</translation>
     </message>
     <message>
@@ -713,7 +717,7 @@
         <translation>Twoje doświadczenia</translation>
     </message>
     <message>
-        <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
+        <source>&amp;Show the heights according to Quorvel (for the teacher)</source>
         <translation>&amp;Pokaż wysokości według programu Quorvel (dla nauczyciela)</translation>
     </message>
     <message>

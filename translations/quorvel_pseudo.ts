@@ -436,6 +436,10 @@
         <source>&amp;No</source>
         <translation>[&amp;Nö~]</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>[Çĺöšé~]</translation>
+    </message>
 </context>
 <context>
     <name>QuitBox</name>
@@ -517,8 +521,8 @@
         <translation>[ñöţ ɱéåšûŕéđ ~~]</translation>
     </message>
     <message>
-        <source>Left out</source>
-        <translation>[Ĺéƒţ öûţ ~]</translation>
+        <source>What it left out</source>
+        <translation>[Ŵĥåţ îţ ĺéƒţ öûţ ~~~~]</translation>
     </message>
     <message>
         <source>Height you read, in units of the ruler</source>
@@ -529,8 +533,8 @@
         <translation>[Ûñđéŕ éåçĥ ƀåŕ: ţĥé éẋþéŕîɱéñţ&apos;š ñûɱƀéŕ åñđ ŵĥåţ îţ ĺéƒţ öûţ ~~~~ ~~~~ ~~~~ ~~~~ ~]</translation>
     </message>
     <message>
-        <source>Dashed line: the height Quorvel grew</source>
-        <translation>[Ðåšĥéđ ĺîñé: ţĥé ĥéîĝĥţ Ǫûöŕṽéĺ ĝŕéŵ ~~~~ ~~~~ ~~]</translation>
+        <source>Dashed line: the height according to Quorvel</source>
+        <translation>[Ðåšĥéđ ĺîñé: ţĥé ĥéîĝĥţ åççöŕđîñĝ ţö Ǫûöŕṽéĺ ~~~~ ~~~~ ~~~~~]</translation>
     </message>
     <message>
         <source>Bar chart of the heights you read</source>
@@ -667,8 +671,8 @@
         <translation>[Ĥéîĝĥţ ýöû ŕéåđ ~~~]</translation>
     </message>
     <message>
-        <source>Height Quorvel grew</source>
-        <translation>[Ĥéîĝĥţ Ǫûöŕṽéĺ ĝŕéŵ ~~~~~]</translation>
+        <source>Height according to Quorvel</source>
+        <translation>[Ĥéîĝĥţ åççöŕđîñĝ ţö Ǫûöŕṽéĺ ~~~~ ~~~]</translation>
     </message>
     <message>
         <source>Nothing</source>
@@ -702,8 +706,8 @@
         <translation>[Ýöûŕ éẋþéŕîɱéñţš ~~~~]</translation>
     </message>
     <message>
-        <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
-        <translation>[&amp;Sĥöŵ ţĥé ĥéîĝĥţš Ǫûöŕṽéĺ ĝŕéŵ (ƒöŕ ţĥé ţéåçĥéŕ) ~~~~ ~~~~ ~~~~ ~]</translation>
+        <source>&amp;Show the heights according to Quorvel (for the teacher)</source>
+        <translation>[&amp;Sĥöŵ ţĥé ĥéîĝĥţš åççöŕđîñĝ ţö Ǫûöŕṽéĺ (ƒöŕ ţĥé ţéåçĥéŕ) ~~~~ ~~~~ ~~~~ ~~~~]</translation>
     </message>
     <message>
         <source>&amp;Delete experiment…</source>

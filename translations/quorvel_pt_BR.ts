@@ -440,6 +440,10 @@
         <source>&amp;No</source>
         <translation>&amp;Não</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
 </context>
 <context>
     <name>QuitBox</name>
@@ -522,7 +526,7 @@
         <translation>não medida</translation>
     </message>
     <message>
-        <source>Left out</source>
+        <source>What it left out</source>
         <translation>O que ficou de fora</translation>
     </message>
     <message>
@@ -534,7 +538,7 @@
         <translation>Embaixo de cada barra: o número do experimento e o que ficou de fora</translation>
     </message>
     <message>
-        <source>Dashed line: the height Quorvel grew</source>
+        <source>Dashed line: the height according to Quorvel</source>
         <translation>Linha tracejada: a altura segundo o Quorvel</translation>
     </message>
     <message>
@@ -673,7 +677,7 @@
         <translation>Altura lida</translation>
     </message>
     <message>
-        <source>Height Quorvel grew</source>
+        <source>Height according to Quorvel</source>
         <translation>Altura segundo o Quorvel</translation>
     </message>
     <message>
@@ -711,7 +715,7 @@
         <translation>Seus experimentos</translation>
     </message>
     <message>
-        <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
+        <source>&amp;Show the heights according to Quorvel (for the teacher)</source>
         <translation>&amp;Mostrar as alturas segundo o Quorvel (para o professor)</translation>
     </message>
     <message>

@@ -440,6 +440,10 @@
         <source>&amp;No</source>
         <translation>&amp;Nej</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
 </context>
 <context>
     <name>QuitBox</name>
@@ -522,7 +526,7 @@
         <translation>inte mätt</translation>
     </message>
     <message>
-        <source>Left out</source>
+        <source>What it left out</source>
         <translation>Utelämnat</translation>
     </message>
     <message>
@@ -534,7 +538,7 @@
         <translation>Under varje stapel: experimentets nummer och vad som utelämnades</translation>
     </message>
     <message>
-        <source>Dashed line: the height Quorvel grew</source>
+        <source>Dashed line: the height according to Quorvel</source>
         <translation>Streckad linje: höjden enligt Quorvel</translation>
     </message>
     <message>
@@ -673,7 +677,7 @@
         <translation>Avläst höjd</translation>
     </message>
     <message>
-        <source>Height Quorvel grew</source>
+        <source>Height according to Quorvel</source>
         <translation>Höjd enligt Quorvel</translation>
     </message>
     <message>
@@ -711,7 +715,7 @@
         <translation>Dina experiment</translation>
     </message>
     <message>
-        <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
+        <source>&amp;Show the heights according to Quorvel (for the teacher)</source>
         <translation>&amp;Visa höjderna enligt Quorvel (för läraren)</translation>
     </message>
     <message>

@@ -438,6 +438,10 @@
         <source>&amp;No</source>
         <translation>&amp;Hayır</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
 </context>
 <context>
     <name>QuitBox</name>
@@ -520,7 +524,7 @@
         <translation>ölçülmedi</translation>
     </message>
     <message>
-        <source>Left out</source>
+        <source>What it left out</source>
         <translation>Verilmeyenler</translation>
     </message>
     <message>
@@ -532,7 +536,7 @@
         <translation>Her sütunun altında: deneyin numarası ve deneyde neyin verilmediği</translation>
     </message>
     <message>
-        <source>Dashed line: the height Quorvel grew</source>
+        <source>Dashed line: the height according to Quorvel</source>
         <translation>Kesikli çizgi: Quorvel&apos;in büyüttüğü boy</translation>
     </message>
     <message>
@@ -671,7 +675,7 @@
         <translation>Okuduğun boy</translation>
     </message>
     <message>
-        <source>Height Quorvel grew</source>
+        <source>Height according to Quorvel</source>
         <translation>Quorvel&apos;in büyüttüğü boy</translation>
     </message>
     <message>
@@ -709,7 +713,7 @@
         <translation>Deneylerin</translation>
     </message>
     <message>
-        <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
+        <source>&amp;Show the heights according to Quorvel (for the teacher)</source>
         <translation>Quorvel&apos;in büyüttüğü boyları &amp;göster (öğretmen için)</translation>
     </message>
     <message>

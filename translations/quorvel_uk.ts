@@ -442,6 +442,10 @@
         <source>&amp;No</source>
         <translation>&amp;Ні</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
 </context>
 <context>
     <name>QuitBox</name>
@@ -524,7 +528,7 @@
         <translation>не виміряно</translation>
     </message>
     <message>
-        <source>Left out</source>
+        <source>What it left out</source>
         <translation>Не додано</translation>
     </message>
     <message>
@@ -536,7 +540,7 @@
         <translation>Під кожним стовпчиком: номер досліду і те, чого в ньому не додано</translation>
     </message>
     <message>
-        <source>Dashed line: the height Quorvel grew</source>
+        <source>Dashed line: the height according to Quorvel</source>
         <translation>Штрихова лінія: висота за Quorvel</translation>
     </message>
     <message>
@@ -675,7 +679,7 @@
         <translation>Висота за лінійкою</translation>
     </message>
     <message>
-        <source>Height Quorvel grew</source>
+        <source>Height according to Quorvel</source>
         <translation>Висота за Quorvel</translation>
     </message>
     <message>
@@ -713,7 +717,7 @@
         <translation>Твої досліди</translation>
     </message>
     <message>
-        <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
+        <source>&amp;Show the heights according to Quorvel (for the teacher)</source>
         <translation>&amp;Показати висоти за Quorvel (для вчителя)</translation>
     </message>
     <message>

@@ -438,6 +438,10 @@
         <source>&amp;No</source>
         <translation>否(&amp;N)</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
 </context>
 <context>
     <name>QuitBox</name>
@@ -520,7 +524,7 @@
         <translation>未测量</translation>
     </message>
     <message>
-        <source>Left out</source>
+        <source>What it left out</source>
         <translation>缺少的</translation>
     </message>
     <message>
@@ -532,7 +536,7 @@
         <translation>每个条形下方：实验编号，以及这个实验缺少什么</translation>
     </message>
     <message>
-        <source>Dashed line: the height Quorvel grew</source>
+        <source>Dashed line: the height according to Quorvel</source>
         <translation>虚线：Quorvel 给出的高度</translation>
     </message>
     <message>
@@ -671,7 +675,7 @@
         <translation>你读出的高度</translation>
     </message>
     <message>
-        <source>Height Quorvel grew</source>
+        <source>Height according to Quorvel</source>
         <translation>Quorvel 给出的高度</translation>
     </message>
     <message>
@@ -709,7 +713,7 @@
         <translation>你的实验</translation>
     </message>
     <message>
-        <source>&amp;Show the heights Quorvel grew (for the teacher)</source>
+        <source>&amp;Show the heights according to Quorvel (for the teacher)</source>
         <translation>显示 Quorvel 给出的高度（供教师查看）(&amp;S)</translation>
     </message>
     <message>
