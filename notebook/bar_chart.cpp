@@ -122,8 +122,9 @@ QVariant ChartRows::data(const QModelIndex& index, int role) const
 QVariant ChartRows::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return section == LeftOut ? QCoreApplication::translate("quorvel::BarChart", "What it left out")
-                                  : m_notebook.heading(NotebookColumn::Height);
+        return section == LeftOut
+                   ? QCoreApplication::translate("quorvel::BarChart", "What it left out")
+                   : m_notebook.heading(NotebookColumn::Height);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
@@ -134,8 +135,10 @@ void drawBarChart(QPainter& painter, const QRectF& area, const NotebookTable& no
         chartGeometry(area, notebook, look.font, look.direction, look.showModelHeights);
     const QFontMetricsF metrics(look.font);
     const double line = metrics.height();
+    // Places are worked out on the page as it is, so alignments are absolute: a painter set to
+    // right to left would mirror a plain left or right once more.
     const Qt::Alignment leading =
-        look.direction == Qt::LeftToRight ? Qt::AlignLeft : Qt::AlignRight;
+        Qt::AlignAbsolute | (look.direction == Qt::LeftToRight ? Qt::AlignLeft : Qt::AlignRight);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(look.font);
@@ -171,7 +174,8 @@ void drawBarChart(QPainter& painter, const QRectF& area, const NotebookTable& no
                 : QRectF(g.plot.right() + line / 2, y - line / 2,
                          area.right() - g.plot.right() - line / 2, line);
         painter.drawText(number,
-                         (look.direction == Qt::LeftToRight ? Qt::AlignRight : Qt::AlignLeft) |
+                         Qt::AlignAbsolute |
+                             (look.direction == Qt::LeftToRight ? Qt::AlignRight : Qt::AlignLeft) |
                              Qt::AlignVCenter,
                          QLocale().toString(unit));
     }
