@@ -25,10 +25,10 @@ QString writeWhole(const QString& path, const QByteArray& bytes)
 
 bool printingAvailable()
 {
-#ifdef Q_OS_WASM
-    return false;
-#else
+#ifdef QUORVEL_PRINTING
     return true;
+#else
+    return false;
 #endif
 }
 

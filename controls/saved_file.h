@@ -19,8 +19,8 @@ struct SaveOutcome {
 SaveOutcome saveWithDialog(QWidget* parent, const QString& title, const QString& suggestedName,
                            const QString& filter, const QByteArray& bytes);
 
-// Whether the program can print: not on a web page, which has no printer Qt can reach; there the
-// pupil saves the CSV file instead.
+// Whether the program can print: not on a web page, which has no printer Qt can reach, so the
+// build leaves printing out there (CMakeLists.txt); the pupil saves the CSV file instead.
 bool printingAvailable();
 
 // Writes bytes to path whole or not at all; the error says why it failed, empty on success.

@@ -19,9 +19,8 @@
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QtPrintSupport/qtprintsupportglobal.h>
 
-#if QT_CONFIG(printdialog)
+#ifdef QUORVEL_PRINTING
 #include <QPrintDialog>
 #include <QPrinter>
 #endif
@@ -193,8 +192,8 @@ void NotebookWindow::saveAsCsv()
 
 void NotebookWindow::print()
 {
-#if QT_CONFIG(printdialog)
-    if (m_notebook.rowCount() == 0 || !printingAvailable())
+#ifdef QUORVEL_PRINTING
+    if (m_notebook.rowCount() == 0)
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(notebookTitle());
