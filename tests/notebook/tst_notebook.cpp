@@ -179,8 +179,12 @@ void TestNotebook::deletingAndClearingAskFirst()
         asked.append(question);
         return answer;
     });
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.table()->setFocus();
     window.table()->setCurrentIndex(table.index(1, 0));
-    window.deleteExperiment();
+    QTest::keyClick(window.table(), Qt::Key_Delete);
     QCOMPARE(table.rowCount(), 3); // "No" keeps it
     answer = true;
     window.deleteExperiment();
