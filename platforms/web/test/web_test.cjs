@@ -246,6 +246,25 @@ async function keyboardAndQuit() {
               await heard(page, 'Ruler placed: the stem runs from 0.0 to 2.0 on its scale.'));
         await photograph(page, 'results-keyboard');
 
+        // Ctrl+H: the notebook, with its table and Save as CSV, and no Print. (Qt for WebAssembly
+        // gives a table's cells no elements of their own, so the row is read in its pixels only.)
+        await page.keyboard.down('Control');
+        await page.keyboard.press('h');
+        await page.keyboard.up('Control');
+        await waitFor(page, async () => (await shown(page)).title === 'Quorvel Notebook',
+                      'the notebook');
+        await sleep(500);
+        const notebook = await shown(page);
+        check('keyboard: Ctrl+H opens the notebook with its table and Save as CSV, without Print',
+              notebook.items.some(i => i.text === 'Your experiments')
+              && notebook.items.some(i => i.tag === 'BUTTON' && i.text === 'Save as CSV…')
+              && !notebook.items.some(i => i.tag === 'BUTTON' && i.text === 'Print…'),
+              notebook.items.map(i => i.text).join(' | '));
+        await photograph(page, 'notebook');
+        await page.keyboard.press('Escape');
+        await waitFor(page, async () => (await shown(page)).title.endsWith('Your results'),
+                      'the Results screen again');
+
         await alt(page, 'q');
         await waitFor(page, async () => (await shown(page)).items.some(
             i => i.text === 'Yes' || i.description === 'Do you really want to quit?'), 'the quit box');
