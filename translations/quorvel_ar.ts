@@ -757,7 +757,7 @@
     <message>
         <source>notebook</source>
         <extracomment>The file name offered for the notebook, without &quot;.csv&quot;.</extracomment>
-        <translation>دفتر</translation>
+        <translation>دفتر التجارب</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>

@@ -757,11 +757,11 @@
     </message>
     <message>
         <source>The notebook could not be saved: %1. Nothing in it was lost; you can save it somewhere else.</source>
-        <translation>Het logboek kon niet worden opgeslagen: %1. Er is niets uit verloren gegaan; je kunt het ergens anders opslaan.</translation>
+        <translation>Het logboek kon niet worden opgeslagen: %1. Er is niets van verloren gegaan; je kunt het ergens anders opslaan.</translation>
     </message>
     <message>
         <source>The notebook could not be printed. Nothing in it was lost.</source>
-        <translation>Het logboek kon niet worden afgedrukt. Er is niets uit verloren gegaan.</translation>
+        <translation>Het logboek kon niet worden afgedrukt. Er is niets van verloren gegaan.</translation>
     </message>
 </context>
 <context>

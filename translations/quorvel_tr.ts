@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>Dashed line: the height according to Quorvel</source>
-        <translation>Kesikli çizgi: Quorvel&apos;in büyüttüğü boy</translation>
+        <translation>Kesikli çizgi: Quorvel&apos;e göre boy</translation>
     </message>
     <message>
         <source>Bar chart of the heights you read</source>
@@ -676,7 +676,7 @@
     </message>
     <message>
         <source>Height according to Quorvel</source>
-        <translation>Quorvel&apos;in büyüttüğü boy</translation>
+        <translation>Quorvel&apos;e göre boy</translation>
     </message>
     <message>
         <source>Nothing</source>
@@ -714,7 +714,7 @@
     </message>
     <message>
         <source>&amp;Show the heights according to Quorvel (for the teacher)</source>
-        <translation>Quorvel&apos;in büyüttüğü boyları &amp;göster (öğretmen için)</translation>
+        <translation>Quorvel&apos;e göre boyları &amp;göster (öğretmen için)</translation>
     </message>
     <message>
         <source>&amp;Delete experiment…</source>

@@ -37,11 +37,12 @@ STEPS = [
     ("Down", "Near the tube, zero mark level with the stem's top"),
     ("Return", "Ruler placed: the stem runs from 0.0 to 2.0 on its scale."),
     # The notebook: the experiment is a row, read along to the height the ruler gave; then the
-    # chart, read as a table too.
+    # chart, read as a table too. Orca 48 says the chart's name twice as it takes focus, so its
+    # description is what is heard once.
     ("ctrl+h", "Quorvel Notebook"),
     ("Right", None),
     ("End", "Height you read"),
-    ("Tab", "Bar chart of the heights you read"),
+    ("Tab", "One bar for each experiment"),
     ("Left", None),
     ("Right", None),
     ("Escape", None),
