@@ -115,9 +115,9 @@ bool printNotebook(QPagedPaintDevice& device, const NotebookTable& notebook, boo
     // The page is set smaller than the screen is, so that eleven columns fit across A4 or Letter.
     QFont font = screenFont;
     font.setPixelSize(qRound(kPrintPointSize * kLayoutDpi / 72.0));
-    device.setPageMargins(QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
-                                    kMarginMillimetres),
-                          QPageLayout::Millimeter);
+    device.setPageMargins(
+        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+        QPageLayout::Millimeter);
     QPainter painter;
     if (!painter.begin(&device))
         return false;

@@ -81,7 +81,8 @@ NotebookWindow::NotebookWindow(NotebookTable& notebook, Ask ask, Tell tell)
 
     m_chart = new BarChart(m_notebook, this);
 
-    m_modelHeights = new QCheckBox(tr("&Show the heights according to Quorvel (for the teacher)"), this);
+    m_modelHeights =
+        new QCheckBox(tr("&Show the heights according to Quorvel (for the teacher)"), this);
     m_delete = new QPushButton(tr("&Delete experiment…"), this);
     m_clear = new QPushButton(tr("C&lear notebook…"), this);
     m_save = new QPushButton(tr("Save as &CSV…"), this);
